@@ -1,0 +1,26 @@
+#pragma once
+// Access to private-profile files: "key=value" lines under "[section]" headers.
+// The program uses the system's functions; the portable implementation behaves
+// the same on the same files, so the core and strandel-gen run anywhere.
+#include <cstddef>
+#include <string>
+
+class TProfile {
+public:
+    virtual ~TProfile() = default;
+
+    // The value of key in section, or def (less its trailing blanks) when the
+    // file, the section or the key is missing; at most size - 1 characters.
+    virtual std::string ReadString(const std::string& file, const std::string& section,
+                                   const std::string& key, const std::string& def,
+                                   std::size_t size) const = 0;
+
+    // The value read as an integer the way the system parses it; def when missing.
+    virtual int ReadInt(const std::string& file, const std::string& section,
+                        const std::string& key, int def) const = 0;
+
+    // Creates the file, the section or the key as needed; false when the file
+    // cannot be written.
+    virtual bool WriteString(const std::string& file, const std::string& section,
+                             const std::string& key, const std::string& value) = 0;
+};
