@@ -1,0 +1,163 @@
+#include "gen/file_list.h"
+
+void InsertAfterSelection(TFileList& list, const std::string& name)
+{
+    int selected = list.Selected();
+    int at = selected < 0 ? 0 : selected + 1;
+    list.Insert(at, name);
+    list.Select(at);
+}
+
+void AppendEntry(TFileList& list, const std::string& name)
+{
+    list.Insert(list.Count(), name);
+}
+
+void MoveSelected(TFileList& list, bool up)
+{
+    int index = list.Selected();
+    if (index < 0) {
+        if (list.Count() > 0)
+            list.Select(0);
+        return;
+    }
+    if ((up && index == 0) || (!up && index == list.Count() - 1))
+        return;
+    std::string text = list.Text(index);
+    list.Remove(index);
+    int to = up ? index - 1 : index + 1;
+    list.Insert(to, text);
+    list.Select(to);
+}
+
+void DeleteSelected(TFileList& list)
+{
+    int index = list.Selected();
+    if (index < 0)
+        return;
+    list.Remove(index);
+    int count = list.Count();
+    if (index < count)
+        list.Select(index);
+    else if (index - 1 >= 0)
+        list.Select(index - 1);
+    EnsureSelection(list);
+}
+
+bool HasEntries(const TFileList& list)
+{
+    return list.Count() > 0;
+}
+
+void EnsureSelection(TFileList& list)
+{
+    if (list.Selected() < 0 && list.Count() > 0)
+        list.Select(0);
+}
+
+std::string CounterText(const TFileList& list)
+{
+    int count = list.Count();
+    if (count == 0)
+        return "0/0";
+    return std::to_string(list.Selected() + 1) + "/" + std::to_string(count);
+}
+
+// ---- TVectorFileList ----
+
+void TVectorFileList::GetText(int index, std::string& text) const
+{
+    if (index >= 0 && index < Count())
+        text.assign(Entries[static_cast<std::size_t>(index)]);
+    else
+        text.clear();
+}
+
+void TVectorFileList::Select(int index)
+{
+    Selection = index >= 0 && index < Count() ? index : -1;
+}
+
+void TVectorFileList::Insert(int index, const std::string& text)
+{
+    if (index < 0 || index > Count())
+        index = Count();
+    Entries.insert(Entries.begin() + index, text);
+    if (Selection >= index)
+        ++Selection;
+}
+
+void TVectorFileList::Remove(int index)
+{
+    if (index < 0 || index >= Count())
+        return;
+    Entries.erase(Entries.begin() + index);
+    if (Selection == index)
+        Selection = -1;
+    else if (Selection > index)
+        --Selection;
+}
+
+void TVectorFileList::Clear()
+{
+    Entries.clear();
+    Selection = -1;
+}
+
+// ---- TPackedFileList ----
+
+std::string_view TPackedFileList::View(int index) const
+{
+    if (index < 0 || index >= Count())
+        return {};
+    std::size_t i = static_cast<std::size_t>(index);
+    std::size_t end = i + 1 < Starts.size() ? Starts[i + 1] : Block.size();
+    return std::string_view(Block).substr(Starts[i], end - Starts[i]);
+}
+
+void TPackedFileList::GetText(int index, std::string& text) const
+{
+    text.assign(View(index));
+}
+
+void TPackedFileList::Select(int index)
+{
+    Selection = index >= 0 && index < Count() ? index : -1;
+}
+
+void TPackedFileList::Insert(int index, const std::string& text)
+{
+    if (index < 0 || index > Count())
+        index = Count();
+    std::size_t i = static_cast<std::size_t>(index);
+    std::size_t at = i < Starts.size() ? Starts[i] : Block.size();
+    Block.insert(at, text);
+    Starts.insert(Starts.begin() + index, at);
+    for (std::size_t k = i + 1; k < Starts.size(); ++k)
+        Starts[k] += text.size();
+    if (Selection >= index)
+        ++Selection;
+}
+
+void TPackedFileList::Remove(int index)
+{
+    if (index < 0 || index >= Count())
+        return;
+    std::size_t i = static_cast<std::size_t>(index);
+    std::size_t length = View(index).size();
+    Block.erase(Starts[i], length);
+    Starts.erase(Starts.begin() + index);
+    for (std::size_t k = i; k < Starts.size(); ++k)
+        Starts[k] -= length;
+    if (Selection == index)
+        Selection = -1;
+    else if (Selection > index)
+        --Selection;
+}
+
+void TPackedFileList::Clear()
+{
+    Block.clear();
+    Starts.clear();
+    Selection = -1;
+}

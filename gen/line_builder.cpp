@@ -1,0 +1,243 @@
+#include "gen/line_builder.h"
+
+#include "gen/file_list.h"
+#include "gen/make_relative.h"
+#include "gen/output_writer.h"
+#include "settings/settings.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace {
+
+// Replaced one after the other in this order; text inserted for one is searched for the later ones.
+constexpr std::string_view Variables[] = {
+    "QZ_DRIVE", "QZ_PATH", "QZ_NAME", "QZ_EXT", "QZ_RELPATH", "QZ_GETSELINDEX", "QZ_GETCOUNT",
+};
+enum { Drive, Path, FileName, Ext, RelPath, SelIndex, Count };
+
+constexpr std::string_view VariablePrefix = "QZ_";
+
+void InvertSlashes(std::string& text)
+{
+    std::replace(text.begin(), text.end(), '\\', '/');
+}
+
+void DropCarriageReturns(std::string& text)
+{
+    if (text.find('\r') != std::string::npos)
+        text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+}
+
+std::string_view Cut(std::string_view text, std::size_t max)
+{
+    return text.substr(0, max);
+}
+
+} // namespace
+
+TLineBuilder::TPattern::TPattern(std::string_view text)
+    : Text(text), Fixed(text), HasVariables(text.find(VariablePrefix) != std::string_view::npos)
+{
+    DropCarriageReturns(Fixed);
+}
+
+TLineBuilder::TLineBuilder(const TSettings& settings, const TFileList& list,
+                           std::string_view header, std::string_view queue)
+    : Settings(settings), List(list), Header(Cut(header, FieldTextMax)), Queue(Cut(queue, FieldTextMax))
+{
+}
+
+void TLineBuilder::LoadFile(TCurrentFile& file, int index, const std::string* givenName) const
+{
+    if (givenName)
+        file.FullName = *givenName;
+    else if (index >= 0 && index < List.Count())
+        List.GetText(index, file.FullName);
+    file.Index = index;
+    file.HaveParts = false;
+    file.HaveRelFolder = false;
+}
+
+const TPathParts& TLineBuilder::PartsOf(TCurrentFile& file) const
+{
+    if (!file.HaveParts) {
+        SplitPath(file.FullName, file.Parts);
+        if (Settings.InvertSlash)
+            InvertSlashes(file.Parts.Dir);
+        file.HaveParts = true;
+    }
+    return file.Parts;
+}
+
+const std::string& TLineBuilder::RelFolderOf(TCurrentFile& file) const
+{
+    if (!file.HaveRelFolder) {
+        std::string& folder = file.RelFolder;
+        folder = file.FullName;
+        MakeRelative(folder, Settings.RelPath);
+        std::size_t last = folder.rfind('\\');
+        folder.resize(last == std::string::npos ? 0 : last);
+        if (Settings.InvertSlash)
+            InvertSlashes(folder);
+        file.HaveRelFolder = true;
+    }
+    return file.RelFolder;
+}
+
+std::string_view TLineBuilder::ValueOf(int variable, TCurrentFile& file, char* number) const
+{
+    switch (variable) {
+    case Drive: return PartsOf(file).Drive;
+    case Path: return PartsOf(file).Dir;
+    case FileName: return PartsOf(file).Name;
+    case Ext: return PartsOf(file).Ext;
+    case RelPath: return RelFolderOf(file);
+    default: {
+        long long value = variable == SelIndex ? file.Index + 1LL : file.Index;
+        char* end = std::to_chars(number, number + 24, value).ptr;
+        return std::string_view(number, static_cast<std::size_t>(end - number));
+    }
+    }
+}
+
+void TLineBuilder::ExpandText(std::string& text, TCurrentFile& file)
+{
+    if (text.find(VariablePrefix) != std::string::npos) {
+        char number[24];
+        for (int v = 0; v < static_cast<int>(std::size(Variables)); ++v) {
+            std::string_view variable = Variables[v];
+            std::size_t at = text.find(variable);
+            if (at == std::string::npos)
+                continue;
+            std::string_view value = ValueOf(v, file, number);
+            // Each occurrence that stood in the text is replaced once; the search goes on
+            // after the value put in its place, so a value holding the variable's name ends.
+            Spare.clear();
+            std::size_t from = 0;
+            do {
+                Spare.append(text, from, at - from);
+                Spare.append(value);
+                from = at + variable.size();
+                at = text.find(variable, from);
+            } while (at != std::string::npos);
+            Spare.append(text, from, std::string::npos);
+            text.swap(Spare);
+        }
+    }
+    DropCarriageReturns(text);
+}
+
+void TLineBuilder::NameInMode(TCurrentFile& file, std::string& name) const
+{
+    name = file.FullName;
+    switch (Settings.CheckIndex) {
+    case Relative:
+        MakeRelative(name, Settings.RelPath);
+        break;
+    case NoPath: {
+        std::size_t last = name.rfind('\\');
+        if (last != std::string::npos)
+            name.erase(0, last + 1);
+        break;
+    }
+    case None:
+        name.clear();
+        break;
+    default:
+        break;
+    }
+    if (Settings.InvertSlash)
+        InvertSlashes(name);
+}
+
+void TLineBuilder::ExpandPart(std::string& text, int index, const std::string* givenName,
+                              std::string& name)
+{
+    TCurrentFile file;
+    file.FullName = name;
+    LoadFile(file, index, givenName);
+    ExpandText(text, file);
+    NameInMode(file, name);
+}
+
+bool TLineBuilder::UsesAlternate(TCurrentFile& file) const
+{
+    if (SpecialExt.empty())
+        return false;
+    std::string_view ext = PartsOf(file).Ext;
+    if (!ext.empty())
+        ext.remove_prefix(1);
+    return !ext.empty() && !ContainsNoCase(SpecialExt, ext);
+}
+
+void TLineBuilder::EmitPattern(const TPattern& pattern, TCurrentFile& file, TOutputSink& sink)
+{
+    if (!pattern.HasVariables) {
+        sink.Append(pattern.Fixed);
+        return;
+    }
+    Work.assign(pattern.Text);
+    ExpandText(Work, file);
+    sink.Append(Work);
+}
+
+void TLineBuilder::EmitLine(TCurrentFile& file, TOutputSink& sink)
+{
+    if (UsesAlternate(file)) {
+        TPattern head(AltHeadQueue.Head), queue(AltHeadQueue.Queue);
+        EmitPattern(head, file, sink);
+        NameInMode(file, Name);
+        sink.Append(Name);
+        EmitPattern(queue, file, sink);
+        return;
+    }
+    EmitPattern(Header, file, sink);
+    NameInMode(file, Name);
+    sink.Append(Name);
+    EmitPattern(Queue, file, sink);
+}
+
+void TLineBuilder::BuildLine(int index, const std::string* givenName, std::string& line)
+{
+    TCurrentFile file;
+    LoadFile(file, index, givenName);
+    TStringSink sink;
+    sink.Text.swap(line);
+    sink.Text.clear();
+    EmitLine(file, sink);
+    line.swap(sink.Text);
+}
+
+std::string TLineBuilder::BuildLine(int index, const std::string* givenName)
+{
+    std::string line;
+    BuildLine(index, givenName, line);
+    return line;
+}
+
+void TLineBuilder::BuildOutput(TOutputSink& sink)
+{
+    const int count = List.Count();
+    TCurrentFile file;
+
+    LoadFile(file, 0, nullptr);
+    EmitPattern(TPattern(Cut(Settings.MainHead, MainTextMax)), file, sink);
+
+    for (int i = 0; i < count; ++i) {
+        LoadFile(file, i, nullptr);
+        EmitLine(file, sink);
+    }
+
+    // The Main queue counts the entries; its file variables describe the last entry.
+    std::string last = List.Text(count - 1);
+    LoadFile(file, count, &last);
+    EmitPattern(TPattern(Cut(Settings.MainQueue, MainTextMax)), file, sink);
+}
+
+std::string TLineBuilder::BuildOutput()
+{
+    TStringSink sink;
+    BuildOutput(sink);
+    return std::move(sink.Text);
+}

@@ -1,0 +1,102 @@
+#include "gen/output_writer.h"
+
+#include <cstring>
+
+namespace {
+constexpr std::size_t BufferSize = 1 << 20;
+}
+
+std::string WithCrLf(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size() + text.size() / 16);
+    for (char c : text) {
+        if (c == '\n')
+            result += '\r';
+        result += c;
+    }
+    return result;
+}
+
+TCrLfFileWriter::TCrLfFileWriter()
+{
+    Buffer.reserve(BufferSize);
+}
+
+TCrLfFileWriter::~TCrLfFileWriter()
+{
+    if (OwnsStream)
+        Close();
+}
+
+bool TCrLfFileWriter::Open(const std::string& fileName)
+{
+    Stream = std::fopen(fileName.c_str(), "wb");
+    OwnsStream = Stream != nullptr;
+    Error = Stream == nullptr;
+    return Stream != nullptr;
+}
+
+void TCrLfFileWriter::Attach(std::FILE* stream)
+{
+    Stream = stream;
+    OwnsStream = false;
+    Error = stream == nullptr;
+}
+
+void TCrLfFileWriter::Append(std::string_view text)
+{
+    const char* data = text.data();
+    std::size_t size = text.size();
+    while (size > 0) {
+        const char* lf = static_cast<const char*>(std::memchr(data, '\n', size));
+        if (!lf) {
+            Put(data, size);
+            return;
+        }
+        std::size_t before = static_cast<std::size_t>(lf - data);
+        Put(data, before);
+        Put("\r\n", 2);
+        data = lf + 1;
+        size -= before + 1;
+    }
+}
+
+void TCrLfFileWriter::Put(const char* data, std::size_t size)
+{
+    if (Buffer.size() + size > BufferSize)
+        Drain();
+    if (size >= BufferSize) {
+        if (Stream && std::fwrite(data, 1, size, Stream) != size)
+            Error = true;
+        return;
+    }
+    Buffer.append(data, size);
+}
+
+void TCrLfFileWriter::Drain()
+{
+    if (Buffer.empty())
+        return;
+    if (!Stream || std::fwrite(Buffer.data(), 1, Buffer.size(), Stream) != Buffer.size())
+        Error = true;
+    Buffer.clear();
+}
+
+bool TCrLfFileWriter::Flush()
+{
+    Drain();
+    if (Stream && std::fflush(Stream) != 0)
+        Error = true;
+    return !Error;
+}
+
+bool TCrLfFileWriter::Close()
+{
+    Flush();
+    if (OwnsStream && Stream && std::fclose(Stream) != 0)
+        Error = true;
+    Stream = nullptr;
+    OwnsStream = false;
+    return !Error;
+}

@@ -1,0 +1,56 @@
+#include "settings/template_file.h"
+
+#include "settings/profile.h"
+#include "settings/settings.h"
+
+std::string TemplateTitle(const std::string& fileName)
+{
+    std::size_t start = fileName.find_last_of("\\/:");
+    std::string name = start == std::string::npos ? fileName : fileName.substr(start + 1);
+    std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos)
+        name.resize(dot);
+    return name;
+}
+
+void WriteTemplateFile(const TSettings& s, TProfile& profile, const std::string& file,
+                       const std::string& header, const std::string& queue)
+{
+    const std::string& section = s.SectionName;
+    const std::string title = TemplateTitle(file);
+    for (const char* key : {"h_menutitle", "h_menuhelp"})
+        profile.WriteString(file, section, key, profile.ReadString(file, section, key, title, MenuTextRoom));
+
+    auto cut = [](const std::string& text) { return text.substr(0, FieldTextMax); };
+    profile.WriteString(file, section, "Header", EncodeValue(cut(header)));
+    profile.WriteString(file, section, "Queue", EncodeValue(cut(queue)));
+    profile.WriteString(file, section, "MainHead", EncodeValue(s.MainHead));
+    profile.WriteString(file, section, "MainQueue", EncodeValue(s.MainQueue));
+    profile.WriteString(file, section, "InvertSlash", s.InvertSlash ? "1" : "0");
+    profile.WriteString(file, section, "CheckIndex", std::to_string(s.CheckIndex));
+    profile.WriteString(file, section, "SaveLocal", s.SaveLocal ? "1" : "0");
+    if (s.SaveLocal)
+        profile.WriteString(file, section, "FileOutput", s.FileOutput);
+}
+
+void ReadTemplateFile(TSettings& s, const TProfile& profile, const std::string& file,
+                      std::string& header, std::string& queue)
+{
+    const std::string& section = s.SectionName;
+    auto encoded = [&](const char* key) {
+        return DecodeValue(profile.ReadString(file, section, key, "", EncodedRoom));
+    };
+
+    header = encoded("Header");
+    queue = encoded("Queue");
+    s.InvertSlash = profile.ReadInt(file, section, "InvertSlash", 0) != 0;
+    s.CheckIndex = profile.ReadInt(file, section, "CheckIndex", Full);
+    s.MainHead = encoded("MainHead");
+    s.MainQueue = encoded("MainQueue");
+    s.SaveLocal = profile.ReadInt(file, section, "SaveLocal", 0) != 0;
+    if (s.SaveLocal) {
+        std::string output = profile.ReadString(file, section, "FileOutput", "", FileNameRoom);
+        if (!output.empty())
+            s.SetFileOutput(output);
+    }
+}

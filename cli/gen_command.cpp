@@ -1,0 +1,257 @@
+#include "cli/gen_command.h"
+
+#include "gen/file_list.h"
+#include "gen/line_builder.h"
+#include "gen/list_file.h"
+#include "gen/output_writer.h"
+#include "settings/settings.h"
+#include "settings/template_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+const char* const GenUsage =
+    "Usage: strandel-gen [-t TEMPLATE] [-r RELPATH] [-o OUTPUT]\n"
+    "                    [--mode full|relative|nopath|none] [--invert-slash | --no-invert-slash]\n"
+    "                    [--header TEXT] [--queue TEXT] [--main-head TEXT] [--main-queue TEXT]\n"
+    "                    LIST...\n"
+    "\n"
+    "Builds, from the file names of the LIST files (one per line; - reads standard input),\n"
+    "the text Strandel's Create writes: Main head, one line per name (Header, the name in\n"
+    "the path mode, Queue), Main queue, every line break stored as CR LF.\n"
+    "\n"
+    "  -t TEMPLATE        apply a template file (*.hqd) as opening it in Strandel does\n"
+    "  -r RELPATH         base folder of relative names (default: the folder of OUTPUT,\n"
+    "                     else of the template's output file)\n"
+    "  -o OUTPUT          write to OUTPUT instead of standard output\n"
+    "  --mode MODE        full, relative, nopath or none\n"
+    "  --invert-slash     turn backslashes of names and folders into slashes\n"
+    "  --no-invert-slash  keep backslashes\n"
+    "  --header TEXT, --queue TEXT, --main-head TEXT, --main-queue TEXT\n"
+    "                     the texts, taken literally (line breaks allowed)\n"
+    "  --help             show this text\n"
+    "\n"
+    "Exit status: 0 done, 1 failed (nothing written), 2 bad usage.\n";
+
+namespace {
+
+std::optional<int> ModeByName(const std::string& name)
+{
+    if (name == "full")
+        return Full;
+    if (name == "relative")
+        return Relative;
+    if (name == "nopath")
+        return NoPath;
+    if (name == "none")
+        return None;
+    return std::nullopt;
+}
+
+std::string Reason()
+{
+    return std::strerror(errno);
+}
+
+// A name beside the output, so the finished file replaces the old one in one step.
+std::string TemporaryNameFor(const std::string& output)
+{
+    std::random_device random;
+    return output + ".strandel-" + std::to_string(random()) + ".tmp";
+}
+
+bool Readable(const std::string& fileName)
+{
+    std::FILE* file = std::fopen(fileName.c_str(), "rb");
+    if (!file)
+        return false;
+    std::fclose(file);
+    return !std::filesystem::is_directory(fileName);
+}
+
+} // namespace
+
+bool ParseGenArguments(const std::vector<std::string>& args, TGenOptions& options, std::string& error)
+{
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string arg = args[i];
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+            options.Lists.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        std::optional<std::string> inlineValue;
+        if (arg.starts_with("--")) {
+            std::size_t equals = arg.find('=');
+            if (equals != std::string::npos) {
+                inlineValue = arg.substr(equals + 1);
+                arg.resize(equals);
+            }
+        }
+        auto value = [&](std::optional<std::string>& target) {
+            if (inlineValue) {
+                target = *inlineValue;
+                return true;
+            }
+            if (i + 1 >= args.size()) {
+                error = "option " + arg + " needs a value";
+                return false;
+            }
+            target = args[++i];
+            return true;
+        };
+        auto flag = [&](bool set) {
+            if (inlineValue) {
+                error = "option " + arg + " takes no value";
+                return false;
+            }
+            options.InvertSlash = set;
+            return true;
+        };
+
+        bool ok;
+        if (arg == "-t" || arg == "--template")
+            ok = value(options.Template);
+        else if (arg == "-r" || arg == "--relpath")
+            ok = value(options.RelPath);
+        else if (arg == "-o" || arg == "--output")
+            ok = value(options.Output);
+        else if (arg == "--header")
+            ok = value(options.Header);
+        else if (arg == "--queue")
+            ok = value(options.Queue);
+        else if (arg == "--main-head")
+            ok = value(options.MainHead);
+        else if (arg == "--main-queue")
+            ok = value(options.MainQueue);
+        else if (arg == "--invert-slash")
+            ok = flag(true);
+        else if (arg == "--no-invert-slash")
+            ok = flag(false);
+        else if (arg == "--help" || arg == "-h") {
+            options.Help = true;
+            ok = true;
+        } else if (arg == "--mode") {
+            std::optional<std::string> name;
+            ok = value(name);
+            if (ok) {
+                options.Mode = ModeByName(*name);
+                if (!options.Mode) {
+                    error = "unknown mode '" + *name + "' (full, relative, nopath or none)";
+                    ok = false;
+                }
+            }
+        } else {
+            error = "unknown option " + arg;
+            ok = false;
+        }
+        if (!ok)
+            return false;
+    }
+    if (!options.Help && options.Lists.empty()) {
+        error = "no list file given";
+        return false;
+    }
+    return true;
+}
+
+int RunGen(const TGenOptions& options, TProfile& profile, std::FILE* in, std::FILE* out, std::FILE* err)
+{
+    auto fail = [err](const std::string& message) {
+        std::fprintf(err, "strandel-gen: %s\n", message.c_str());
+        return GenFailed;
+    };
+
+    TSettings settings = FirstStartSettings();
+    std::string header, queue;
+
+    if (options.Template) {
+        // The profile functions look for a bare name in the Windows folder: pass a full one.
+        std::error_code ignored;
+        std::string file = std::filesystem::absolute(*options.Template, ignored).string();
+        if (file.empty() || !Readable(file))
+            return fail("cannot read template " + *options.Template + ": " + Reason());
+        ReadTemplateFile(settings, profile, file, header, queue);
+        settings.TemplateFile = file;
+    }
+
+    if (options.Mode)
+        settings.CheckIndex = *options.Mode;
+    if (options.InvertSlash)
+        settings.InvertSlash = *options.InvertSlash;
+    if (options.Header)
+        header = *options.Header;
+    if (options.Queue)
+        queue = *options.Queue;
+    if (options.MainHead)
+        settings.MainHead = options.MainHead->substr(0, MainTextMax);
+    if (options.MainQueue)
+        settings.MainQueue = options.MainQueue->substr(0, MainTextMax);
+
+    if (options.RelPath)
+        settings.RelPath = *options.RelPath;
+    else if (options.Output)
+        settings.RelPath = FolderOf(*options.Output);
+
+    TPackedFileList list;
+    std::uintmax_t total = 0;
+    for (const std::string& name : options.Lists) {
+        std::error_code ignored;
+        std::uintmax_t size = name == "-" ? 0 : std::filesystem::file_size(name, ignored);
+        if (size != static_cast<std::uintmax_t>(-1))
+            total += size;
+    }
+    list.Reserve(static_cast<std::size_t>(total));
+
+    for (const std::string& name : options.Lists) {
+        if (name == "-") {
+            if (!ReadListStream(in, list))
+                return fail("cannot read the list from standard input: " + Reason());
+            continue;
+        }
+        if (std::filesystem::is_directory(name)) {
+            errno = EISDIR;
+            return fail("cannot read list " + name + ": " + Reason());
+        }
+        if (!ReadListFile(name, list))
+            return fail("cannot read list " + name + ": " + Reason());
+    }
+    if (!HasEntries(list))
+        return fail("the list is empty: no file names to write");
+
+    TLineBuilder builder(settings, list, header, queue);
+    TCrLfFileWriter writer;
+
+    if (!options.Output) {
+        writer.Attach(out);
+        builder.BuildOutput(writer);
+        if (!writer.Flush())
+            return fail("cannot write to standard output: " + Reason());
+        return GenOk;
+    }
+
+    const std::string& output = *options.Output;
+    const std::string temporary = TemporaryNameFor(output);
+    if (!writer.Open(temporary))
+        return fail("cannot write " + output + ": " + Reason());
+    builder.BuildOutput(writer);
+    if (!writer.Close()) {
+        std::string reason = Reason();
+        std::remove(temporary.c_str());
+        return fail("cannot write " + output + ": " + reason);
+    }
+    std::error_code renameError;
+    std::filesystem::rename(temporary, output, renameError);
+    if (renameError) {
+        std::remove(temporary.c_str());
+        return fail("cannot write " + output + ": " + renameError.message());
+    }
+    return GenOk;
+}

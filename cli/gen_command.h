@@ -1,0 +1,34 @@
+#pragma once
+// strandel-gen: applies a template file to list files and writes what Create would write.
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+class TProfile;
+
+struct TGenOptions {
+    std::optional<std::string> Template;
+    std::optional<std::string> RelPath;
+    std::optional<std::string> Output;
+    std::optional<int> Mode;
+    std::optional<bool> InvertSlash;
+    std::optional<std::string> Header;
+    std::optional<std::string> Queue;
+    std::optional<std::string> MainHead;
+    std::optional<std::string> MainQueue;
+    std::vector<std::string> Lists;   // "-" is standard input
+    bool Help = false;
+};
+
+extern const char* const GenUsage;
+
+// False with a one-line reason for arguments that do not make a command.
+bool ParseGenArguments(const std::vector<std::string>& args, TGenOptions& options, std::string& error);
+
+// Exit codes of the command.
+enum : int { GenOk = 0, GenFailed = 1, GenBadUsage = 2 };
+
+// Generates; on failure writes one line to err, leaves any existing output untouched
+// and returns GenFailed.
+int RunGen(const TGenOptions& options, TProfile& profile, std::FILE* in, std::FILE* out, std::FILE* err);

@@ -1,0 +1,91 @@
+#pragma once
+// The ordered list of file names a script is made from. The program's list box and
+// the plain containers below implement the same small interface, so the list
+// operations are written once.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Entries are at most this long; list files are read in pieces of this size.
+constexpr std::size_t EntryMax = 1999;
+
+class TFileList {
+public:
+    virtual ~TFileList() = default;
+
+    virtual int Count() const = 0;
+    // The entry's text into text (its capacity reused); empty when there is no such entry.
+    virtual void GetText(int index, std::string& text) const = 0;
+    virtual int Selected() const = 0;                        // -1 when none
+    virtual void Select(int index) = 0;                      // -1 clears the selection
+    virtual void Insert(int index, const std::string& text) = 0;  // index == Count() appends
+    virtual void Remove(int index) = 0;
+    virtual void Clear() = 0;
+
+    std::string Text(int index) const
+    {
+        std::string text;
+        GetText(index, text);
+        return text;
+    }
+};
+
+// Inserts the name right after the selected entry (at 0 when none) and selects it.
+void InsertAfterSelection(TFileList& list, const std::string& name);
+// Adds the name at the end; the selection stays.
+void AppendEntry(TFileList& list, const std::string& name);
+// Moves the selected entry one place, keeping it selected; without a selection the
+// first entry is selected and nothing moves.
+void MoveSelected(TFileList& list, bool up);
+// Removes the selected entry and selects the one now in its place, else the one before.
+void DeleteSelected(TFileList& list);
+// The check every command that needs files makes first.
+bool HasEntries(const TFileList& list);
+// Selects the first entry when the list has entries and none is selected.
+void EnsureSelection(TFileList& list);
+// "2/5": the selected position counted from 1 and the number of entries; "0/0" when empty.
+std::string CounterText(const TFileList& list);
+
+// A list in a vector of strings: tests and small lists.
+class TVectorFileList : public TFileList {
+public:
+    TVectorFileList() = default;
+    explicit TVectorFileList(std::vector<std::string> entries) : Entries(std::move(entries)) {}
+
+    int Count() const override { return static_cast<int>(Entries.size()); }
+    void GetText(int index, std::string& text) const override;
+    int Selected() const override { return Selection; }
+    void Select(int index) override;
+    void Insert(int index, const std::string& text) override;
+    void Remove(int index) override;
+    void Clear() override;
+
+    const std::vector<std::string>& Items() const { return Entries; }
+
+private:
+    std::vector<std::string> Entries;
+    int Selection = -1;
+};
+
+// A list kept as one block of text with the offsets of its entries: a million names
+// cost little more than their bytes. Appending is cheap; inserting elsewhere moves the tail.
+class TPackedFileList : public TFileList {
+public:
+    int Count() const override { return static_cast<int>(Starts.size()); }
+    void GetText(int index, std::string& text) const override;
+    int Selected() const override { return Selection; }
+    void Select(int index) override;
+    void Insert(int index, const std::string& text) override;
+    void Remove(int index) override;
+    void Clear() override;
+
+    std::string_view View(int index) const;
+    // Room for this many bytes of text, so a large list grows its block once.
+    void Reserve(std::size_t bytes) { Block.reserve(bytes); }
+
+private:
+    std::string Block;
+    std::vector<std::size_t> Starts;  // entry i is Block[Starts[i], Starts[i+1] or Block.size())
+    int Selection = -1;
+};

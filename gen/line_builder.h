@@ -1,0 +1,79 @@
+#pragma once
+// Turns entries of the file list into lines: Header + name in the path mode + Queue,
+// with the QZ_ variables of Header and Queue replaced for each file.
+#include "gen/path_parts.h"
+
+#include <string>
+#include <string_view>
+
+struct TSettings;
+class TFileList;
+class TOutputSink;
+
+// The alternate Header/Queue pair of the web pages, for files outside SpecialExt.
+struct THeadQueue {
+    std::string Head;
+    std::string Queue;
+};
+
+class TLineBuilder {
+public:
+    // header and queue are the two fields' texts; only their first 1998 characters count.
+    TLineBuilder(const TSettings& settings, const TFileList& list, std::string_view header,
+                 std::string_view queue);
+
+    // Web-page state: with SpecialExt set, entries whose extension it does not hold
+    // are built with AltHeadQueue.
+    std::string SpecialExt;
+    THeadQueue AltHeadQueue;
+
+    // Replaces the variables in text and drops its CRs; name becomes the current file's
+    // name in the path mode. The current file is givenName when given, else entry index;
+    // with neither, name is taken as it stands.
+    void ExpandPart(std::string& text, int index, const std::string* givenName, std::string& name);
+
+    // Header + name + Queue of one file.
+    void BuildLine(int index, const std::string* givenName, std::string& line);
+    std::string BuildLine(int index, const std::string* givenName = nullptr);
+
+    // Main head, every entry's line, Main queue; the list must not be empty.
+    void BuildOutput(TOutputSink& sink);
+    std::string BuildOutput();
+
+    // What one file gives the variables; its parts are worked out when first asked for.
+    struct TCurrentFile {
+        std::string FullName;
+        int Index = 0;
+        bool HaveParts = false;
+        bool HaveRelFolder = false;
+        TPathParts Parts;
+        std::string RelFolder;
+    };
+
+private:
+    // A text to expand, with a note of whether it holds any variable at all.
+    struct TPattern {
+        explicit TPattern(std::string_view text);
+        std::string Text;
+        std::string Fixed;      // the expansion of a text without variables: its CRs dropped
+        bool HasVariables;
+    };
+
+    void LoadFile(TCurrentFile& file, int index, const std::string* givenName) const;
+    const TPathParts& PartsOf(TCurrentFile& file) const;
+    const std::string& RelFolderOf(TCurrentFile& file) const;
+    std::string_view ValueOf(int variable, TCurrentFile& file, char* number) const;
+    void ExpandText(std::string& text, TCurrentFile& file);
+    void NameInMode(TCurrentFile& file, std::string& name) const;
+    bool UsesAlternate(TCurrentFile& file) const;
+    void EmitPattern(const TPattern& pattern, TCurrentFile& file, TOutputSink& sink);
+    void EmitLine(TCurrentFile& file, TOutputSink& sink);
+
+    const TSettings& Settings;
+    const TFileList& List;
+    TPattern Header;
+    TPattern Queue;
+    std::string Work;      // reused buffers: no allocation per line once warm
+    std::string Spare;
+    std::string Name;
+};

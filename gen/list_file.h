@@ -1,0 +1,18 @@
+#pragma once
+// List files (*.lst): one entry per line, as the program's Open list and Save list use them.
+#include <cstdio>
+#include <string>
+
+class TFileList;
+
+// Appends every line of the stream to the list. CR LF and LF both end a line; a line
+// longer than 1999 characters gives one entry per piece of 1999; a line break after
+// the last line adds no entry. False when reading failed.
+bool ReadListStream(std::FILE* stream, TFileList& list);
+
+// As above from a named file; false (and the list unchanged) when it cannot be opened.
+bool ReadListFile(const std::string& fileName, TFileList& list);
+
+// Writes the entries with CR LF between them and none after the last; false when the
+// file cannot be created or written.
+bool WriteListFile(const std::string& fileName, const TFileList& list);

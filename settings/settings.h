@@ -1,0 +1,63 @@
+#pragma once
+// The working settings of the program and their initialisation file.
+#include <cstdint>
+#include <string>
+
+class TProfile;
+
+// How an entry's name appears in its line; stored as CheckIndex.
+enum PathMode : int32_t { Full = 0, Relative = 1, NoPath = 2, None = 3 };
+
+// Room (characters + 1) the values are read with, and the longest texts kept.
+constexpr std::size_t FileNameRoom = 1000;   // FileOutput, TemplateFile, RelPath
+constexpr std::size_t EncodedRoom = 2000;    // Header, Queue, MainHead, MainQueue
+constexpr std::size_t ImageExtRoom = 80;
+constexpr std::size_t MainTextMax = 1999;    // MainHead, MainQueue
+constexpr std::size_t FieldTextMax = 1998;   // what is read of the Header and Queue fields
+
+// Values of a first start without an initialisation file.
+inline constexpr const char* DefaultFileOutput = "c:\\Windows\\Desktop\\QZScript.txt";
+inline constexpr const char* DefaultImageExt = "gif;jpg;jpeg;bmp";
+inline constexpr const char* DefaultSectionName = "Strandel";
+inline constexpr const char* DefaultIniFileName = "QZIni.ini";
+
+struct TSettings {
+    std::string SectionName = DefaultSectionName;
+    std::string IniFileName = DefaultIniFileName;
+    std::string FileOutput;
+    std::string TemplateFile;
+    std::string RelPath;      // never stored: derived from FileOutput or set by a drop
+    std::string MainHead;     // real line breaks (CR LF)
+    std::string MainQueue;
+    std::string ImageExt;
+    int32_t CheckIndex = Full;
+    int32_t SendToIndex = 0;  // 1: Send To copies a whole line; else the name
+    bool InvertSlash = false;
+    bool SaveLocal = false;
+    bool UseTip = false;
+
+    // Sets FileOutput and, with it, RelPath to its folder.
+    void SetFileOutput(const std::string& name);
+};
+
+// The record as a first start without an initialisation file leaves it.
+TSettings FirstStartSettings();
+
+// The name cut right after its last backslash (kept); a name without one, whole.
+std::string FolderOf(const std::string& fileName);
+
+// Multi-line values stored on one line: CR LF <-> "#QZ_BR#", wrapped in "<" and ">".
+std::string EncodeValue(const std::string& text);
+std::string DecodeValue(const std::string& stored);
+
+// Reads every settings key of the record's section in IniFileName; Header and Queue
+// go to the two texts (the main dialog's fields).
+void LoadSettings(TSettings& settings, const TProfile& profile, std::string& header,
+                  std::string& queue);
+
+// Writes the keys in the program's order; ImageExt and the font keys have writers of their own.
+void SaveSettings(const TSettings& settings, TProfile& profile, const std::string& header,
+                  const std::string& queue);
+
+// Writes ImageExt alone, as the options sheet does when confirmed.
+void SaveImageExt(const TSettings& settings, TProfile& profile);

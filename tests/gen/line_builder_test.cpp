@@ -1,0 +1,207 @@
+#include "gen/file_list.h"
+#include "gen/line_builder.h"
+#include "settings/settings.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class LineBuilderTest : public ::testing::Test {
+protected:
+    LineBuilderTest()
+    {
+        Settings.SetFileOutput("C:\\Web\\index.htm");
+    }
+
+    std::string Line(const std::string& header, const std::string& queue, int index = 0)
+    {
+        TLineBuilder builder(Settings, List, header, queue);
+        return builder.BuildLine(index);
+    }
+
+    // The text with its variables replaced for the file (entry 0 unless given).
+    std::string Expand(std::string text, const std::string& file, int index = 0)
+    {
+        TLineBuilder builder(Settings, List, "", "");
+        std::string name;
+        builder.ExpandPart(text, index, &file, name);
+        return text;
+    }
+
+    TSettings Settings = FirstStartSettings();
+    TVectorFileList List{{"C:\\Web\\img\\cat.gif", "C:\\Docs\\a.txt", "D:\\x\\b.txt"}};
+};
+
+TEST_F(LineBuilderTest, VariablesDescribeTheFile)
+{
+    const std::string cat = "C:\\Web\\img\\cat.gif";
+    EXPECT_EQ(Expand("QZ_DRIVE|QZ_PATH|QZ_NAME|QZ_EXT|QZ_RELPATH|QZ_GETSELINDEX|QZ_GETCOUNT", cat),
+              "C:|\\Web\\img\\|cat|.gif|img|1|0");
+    EXPECT_EQ(Expand("QZ_GETSELINDEX/QZ_GETCOUNT", cat, 41), "42/41");
+    // on another drive the relative folder is the full folder
+    EXPECT_EQ(Expand("QZ_RELPATH", "D:\\x\\b.txt"), "D:\\x");
+    // directly in the base folder: no relative folder
+    EXPECT_EQ(Expand("[QZ_RELPATH]", "C:\\Web\\cat.gif"), "[]");
+    // a share has no drive
+    EXPECT_EQ(Expand("[QZ_DRIVE]QZ_PATH", "\\\\srv\\sh\\f.txt"), "[]\\\\srv\\sh\\");
+}
+
+TEST_F(LineBuilderTest, NamesAndExtensionsSplitAtTheLastDot)
+{
+    EXPECT_EQ(Expand("QZ_NAME|QZ_EXT", "C:\\a.tar.gz"), "a.tar|.gz");
+    EXPECT_EQ(Expand("QZ_NAME|QZ_EXT|", "C:\\dir.d\\README"), "README||");
+    EXPECT_EQ(Expand("[QZ_NAME]QZ_EXT", "C:\\home\\.profile"), "[].profile");
+    EXPECT_EQ(Expand("QZ_PATH|QZ_NAME", "C:/www/pics/dog.jpg"), "/www/pics/|dog");
+    EXPECT_EQ(Expand("QZ_PATH|QZ_NAME", "cat.gif"), "|cat");
+}
+
+TEST_F(LineBuilderTest, LongNamesAreSplitWithinTheirFirst260Characters)
+{
+    std::string deep = "C:\\" + std::string(300, 'd') + "\\f.txt";
+    std::string parts = Expand("QZ_DRIVE|QZ_PATH|QZ_NAME|QZ_EXT", deep);
+    // The cut leaves "C:\" and 257 d's: a name of 255 characters, no extension.
+    EXPECT_EQ(parts, "C:|\\|" + std::string(255, 'd') + "|");
+}
+
+TEST_F(LineBuilderTest, InvertSlashTouchesFoldersNotDriveNameOrTexts)
+{
+    Settings.InvertSlash = true;
+    EXPECT_EQ(Expand("QZ_DRIVE QZ_PATH QZ_NAMEQZ_EXT QZ_RELPATH \\", "C:\\Web\\img\\sub\\cat.gif"),
+              "C: /Web/img/sub/ cat.gif img/sub \\");
+}
+
+TEST_F(LineBuilderTest, VariablesMatchExactlyAnywhereAndEveryTime)
+{
+    const std::string cat = "C:\\Web\\img\\cat.gif";
+    EXPECT_EQ(Expand("qz_name Qz_NAME", cat), "qz_name Qz_NAME");
+    EXPECT_EQ(Expand("XQZ_NAMEX", cat), "XcatX");
+    EXPECT_EQ(Expand("QZ_NAME-QZ_NAME-QZ_NAMEQZ_NAME", cat), "cat-cat-catcat");
+    EXPECT_EQ(Expand("QZ_ QZ_NAM QZ_", cat), "QZ_ QZ_NAM QZ_");
+}
+
+TEST_F(LineBuilderTest, ReplacementEndsWhenAValueHoldsItsOwnName)
+{
+    EXPECT_EQ(Expand("<QZ_NAME>", "C:\\QZ_NAME.txt"), "<QZ_NAME>");
+    EXPECT_EQ(Expand("QZ_NAME QZ_NAME", "C:\\xQZ_NAMEx.txt"), "xQZ_NAMEx xQZ_NAMEx");
+}
+
+TEST_F(LineBuilderTest, TextInsertedForAVariableIsSearchedForTheLaterOnes)
+{
+    // QZ_PATH brings "QZ_EXT" in; QZ_EXT comes later and is replaced there too.
+    EXPECT_EQ(Expand("QZ_PATH", "C:\\QZ_EXT\\f.txt"), "\\.txt\\");
+    // an empty drive joins the text around it into a later variable
+    EXPECT_EQ(Expand("QZ_QZ_DRIVENAME", "\\\\srv\\sh\\f.txt"), "f");
+    // but not into an earlier one
+    EXPECT_EQ(Expand("QZ_DRQZ_EXTIVE", "C:\\f"), "QZ_DRIVE");
+}
+
+TEST_F(LineBuilderTest, CarriageReturnsAreDroppedSoLineBreaksAreLf)
+{
+    EXPECT_EQ(Line("<a>\r\n", "\r\n</a>\r\n"), "<a>\nC:\\Web\\img\\cat.gif\n</a>\n");
+    EXPECT_EQ(Line("QZ_\r\nNAME", ""), "QZ_\nNAMEC:\\Web\\img\\cat.gif");
+}
+
+TEST_F(LineBuilderTest, PathModesShapeTheName)
+{
+    const char* expected[4][3] = {
+        {"C:\\Web\\img\\cat.gif", "C:\\Docs\\a.txt", "D:\\x\\b.txt"},
+        {"img\\cat.gif", "..\\Docs\\a.txt", "D:\\x\\b.txt"},
+        {"cat.gif", "a.txt", "b.txt"},
+        {"", "", ""},
+    };
+    for (int mode = 0; mode < 4; ++mode) {
+        Settings.CheckIndex = mode;
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(Line("[", "]", i), std::string("[") + expected[mode][i] + "]") << mode << " " << i;
+    }
+    Settings.CheckIndex = 7;   // anything else is Full
+    EXPECT_EQ(Line("", "", 1), "C:\\Docs\\a.txt");
+
+    Settings.CheckIndex = Relative;
+    Settings.InvertSlash = true;
+    EXPECT_EQ(Line("", " ", 1) + Line("", " ", 2) + Line("", "", 0), "../Docs/a.txt D:/x/b.txt img/cat.gif");
+}
+
+TEST_F(LineBuilderTest, NoneModeLineIsHeaderThenQueue)
+{
+    Settings.CheckIndex = None;
+    EXPECT_EQ(Line("copy \"QZ_DRIVEQZ_PATHQZ_NAMEQZ_EXT\"", " \"bak\\QZ_NAME.bak\"\n", 1),
+              "copy \"C:\\Docs\\a.txt\" \"bak\\a.bak\"\n");
+}
+
+TEST_F(LineBuilderTest, HeaderAndQueueAreReadUpTo1998Characters)
+{
+    std::string longHeader(2500, 'h');
+    Settings.CheckIndex = None;
+    EXPECT_EQ(Line(longHeader, "q"), std::string(1998, 'h') + "q");
+}
+
+TEST_F(LineBuilderTest, GivenNameReplacesTheEntryButNotThePosition)
+{
+    TLineBuilder builder(Settings, List, "QZ_GETSELINDEX:QZ_NAME:", ":QZ_GETCOUNT");
+    std::string sent = "C:\\Web\\sent.txt";
+    EXPECT_EQ(builder.BuildLine(0, &sent), "1:sent:C:\\Web\\sent.txt:0");
+    // ExpandPart with an empty text gives only the name in the path mode
+    Settings.CheckIndex = Relative;
+    Settings.InvertSlash = true;
+    std::string text, name;
+    builder.ExpandPart(text, 0, nullptr, name);
+    EXPECT_EQ(text, "");
+    EXPECT_EQ(name, "img/cat.gif");
+}
+
+TEST_F(LineBuilderTest, ExpandPartWithoutEntryUsesTheNameAlreadyHeld)
+{
+    TLineBuilder builder(Settings, List, "", "");
+    std::string text = "QZ_NAME QZ_GETCOUNT", name = "C:\\held\\kept.txt";
+    builder.ExpandPart(text, 3, nullptr, name);
+    EXPECT_EQ(text, "kept 3");
+    EXPECT_EQ(name, "C:\\held\\kept.txt");
+}
+
+TEST_F(LineBuilderTest, WorkedExampleOfAnHtmlList)
+{
+    Settings.CheckIndex = Relative;
+    Settings.InvertSlash = true;
+    Settings.MainHead = "<UL>\r\n";
+    Settings.MainQueue = "</UL>\r\nQZ_GETCOUNT files";
+    TLineBuilder builder(Settings, List, "<LI><A HREF=\"", "\">QZ_NAMEQZ_EXT</A>\r\n");
+    EXPECT_EQ(builder.BuildOutput(),
+              "<UL>\n"
+              "<LI><A HREF=\"img/cat.gif\">cat.gif</A>\n"
+              "<LI><A HREF=\"../Docs/a.txt\">a.txt</A>\n"
+              "<LI><A HREF=\"D:/x/b.txt\">b.txt</A>\n"
+              "</UL>\n"
+              "3 files");
+}
+
+TEST_F(LineBuilderTest, MainHeadSeesTheFirstFileAndMainQueueTheCountAndTheLastFile)
+{
+    Settings.MainHead = "QZ_GETSELINDEX QZ_GETCOUNT QZ_NAME|";
+    Settings.MainQueue = "|QZ_GETSELINDEX QZ_GETCOUNT QZ_DRIVEQZ_PATHQZ_NAME";
+    Settings.CheckIndex = None;
+    TLineBuilder builder(Settings, List, "", "");
+    EXPECT_EQ(builder.BuildOutput(), "1 0 cat||4 3 D:\\x\\b");
+}
+
+TEST_F(LineBuilderTest, LinesFollowEachOtherWithNothingBetween)
+{
+    Settings.CheckIndex = NoPath;
+    TLineBuilder builder(Settings, List, "", ";");
+    EXPECT_EQ(builder.BuildOutput(), "cat.gif;a.txt;b.txt;");
+}
+
+TEST_F(LineBuilderTest, SpecialExtensionsPickTheAlternatePairForOtherFiles)
+{
+    Settings.CheckIndex = NoPath;
+    TVectorFileList pictures({"C:\\p\\one.GIF", "C:\\p\\two.txt", "C:\\p\\three", "C:\\p\\four.pe"});
+    TLineBuilder builder(Settings, pictures, "<IMG SRC=\"", "\">\n");
+    builder.SpecialExt = "gif;jpg;jpeg;bmp";
+    builder.AltHeadQueue = {"<A HREF=\"", "\">QZ_NAME</A>\n"};
+    EXPECT_EQ(builder.BuildLine(0), "<IMG SRC=\"one.GIF\">\n");
+    EXPECT_EQ(builder.BuildLine(1), "<A HREF=\"two.txt\">two</A>\n");
+    EXPECT_EQ(builder.BuildLine(2), "<IMG SRC=\"three\">\n");   // no extension: the normal pair
+    EXPECT_EQ(builder.BuildLine(3), "<IMG SRC=\"four.pe\">\n"); // found inside "jpeg"
+}
+
+} // namespace
