@@ -1,0 +1,163 @@
+#include "settings/settings.h"
+#include "profile_for_tests.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SettingsStore : public ::testing::Test {
+protected:
+    SettingsStore() : Profile(MakePlatformProfile(Dir.Folder().string()))
+    {
+        // A full name: the record's bare name would land in the Windows folder.
+        Settings.IniFileName = Dir.File("QZIni.ini");
+    }
+
+    TSettings Load()
+    {
+        TSettings loaded;
+        loaded.IniFileName = Settings.IniFileName;
+        LoadSettings(loaded, *Profile, Header, Queue);
+        return loaded;
+    }
+
+    TTempDir Dir;
+    std::unique_ptr<TProfile> Profile;
+    TSettings Settings;
+    std::string Header = "stale", Queue = "stale";
+};
+
+TEST_F(SettingsStore, FirstStartWithoutFileGivesTheDefaults)
+{
+    TSettings s = Load();
+    EXPECT_EQ(s.FileOutput, "c:\\Windows\\Desktop\\QZScript.txt");
+    EXPECT_EQ(s.RelPath, "c:\\Windows\\Desktop\\");
+    EXPECT_EQ(s.CheckIndex, Full);
+    EXPECT_EQ(s.SendToIndex, 0);
+    EXPECT_FALSE(s.InvertSlash);
+    EXPECT_FALSE(s.SaveLocal);
+    EXPECT_TRUE(s.UseTip);
+    EXPECT_EQ(s.ImageExt, "gif;jpg;jpeg;bmp");
+    EXPECT_EQ(s.MainHead, "");
+    EXPECT_EQ(s.MainQueue, "");
+    EXPECT_EQ(Header, "");
+    EXPECT_EQ(Queue, "");
+    EXPECT_EQ(s.SectionName, "Strandel");
+
+    TSettings fresh = FirstStartSettings();
+    EXPECT_EQ(fresh.FileOutput, s.FileOutput);
+    EXPECT_EQ(fresh.RelPath, s.RelPath);
+    EXPECT_EQ(fresh.ImageExt, s.ImageExt);
+    EXPECT_EQ(fresh.UseTip, s.UseTip);
+}
+
+TEST_F(SettingsStore, SavedSettingsComeBackUnchanged)
+{
+    Settings.SetFileOutput("C:\\Web\\index.htm");
+    Settings.InvertSlash = true;
+    Settings.CheckIndex = NoPath;
+    Settings.SendToIndex = 1;
+    Settings.MainHead = "<UL>\r\n  <LI>";
+    Settings.MainQueue = "</UL>\r\n";
+    Settings.SaveLocal = true;
+    Settings.UseTip = false;
+    SaveSettings(Settings, *Profile, "  two lines \r\n with blanks  ", "\"quoted\"");
+
+    TSettings s = Load();
+    EXPECT_EQ(Header, "  two lines \r\n with blanks  ");
+    EXPECT_EQ(Queue, "\"quoted\"");
+    EXPECT_EQ(s.FileOutput, "C:\\Web\\index.htm");
+    EXPECT_EQ(s.RelPath, "C:\\Web\\");
+    EXPECT_TRUE(s.InvertSlash);
+    EXPECT_EQ(s.CheckIndex, NoPath);
+    EXPECT_EQ(s.SendToIndex, 1);
+    EXPECT_EQ(s.MainHead, "<UL>\r\n  <LI>");
+    EXPECT_EQ(s.MainQueue, "</UL>\r\n");
+    EXPECT_TRUE(s.SaveLocal);
+    EXPECT_FALSE(s.UseTip);
+}
+
+TEST_F(SettingsStore, SaveWritesTheKeysInOrderAndLeavesImageExtAlone)
+{
+    Settings.SetFileOutput("C:\\o.txt");
+    SaveSettings(Settings, *Profile, "", "a\r\nb");
+    EXPECT_EQ(ReadBytes(Settings.IniFileName),
+              "[Strandel]\r\n"
+              "Header=<>\r\n"
+              "Queue=<a#QZ_BR#b>\r\n"
+              "FileOutput=C:\\o.txt\r\n"
+              "InvertSlash=0\r\n"
+              "CheckIndex=0\r\n"
+              "SendToIndex=0\r\n"
+              "MainHead=<>\r\n"
+              "MainQueue=<>\r\n"
+              "SaveLocal=0\r\n"
+              "UseTip=0\r\n");
+
+    Settings.ImageExt = "png;gif";
+    SaveImageExt(Settings, *Profile);
+    EXPECT_EQ(Load().ImageExt, "png;gif");
+}
+
+TEST_F(SettingsStore, HandEditedValuesLoadAsTheRulesSay)
+{
+    WriteBytes(Settings.IniFileName,
+               "[Strandel]\r\n"
+               "Header=abc\r\n"
+               "Queue=<one#QZ_BR#two>\r\n"
+               "CheckIndex=7\r\n"
+               "InvertSlash=5\r\n"
+               "SaveLocal=-1\r\n"
+               "UseTip=0\r\n"
+               "MainHead=\r\n");
+    TSettings s = Load();
+    EXPECT_EQ(Header, "b");
+    EXPECT_EQ(Queue, "one\r\ntwo");
+    EXPECT_EQ(s.CheckIndex, 7);
+    EXPECT_TRUE(s.InvertSlash);
+    EXPECT_TRUE(s.SaveLocal);
+    EXPECT_FALSE(s.UseTip);
+    EXPECT_EQ(s.MainHead, "");
+}
+
+TEST_F(SettingsStore, ValuesLongerThanTheReadingRoomAreCut)
+{
+    std::string longName = "C:\\" + std::string(1200, 'f');
+    std::string longText(2100, 't');
+    WriteBytes(Settings.IniFileName, "[Strandel]\r\nFileOutput=" + longName + "\r\nHeader=" +
+                                         EncodeValue(longText) + "\r\nImageExt=" + std::string(100, 'e') + "\r\n");
+    TSettings s = Load();
+    EXPECT_EQ(s.FileOutput, longName.substr(0, 999));
+    // 1999 characters read: "<" plus 1998 t's; decoding drops the first and the last.
+    EXPECT_EQ(Header, std::string(1997, 't'));
+    EXPECT_EQ(s.ImageExt, std::string(79, 'e'));
+}
+
+TEST(ValueEncoding, LineBreaksBecomeMarkersInBrackets)
+{
+    EXPECT_EQ(EncodeValue("<UL>\r\n<LI>"), "<<UL>#QZ_BR#<LI>>");
+    EXPECT_EQ(EncodeValue(""), "<>");
+    EXPECT_EQ(EncodeValue("a\nb\r"), "<a\nb\r>");
+    EXPECT_EQ(DecodeValue("<<UL>#QZ_BR#<LI>>"), "<UL>\r\n<LI>");
+    EXPECT_EQ(DecodeValue("<>"), "");
+    EXPECT_EQ(DecodeValue(""), "");
+    EXPECT_EQ(DecodeValue("x"), "");
+    EXPECT_EQ(DecodeValue("abc"), "b");
+    // a marker typed into a text comes back as a line break
+    EXPECT_EQ(DecodeValue(EncodeValue("a#QZ_BR#b")), "a\r\nb");
+}
+
+TEST(FolderOfName, CutsAfterTheLastBackslash)
+{
+    EXPECT_EQ(FolderOf("C:\\Web\\index.htm"), "C:\\Web\\");
+    EXPECT_EQ(FolderOf("C:\\Web\\"), "C:\\Web\\");
+    EXPECT_EQ(FolderOf("index.htm"), "index.htm");
+    EXPECT_EQ(FolderOf("/tmp/x/out.txt"), "/tmp/x/out.txt");
+
+    TSettings s;
+    s.SetFileOutput("\\\\srv\\sh\\out.bat");
+    EXPECT_EQ(s.RelPath, "\\\\srv\\sh\\");
+}
+
+} // namespace

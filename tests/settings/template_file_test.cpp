@@ -1,0 +1,134 @@
+#include "settings/settings.h"
+#include "settings/template_file.h"
+#include "profile_for_tests.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TemplateFiles : public ::testing::Test {
+protected:
+    TemplateFiles() : Profile(MakePlatformProfile(Dir.Folder().string()))
+    {
+        Settings.SetFileOutput("C:\\Out\\before.txt");
+    }
+
+    TTempDir Dir;
+    std::unique_ptr<TProfile> Profile;
+    TSettings Settings = FirstStartSettings();
+    std::string Header = "old header", Queue = "old queue";
+};
+
+TEST(TemplateTitles, AreTheNameWithoutFolderAndExtension)
+{
+    EXPECT_EQ(TemplateTitle("C:\\Tools\\HtmlList.hqd"), "HtmlList");
+    EXPECT_EQ(TemplateTitle("C:\\Tools\\my.list.hqd"), "my.list");
+    EXPECT_EQ(TemplateTitle("Bare"), "Bare");
+    EXPECT_EQ(TemplateTitle("/home/u/Batch.hqd"), "Batch");
+}
+
+TEST_F(TemplateFiles, NewTemplateGetsItsNameAsTitleAndTheKeysInOrder)
+{
+    const std::string file = Dir.File("HtmlList.hqd");
+    Settings.InvertSlash = true;
+    Settings.CheckIndex = Relative;
+    Settings.MainHead = "<UL>";
+    WriteTemplateFile(Settings, *Profile, file, "<LI>", "</LI>\r\n");
+    EXPECT_EQ(ReadBytes(file),
+              "[Strandel]\r\n"
+              "h_menutitle=HtmlList\r\n"
+              "h_menuhelp=HtmlList\r\n"
+              "Header=<<LI>>\r\n"
+              "Queue=<</LI>#QZ_BR#>\r\n"
+              "MainHead=<<UL>>\r\n"
+              "MainQueue=<>\r\n"
+              "InvertSlash=1\r\n"
+              "CheckIndex=1\r\n"
+              "SaveLocal=0\r\n");
+}
+
+TEST_F(TemplateFiles, ResavingKeepsHandEditedTitleAndHelp)
+{
+    const std::string file = Dir.File("HtmlList.hqd");
+    WriteBytes(file, "[Strandel]\r\nh_menutitle=My list\r\nh_menuhelp=Makes a list\r\nHeader=<x>\r\n");
+    WriteTemplateFile(Settings, *Profile, file, "y", "");
+    EXPECT_EQ(Profile->ReadString(file, "Strandel", "h_menutitle", "", MenuTextRoom), "My list");
+    EXPECT_EQ(Profile->ReadString(file, "Strandel", "h_menuhelp", "", MenuTextRoom), "Makes a list");
+    EXPECT_EQ(Profile->ReadString(file, "Strandel", "Header", "", EncodedRoom), "<y>");
+}
+
+TEST_F(TemplateFiles, OpeningAppliesTextsModeAndFlags)
+{
+    const std::string file = Dir.File("t.hqd");
+    Settings.CheckIndex = None;
+    Settings.InvertSlash = true;
+    Settings.MainHead = "head\r\nline";
+    Settings.MainQueue = "tail";
+    WriteTemplateFile(Settings, *Profile, file, "H\r\n", "Q");
+
+    TSettings opened = FirstStartSettings();
+    ReadTemplateFile(opened, *Profile, file, Header, Queue);
+    EXPECT_EQ(Header, "H\r\n");
+    EXPECT_EQ(Queue, "Q");
+    EXPECT_EQ(opened.CheckIndex, None);
+    EXPECT_TRUE(opened.InvertSlash);
+    EXPECT_EQ(opened.MainHead, "head\r\nline");
+    EXPECT_EQ(opened.MainQueue, "tail");
+    EXPECT_FALSE(opened.SaveLocal);
+    EXPECT_EQ(opened.FileOutput, DefaultFileOutput);
+}
+
+TEST_F(TemplateFiles, OutputFileTravelsOnlyWithLocalInfo)
+{
+    const std::string file = Dir.File("local.hqd");
+    Settings.SaveLocal = true;
+    Settings.SetFileOutput("C:\\Site\\index.htm");
+    WriteTemplateFile(Settings, *Profile, file, "", "");
+    EXPECT_EQ(Profile->ReadString(file, "Strandel", "FileOutput", "", FileNameRoom), "C:\\Site\\index.htm");
+
+    TSettings opened = FirstStartSettings();
+    ReadTemplateFile(opened, *Profile, file, Header, Queue);
+    EXPECT_TRUE(opened.SaveLocal);
+    EXPECT_EQ(opened.FileOutput, "C:\\Site\\index.htm");
+    EXPECT_EQ(opened.RelPath, "C:\\Site\\");
+
+    // Saved again without local info: the old FileOutput stays in the file but is not used.
+    Settings.SaveLocal = false;
+    Settings.SetFileOutput("C:\\Elsewhere\\x.txt");
+    WriteTemplateFile(Settings, *Profile, file, "", "");
+    EXPECT_EQ(Profile->ReadString(file, "Strandel", "FileOutput", "", FileNameRoom), "C:\\Site\\index.htm");
+    opened = FirstStartSettings();
+    opened.SaveLocal = true;
+    ReadTemplateFile(opened, *Profile, file, Header, Queue);
+    EXPECT_FALSE(opened.SaveLocal);
+    EXPECT_EQ(opened.FileOutput, DefaultFileOutput);
+}
+
+TEST_F(TemplateFiles, LocalInfoWithAnEmptyOutputFileKeepsTheCurrentOne)
+{
+    const std::string file = Dir.File("empty-out.hqd");
+    WriteBytes(file, "[Strandel]\r\nSaveLocal=1\r\nFileOutput=\r\n");
+    ReadTemplateFile(Settings, *Profile, file, Header, Queue);
+    EXPECT_TRUE(Settings.SaveLocal);
+    EXPECT_EQ(Settings.FileOutput, "C:\\Out\\before.txt");
+    EXPECT_EQ(Settings.RelPath, "C:\\Out\\");
+}
+
+TEST_F(TemplateFiles, AMissingOrForeignFileLoadsEmptyTextsAndZeroFlags)
+{
+    Settings.CheckIndex = NoPath;
+    Settings.InvertSlash = true;
+    Settings.SaveLocal = true;
+    Settings.MainHead = "kept?";
+    ReadTemplateFile(Settings, *Profile, Dir.File("gone.hqd"), Header, Queue);
+    EXPECT_EQ(Header, "");
+    EXPECT_EQ(Queue, "");
+    EXPECT_EQ(Settings.MainHead, "");
+    EXPECT_EQ(Settings.CheckIndex, Full);
+    EXPECT_FALSE(Settings.InvertSlash);
+    EXPECT_FALSE(Settings.SaveLocal);
+    EXPECT_EQ(Settings.FileOutput, "C:\\Out\\before.txt");
+}
+
+} // namespace

@@ -1,0 +1,201 @@
+#include "cli/gen_command.h"
+#include "settings/settings.h"
+#include "profile_for_tests.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace {
+
+// Runs strandel-gen in process, with real files and captured standard streams.
+class GenCommand : public ::testing::Test {
+protected:
+    GenCommand() : Profile(MakePlatformProfile(Dir.Folder().string())) {}
+
+    int Run(const std::vector<std::string>& args, const std::string& input = "")
+    {
+        TGenOptions options;
+        std::string error;
+        if (!ParseGenArguments(args, options, error)) {
+            Err = error;
+            return GenBadUsage;
+        }
+        std::FILE* in = std::tmpfile();
+        std::FILE* out = std::tmpfile();
+        std::FILE* err = std::tmpfile();
+        std::fwrite(input.data(), 1, input.size(), in);
+        std::rewind(in);
+        int code = RunGen(options, *Profile, in, out, err);
+        Out = Drain(out);
+        Err = Drain(err);
+        std::fclose(in);
+        return code;
+    }
+
+    static std::string Drain(std::FILE* stream)
+    {
+        std::rewind(stream);
+        std::string text;
+        char block[4096];
+        std::size_t got;
+        while ((got = std::fread(block, 1, sizeof block, stream)) > 0)
+            text.append(block, got);
+        std::fclose(stream);
+        return text;
+    }
+
+    std::string List(const std::string& name, const std::string& bytes)
+    {
+        WriteBytes(Dir.File(name), bytes);
+        return Dir.File(name);
+    }
+
+    TTempDir Dir;
+    std::unique_ptr<TProfile> Profile;
+    std::string Out, Err;
+};
+
+const char* const ExampleList = "C:\\Web\\img\\cat.gif\r\nC:\\Docs\\a.txt\r\nD:\\x\\b.txt\r\n";
+const char* const ExampleOutput =
+    "<UL>\r\n"
+    "<LI><A HREF=\"img/cat.gif\">cat.gif</A>\r\n"
+    "<LI><A HREF=\"../Docs/a.txt\">a.txt</A>\r\n"
+    "<LI><A HREF=\"D:/x/b.txt\">b.txt</A>\r\n"
+    "</UL>\r\n"
+    "3 files";
+
+TEST_F(GenCommand, TemplateAndListGiveWhatCreateWrites)
+{
+    WriteBytes(Dir.File("HtmlList.hqd"),
+               "[Strandel]\r\n"
+               "Header=<<LI><A HREF=\">\r\n"
+               "Queue=<\">QZ_NAMEQZ_EXT</A>#QZ_BR#>\r\n"
+               "MainHead=<<UL>#QZ_BR#>\r\n"
+               "MainQueue=<</UL>#QZ_BR#QZ_GETCOUNT files>\r\n"
+               "InvertSlash=1\r\n"
+               "CheckIndex=1\r\n"
+               "SaveLocal=1\r\n"
+               "FileOutput=C:\\Web\\index.htm\r\n");
+    const std::string output = Dir.File("index.htm");
+    ASSERT_EQ(Run({"-t", Dir.File("HtmlList.hqd"), "-r", "C:\\Web\\", "-o", output,
+                   List("l.lst", ExampleList)}), GenOk) << Err;
+    EXPECT_EQ(ReadBytes(output), ExampleOutput);
+    EXPECT_EQ(Out, "");
+
+    // Without -r and -o the base is the folder of the template's output file.
+    ASSERT_EQ(Run({"-t", Dir.File("HtmlList.hqd"), List("l.lst", ExampleList)}), GenOk) << Err;
+    EXPECT_EQ(Out, ExampleOutput);
+}
+
+TEST_F(GenCommand, OptionsOverrideTheTemplateAndTakeTextLiterally)
+{
+    WriteBytes(Dir.File("t.hqd"), "[Strandel]\r\nHeader=<ignored>\r\nCheckIndex=2\r\nInvertSlash=1\r\n");
+    ASSERT_EQ(Run({"-t", Dir.File("t.hqd"), "--mode", "full", "--no-invert-slash",
+                   "--header", "copy \"", "--queue", "\" QZ_NAME.bak\nrem QZ_RELPATH\n",
+                   "--main-head", "@echo off\r\n", "--main-queue", "QZ_GETSELINDEX",
+                   "-r", "C:\\Docs\\", List("l.lst", "C:\\Docs\\sub\\a.txt")}), GenOk) << Err;
+    EXPECT_EQ(Out, "@echo off\r\ncopy \"C:\\Docs\\sub\\a.txt\" a.bak\r\nrem sub\r\n2");
+}
+
+TEST_F(GenCommand, FirstStartSettingsApplyWithoutTemplate)
+{
+    // Full paths, no texts: the names one after the other; base c:\Windows\Desktop\.
+    ASSERT_EQ(Run({"--mode=relative", List("l.lst", "c:\\windows\\desktop\\x\\f.txt\nC:\\g.txt")}), GenOk);
+    EXPECT_EQ(Out, "x\\f.txt..\\..\\g.txt");
+}
+
+TEST_F(GenCommand, RelativeBaseIsTheOutputFolderWithoutR)
+{
+    const std::string output = Dir.File("index.htm");
+    const std::string entry = FolderOf(output) + "img\\cat.gif";
+    ASSERT_EQ(Run({"--mode", "relative", "-o", output, List("l.lst", entry)}), GenOk) << Err;
+    EXPECT_EQ(ReadBytes(output), "img\\cat.gif");
+}
+
+TEST_F(GenCommand, ListsAreAppendedInOrderAndDashReadsStandardInput)
+{
+    ASSERT_EQ(Run({"--mode", "nopath", "--queue", ",", List("a.lst", "C:\\1\r\nC:\\2\r\n"), "-",
+                   List("b.lst", "C:\\4")}, "C:\\3\n"), GenOk) << Err;
+    EXPECT_EQ(Out, "1,2,3,4,");
+}
+
+TEST_F(GenCommand, FailuresSayWhatAndTouchNoOutput)
+{
+    const std::string output = Dir.File("keep.txt");
+    WriteBytes(output, "previous output");
+
+    EXPECT_EQ(Run({"-o", output, List("empty.lst", "")}), GenFailed);
+    EXPECT_NE(Err.find("empty"), std::string::npos) << Err;
+
+    EXPECT_EQ(Run({"-o", output, Dir.File("missing.lst")}), GenFailed);
+    EXPECT_NE(Err.find("missing.lst"), std::string::npos) << Err;
+
+    EXPECT_EQ(Run({"-o", output, Dir.Folder().string()}), GenFailed);
+
+    EXPECT_EQ(Run({"-t", Dir.File("missing.hqd"), "-o", output, List("l.lst", "C:\\a")}), GenFailed);
+    EXPECT_NE(Err.find("template"), std::string::npos) << Err;
+
+    for (const std::string& message : {Err})
+        EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << "one line: " << message;
+    EXPECT_EQ(ReadBytes(output), "previous output");
+    EXPECT_EQ(Out, "");
+
+    EXPECT_EQ(Run({"-o", Dir.File("no-folder/out.txt"), List("l.lst", "C:\\a")}), GenFailed);
+    EXPECT_NE(Err.find("cannot write"), std::string::npos) << Err;
+
+    // Nothing but the files the test made is left in the folder.
+    int files = 0;
+    for (auto& entry : std::filesystem::directory_iterator(Dir.Folder()))
+        files += entry.is_regular_file();
+    EXPECT_EQ(files, 3);
+}
+
+TEST_F(GenCommand, SuccessReplacesAnExistingOutput)
+{
+    const std::string output = Dir.File("out.txt");
+    WriteBytes(output, std::string(10000, 'o'));
+    ASSERT_EQ(Run({"--mode", "nopath", "-o", output, List("l.lst", "C:\\x\\new.txt")}), GenOk);
+    EXPECT_EQ(ReadBytes(output), "new.txt");
+}
+
+struct TUsageCase {
+    std::vector<std::string> Args;
+    const char* ErrorPart;
+};
+
+class GenUsageErrors : public ::testing::TestWithParam<TUsageCase> {};
+
+TEST_P(GenUsageErrors, AreRefused)
+{
+    TGenOptions options;
+    std::string error;
+    EXPECT_FALSE(ParseGenArguments(GetParam().Args, options, error));
+    EXPECT_NE(error.find(GetParam().ErrorPart), std::string::npos) << error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, GenUsageErrors,
+    ::testing::Values(TUsageCase{{}, "no list"},
+                      TUsageCase{{"-o", "x"}, "no list"},
+                      TUsageCase{{"l.lst", "-t"}, "-t needs a value"},
+                      TUsageCase{{"--mode", "short", "l.lst"}, "unknown mode"},
+                      TUsageCase{{"--frobnicate", "l.lst"}, "unknown option"},
+                      TUsageCase{{"--invert-slash=1", "l.lst"}, "takes no value"}));
+
+TEST(GenArguments, HelpNeedsNoListAndDoubleDashEndsOptions)
+{
+    TGenOptions options;
+    std::string error;
+    ASSERT_TRUE(ParseGenArguments({"--help"}, options, error));
+    EXPECT_TRUE(options.Help);
+
+    TGenOptions literal;
+    ASSERT_TRUE(ParseGenArguments({"--header", "-x", "--", "-o", "-"}, literal, error));
+    EXPECT_EQ(*literal.Header, "-x");
+    EXPECT_FALSE(literal.Output);
+    EXPECT_EQ(literal.Lists, (std::vector<std::string>{"-o", "-"}));
+}
+
+} // namespace
