@@ -40,6 +40,26 @@ TLineBuilder::TPattern::TPattern(std::string_view text)
     : Text(text), Fixed(text), HasVariables(text.find(VariablePrefix) != std::string_view::npos)
 {
     DropCarriageReturns(Fixed);
+    if (!HasVariables)
+        return;
+    // Occurrences of different variables never overlap: each begins with the prefix,
+    // which no name holds further on, and no name begins another.
+    std::vector<TPiece> found;
+    for (int v = 0; v < static_cast<int>(std::size(Variables)); ++v)
+        for (std::size_t at = Text.find(Variables[v]); at != std::string::npos;
+             at = Text.find(Variables[v], at + Variables[v].size()))
+            found.push_back({v, at, Variables[v].size()});
+    std::sort(found.begin(), found.end(),
+              [](const TPiece& a, const TPiece& b) { return a.Start < b.Start; });
+    std::size_t from = 0;
+    for (const TPiece& variable : found) {
+        if (variable.Start > from)
+            Pieces.push_back({-1, from, variable.Start - from});
+        Pieces.push_back(variable);
+        from = variable.Start + variable.Length;
+    }
+    if (from < Text.size())
+        Pieces.push_back({-1, from, Text.size() - from});
 }
 
 TLineBuilder::TLineBuilder(const TSettings& settings, const TFileList& list,
@@ -56,18 +76,28 @@ void TLineBuilder::LoadFile(TCurrentFile& file, int index, const std::string* gi
         List.GetText(index, file.FullName);
     file.Index = index;
     file.HaveParts = false;
+    file.HaveDir = false;
     file.HaveRelFolder = false;
 }
 
 const TPathParts& TLineBuilder::PartsOf(TCurrentFile& file) const
 {
     if (!file.HaveParts) {
-        SplitPath(file.FullName, file.Parts);
-        if (Settings.InvertSlash)
-            InvertSlashes(file.Parts.Dir);
+        file.Parts = SplitPath(file.FullName);
         file.HaveParts = true;
     }
     return file.Parts;
+}
+
+const std::string& TLineBuilder::DirOf(TCurrentFile& file) const
+{
+    if (!file.HaveDir) {
+        file.Dir.assign(PartsOf(file).Dir);
+        if (Settings.InvertSlash)
+            InvertSlashes(file.Dir);
+        file.HaveDir = true;
+    }
+    return file.Dir;
 }
 
 const std::string& TLineBuilder::RelFolderOf(TCurrentFile& file) const
@@ -89,7 +119,7 @@ std::string_view TLineBuilder::ValueOf(int variable, TCurrentFile& file, char* n
 {
     switch (variable) {
     case Drive: return PartsOf(file).Drive;
-    case Path: return PartsOf(file).Dir;
+    case Path: return DirOf(file);
     case FileName: return PartsOf(file).Name;
     case Ext: return PartsOf(file).Ext;
     case RelPath: return RelFolderOf(file);
@@ -101,31 +131,51 @@ std::string_view TLineBuilder::ValueOf(int variable, TCurrentFile& file, char* n
     }
 }
 
-void TLineBuilder::ExpandText(std::string& text, TCurrentFile& file)
+// The variables replaced one after the other over the whole text, as the rules state them.
+void TLineBuilder::ExpandInPlace(std::string& text, TCurrentFile& file)
 {
-    if (text.find(VariablePrefix) != std::string::npos) {
-        char number[24];
-        for (int v = 0; v < static_cast<int>(std::size(Variables)); ++v) {
-            std::string_view variable = Variables[v];
-            std::size_t at = text.find(variable);
-            if (at == std::string::npos)
-                continue;
-            std::string_view value = ValueOf(v, file, number);
-            // Each occurrence that stood in the text is replaced once; the search goes on
-            // after the value put in its place, so a value holding the variable's name ends.
-            Spare.clear();
-            std::size_t from = 0;
-            do {
-                Spare.append(text, from, at - from);
-                Spare.append(value);
-                from = at + variable.size();
-                at = text.find(variable, from);
-            } while (at != std::string::npos);
-            Spare.append(text, from, std::string::npos);
-            text.swap(Spare);
-        }
+    char number[24];
+    for (int v = 0; v < static_cast<int>(std::size(Variables)); ++v) {
+        std::string_view variable = Variables[v];
+        std::size_t at = text.find(variable);
+        if (at == std::string::npos)
+            continue;
+        std::string_view value = ValueOf(v, file, number);
+        // Each occurrence that stood in the text is replaced once; the search goes on
+        // after the value put in its place, so a value holding the variable's name ends.
+        Spare.clear();
+        std::size_t from = 0;
+        do {
+            Spare.append(text, from, at - from);
+            Spare.append(value);
+            from = at + variable.size();
+            at = text.find(variable, from);
+        } while (at != std::string::npos);
+        Spare.append(text, from, std::string::npos);
+        text.swap(Spare);
     }
     DropCarriageReturns(text);
+}
+
+// Puts the values in place of the variables found in the pattern, in one pass. That is
+// the same as replacing one variable after the other unless a new variable name forms
+// on the way, which needs the prefix in the result: then the text is expanded the long way.
+void TLineBuilder::Expand(const TPattern& pattern, TCurrentFile& file, std::string& out)
+{
+    char number[24];
+    out.clear();
+    for (const TPattern::TPiece& piece : pattern.Pieces) {
+        if (piece.Variable < 0)
+            out.append(pattern.Text, piece.Start, piece.Length);
+        else
+            out.append(ValueOf(piece.Variable, file, number));
+    }
+    if (out.find(VariablePrefix) != std::string::npos) {
+        out.assign(pattern.Text);
+        ExpandInPlace(out, file);
+        return;
+    }
+    DropCarriageReturns(out);
 }
 
 void TLineBuilder::NameInMode(TCurrentFile& file, std::string& name) const
@@ -157,7 +207,7 @@ void TLineBuilder::ExpandPart(std::string& text, int index, const std::string* g
     TCurrentFile file;
     file.FullName = name;
     LoadFile(file, index, givenName);
-    ExpandText(text, file);
+    ExpandInPlace(text, file);
     NameInMode(file, name);
 }
 
@@ -177,8 +227,7 @@ void TLineBuilder::EmitPattern(const TPattern& pattern, TCurrentFile& file, TOut
         sink.Append(pattern.Fixed);
         return;
     }
-    Work.assign(pattern.Text);
-    ExpandText(Work, file);
+    Expand(pattern, file, Work);
     sink.Append(Work);
 }
 

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct TSettings;
 class TFileList;
@@ -40,30 +41,40 @@ public:
     void BuildOutput(TOutputSink& sink);
     std::string BuildOutput();
 
+private:
     // What one file gives the variables; its parts are worked out when first asked for.
     struct TCurrentFile {
         std::string FullName;
         int Index = 0;
         bool HaveParts = false;
+        bool HaveDir = false;
         bool HaveRelFolder = false;
         TPathParts Parts;
+        std::string Dir;         // the folder part, slashes inverted when asked
         std::string RelFolder;
     };
 
-private:
-    // A text to expand, with a note of whether it holds any variable at all.
+    // A text to expand, cut into literal pieces and the variables that stand in it.
     struct TPattern {
         explicit TPattern(std::string_view text);
+        struct TPiece {
+            int Variable;        // -1 for literal text
+            std::size_t Start;
+            std::size_t Length;
+        };
         std::string Text;
-        std::string Fixed;      // the expansion of a text without variables: its CRs dropped
+        std::vector<TPiece> Pieces;
+        std::string Fixed;       // a text without variables: its expansion, CRs dropped
         bool HasVariables;
     };
 
     void LoadFile(TCurrentFile& file, int index, const std::string* givenName) const;
     const TPathParts& PartsOf(TCurrentFile& file) const;
+    const std::string& DirOf(TCurrentFile& file) const;
     const std::string& RelFolderOf(TCurrentFile& file) const;
     std::string_view ValueOf(int variable, TCurrentFile& file, char* number) const;
-    void ExpandText(std::string& text, TCurrentFile& file);
+    void ExpandInPlace(std::string& text, TCurrentFile& file);
+    void Expand(const TPattern& pattern, TCurrentFile& file, std::string& out);
     void NameInMode(TCurrentFile& file, std::string& name) const;
     bool UsesAlternate(TCurrentFile& file) const;
     void EmitPattern(const TPattern& pattern, TCurrentFile& file, TOutputSink& sink);

@@ -7,6 +7,7 @@
 namespace {
 
 constexpr int MaxLevels = 50;
+constexpr std::string_view LevelUp = "..\\";
 
 // A name cut right after its last backslash; a name without one, whole.
 std::string_view FolderPart(std::string_view name)
@@ -25,12 +26,14 @@ std::string_view SharePrefix(std::string_view dir)
     return shareEnd == std::string_view::npos ? dir : dir.substr(0, shareEnd);
 }
 
-std::string Climb(int levels)
+// Puts levels times "..\" in place of the first cut characters of path.
+void ClimbInstead(std::string& path, std::size_t cut, int levels)
 {
     std::string up;
+    up.reserve(LevelUp.size() * static_cast<std::size_t>(levels));
     for (int i = 0; i < levels; ++i)
-        up += "..\\";
-    return up;
+        up += LevelUp;
+    path.replace(0, cut, up);
 }
 
 } // namespace
@@ -39,12 +42,8 @@ void MakeRelative(std::string& path, const std::string& base)
 {
     std::string_view baseDir = !base.empty() && base.back() == '\\' ? std::string_view(base)
                                                                       : FolderPart(base);
-    std::string_view fileDir = FolderPart(path);
-
-    bool sameDrive = !baseDir.empty() && !fileDir.empty() && baseDir.size() >= 2 &&
-                     baseDir[1] == ':' && EqualsNoCase(baseDir.substr(0, 1), fileDir.substr(0, 1));
-    bool sameShare = baseDir.starts_with("\\\\") && fileDir.starts_with("\\\\") &&
-                     fileDir.find(SharePrefix(baseDir)) != std::string_view::npos;
+    const std::size_t fileDirLength = FolderPart(path).size();
+    std::string_view fileDir = std::string_view(path).substr(0, fileDirLength);
 
     if (EqualsNoCase(path, base))
         return;
@@ -55,26 +54,37 @@ void MakeRelative(std::string& path, const std::string& base)
     }
 
     if (StartsWithNoCase(baseDir, fileDir)) {
-        std::string_view rest = baseDir.substr(fileDir.size());
         int levels = 0;
-        for (char c : rest)
+        for (char c : baseDir.substr(fileDirLength))
             levels += c == '\\';
-        path = Climb(levels) + path.substr(fileDir.size());
+        ClimbInstead(path, fileDirLength, levels);
         return;
     }
 
+    bool sameDrive = baseDir.size() >= 2 && baseDir[1] == ':' && !fileDir.empty() &&
+                     EqualsNoCase(baseDir.substr(0, 1), fileDir.substr(0, 1));
+    bool sameShare = baseDir.starts_with("\\\\") && fileDir.starts_with("\\\\") &&
+                     fileDir.find(SharePrefix(baseDir)) != std::string_view::npos;
     if (!sameDrive && !sameShare)
         return;
 
-    std::string candidate(baseDir.substr(0, baseDir.size() - (baseDir.ends_with('\\') ? 1 : 0)));
+    // Climb from the base folder until the file's folder lies below it; the candidate is
+    // always a leading part of the base folder.
+    std::string_view candidate = baseDir.substr(0, baseDir.size() - (baseDir.ends_with('\\') ? 1 : 0));
+    auto below = [&](std::string_view folder) {
+        return StartsWithNoCase(fileDir, folder) && fileDir.size() > folder.size() &&
+               fileDir[folder.size()] == '\\';
+    };
     int levels = 0;
-    while (!StartsWithNoCase(fileDir, candidate + '\\') && levels < MaxLevels) {
+    while (!below(candidate) && levels < MaxLevels) {
         ++levels;
         std::size_t last = candidate.rfind('\\');
-        if (last != std::string::npos)
-            candidate.resize(last);
+        if (last != std::string_view::npos)
+            candidate = candidate.substr(0, last);
     }
-    candidate += '\\';
-    if (StartsWithNoCase(path, candidate))
-        path = Climb(levels) + path.substr(candidate.size());
+    // The candidate with a backslash after it, compared with the whole path.
+    std::string_view pathView = path;
+    if (StartsWithNoCase(pathView, candidate) && pathView.size() > candidate.size() &&
+        pathView[candidate.size()] == '\\')
+        ClimbInstead(path, candidate.size() + 1, levels);
 }

@@ -1,17 +1,17 @@
 #pragma once
 // A file name split into drive, folder, name and extension.
-#include <string>
 #include <string_view>
 
+// Views into the name that was split: valid while it lives and is unchanged.
 struct TPathParts {
-    std::string Drive;   // "C:"; empty without a drive letter (and for \\server\share names)
-    std::string Dir;     // "\Web\img\": through the last backslash or slash
-    std::string Name;    // "cat"
-    std::string Ext;     // ".gif": from the last dot of the last component
+    std::string_view Drive;   // "C:"; empty without a drive letter (and for \\server\share names)
+    std::string_view Dir;     // "\Web\img\": through the last backslash or slash
+    std::string_view Name;    // "cat"
+    std::string_view Ext;     // ".gif": from the last dot of the last component
 };
 
 // Looks at no more than the first 260 characters and keeps at most 255 of each part.
-void SplitPath(std::string_view path, TPathParts& parts);
+TPathParts SplitPath(std::string_view path);
 
 // Case-insensitive for the letters A to Z only.
 bool EqualsNoCase(std::string_view a, std::string_view b);

@@ -95,6 +95,26 @@ TEST_F(LineBuilderTest, TextInsertedForAVariableIsSearchedForTheLaterOnes)
     EXPECT_EQ(Expand("QZ_DRQZ_EXTIVE", "C:\\f"), "QZ_DRIVE");
 }
 
+TEST_F(LineBuilderTest, LinesExpandTheirTextsExactlyAsExpandPartDoes)
+{
+    // Lines take a quicker road for texts whose values form no new variable name.
+    const std::string texts[] = {"QZ_QZ_DRIVENAME", "QZ_PATH|QZ_NAME", "<QZ_NAME>QZ_EXT\r\n",
+                                 "QZ_DRQZ_EXTIVE", "QZ_ QZ_NAM", "QZ_GETCOUNTQZ_GETSELINDEX",
+                                 "a\rQZ_\rNAME", "QZ_RELPATH/QZ_NAMEQZ_EXT"};
+    const std::string names[] = {"\\\\srv\\sh\\f.txt", "C:\\QZ_EXT\\QZ_NAME.QZ_PATH", "C:\\Web\\img\\cat.gif",
+                                 "QZ_", "D:\\x\\GETCOUNT.QZ_GET"};
+    Settings.CheckIndex = None;
+    for (const std::string& name : names) {
+        TVectorFileList one({name});
+        for (const std::string& text : texts) {
+            TLineBuilder builder(Settings, one, text, "");
+            std::string expanded = text, ignored;
+            builder.ExpandPart(expanded, 0, nullptr, ignored);
+            EXPECT_EQ(builder.BuildLine(0), expanded) << text << " for " << name;
+        }
+    }
+}
+
 TEST_F(LineBuilderTest, CarriageReturnsAreDroppedSoLineBreaksAreLf)
 {
     EXPECT_EQ(Line("<a>\r\n", "\r\n</a>\r\n"), "<a>\nC:\\Web\\img\\cat.gif\n</a>\n");
