@@ -1,0 +1,31 @@
+#pragma once
+// Private-profile access in standard C++: reads and edits the same files the
+// system's functions do, with the same results, so the core runs anywhere.
+#include "settings/profile.h"
+
+#include <string>
+
+// False when the entry would not read back as written: line breaks, an empty
+// section or key, '=' in the key or a key opening with '['. Both implementations refuse these.
+bool ProfileEntryIsWritable(const std::string& section, const std::string& key,
+                            const std::string& value);
+
+class TPortableProfile : public TProfile {
+public:
+    // A file name without any folder ('\\', '/' or a drive "X:") is looked up
+    // in bareNameFolder, as the system looks up such names in the Windows folder.
+    explicit TPortableProfile(std::string bareNameFolder);
+
+    std::string ReadString(const std::string& file, const std::string& section,
+                           const std::string& key, const std::string& def,
+                           std::size_t size) const override;
+    int ReadInt(const std::string& file, const std::string& section,
+                const std::string& key, int def) const override;
+    bool WriteString(const std::string& file, const std::string& section,
+                     const std::string& key, const std::string& value) override;
+
+private:
+    std::string PathOf(const std::string& file) const;
+
+    std::string BareNameFolder;
+};
