@@ -1,0 +1,100 @@
+#pragma once
+// The main dialog: the client of the main window. It holds the file list and every field
+// and button, owns the settings, and carries out the commands.
+#include "framework/control.h"
+#include "framework/dialog.h"
+#include "gen/line_builder.h"
+#include "settings/settings.h"
+
+#include <memory>
+#include <string>
+
+class TStatusBar;
+class TProfile;
+class TListBoxFileList;
+
+class BaseDlg : public TDialog {
+public:
+    BaseDlg(TWindow* parent, const char* resourceName, TStatusBar* statusBar);
+    ~BaseDlg() override;
+
+    // Takes a file name handed over by another copy (or named on this copy's command
+    // line): 1 when a name was taken, -1 when the record carries none.
+    LRESULT ReceiveFile(const COPYDATASTRUCT* record, WPARAM wParam = 0);
+
+    void ControlsToSettings();
+    void SettingsToControls();
+    void UpdateCounter();
+
+    // What a file sent with Send To does: its long name goes to the clipboard, alone or
+    // in its line, after a short notice.
+    void SendToDelivery(const std::string& path);
+    // The name in the current path mode, or the whole line, on the clipboard; both empty PendingFile.
+    void CopyName(const std::string& name);
+    void CopyLine(const std::string& name);
+
+    bool CanClose() override;
+
+    TSettings& Settings() { return *SettingsRecord; }
+    TListBox& FileListBox() { return List; }
+    TFileList& FileList();
+
+    // Text building: the Header and Queue fields as they stand now.
+    TLineBuilder MakeLineBuilder();
+
+protected:
+    void SetupWindow() override;
+
+    // File list commands reach here through the dialog's table.
+    void CmCreate();
+    void CmCreateAndCopy();
+    void CmView();
+    void CmExecute();
+    void CmSetOutputFile();
+    void CmCopySelectedItem();
+    void CmCreateAndCopySelectedItem();
+    void CmExit();
+    LRESULT EvCopyData(TMessage& message);
+    LRESULT EvListNotify(TMessage& message);
+
+    // Writes the output file; false (after saying so) when the list is empty or the
+    // file could not be written.
+    bool CreateOutput();
+    // The check every command that needs files makes; says so when the list is empty.
+    bool CheckNotEmpty();
+    int Say(const char* text, const char* caption, UINT flags);
+
+    std::unique_ptr<TSettings> SettingsRecord;
+    std::unique_ptr<TProfile> Profile;
+    TStatusBar* StatusBar;
+
+    TListBox List;
+    TEdit Header;
+    TEdit Queue;
+    TEdit RelPathField;
+    TEdit OutFileField;
+    TEdit MainHeadField;
+    TEdit MainQueueField;
+    TEdit Counter;
+    TRadioButton FullPath;
+    TRadioButton RelativePath;
+    TRadioButton NoPathRadio;
+    TRadioButton NonePath;
+    TCheckBox InvertSlash;
+    TCheckBox SaveLocal;
+    TButton CreateButton;
+    TButton MoveUpButton;
+    TButton MoveDownButton;
+    TButton DeleteButton;
+    TButton OutFileButton;
+    TButton MainHeadButton;
+    TButton MainQueueButton;
+    TButton AutoDragButton;
+
+    std::unique_ptr<TListBoxFileList> ListModel;
+
+    DECLARE_MESSAGE_TABLE()
+};
+
+// The message when a command needs files and the list has none.
+inline constexpr const char* EmptyListMessage = "Please Drag and Drop some files before using this command";

@@ -1,0 +1,23 @@
+#include "app/long_path.h"
+
+#include <windows.h>
+
+std::string LongPathName(const std::string& path)
+{
+    std::string current = path;
+    std::string result;
+    // Every round takes the last component off, so the loop ends.
+    for (std::size_t last; (last = current.rfind('\\')) != std::string::npos; current.resize(last)) {
+        std::string component = current.substr(last + 1);
+        if (!component.empty() && component.find_first_of("*?") == std::string::npos) {
+            WIN32_FIND_DATAA found;
+            HANDLE search = ::FindFirstFileA(current.c_str(), &found);
+            if (search != INVALID_HANDLE_VALUE) {
+                component = found.cFileName;
+                ::FindClose(search);
+            }
+        }
+        result = "\\" + component + result;
+    }
+    return current + result;
+}

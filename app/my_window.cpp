@@ -1,0 +1,124 @@
+#include "app/my_window.h"
+
+#include "app/base_dlg.h"
+#include "app/program_state.h"
+#include "framework/control_bar.h"
+#include "framework/status_bar.h"
+#include "res/resource.h"
+
+#include <exception>
+
+const UINT TMyWindow::HandOffMessage = ::RegisterWindowMessageA("QZ_STRANDEL");
+
+BEGIN_MESSAGE_TABLE(TMyWindow, TDecoratedFrame)
+    ON_MESSAGE(TMyWindow, WM_COPYDATA, EvCopyData)
+    ON_REGISTERED(TMyWindow, TMyWindow::HandOffMessage, EvHandOff)
+END_MESSAGE_TABLE(TMyWindow, TDecoratedFrame)
+
+namespace {
+
+HFONT PointFont(const char* face, int points)
+{
+    TClientDC screen(nullptr);
+    int height = -::MulDiv(points, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
+    return ::CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, face);
+}
+
+} // namespace
+
+HFONT StatusBarFont()
+{
+    static TFontHandle font([] {
+        // The size of the record as the program has always passed it.
+        NONCLIENTMETRICSA metrics{};
+        metrics.cbSize = 340;
+        if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 340, &metrics, 0))
+            return ::CreateFontIndirectA(&metrics.lfStatusFont);
+        return PointFont("MS Sans Serif", 9);
+    }());
+    return font;
+}
+
+HFONT ToolBarFont()
+{
+    static TFontHandle font(PointFont("MS Sans Serif", 10));
+    return font;
+}
+
+TMyWindow::TMyWindow(TWindow* parent, const char* title) : TDecoratedFrame(parent, title, nullptr, true)
+{
+    SetShrinkToClient(true);
+}
+
+void TMyWindow::SetupWindow()
+{
+    try {
+        auto client = std::make_unique<BaseDlg>(this, "DLG_PROVA", StatusBar);
+        Client = client.get();
+        Client->ClearStyle(WS_BORDER);
+        SetClientWindow(std::move(client));
+    } catch (const std::exception& error) {
+        ::MessageBoxA(nullptr, error.what(), "Exception QZ", MB_OK);
+    }
+
+    // A shortcut set to run minimised passes SW_SHOWMINNOACTIVE; the window is restored
+    // here and minimised again at the first idle moment.
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    ::GetStartupInfoA(&startup);
+    if (startup.wShowWindow == SW_SHOWMINNOACTIVE)
+        Show(SW_RESTORE);
+    Show(SW_SHOW);
+
+    // Makes the client and the bars; the client's set-up then runs with the window shown.
+    TDecoratedFrame::SetupWindow();
+}
+
+bool TMyWindow::PreProcessMsg(MSG& msg)
+{
+    // Templates-menu items go to the client before their normal dispatch.
+    if (msg.message == WM_COMMAND && Client && Client->GetHandle() && LOWORD(msg.wParam) >= IDM_TEMPLATE_FIRST &&
+        LOWORD(msg.wParam) <= IDM_TEMPLATE_LAST)
+        Client->SendMessage(msg.message, msg.wParam, msg.lParam);
+    return TDecoratedFrame::PreProcessMsg(msg);
+}
+
+LRESULT TMyWindow::EvCopyData(TMessage& message)
+{
+    if (!Client || !Client->GetHandle())
+        return -1;
+    return Client->SendMessage(WM_COPYDATA, message.WParam, message.LParam);
+}
+
+LRESULT TMyWindow::EvHandOff(TMessage& message)
+{
+    if (Client && Client->GetHandle())
+        Client->ReceiveFile(reinterpret_cast<const COPYDATASTRUCT*>(message.LParam), message.WParam);
+    return 0;
+}
+
+std::unique_ptr<TMyWindow> BuildMainWindow()
+{
+    auto frame = std::make_unique<TMyWindow>(nullptr, "Tarvik Strandel");
+    frame->SetIcon(IDI_STRANDEL);
+    frame->AssignMenu("MENU_PROVA");
+
+    auto statusBar = std::make_unique<TStatusBar>(frame.get(), TStatusBar::TBorderStyle::None, 0, StatusBarFont());
+    statusBar->AddTextGadget(0, "Ready", 5, TStatusBar::TAlign::Right);
+    MainStatusBar = statusBar.get();
+    frame->SetStatusBar(statusBar.get());
+    frame->Insert(std::move(statusBar), TDecoratedFrame::TLocation::Bottom);
+
+    auto toolBar = std::make_unique<TControlBar>(frame.get(), ToolBarFont());
+    toolBar->SetHintModeEnter(true);
+    toolBar->AddButton(MAKEINTRESOURCEA(IDB_CREATE), IDM_CREATE);
+    toolBar->AddButton(MAKEINTRESOURCEA(IDB_VIEW), IDM_VIEW);
+    toolBar->AddButton(MAKEINTRESOURCEA(IDB_EXECUTE), IDM_EXECUTE);
+    toolBar->AddSeparator(6);
+    toolBar->AddButton("BMP_URL", IDM_HTMLIMAGES);
+    toolBar->AddButton("BMP_URLLINK", IDM_HTMLLINK);
+    toolBar->AddSeparator(6);
+    toolBar->AddButton(MAKEINTRESOURCEA(IDB_CLEARLIST), IDM_CLEARLIST);
+    frame->Insert(std::move(toolBar), TDecoratedFrame::TLocation::Top);
+    return frame;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The main window: menu bar, tool bar, status bar and, as its client, the main dialog.
+#include "framework/decorated_frame.h"
+#include "framework/gdi.h"
+
+class BaseDlg;
+class TStatusBar;
+
+class TMyWindow : public TDecoratedFrame {
+public:
+    TMyWindow(TWindow* parent, const char* title);
+    void SetStatusBar(TStatusBar* statusBar) { StatusBar = statusBar; }
+
+    bool PreProcessMsg(MSG& msg) override;
+    BaseDlg* GetClient() const { return Client; }
+
+    // The window message other copies can find the main window by, registered at start.
+    static const UINT HandOffMessage;
+
+protected:
+    void SetupWindow() override;
+    const char* GetClassName() const override { return "QZ_STRANDEL"; }
+
+    LRESULT EvCopyData(TMessage& message);
+    LRESULT EvHandOff(TMessage& message);
+
+private:
+    BaseDlg* Client = nullptr;
+    TStatusBar* StatusBar = nullptr;
+
+    DECLARE_MESSAGE_TABLE()
+};
+
+// The main window as the application builds it: icon, menu, status bar with its "Ready"
+// gadget, tool bar with its eight gadgets.
+std::unique_ptr<TMyWindow> BuildMainWindow();
+
+// Fonts of the bars: the system's status-bar font (a 9-point one when it cannot be had)
+// and the 10-point font of the tool bar.
+HFONT StatusBarFont();
+HFONT ToolBarFont();

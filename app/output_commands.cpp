@@ -1,0 +1,117 @@
+// The commands that write the output file, open it, and copy names and lines.
+#include "app/base_dlg.h"
+
+#include "app/clipboard.h"
+#include "app/launch.h"
+#include "app/program_state.h"
+#include "controls/notice_window.h"
+#include "gen/file_list.h"
+#include "gen/output_writer.h"
+
+#include <commdlg.h>
+
+namespace {
+constexpr const char* ProgramTitle = "Tarvik Strandel";
+}
+
+bool BaseDlg::CreateOutput()
+{
+    if (!CheckNotEmpty())
+        return false;
+    const std::string& fileName = SettingsRecord->FileOutput;
+    TCrLfFileWriter writer;
+    bool written = false;
+    if (writer.Open(fileName)) {
+        TLineBuilder builder = MakeLineBuilder();
+        builder.BuildOutput(writer);
+        written = writer.Close();
+    }
+    // A file that could not be written all through (a full disk, a lock) is no better
+    // than one that could not be opened.
+    if (!written) {
+        Say(fileName.c_str(), "Invalid output file name", MB_OK);
+        return false;
+    }
+    ShowMex(this, "Click view to see created file", ProgramTitle, MB_ICONINFORMATION, 1000);
+    return true;
+}
+
+void BaseDlg::CmCreate()
+{
+    ControlsToSettings();
+    CreateOutput();
+}
+
+void BaseDlg::CmCreateAndCopy()
+{
+    ControlsToSettings();
+    CreateOutput();
+    // Copied even when this run made nothing: an output file left from before is copied as it is.
+    CopyFileToClipboard(Handle, SettingsRecord->FileOutput);
+}
+
+void BaseDlg::CmView()
+{
+    Launch(Handle, "Notepad " + SettingsRecord->FileOutput, SW_SHOWNORMAL);
+}
+
+void BaseDlg::CmExecute()
+{
+    Launch(Handle, SettingsRecord->FileOutput, SW_SHOWNORMAL);
+}
+
+void BaseDlg::CmSetOutputFile()
+{
+    ControlsToSettings();
+    char name[FileNameRoom] = "";
+    SettingsRecord->FileOutput.copy(name, sizeof name - 1);
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = Handle;
+    dialog.lpstrFilter = "All files\0*.*\0";
+    dialog.lpstrFile = name;
+    dialog.nMaxFile = sizeof name;
+    dialog.lpstrTitle = "File";
+    dialog.lpstrDefExt = "*";
+    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_CREATEPROMPT;
+    if (::GetOpenFileNameA(&dialog))
+        SettingsRecord->SetFileOutput(name);
+    SettingsToControls();
+}
+
+void BaseDlg::CmCopySelectedItem()
+{
+    ControlsToSettings();
+    if (!CheckNotEmpty())
+        return;
+    EnsureSelection(FileList());
+    std::string text, name;
+    MakeLineBuilder().ExpandPart(text, FileList().Selected(), nullptr, name);
+    CopyTextToClipboard(Handle, name);
+}
+
+void BaseDlg::CmCreateAndCopySelectedItem()
+{
+    ControlsToSettings();
+    if (!CheckNotEmpty())
+        return;
+    EnsureSelection(FileList());
+    std::string name = FileList().Text(FileList().Selected()).substr(0, EntryMax);
+    CopyLine(name);
+}
+
+void BaseDlg::CopyName(const std::string& name)
+{
+    std::string text, shown;
+    std::string given = name;
+    MakeLineBuilder().ExpandPart(text, 0, &given, shown);
+    CopyTextToClipboard(Handle, shown);
+    PendingFile.clear();
+}
+
+void BaseDlg::CopyLine(const std::string& name)
+{
+    std::string given = name;
+    CopyTextToClipboard(Handle, WithCrLf(MakeLineBuilder().BuildLine(0, &given)));
+    PendingFile.clear();
+}

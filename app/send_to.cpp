@@ -1,0 +1,42 @@
+// Files that arrive from the shell's Send To menu: from another copy of the program, or
+// named on this copy's own command line.
+#include "app/base_dlg.h"
+
+#include "app/long_path.h"
+#include "app/program_state.h"
+#include "controls/notice_window.h"
+
+#include <cstring>
+
+LRESULT BaseDlg::ReceiveFile(const COPYDATASTRUCT* record, WPARAM)
+{
+    if (!record || !record->lpData)
+        return -1;
+    // The name is read within the record's own length, up to its first zero if it has one.
+    const char* data = static_cast<const char*>(record->lpData);
+    std::string name(data, strnlen(data, record->cbData));
+
+    // The sender goes on at once; the copying below is this copy's own business.
+    if (::InSendMessage())
+        ::ReplyMessage(1);
+
+    ControlsToSettings();
+    SendToDelivery(name);
+    return 1;
+}
+
+LRESULT BaseDlg::EvCopyData(TMessage& message)
+{
+    return ReceiveFile(reinterpret_cast<const COPYDATASTRUCT*>(message.LParam), message.WParam);
+}
+
+void BaseDlg::SendToDelivery(const std::string& path)
+{
+    PendingFile = LongPathName(path);
+    const std::string name = PendingFile;
+    ShowMex(this, name.c_str(), "Copying...", MB_ICONINFORMATION, 600);
+    if (SettingsRecord->SendToIndex == 1)
+        CopyLine(name);
+    else
+        CopyName(name);
+}

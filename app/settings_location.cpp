@@ -1,0 +1,59 @@
+#include "app/settings_location.h"
+
+#include "settings/settings.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+namespace {
+
+// Whether a file can be made or changed in the folder, tried with a file that goes away.
+bool FolderIsWritable(const std::string& folder)
+{
+    std::string probe = folder + "\\QZIni-" + std::to_string(::GetCurrentProcessId()) + ".tmp";
+    HANDLE file = ::CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    ::CloseHandle(file);
+    return true;
+}
+
+bool FileIsWritable(const std::string& file)
+{
+    HANDLE handle = ::CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    ::CloseHandle(handle);
+    return true;
+}
+
+} // namespace
+
+std::string ChooseSettingsFileName(const std::string& bareName, const std::string& windowsFolder,
+                                   const std::string& userFolder)
+{
+    std::string inWindows = windowsFolder + "\\" + bareName;
+    bool exists = ::GetFileAttributesA(inWindows.c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (exists ? FileIsWritable(inWindows) : FolderIsWritable(windowsFolder))
+        return bareName;
+    if (userFolder.empty())
+        return bareName;
+    ::CreateDirectoryA(userFolder.c_str(), nullptr);
+    return userFolder + "\\" + bareName;
+}
+
+const std::string& SettingsFileName()
+{
+    static const std::string name = [] {
+        char windows[MAX_PATH] = "";
+        ::GetWindowsDirectoryA(windows, MAX_PATH);
+        char appData[MAX_PATH] = "";
+        std::string userFolder;
+        if (SUCCEEDED(::SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData)))
+            userFolder = std::string(appData) + "\\Strandel";
+        return ChooseSettingsFileName(DefaultIniFileName, windows, userFolder);
+    }();
+    return name;
+}

@@ -1,0 +1,11 @@
+#pragma once
+#include <string>
+
+// The name the settings file is read and written under, decided once per run: the bare
+// name, which the system keeps in the Windows folder, where that folder can be written;
+// otherwise the full name of the file in the user's own folder of the program.
+const std::string& SettingsFileName();
+
+// The rule itself, for a given Windows folder and per-user folder.
+std::string ChooseSettingsFileName(const std::string& bareName, const std::string& windowsFolder,
+                                   const std::string& userFolder);

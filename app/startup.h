@@ -1,0 +1,9 @@
+#pragma once
+// The program's start: first copy or second copy, and the top-level exception message.
+#include <windows.h>
+
+// Runs the program with its arguments (the program's path first); the exit code.
+int RunStrandel(int argc, char** argv, int cmdShow);
+
+// Hands a file name to a running copy's main window and waits for its answer; the answer.
+LRESULT HandOffToRunningCopy(HWND runningCopy, const char* fileName);

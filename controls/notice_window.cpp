@@ -1,0 +1,172 @@
+#include "controls/notice_window.h"
+
+#include "framework/gdi.h"
+
+#include <chrono>
+
+namespace {
+
+TQZMex* Notice = nullptr;
+
+constexpr int InformationIconWidth = 42;
+constexpr int Margin = 10;
+
+// Busy on purpose: the notice stays while the program does nothing else.
+void BusyWait(int milliseconds)
+{
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (std::chrono::steady_clock::now() < end) {
+    }
+}
+
+} // namespace
+
+BEGIN_MESSAGE_TABLE(TQZMex, TFrameWindow)
+    ON_MESSAGE(TQZMex, WM_PAINT, EvPaint)
+    ON_MESSAGE(TQZMex, WM_NCLBUTTONDOWN, EvNcLButtonDown)
+END_MESSAGE_TABLE(TQZMex, TFrameWindow)
+
+TQZMex::TQZMex(TWindow* parent, const char* caption, const char* text, UINT style)
+    : TFrameWindow(parent, caption), Style(style)
+{
+    Text = std::string(text ? text : "").substr(0, TextRoom - 1);
+    Attr.Style &= ~(WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME);
+}
+
+void TQZMex::SetupWindow()
+{
+    TFrameWindow::SetupWindow();
+    LayoutNotice();
+}
+
+void TQZMex::Update(const char* caption, const char* text, UINT style)
+{
+    Title = caption ? caption : "";
+    Style = style;
+    if (text)
+        Text = std::string(text).substr(0, TextRoom - 1);
+    LayoutNotice();
+}
+
+void TQZMex::LayoutNotice()
+{
+    if (!Handle)
+        return;
+    SetWindowText(Title);
+
+    TClientDC dc(Handle);
+    TEXTMETRICA metrics{};
+    ::GetTextMetricsA(dc, &metrics);
+    LineCount = 1;
+    int width = 0;
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i <= Text.size(); ++i) {
+        if (i < Text.size() && Text[i] != '\n')
+            continue;
+        ++LineCount;
+        SIZE extent{};
+        ::GetTextExtentPoint32A(dc, Text.data() + lineStart, static_cast<int>(i - lineStart), &extent);
+        width = extent.cx > width ? extent.cx : width;
+        // An empty line measures no height on some systems: it still takes a line.
+        LineHeight = extent.cy > 0 ? extent.cy : metrics.tmHeight;
+        lineStart = i + 1;
+    }
+    int height = LineHeight * (LineCount + 1);
+    if (!Title.empty()) {
+        SIZE extent{};
+        ::GetTextExtentPoint32A(dc, Title.data(), static_cast<int>(Title.size()), &extent);
+        width = extent.cx > width ? extent.cx : width;
+    }
+    if ((Style & InformationStyle) && IconWidth == 0)
+        IconWidth = InformationIconWidth;
+    height = height > IconWidth ? height : IconWidth;
+
+    int windowWidth = width + IconWidth + 30;
+    int windowHeight = height + 20;
+    int left = (::GetSystemMetrics(SM_CXSCREEN) - windowWidth) / 2;
+    int top = (::GetSystemMetrics(SM_CYSCREEN) - windowHeight) / 2;
+    ::SetWindowPos(Handle, nullptr, left, top, windowWidth, windowHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    Invalidate();
+}
+
+LRESULT TQZMex::EvPaint(TMessage& message)
+{
+    LRESULT result = DefaultProcessing(message);
+    TClientDC dc(Handle);
+    Paint(dc);
+    return result;
+}
+
+void TQZMex::Paint(HDC dc) const
+{
+    RECT client = GetClientRect();
+    TBrush face(::CreateSolidBrush(::GetSysColor(COLOR_BTNFACE)));
+    ::FillRect(dc, &client, face);
+    if (Style & InformationStyle)
+        ::DrawIcon(dc, Margin, client.bottom / 2 - 16, ::LoadIconA(nullptr, IDI_ASTERISK));
+
+    const int x = IconWidth + 20;
+    int y = Margin;
+    ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+    ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+    UINT oldAlign = ::SetTextAlign(dc, TA_UPDATECP);
+    ::MoveToEx(dc, x, y, nullptr);
+    for (char c : Text) {
+        if (c == '\n') {
+            y += LineHeight;
+            ::MoveToEx(dc, x, y, nullptr);
+            continue;
+        }
+        ::TextOutA(dc, 0, 0, &c, 1);
+    }
+    ::SetTextAlign(dc, oldAlign);
+    ::GdiFlush();
+}
+
+LRESULT TQZMex::EvNcLButtonDown(TMessage& message)
+{
+    ::MessageBeep(1);
+    return DefaultProcessing(message);
+}
+
+TQZMex* CurrentNotice()
+{
+    return Notice;
+}
+
+void ShowMex(TWindow* parent, const char* text, const char* caption, UINT style, int waitMilliseconds)
+{
+    if (Notice) {
+        if (text || caption) {
+            Notice->Update(caption, text, style);
+            Notice->SendMessage(WM_PAINT);
+            ::SetActiveWindow(Notice->GetHandle());
+        } else {
+            Notice->SetClosable(true);
+            Notice->SendMessage(WM_CLOSE);
+            delete Notice;
+            Notice = nullptr;
+        }
+        return;
+    }
+    if (!text && !caption)
+        return;
+
+    Notice = new TQZMex(parent, caption, text, style);
+    if (!Notice->Create()) {
+        delete Notice;
+        Notice = nullptr;
+        return;
+    }
+    Notice->Show(SW_SHOW);
+    ::SetForegroundWindow(Notice->GetHandle());
+    ::UpdateWindow(Notice->GetHandle());
+    Notice->SendMessage(WM_PAINT);
+    Notice->SetClosable(false);
+    if (waitMilliseconds >= 1) {
+        BusyWait(waitMilliseconds);
+        Notice->SetClosable(true);
+        delete Notice;
+        Notice = nullptr;
+    }
+}

@@ -1,0 +1,128 @@
+#include "framework/control.h"
+
+TControl::TControl(TWindow* parent, int resourceId) : TWindow(parent)
+{
+    Attr.Id = resourceId;
+    BindToResource = true;
+    OwnsHandle = false;
+}
+
+TControl::TControl(TWindow* parent, int id, const char* title, int x, int y, int w, int h)
+    : TWindow(parent, title)
+{
+    Attr.Id = id;
+    Attr.X = x;
+    Attr.Y = y;
+    Attr.W = w;
+    Attr.H = h;
+}
+
+bool TControl::Create()
+{
+    if (Handle)
+        return true;
+    Attr.Style &= ~StyleToClear;
+    HWND parentHandle = GetParentObject() ? GetParentObject()->GetHandle() : nullptr;
+    HWND handle = ::CreateWindowExA(Attr.ExStyle, GetClassName(), Title.c_str(), Attr.Style, Attr.X, Attr.Y,
+                                    Attr.W, Attr.H, parentHandle,
+                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(Attr.Id)), GetInstance(), nullptr);
+    if (!handle)
+        return false;
+    OwnsHandle = true;
+    Subclass(handle);
+    SetupWindow();
+    return true;
+}
+
+// ---- TListBox ----
+
+int TListBox::GetCount() const
+{
+    return static_cast<int>(SendMessage(LB_GETCOUNT));
+}
+
+int TListBox::AddString(const std::string& text) const
+{
+    return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+}
+
+int TListBox::InsertString(const std::string& text, int index) const
+{
+    return static_cast<int>(
+        SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str())));
+}
+
+int TListBox::DeleteString(int index) const
+{
+    return static_cast<int>(SendMessage(LB_DELETESTRING, static_cast<WPARAM>(index)));
+}
+
+void TListBox::ClearList() const
+{
+    SendMessage(LB_RESETCONTENT);
+}
+
+int TListBox::GetSelIndex() const
+{
+    return static_cast<int>(SendMessage(LB_GETCURSEL));
+}
+
+int TListBox::SetSelIndex(int index) const
+{
+    return static_cast<int>(SendMessage(LB_SETCURSEL, static_cast<WPARAM>(index)));
+}
+
+std::string TListBox::GetString(int index) const
+{
+    std::string text;
+    GetString(index, text);
+    return text;
+}
+
+void TListBox::GetString(int index, std::string& text) const
+{
+    LRESULT length = SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(index));
+    if (length == LB_ERR) {
+        text.clear();
+        return;
+    }
+    text.resize(static_cast<std::size_t>(length) + 1);
+    LRESULT got = SendMessage(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
+}
+
+LPARAM TListBox::GetItemData(int index) const
+{
+    return SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(index));
+}
+
+int TListBox::SetItemData(int index, LPARAM data) const
+{
+    return static_cast<int>(SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(index), data));
+}
+
+// ---- TEdit ----
+
+TEdit::TEdit(TWindow* parent, int resourceId, int textLimit) : TControl(parent, resourceId), TextLimit(textLimit)
+{
+}
+
+void TEdit::SetupWindow()
+{
+    TControl::SetupWindow();
+    if (TextLimit > 0)
+        LimitText(TextLimit);
+}
+
+void TEdit::LimitText(int limit) const
+{
+    SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(limit));
+}
+
+std::string TEdit::GetText(std::size_t max) const
+{
+    std::string text = GetWindowText();
+    if (text.size() > max)
+        text.resize(max);
+    return text;
+}

@@ -1,0 +1,83 @@
+#pragma once
+// Child controls of the system's classes: bound to a control of the parent's dialog
+// resource by id, or made by the framework. Their messages pass the control's table
+// first, then the system class's own procedure.
+#include "framework/window.h"
+
+#include <string>
+
+class TControl : public TWindow {
+public:
+    // A control of the parent's dialog resource.
+    TControl(TWindow* parent, int resourceId);
+    // A control the framework makes, of a system class.
+    TControl(TWindow* parent, int id, const char* title, int x, int y, int w, int h);
+
+    bool Create() override;
+
+protected:
+    // The system window class of controls the framework makes.
+    const char* GetClassName() const override { return "Static"; }
+};
+
+class TListBox : public TControl {
+public:
+    using TControl::TControl;
+
+    int GetCount() const;
+    int AddString(const std::string& text) const;
+    int InsertString(const std::string& text, int index) const;
+    int DeleteString(int index) const;
+    void ClearList() const;
+    int GetSelIndex() const;
+    int SetSelIndex(int index) const;
+    // The item's text, empty when there is no such item.
+    std::string GetString(int index) const;
+    void GetString(int index, std::string& text) const;
+    LPARAM GetItemData(int index) const;
+    int SetItemData(int index, LPARAM data) const;
+
+protected:
+    const char* GetClassName() const override { return "ListBox"; }
+};
+
+class TEdit : public TControl {
+public:
+    TEdit(TWindow* parent, int resourceId, int textLimit = 0);
+
+    void SetText(const std::string& text) const { SetWindowText(text); }
+    std::string GetText() const { return GetWindowText(); }
+    // The first max characters of the text, as a buffer of max + 1 would hold them.
+    std::string GetText(std::size_t max) const;
+    void LimitText(int limit) const;
+
+    void SetupWindow() override;
+
+protected:
+    const char* GetClassName() const override { return "Edit"; }
+    int TextLimit;
+};
+
+class TButton : public TControl {
+public:
+    using TControl::TControl;
+
+protected:
+    const char* GetClassName() const override { return "Button"; }
+};
+
+class TCheckBox : public TButton {
+public:
+    using TButton::TButton;
+
+    bool IsChecked() const { return GetCheck() == BST_CHECKED; }
+    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
+    void SetCheck(int state) const { SendMessage(BM_SETCHECK, static_cast<WPARAM>(state)); }
+    void Check() const { SetCheck(BST_CHECKED); }
+    void Uncheck() const { SetCheck(BST_UNCHECKED); }
+};
+
+class TRadioButton : public TCheckBox {
+public:
+    using TCheckBox::TCheckBox;
+};

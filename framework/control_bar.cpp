@@ -1,0 +1,127 @@
+#include "framework/control_bar.h"
+
+#include "framework/decorated_frame.h"
+#include "framework/gdi.h"
+#include "framework/status_bar.h"
+
+namespace {
+constexpr int ButtonImageSize = 32;
+constexpr COLORREF FaceColour = RGB(192, 192, 192);
+} // namespace
+
+BEGIN_MESSAGE_TABLE(TControlBar, TControl)
+    ON_MESSAGE(TControlBar, WM_MOUSEMOVE, EvMouseMove)
+    ON_MESSAGE(TControlBar, WM_MOUSELEAVE, EvMouseLeave)
+END_MESSAGE_TABLE(TControlBar, TControl)
+
+TControlBar::TControlBar(TWindow* parent, HFONT font) : TControl(parent, 0, "", 0, 0, 0, 0), Font(font)
+{
+    EnsureCommonControls();
+    Attr.Style = WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_TOP | CCS_NOPARENTALIGN | CCS_NORESIZE |
+                 CCS_NODIVIDER;
+}
+
+TControlBar::~TControlBar()
+{
+    if (Images)
+        ::ImageList_Destroy(Images);
+}
+
+void TControlBar::SetupWindow()
+{
+    TControl::SetupWindow();
+    if (Font)
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(Font), FALSE);
+    SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
+    Images = ::ImageList_Create(ButtonImageSize, ButtonImageSize, ILC_COLOR24 | ILC_MASK, 8, 4);
+    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(Images));
+    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(ButtonImageSize, ButtonImageSize));
+    for (const TGadget& gadget : Gadgets)
+        AddGadgetToWindow(gadget);
+    SendMessage(TB_AUTOSIZE);
+    // The bar is as high as its buttons.
+    RECT button{};
+    SendMessage(TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&button));
+    RECT parent = GetParentObject() ? GetParentObject()->GetClientRect() : RECT{};
+    ::MoveWindow(Handle, 0, 0, parent.right, button.bottom + 2, FALSE);
+}
+
+void TControlBar::AddButton(const char* bitmapName, int commandId)
+{
+    Gadgets.push_back({bitmapName, commandId, 0});
+    if (Handle)
+        AddGadgetToWindow(Gadgets.back());
+}
+
+void TControlBar::AddSeparator(int size)
+{
+    Gadgets.push_back({nullptr, 0, size});
+    if (Handle)
+        AddGadgetToWindow(Gadgets.back());
+}
+
+void TControlBar::AddGadgetToWindow(const TGadget& gadget)
+{
+    TBBUTTON button{};
+    if (gadget.BitmapName) {
+        TGdiObject<HBITMAP> bitmap(static_cast<HBITMAP>(
+            ::LoadImageA(GetInstance(), gadget.BitmapName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        button.iBitmap = bitmap ? ::ImageList_AddMasked(Images, bitmap, FaceColour) : I_IMAGENONE;
+        button.idCommand = gadget.CommandId;
+        button.fsState = TBSTATE_ENABLED;
+        button.fsStyle = TBSTYLE_BUTTON;
+    } else {
+        button.iBitmap = gadget.Size;
+        button.fsStyle = TBSTYLE_SEP;
+    }
+    SendMessage(TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
+}
+
+int TControlBar::GetButtonCount() const
+{
+    return static_cast<int>(SendMessage(TB_BUTTONCOUNT));
+}
+
+int TControlBar::CommandAt(POINT point) const
+{
+    int index = static_cast<int>(SendMessage(TB_HITTEST, 0, reinterpret_cast<LPARAM>(&point)));
+    if (index < 0)
+        return 0;
+    TBBUTTON button{};
+    SendMessage(TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button));
+    return (button.fsStyle & TBSTYLE_SEP) ? 0 : button.idCommand;
+}
+
+void TControlBar::ShowHintFor(int commandId)
+{
+    if (commandId == HintCommand)
+        return;
+    HintCommand = commandId;
+    auto* frame = dynamic_cast<TDecoratedFrame*>(GetParentObject());
+    TMessageBar* bar = frame ? frame->GetMessageBar() : nullptr;
+    if (!bar)
+        return;
+    if (commandId)
+        bar->ShowHint(LoadResourceString(GetInstance(), static_cast<UINT>(commandId)).c_str());
+    else
+        bar->ShowHint(nullptr);
+}
+
+LRESULT TControlBar::EvMouseMove(TMessage& message)
+{
+    LRESULT result = DefaultProcessing(message);
+    bool pressed = (message.WParam & MK_LBUTTON) != 0;
+    if (HintOnEnter || pressed) {
+        ShowHintFor(CommandAt(message.Point()));
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle, 0};
+        ::TrackMouseEvent(&track);
+    }
+    return result;
+}
+
+LRESULT TControlBar::EvMouseLeave(TMessage& message)
+{
+    LRESULT result = DefaultProcessing(message);
+    ShowHintFor(0);
+    return result;
+}

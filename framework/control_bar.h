@@ -1,0 +1,47 @@
+#pragma once
+// The tool bar at the top of a decorated frame: command buttons with pictures and separators.
+// The hint of the button under the pointer goes to the frame's message bar.
+#include "framework/control.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+class TControlBar : public TControl {
+public:
+    explicit TControlBar(TWindow* parent, HFONT font = nullptr);
+    ~TControlBar() override;
+
+    // A button that sends the command, showing the bitmap resource (32 x 32; silver shows the face).
+    void AddButton(const char* bitmapName, int commandId);
+    void AddSeparator(int size);
+    // Hints are shown as soon as the pointer enters a button, not only when it is pressed.
+    void SetHintModeEnter(bool enter) { HintOnEnter = enter; }
+    int GetButtonCount() const;
+    // The command of the button at a point of the bar, 0 for none.
+    int CommandAt(POINT point) const;
+
+    void SetupWindow() override;
+
+protected:
+    const char* GetClassName() const override { return TOOLBARCLASSNAMEA; }
+    LRESULT EvMouseMove(TMessage& message);
+    LRESULT EvMouseLeave(TMessage& message);
+
+    DECLARE_MESSAGE_TABLE()
+
+private:
+    struct TGadget {
+        const char* BitmapName;   // null for a separator
+        int CommandId;
+        int Size;
+    };
+    void AddGadgetToWindow(const TGadget& gadget);
+    void ShowHintFor(int commandId);
+
+    HFONT Font;
+    HIMAGELIST Images = nullptr;
+    std::vector<TGadget> Gadgets;
+    bool HintOnEnter = false;
+    int HintCommand = 0;
+};

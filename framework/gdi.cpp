@@ -1,0 +1,20 @@
+#include "framework/gdi.h"
+
+#include <commctrl.h>
+
+void EnsureCommonControls()
+{
+    static const bool done = [] {
+        INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+        return ::InitCommonControlsEx(&classes) != FALSE;
+    }();
+    (void)done;
+}
+
+std::string LoadResourceString(HINSTANCE instance, UINT id, int room)
+{
+    std::string text(static_cast<std::size_t>(room), '\0');
+    int length = ::LoadStringA(instance, id, text.data(), room);
+    text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+    return text;
+}

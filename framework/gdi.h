@@ -1,0 +1,169 @@
+#pragma once
+// Owners of system handles: each releases what it holds when it goes. None is copyable.
+#include <windows.h>
+
+#include <string>
+#include <utility>
+
+class TNoCopy {
+protected:
+    TNoCopy() = default;
+    ~TNoCopy() = default;
+
+public:
+    TNoCopy(const TNoCopy&) = delete;
+    TNoCopy& operator=(const TNoCopy&) = delete;
+};
+
+// A device context of a window's client area.
+class TClientDC : TNoCopy {
+public:
+    explicit TClientDC(HWND window) : Window(window), Dc(::GetDC(window)) {}
+    ~TClientDC() { if (Dc) ::ReleaseDC(Window, Dc); }
+    operator HDC() const { return Dc; }
+
+private:
+    HWND Window;
+    HDC Dc;
+};
+
+// A device context of the whole window, frame included.
+class TWindowDC : TNoCopy {
+public:
+    explicit TWindowDC(HWND window) : Window(window), Dc(::GetWindowDC(window)) {}
+    ~TWindowDC() { if (Dc) ::ReleaseDC(Window, Dc); }
+    operator HDC() const { return Dc; }
+
+private:
+    HWND Window;
+    HDC Dc;
+};
+
+class TPaintDC : TNoCopy {
+public:
+    explicit TPaintDC(HWND window) : Window(window), Dc(::BeginPaint(window, &Paint)) {}
+    ~TPaintDC() { ::EndPaint(Window, &Paint); }
+    operator HDC() const { return Dc; }
+    const PAINTSTRUCT& Info() const { return Paint; }
+
+private:
+    HWND Window;
+    PAINTSTRUCT Paint{};
+    HDC Dc;
+};
+
+// An object selected into a device context for a while.
+class TSelectObject : TNoCopy {
+public:
+    TSelectObject(HDC dc, HGDIOBJ object) : Dc(dc), Old(object ? ::SelectObject(dc, object) : nullptr) {}
+    ~TSelectObject() { if (Old) ::SelectObject(Dc, Old); }
+
+private:
+    HDC Dc;
+    HGDIOBJ Old;
+};
+
+// A font, pen, brush or region that is deleted with its owner.
+template <class Handle>
+class TGdiObject : TNoCopy {
+public:
+    TGdiObject() = default;
+    explicit TGdiObject(Handle handle) : Object(handle) {}
+    ~TGdiObject() { Reset(); }
+    TGdiObject(TGdiObject&& other) noexcept : Object(std::exchange(other.Object, nullptr)) {}
+    TGdiObject& operator=(TGdiObject&& other) noexcept
+    {
+        if (this != &other) {
+            Reset();
+            Object = std::exchange(other.Object, nullptr);
+        }
+        return *this;
+    }
+
+    void Reset(Handle handle = nullptr)
+    {
+        if (Object)
+            ::DeleteObject(Object);
+        Object = handle;
+    }
+    Handle Release() { return std::exchange(Object, nullptr); }
+    Handle Get() const { return Object; }
+    operator Handle() const { return Object; }
+
+private:
+    Handle Object = nullptr;
+};
+
+using TPen = TGdiObject<HPEN>;
+using TBrush = TGdiObject<HBRUSH>;
+using TRegion = TGdiObject<HRGN>;
+using TFontHandle = TGdiObject<HFONT>;
+
+class TMenuHandle : TNoCopy {
+public:
+    explicit TMenuHandle(HMENU menu = nullptr) : Menu(menu) {}
+    ~TMenuHandle() { if (Menu) ::DestroyMenu(Menu); }
+    HMENU Release() { return std::exchange(Menu, nullptr); }
+    operator HMENU() const { return Menu; }
+
+private:
+    HMENU Menu;
+};
+
+// Moveable global memory, freed unless handed on (to the clipboard, say).
+class TGlobalMemory : TNoCopy {
+public:
+    TGlobalMemory(UINT flags, SIZE_T size) : Memory(::GlobalAlloc(flags, size)) {}
+    ~TGlobalMemory() { if (Memory) ::GlobalFree(Memory); }
+    HGLOBAL Release() { return std::exchange(Memory, nullptr); }
+    operator HGLOBAL() const { return Memory; }
+
+private:
+    HGLOBAL Memory;
+};
+
+// The memory of a moveable block, locked while this lives.
+class TGlobalLock : TNoCopy {
+public:
+    explicit TGlobalLock(HGLOBAL memory) : Memory(memory), Data(memory ? ::GlobalLock(memory) : nullptr) {}
+    ~TGlobalLock() { if (Data) ::GlobalUnlock(Memory); }
+    void* Get() const { return Data; }
+
+private:
+    HGLOBAL Memory;
+    void* Data;
+};
+
+// The clipboard, open for one owner while this lives.
+class TClipboard : TNoCopy {
+public:
+    explicit TClipboard(HWND owner) : Open(::OpenClipboard(owner) != FALSE) {}
+    ~TClipboard() { if (Open) ::CloseClipboard(); }
+    bool IsOpen() const { return Open; }
+
+private:
+    bool Open;
+};
+
+class THook : TNoCopy {
+public:
+    THook() = default;
+    explicit THook(HHOOK hook) : Hook(hook) {}
+    ~THook() { Reset(); }
+    void Reset(HHOOK hook = nullptr)
+    {
+        if (Hook)
+            ::UnhookWindowsHookEx(Hook);
+        Hook = hook;
+    }
+    operator HHOOK() const { return Hook; }
+
+private:
+    HHOOK Hook = nullptr;
+};
+
+// Registers the common control classes (tool bar, status bar) once per process.
+void EnsureCommonControls();
+
+// A text resource of the program; empty when there is none.
+std::string LoadResourceString(HINSTANCE instance, UINT id, int room = 500);

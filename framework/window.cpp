@@ -1,0 +1,356 @@
+#include "framework/window.h"
+
+#include "framework/application.h"
+
+#include <algorithm>
+
+namespace {
+
+// The window property that holds the attached object.
+const char* const ObjectProperty = "Strandel.Object";
+
+} // namespace
+
+const TMessageEntry* TMessageTable::Find(const TMessage& message) const
+{
+    for (const TMessageTable* table = this; table; table = table->Base) {
+        for (std::size_t i = 0; i < table->Count; ++i) {
+            const TMessageEntry& entry = table->Entries[i];
+            switch (entry.Kind) {
+            case TEntryKind::Message:
+                if (entry.Message == message.Message)
+                    return &entry;
+                break;
+            case TEntryKind::Command:
+                if (message.Message == WM_COMMAND && message.CommandId() >= entry.IdFirst &&
+                    message.CommandId() <= entry.IdLast &&
+                    (entry.Message == AnyCode || entry.Message == message.NotifyCode() ||
+                     (entry.Message == 0 && message.NotifyCode() == 1 && message.LParam == 0)))
+                    return &entry;
+                break;
+            case TEntryKind::Registered:
+                if (*entry.RegisteredMessage != 0 && *entry.RegisteredMessage == message.Message)
+                    return &entry;
+                break;
+            case TEntryKind::Notify:
+                if (message.Message == WM_NOTIFY) {
+                    const NMHDR* header = reinterpret_cast<const NMHDR*>(message.LParam);
+                    int id = static_cast<int>(header->idFrom);
+                    if (id >= entry.IdFirst && id <= entry.IdLast &&
+                        (entry.Message == AnyCode || entry.Message == header->code))
+                        return &entry;
+                }
+                break;
+            }
+        }
+    }
+    return nullptr;
+}
+
+const TMessageEntry TWindow::MessageEntries[] = {
+    ON_MESSAGE(TWindow, WM_CLOSE, EvClose)
+    ON_MESSAGE(TWindow, WM_DESTROY, EvDestroy)
+};
+
+const TMessageTable TWindow::MessageTable = {nullptr, TWindow::MessageEntries, std::size(TWindow::MessageEntries)};
+
+const TMessageTable& TWindow::GetMessageTable() const
+{
+    return MessageTable;
+}
+
+TWindow::TWindow(TWindow* parent, const char* title) : Parent(parent), Title(title ? title : "")
+{
+    if (Parent)
+        Parent->AddChild(this);
+}
+
+TWindow::~TWindow()
+{
+    if (Handle) {
+        HWND handle = Handle;
+        Detach();
+        if (OwnsHandle)
+            ::DestroyWindow(handle);
+    }
+    for (TWindow* child : ChildList)
+        child->Parent = nullptr;
+    if (Parent)
+        Parent->RemoveChild(this);
+}
+
+TApplication* TWindow::GetApplication() const
+{
+    return TApplication::Current();
+}
+
+HINSTANCE TWindow::GetInstance() const
+{
+    return ::GetModuleHandleA(nullptr);
+}
+
+const char* TWindow::GetClassName() const
+{
+    return "StrandelWindow";
+}
+
+void TWindow::GetWindowClass(WNDCLASSA& windowClass) const
+{
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = &TWindow::StaticWindowProc;
+    windowClass.hInstance = GetInstance();
+    windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = GetClassName();
+}
+
+bool TWindow::Create()
+{
+    if (Handle)
+        return true;
+    WNDCLASSA existing;
+    if (!::GetClassInfoA(GetInstance(), GetClassName(), &existing)) {
+        WNDCLASSA windowClass = {};
+        GetWindowClass(windowClass);
+        if (!::RegisterClassA(&windowClass))
+            return false;
+    }
+    Attr.Style &= ~StyleToClear;
+    HWND parentHandle = Parent ? Parent->Handle : nullptr;
+    HMENU idOrMenu = (Attr.Style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(Attr.Id)) : nullptr;
+    ::CreateWindowExA(Attr.ExStyle, GetClassName(), Title.c_str(), Attr.Style, Attr.X, Attr.Y, Attr.W,
+                      Attr.H, parentHandle, idOrMenu, GetInstance(), this);
+    if (!Handle)
+        return false;
+    SetupWindow();
+    return true;
+}
+
+void TWindow::SetupWindow()
+{
+    CreateChildren();
+}
+
+void TWindow::CreateChildren()
+{
+    for (TWindow* child : std::vector<TWindow*>(ChildList)) {
+        if (child->Handle)
+            continue;
+        if (child->BindToResource) {
+            HWND control = ::GetDlgItem(Handle, child->Attr.Id);
+            if (!control)
+                continue;
+            child->OwnsHandle = false;
+            child->Subclass(control);
+            child->SetupWindow();
+        } else {
+            child->Create();
+        }
+    }
+}
+
+void TWindow::CleanupWindow()
+{
+}
+
+bool TWindow::CanClose()
+{
+    for (TWindow* child : ChildList)
+        if (child->Handle && !child->CanClose())
+            return false;
+    return true;
+}
+
+bool TWindow::PreProcessMsg(MSG&)
+{
+    return false;
+}
+
+LRESULT TWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    TMessage m{Handle, message, wParam, lParam};
+    if (const TMessageEntry* entry = GetMessageTable().Find(m))
+        return entry->Handler(*this, m);
+    if (message == WM_COMMAND)
+        return UnhandledCommand(m);
+    return DefaultProcessing(m);
+}
+
+LRESULT TWindow::UnhandledCommand(TMessage& message)
+{
+    return DefaultProcessing(message);
+}
+
+LRESULT TWindow::DefaultProcessing(TMessage& message)
+{
+    return DefWindowProc(message.Message, message.WParam, message.LParam);
+}
+
+LRESULT TWindow::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (PreviousProc)
+        return ::CallWindowProcA(PreviousProc, Handle, message, wParam, lParam);
+    return ::DefWindowProcA(Handle, message, wParam, lParam);
+}
+
+LRESULT TWindow::ReceiveMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return SafeWindowProc(*this, message, wParam, lParam);
+}
+
+LRESULT TWindow::EvClose(TMessage&)
+{
+    CloseWindow();
+    return 0;
+}
+
+LRESULT TWindow::EvDestroy(TMessage& message)
+{
+    CleanupWindow();
+    return DefaultProcessing(message);
+}
+
+void TWindow::CloseWindow()
+{
+    if (CanClose())
+        Destroy();
+}
+
+void TWindow::ClearStyle(DWORD bits)
+{
+    if (!Handle) {
+        StyleToClear |= bits;
+        return;
+    }
+    LONG_PTR style = ::GetWindowLongPtrA(Handle, GWL_STYLE);
+    ::SetWindowLongPtrA(Handle, GWL_STYLE, style & ~static_cast<LONG_PTR>(bits));
+    ::SetWindowPos(Handle, nullptr, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TWindow::Destroy()
+{
+    if (Handle)
+        ::DestroyWindow(Handle);
+}
+
+LRESULT TWindow::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return ::SendMessageA(Handle, message, wParam, lParam);
+}
+
+BOOL TWindow::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return ::PostMessageA(Handle, message, wParam, lParam);
+}
+
+std::string TWindow::GetWindowText() const
+{
+    int length = ::GetWindowTextLengthA(Handle);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    int got = ::GetWindowTextA(Handle, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+    return text;
+}
+
+void TWindow::SetWindowText(const std::string& text) const
+{
+    ::SetWindowTextA(Handle, text.c_str());
+}
+
+RECT TWindow::GetClientRect() const
+{
+    RECT rect{};
+    ::GetClientRect(Handle, &rect);
+    return rect;
+}
+
+RECT TWindow::GetWindowRect() const
+{
+    RECT rect{};
+    ::GetWindowRect(Handle, &rect);
+    return rect;
+}
+
+void TWindow::Invalidate(bool erase) const
+{
+    ::InvalidateRect(Handle, nullptr, erase);
+}
+
+bool TWindow::IsWindowVisible() const
+{
+    return Handle && ::IsWindowVisible(Handle);
+}
+
+bool TWindow::Show(int command) const
+{
+    return ::ShowWindow(Handle, command);
+}
+
+TWindow* TWindow::FromHandle(HWND handle)
+{
+    return handle ? static_cast<TWindow*>(::GetPropA(handle, ObjectProperty)) : nullptr;
+}
+
+void TWindow::Attach(HWND handle)
+{
+    Handle = handle;
+    ::SetPropA(handle, ObjectProperty, this);
+}
+
+void TWindow::Subclass(HWND handle)
+{
+    Attach(handle);
+    PreviousProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWindow::StaticWindowProc)));
+}
+
+void TWindow::Detach()
+{
+    if (!Handle)
+        return;
+    if (PreviousProc) {
+        ::SetWindowLongPtrA(Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PreviousProc));
+        PreviousProc = nullptr;
+    }
+    ::RemovePropA(Handle, ObjectProperty);
+    Handle = nullptr;
+}
+
+void TWindow::AddChild(TWindow* child)
+{
+    ChildList.push_back(child);
+}
+
+void TWindow::RemoveChild(TWindow* child)
+{
+    ChildList.erase(std::remove(ChildList.begin(), ChildList.end(), child), ChildList.end());
+}
+
+LRESULT TWindow::SafeWindowProc(TWindow& window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    try {
+        return window.WindowProc(message, wParam, lParam);
+    } catch (...) {
+        TApplication::KeepException(std::current_exception());
+        return 0;
+    }
+}
+
+LRESULT CALLBACK TWindow::StaticWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    TWindow* window = FromHandle(handle);
+    if (!window && message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        window = static_cast<TWindow*>(create->lpCreateParams);
+        if (window)
+            window->Attach(handle);
+    }
+    if (!window)
+        return ::DefWindowProcA(handle, message, wParam, lParam);
+
+    LRESULT result = SafeWindowProc(*window, message, wParam, lParam);
+    if (message == WM_NCDESTROY && window->Handle == handle)
+        window->Detach();
+    return result;
+}
