@@ -1,0 +1,201 @@
+// The menu resources as the program loads them: the menu bar, the Templates
+// pop-up it inserts into the bar, and the pop-ups it shows with TrackPopupMenu.
+#include "res/resource.h"
+#include "res_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct TItem {
+    std::string Text;           // empty for a separator
+    UINT Id;
+    std::vector<TItem> Popup;   // items of a pop-up; empty for a command
+};
+
+const TItem Separator{"", 0, {}};
+
+TItem Command(const char* text, UINT id)
+{
+    return {text, id, {}};
+}
+
+TItem Popup(const char* text, std::vector<TItem> items)
+{
+    return {text, 0, std::move(items)};
+}
+
+struct TMenuResource {
+    const char* Name;
+    std::vector<TItem> Items;
+};
+
+const std::vector<TMenuResource>& MenuResources()
+{
+    static const std::vector<TMenuResource> menus = {
+        {"MENU_PROVA",
+         {Popup("File",
+                {Command("Create output file", 112), Command("View output file", 113), Separator,
+                 Command("Clear List", 1003), Command("Open list...", 24332),
+                 Command("Save list...", 24333), Separator, Command("Set output file,,,", 118),
+                 Command("Set main head...", 120), Command("Set main queue...", 121), Separator,
+                 Popup("Options",
+                       {Command("Global options...", 1014), Command("Change Font...", 1001)}),
+                 Separator, Command("E&xit", 24338)}),
+          Popup("Auto", {Command("Html images", 1015), Command("Html link", 1016)}),
+          Popup("Help", {Command("&Index\tF1", 24341), Command("&Connect to WEB page", 24343),
+                         Separator, Command("&About...", 24346)})}},
+        {"MENU_PLUGIN",
+         {Popup("Templates", {Command("Templates", 0), Command("Save Template", 1301),
+                              Command("Open Template", 1302), Separator})}},
+        {"MAINLIST_MNU",
+         {Popup("List",
+                {Command("Copy selected item", 1004), Command("Create and copy selected item", 1006),
+                 Separator, Command("Move up", 109), Command("Move down", 110), Separator,
+                 Command("Delete selected item", 111), Command("DISK DELETE selected FILE", 1018),
+                 Command("Clear: delete all items", 1003)})}},
+        {"CREATE_MNU",
+         {Popup("Create", {Command("Create", 112), Command("Create and copy", 1007), Separator,
+                           Command("View output file", 113), Command("Execute output file", 1012)})}},
+        {"AUTODRAG_MNU",
+         {Popup("Auto Drag", {Command("Help", 123), Separator, Command("Copy", 1009),
+                              Command("Create and copy", 1011), Separator,
+                              Command("Set Relative Path", 1010), Command("Set Output File", 1008)})}},
+    };
+    return menus;
+}
+
+class TMenu {
+public:
+    explicit TMenu(const char* name) : Handle(LoadMenuA(Module(), name)) {}
+    ~TMenu()
+    {
+        if (Handle)
+            DestroyMenu(Handle);
+    }
+    TMenu(const TMenu&) = delete;
+    TMenu& operator=(const TMenu&) = delete;
+    HMENU Get() const { return Handle; }
+
+private:
+    HMENU Handle;
+};
+
+struct TLoadedItem {
+    std::string Text;
+    UINT Id;
+    UINT Type;
+    UINT State;
+    HMENU Popup;
+};
+
+TLoadedItem ReadItem(HMENU menu, int position)
+{
+    char text[256] = {};
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
+    info.dwTypeData = text;
+    info.cch = sizeof text;
+    GetMenuItemInfoA(menu, position, TRUE, &info);
+    return {text, info.wID, info.fType, info.fState, info.hSubMenu};
+}
+
+void ExpectItems(HMENU menu, const std::vector<TItem>& expected, const std::string& path)
+{
+    ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(expected.size())) << path;
+    for (size_t i = 0; i < expected.size(); ++i) {
+        const TItem& want = expected[i];
+        const TLoadedItem item = ReadItem(menu, static_cast<int>(i));
+        const std::string where = path + " item " + std::to_string(i) + " \"" + want.Text + "\"";
+        if (want.Text.empty()) {
+            EXPECT_TRUE(item.Type & MFT_SEPARATOR) << where;
+            continue;
+        }
+        EXPECT_FALSE(item.Type & MFT_SEPARATOR) << where;
+        // No command is ever disabled, greyed or checked.
+        EXPECT_EQ(item.State & (MFS_DISABLED | MFS_CHECKED), 0u) << where;
+        EXPECT_EQ(item.Text, want.Text) << where;
+        if (want.Popup.empty()) {
+            EXPECT_EQ(item.Popup, nullptr) << where;
+            EXPECT_EQ(item.Id, want.Id) << where;
+        } else {
+            ASSERT_NE(item.Popup, nullptr) << where;
+            ExpectItems(item.Popup, want.Popup, path + " > " + want.Text);
+        }
+    }
+}
+
+void ForEachCommand(HMENU menu, const std::string& path,
+                    void (*visit)(UINT id, const std::string& text, const std::string& path))
+{
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        const TLoadedItem item = ReadItem(menu, i);
+        if (item.Popup)
+            ForEachCommand(item.Popup, path + " > " + item.Text, visit);
+        else if (!(item.Type & MFT_SEPARATOR))
+            visit(item.Id, item.Text, path);
+    }
+}
+
+TEST(MenuResource, EveryMenuHasItsItemsInOrder)
+{
+    for (const TMenuResource& resource : MenuResources()) {
+        SCOPED_TRACE(resource.Name);
+        TMenu menu(resource.Name);
+        ASSERT_NE(menu.Get(), nullptr);
+        ExpectItems(menu.Get(), resource.Items, resource.Name);
+    }
+}
+
+// The program shows these with TrackPopupMenu on GetSubMenu(menu, 0), and builds
+// the Templates pop-up from MENU_PLUGIN's first pop-up.
+TEST(MenuResource, PopupMenusAreOnePopupEach)
+{
+    for (const char* name : {"MENU_PLUGIN", "MAINLIST_MNU", "CREATE_MNU", "AUTODRAG_MNU"}) {
+        SCOPED_TRACE(name);
+        TMenu menu(name);
+        ASSERT_NE(menu.Get(), nullptr);
+        EXPECT_EQ(GetMenuItemCount(menu.Get()), 1);
+        HMENU popup = GetSubMenu(menu.Get(), 0);
+        ASSERT_NE(popup, nullptr);
+        EXPECT_GT(GetMenuItemCount(popup), 1);
+    }
+}
+
+TEST(MenuResource, TemplatesTitleComesOffAndLeavesTheFixedItems)
+{
+    TMenu menu("MENU_PLUGIN");
+    HMENU templates = GetSubMenu(menu.Get(), 0);
+    ASSERT_NE(templates, nullptr);
+
+    char title[31] = {};
+    GetMenuStringA(templates, 0, title, sizeof title, MF_BYPOSITION);
+    EXPECT_STREQ(title, "Templates");
+    ASSERT_TRUE(DeleteMenu(templates, 0, MF_BYPOSITION));
+
+    ASSERT_EQ(GetMenuItemCount(templates), 3);
+    EXPECT_EQ(GetMenuItemID(templates, 0), static_cast<UINT>(IDM_SAVETEMPLATE));
+    EXPECT_EQ(GetMenuItemID(templates, 1), static_cast<UINT>(IDM_OPENTEMPLATE));
+    EXPECT_TRUE(ReadItem(templates, 2).Type & MFT_SEPARATOR);
+}
+
+// The status bar shows the string of the highlighted item's id.
+TEST(MenuResource, EveryCommandHasAHint)
+{
+    for (const TMenuResource& resource : MenuResources()) {
+        TMenu menu(resource.Name);
+        ForEachCommand(menu.Get(), resource.Name,
+                       [](UINT id, const std::string& text, const std::string& path) {
+                           if (id == IDM_TEMPLATES_TITLE)
+                               return;
+                           EXPECT_FALSE(StringResource(id).empty())
+                               << path << " > " << text << " (" << id << ") has no hint";
+                       });
+    }
+}
+
+} // namespace
