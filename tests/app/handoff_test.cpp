@@ -1,0 +1,202 @@
+// The program as the shell starts it: a first copy, then a second copy with a file name
+// that hands the name over and ends. Real processes, the real clipboard.
+#include "test_support.h"
+#include "win_support.h"
+#include "windows_path.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+const DWORD HandedOverExitCode = static_cast<DWORD>(-1);
+
+std::string WindowsFolderIni()
+{
+    char folder[MAX_PATH] = "";
+    ::GetWindowsDirectoryA(folder, MAX_PATH);
+    return std::string(folder) + "\\QZIni.ini";
+}
+
+// One copy of the program, ended by the test if it has not ended itself.
+class TProgram {
+public:
+    TProgram(const std::string& exe, const std::string& arguments, WORD showWindow = SW_SHOWNORMAL)
+    {
+        std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = showWindow;
+        Started = ::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                   &startup, &Info) != FALSE;
+    }
+    ~TProgram()
+    {
+        if (!Started)
+            return;
+        if (::WaitForSingleObject(Info.hProcess, 0) == WAIT_TIMEOUT) {
+            if (HWND window = MainWindow())
+                ::PostMessageA(window, WM_CLOSE, 0, 0);
+            if (::WaitForSingleObject(Info.hProcess, 20000) == WAIT_TIMEOUT)
+                ::TerminateProcess(Info.hProcess, 1);   // only the process this test started
+        }
+        ::CloseHandle(Info.hThread);
+        ::CloseHandle(Info.hProcess);
+    }
+
+    bool Started = false;
+
+    // The exit code once the process has ended within the time, else STILL_ACTIVE.
+    DWORD ExitCode(int timeoutMs = 30000) const
+    {
+        ::WaitForSingleObject(Info.hProcess, static_cast<DWORD>(timeoutMs));
+        DWORD code = STILL_ACTIVE;
+        ::GetExitCodeProcess(Info.hProcess, &code);
+        return code;
+    }
+
+    // This copy's main window, once it is shown.
+    HWND MainWindow(int timeoutMs = 0) const
+    {
+        auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        do {
+            struct TSearch {
+                DWORD Process;
+                HWND Found;
+            } search{Info.dwProcessId, nullptr};
+            ::EnumWindows(
+                [](HWND window, LPARAM data) -> BOOL {
+                    auto* s = reinterpret_cast<TSearch*>(data);
+                    DWORD process = 0;
+                    ::GetWindowThreadProcessId(window, &process);
+                    char className[32] = "";
+                    ::GetClassNameA(window, className, sizeof className);
+                    if (process == s->Process && std::string(className) == "QZ_STRANDEL") {
+                        s->Found = window;
+                        return FALSE;
+                    }
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&search));
+            if (search.Found)
+                return search.Found;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        } while (std::chrono::steady_clock::now() < end);
+        return nullptr;
+    }
+
+    // The number of entries in this copy's file list.
+    int ListCount() const
+    {
+        HWND dialog = ::FindWindowExA(MainWindow(), nullptr, "#32770", nullptr);
+        return static_cast<int>(::SendMessageA(::GetDlgItem(dialog, 101), LB_GETCOUNT, 0, 0));
+    }
+
+private:
+    PROCESS_INFORMATION Info{};
+};
+
+class HandOff : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Exe = Dir.File("strandel.exe");
+        ASSERT_TRUE(::CopyFileA(WindowsPath(STRANDEL_PROGRAM).c_str(), Exe.c_str(), FALSE)) << STRANDEL_PROGRAM;
+        ::CreateDirectoryA(Dir.File("A Long Folder Name").c_str(), nullptr);
+        LongName = Dir.File("A Long Folder Name\\My long file name.text");
+        WriteBytes(LongName, "x");
+        char buffer[MAX_PATH] = "";
+        ::GetShortPathNameA(LongName.c_str(), buffer, MAX_PATH);
+        ShortName = buffer;
+        ::GetLongPathNameA(LongName.c_str(), buffer, MAX_PATH);
+        LongName = buffer;
+        SetClipboardTextForTest("before");
+    }
+
+    void TearDown() override { ::DeleteFileA(WindowsFolderIni().c_str()); }
+
+    // Waits for the clipboard to change from what the test left there.
+    static std::string ClipboardOnceChanged(int timeoutMs = 20000)
+    {
+        auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        std::string text;
+        do {
+            text = ClipboardText();
+            if (text != "before")
+                return text;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        } while (std::chrono::steady_clock::now() < end);
+        return text;
+    }
+
+    TTempDir Dir;
+    std::string Exe, LongName, ShortName;
+};
+
+TEST_F(HandOff, ASecondCopyHandsTheLongNameToTheFirstAndEnds)
+{
+    WriteBytes(WindowsFolderIni(), "[Strandel]\r\nCheckIndex=0\r\nSendToIndex=0\r\n");
+    ASSERT_NE(ShortName, LongName) << "no short names to test with";
+    TProgram first(Exe, "");
+    ASSERT_TRUE(first.Started);
+    ASSERT_NE(first.MainWindow(30000), nullptr);
+
+    TProgram second(Exe, ShortName + " C:\\ignored\\second-argument.txt");
+    ASSERT_TRUE(second.Started);
+    EXPECT_EQ(second.ExitCode(), HandedOverExitCode);
+    EXPECT_EQ(ClipboardOnceChanged(), LongName);
+    EXPECT_EQ(first.ListCount(), 0);
+}
+
+TEST_F(HandOff, WithTheLineOptionTheWholeLineGoesWithCrLf)
+{
+    WriteBytes(WindowsFolderIni(), "[Strandel]\r\nSendToIndex=1\r\nCheckIndex=2\r\nHeader=<copy \">\r\n"
+                                   "Queue=<\" QZ_GETSELINDEX/QZ_GETCOUNT#QZ_BR#>\r\n");
+    TProgram first(Exe, "");
+    ASSERT_NE(first.MainWindow(30000), nullptr);
+    TProgram second(Exe, "\"" + LongName + "\"");
+    EXPECT_EQ(second.ExitCode(), HandedOverExitCode);
+    EXPECT_EQ(ClipboardOnceChanged(), "copy \"My long file name.text\" 1/0\r\n");
+    EXPECT_EQ(first.ListCount(), 0);
+}
+
+TEST_F(HandOff, AFirstCopyStartedWithAFileCopiesItOnceItIsUp)
+{
+    WriteBytes(WindowsFolderIni(), "[Strandel]\r\nCheckIndex=2\r\n");
+    TProgram first(Exe, ShortName);
+    ASSERT_NE(first.MainWindow(30000), nullptr);
+    EXPECT_EQ(ClipboardOnceChanged(), "My long file name.text");
+    EXPECT_EQ(first.ListCount(), 0);
+    EXPECT_EQ(first.ExitCode(0), static_cast<DWORD>(STILL_ACTIVE));
+}
+
+TEST_F(HandOff, AMinimisedShortcutEndsUpMinimised)
+{
+    TProgram first(Exe, "", SW_SHOWMINNOACTIVE);
+    HWND window = first.MainWindow(30000);
+    ASSERT_NE(window, nullptr);
+    for (int i = 0; i < 200 && !::IsIconic(window); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_TRUE(::IsIconic(window));
+}
+
+TEST_F(HandOff, ClosingTheFirstCopySavesItsSettings)
+{
+    ::DeleteFileA(WindowsFolderIni().c_str());
+    {
+        TProgram first(Exe, "");
+        ASSERT_NE(first.MainWindow(30000), nullptr);
+        ::PostMessageA(first.MainWindow(), WM_CLOSE, 0, 0);
+        EXPECT_EQ(first.ExitCode(), 0u);
+    }
+    const std::string ini = ReadBytes(WindowsFolderIni());
+    EXPECT_NE(ini.find("FileOutput=c:\\Windows\\Desktop\\QZScript.txt"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("UseTip=1"), std::string::npos) << ini;
+}
+
+} // namespace

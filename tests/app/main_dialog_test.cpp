@@ -1,0 +1,305 @@
+#include "app/base_dlg.h"
+#include "app/my_app.h"
+#include "app/my_window.h"
+#include "app/program_state.h"
+#include "app/settings_location.h"
+#include "controls/notice_window.h"
+#include "framework/status_bar.h"
+#include "gen/file_list.h"
+#include "gen/output_writer.h"
+#include "res/resource.h"
+#include "test_support.h"
+#include "win_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string WindowsFolderIni()
+{
+    char folder[MAX_PATH] = "";
+    ::GetWindowsDirectoryA(folder, MAX_PATH);
+    return std::string(folder) + "\\QZIni.ini";
+}
+
+// The main window as the program builds it, over a settings file the test writes first.
+class MainDialog : public ::testing::Test {
+protected:
+    void StartWith(const std::string& iniBytes)
+    {
+        ASSERT_EQ(SettingsFileName(), "QZIni.ini");   // the Windows folder is writable here
+        if (iniBytes.empty())
+            ::DeleteFileA(WindowsFolderIni().c_str());
+        else
+            WriteBytes(WindowsFolderIni(), iniBytes);
+        Frame = BuildMainWindow();
+        ASSERT_TRUE(Frame->Create());
+        Dialog = Frame->GetClient();
+        ASSERT_NE(Dialog, nullptr);
+        PumpMessages();
+    }
+
+    void SetUp() override { PendingFile.clear(); }
+
+    void TearDown() override
+    {
+        Frame.reset();
+        ::DeleteFileA(WindowsFolderIni().c_str());
+        PumpMessages();
+    }
+
+    HWND Control(int id) const { return ::GetDlgItem(Dialog->GetHandle(), id); }
+    std::string ControlText(int id) const
+    {
+        char text[2048] = "";
+        ::GetWindowTextA(Control(id), text, sizeof text);
+        return text;
+    }
+    void Type(int id, const std::string& text) const { ::SetWindowTextA(Control(id), text.c_str()); }
+    bool Checked(int id) const { return ::SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void Click(int id) const { ::SendMessageA(Control(id), BM_CLICK, 0, 0); }
+    void Command(int id) const { Dialog->SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    void Add(std::initializer_list<const char*> names) const
+    {
+        for (const char* name : names)
+            InsertAfterSelection(Dialog->FileList(), name);
+        Dialog->UpdateCounter();
+    }
+    void SetOutput(const std::string& name) const
+    {
+        Dialog->Settings().SetFileOutput(name);
+        Dialog->SettingsToControls();
+    }
+
+    std::unique_ptr<TMyWindow> Frame;
+    BaseDlg* Dialog = nullptr;
+    TTempDir Dir;
+};
+
+TEST_F(MainDialog, FirstStartShowsTheDefaults)
+{
+    StartWith("");
+    EXPECT_TRUE(Checked(IDC_PATH_FULL));
+    EXPECT_FALSE(Checked(IDC_INVERTSLASH));
+    EXPECT_EQ(ControlText(IDC_OUTFILE), "c:\\Windows\\Desktop\\QZScript.txt");
+    EXPECT_EQ(ControlText(IDC_RELPATH), "c:\\Windows\\Desktop\\");
+    EXPECT_EQ(ControlText(IDC_COUNTER), "0/0");
+    EXPECT_EQ(MainStatusBar->GetShownText(), "c:\\Windows\\Desktop\\QZScript.txt");
+    EXPECT_EQ(MainStatusBar->GetGadgetText(0), "Ready");
+    char title[64] = "";
+    ::GetWindowTextA(Frame->GetHandle(), title, sizeof title);
+    EXPECT_STREQ(title, "Tarvik Strandel");
+    char className[64] = "";
+    ::GetClassNameA(Frame->GetHandle(), className, sizeof className);
+    EXPECT_STREQ(className, "QZ_STRANDEL");
+}
+
+TEST_F(MainDialog, ControlsMirrorTheRecordBothWays)
+{
+    StartWith("[Strandel]\r\nCheckIndex=7\r\nInvertSlash=1\r\nMainHead=<  <UL>#QZ_BR#<LI>  >\r\n"
+              "Header=<h>\r\nQueue=<q#QZ_BR#>\r\nFileOutput=C:\\Web\\index.htm\r\n");
+    EXPECT_TRUE(Checked(IDC_PATH_FULL));
+    EXPECT_TRUE(Checked(IDC_INVERTSLASH));
+    EXPECT_EQ(ControlText(IDC_MAINHEAD), "<UL> /n <LI>");
+    EXPECT_EQ(ControlText(IDC_HEADER), "h");
+    EXPECT_EQ(ControlText(IDC_QUEUE), "q\r\n");
+    EXPECT_EQ(ControlText(IDC_RELPATH), "C:\\Web\\");
+    Dialog->ControlsToSettings();
+    EXPECT_EQ(Dialog->Settings().CheckIndex, Full);
+
+    Click(IDC_PATH_NOPATH);
+    Click(IDC_SAVELOCAL);
+    Dialog->ControlsToSettings();
+    EXPECT_EQ(Dialog->Settings().CheckIndex, NoPath);
+    EXPECT_TRUE(Dialog->Settings().SaveLocal);
+    Dialog->Settings().CheckIndex = None;
+    Dialog->SettingsToControls();
+    EXPECT_TRUE(Checked(IDC_PATH_NONE));
+    EXPECT_FALSE(Checked(IDC_PATH_NOPATH));
+}
+
+TEST_F(MainDialog, CreateOnAnEmptyListSaysSoAndLeavesTheOutputAlone)
+{
+    StartWith("");
+    SetOutput(Dir.File("out.txt"));
+    WriteBytes(Dir.File("out.txt"), "earlier output");
+    TBoxAnswerer person;
+    Command(IDM_CREATE);
+    ASSERT_TRUE(person.Answered());
+    EXPECT_EQ(person.Caption(), "Info");
+    EXPECT_EQ(person.Text(), "Please Drag and Drop some files before using this command");
+    EXPECT_EQ(ReadBytes(Dir.File("out.txt")), "earlier output");
+}
+
+TEST_F(MainDialog, CreateIntoAMissingFolderNamesTheFile)
+{
+    StartWith("");
+    const std::string output = Dir.File("no-such-folder\\out.txt");
+    SetOutput(output);
+    Add({"C:\\a.txt"});
+    TBoxAnswerer person;
+    Command(IDM_CREATE);
+    ASSERT_TRUE(person.Answered());
+    EXPECT_EQ(person.Caption(), "Invalid output file name");
+    EXPECT_EQ(person.Text(), output);
+    EXPECT_EQ(CurrentNotice(), nullptr);
+}
+
+TEST_F(MainDialog, CreateThatCannotWriteItAllIsNotReportedAsDone)
+{
+    StartWith("");
+    // A device that takes the open and refuses every byte: a full disk.
+    const std::string full = "Z:\\dev\\full";
+    TCrLfFileWriter probe;
+    ASSERT_TRUE(probe.Open(full)) << "the full-disk device is not reachable here";
+    probe.Close();
+    SetOutput(full);
+    Add({"C:\\a.txt"});
+    Type(IDC_QUEUE, std::string(5000, 'q'));
+    TBoxAnswerer person;
+    Command(IDM_CREATE);
+    ASSERT_TRUE(person.Answered());
+    EXPECT_EQ(person.Caption(), "Invalid output file name");
+    EXPECT_EQ(person.Text(), full);
+}
+
+TEST_F(MainDialog, CreateWritesLinesWithCrLfOnlyWhereTheQueueBreaks)
+{
+    StartWith("");
+    SetOutput(Dir.File("out.bat"));
+    Add({"C:\\Web\\img\\cat.gif", "C:\\Docs\\a.txt"});
+    Type(IDC_HEADER, "copy ");
+    Type(IDC_QUEUE, " D:\\bak\r\n");
+    Click(IDC_PATH_NOPATH);
+    Dialog->Settings().MainHead = "@echo off\r\n";
+    Command(IDM_CREATE);
+    EXPECT_EQ(ReadBytes(Dir.File("out.bat")), "@echo off\r\ncopy cat.gif D:\\bak\r\ncopy a.txt D:\\bak\r\n");
+
+    Type(IDC_QUEUE, ";");
+    Dialog->Settings().MainHead.clear();
+    Command(IDM_CREATE);
+    EXPECT_EQ(ReadBytes(Dir.File("out.bat")), "copy cat.gif;copy a.txt;");
+}
+
+TEST_F(MainDialog, CreateAndCopyPutsTheFileOnTheClipboard)
+{
+    StartWith("");
+    SetOutput(Dir.File("list.htm"));
+    Add({"C:\\Web\\img\\cat.gif", "C:\\Docs\\a.txt"});
+    Type(IDC_HEADER, "<LI>");
+    Type(IDC_QUEUE, "</LI>\r\n");
+    Command(IDM_CREATEANDCOPY);
+    EXPECT_EQ(ClipboardText(), ReadBytes(Dir.File("list.htm")));
+    EXPECT_EQ(ClipboardText(), "<LI>C:\\Web\\img\\cat.gif</LI>\r\n<LI>C:\\Docs\\a.txt</LI>\r\n");
+
+    // An output that cannot be made leaves the earlier file to be copied as it is.
+    Dialog->FileListBox().ClearList();
+    WriteBytes(Dir.File("list.htm"), "from before");
+    TBoxAnswerer person;
+    Command(IDM_CREATEANDCOPY);
+    EXPECT_TRUE(person.Answered());
+    EXPECT_EQ(ClipboardText(), "from before");
+}
+
+TEST_F(MainDialog, CopySelectedItemGivesTheNameInThePathMode)
+{
+    StartWith("");
+    SetOutput("C:\\Web\\index.htm");
+    Add({"C:\\Web\\img\\cat.gif", "C:\\Docs\\a.txt"});
+    Dialog->FileListBox().SetSelIndex(-1);
+    Click(IDC_PATH_RELATIVE);
+    Click(IDC_INVERTSLASH);
+    Command(IDM_COPYITEM);
+    EXPECT_EQ(ClipboardText(), "img/cat.gif");
+    EXPECT_EQ(Dialog->FileListBox().GetSelIndex(), 0);
+
+    Dialog->FileListBox().SetSelIndex(1);
+    Type(IDC_HEADER, "QZ_GETSELINDEX QZ_GETCOUNT <");
+    Type(IDC_QUEUE, ">\r\n");
+    Command(IDM_COPYITEMLINE);
+    EXPECT_EQ(ClipboardText(), "1 0 <../Docs/a.txt>\r\n");
+}
+
+TEST_F(MainDialog, CopyCommandsOnAnEmptyListOnlySaySo)
+{
+    StartWith("");
+    SetClipboardTextForTest("untouched");
+    for (int command : {IDM_COPYITEM, IDM_COPYITEMLINE}) {
+        TBoxAnswerer person(IDOK, "Info");
+        Command(command);
+        EXPECT_TRUE(person.Answered());
+    }
+    EXPECT_EQ(ClipboardText(), "untouched");
+}
+
+TEST_F(MainDialog, HandedOverRecordsAreReadWithinTheirLength)
+{
+    StartWith("");
+    COPYDATASTRUCT none{0, 10, nullptr};
+    EXPECT_EQ(Dialog->SendMessage(WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&none)), -1);
+
+    char unterminated[] = {'C', ':', '\\', 'x', '.', 't', 'x', 't', 'J', 'U', 'N', 'K'};
+    COPYDATASTRUCT shortRecord{0, 8, unterminated};
+    EXPECT_EQ(Dialog->SendMessage(WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&shortRecord)), 1);
+    EXPECT_EQ(ClipboardText(), "C:\\x.txt");
+
+    std::string longName = "C:\\" + std::string(2500, 'l') + ".txt";
+    COPYDATASTRUCT longRecord{0, static_cast<DWORD>(longName.size() + 1), longName.data()};
+    EXPECT_EQ(Dialog->SendMessage(WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&longRecord)), 1);
+    EXPECT_EQ(ClipboardText(), longName);
+    EXPECT_EQ(Dialog->FileListBox().GetCount(), 0);
+    EXPECT_EQ(PendingFile, "");
+}
+
+TEST_F(MainDialog, TheFrameHandsCopyDataToItsClient)
+{
+    StartWith("[Strandel]\r\nSendToIndex=1\r\nHeader=<[>\r\nQueue=<]#QZ_BR#>\r\nCheckIndex=2\r\n");
+    std::string name = "C:\\Folder\\sent.txt";
+    COPYDATASTRUCT record{0, static_cast<DWORD>(name.size() + 1), name.data()};
+    EXPECT_EQ(Frame->SendMessage(WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&record)), 1);
+    EXPECT_EQ(ClipboardText(), "[sent.txt]\r\n");
+    EXPECT_EQ(Frame->SendMessage(TMyWindow::HandOffMessage, 0, reinterpret_cast<LPARAM>(&record)), 0);
+}
+
+TEST_F(MainDialog, ClosingSavesTheFieldsAsTheyStand)
+{
+    StartWith("");
+    Type(IDC_HEADER, "  typed\r\nheader ");
+    Click(IDC_PATH_NOPATH);
+    Frame->SendMessage(WM_CLOSE);
+    const std::string ini = ReadBytes(WindowsFolderIni());
+    EXPECT_NE(ini.find("Header=<  typed#QZ_BR#header >"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("CheckIndex=2"), std::string::npos) << ini;
+    EXPECT_EQ(ini.find("ImageExt"), std::string::npos) << ini;
+}
+
+TEST_F(MainDialog, F1AnywhereAsksForTheHelpIndex)
+{
+    class TTestApp : public TMyApp {
+    public:
+        using TMyApp::InitMainWindow;
+        using TMyApp::ProcessAppMsg;
+    } app;
+    ::DeleteFileA(WindowsFolderIni().c_str());
+    app.InitMainWindow();
+    ASSERT_TRUE(app.GetMainWindow()->Create());
+    HWND main = app.GetMainWindow()->GetHandle();
+    MSG key{::GetDlgItem(static_cast<TMyWindow*>(app.GetMainWindow())->GetClient()->GetHandle(), IDC_HEADER),
+            WM_KEYDOWN, VK_F1, 0, 0, {}};
+    app.ProcessAppMsg(key);   // the key goes on to the dialog as usual
+    MSG posted;
+    ASSERT_TRUE(::PeekMessageA(&posted, main, WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    EXPECT_EQ(posted.wParam, static_cast<WPARAM>(IDM_HELPINDEX));
+    EXPECT_EQ(posted.lParam, 0);
+}
+
+TEST(SettingsLocation, FallsBackToTheUserFolderWhereWindowsCannotBeWritten)
+{
+    TTempDir dir;
+    EXPECT_EQ(ChooseSettingsFileName("QZIni.ini", dir.Folder().string(), dir.File("user")), "QZIni.ini");
+    const std::string unwritable = dir.File("no-such-windows-folder");
+    EXPECT_EQ(ChooseSettingsFileName("QZIni.ini", unwritable, dir.File("user")), dir.File("user") + "\\QZIni.ini");
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("user")));
+}
+
+} // namespace

@@ -1,0 +1,133 @@
+#include "controls/notice_window.h"
+#include "framework/gdi.h"
+#include "win_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The extent of a line in the font a notice measures with (its window's default font).
+SIZE Extent(HWND window, const std::string& text)
+{
+    TClientDC dc(window);
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
+class NoticeWindow : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        ShowMex(nullptr, nullptr, nullptr, 0, 0);
+        PumpMessages();
+    }
+};
+
+TEST_F(NoticeWindow, SizeFollowsTheLinesAndTheIcon)
+{
+    ShowMex(nullptr, "A short line\nand a somewhat longer second line", "Caption", MB_ICONINFORMATION, 0);
+    TQZMex* notice = CurrentNotice();
+    ASSERT_NE(notice, nullptr);
+    HWND window = notice->GetHandle();
+    RECT rect = notice->GetWindowRect();
+    const int lineHeight = notice->GetLineHeight();
+    EXPECT_GT(lineHeight, 0);
+    EXPECT_EQ(notice->GetLineCount(), 3);
+    EXPECT_EQ(notice->GetIconWidth(), 42);
+    EXPECT_EQ(rect.bottom - rect.top, 4 * lineHeight + 20);
+    EXPECT_EQ(rect.right - rect.left, Extent(window, "and a somewhat longer second line").cx + 72);
+
+    // centred on the screen
+    int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    EXPECT_EQ(rect.left, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+    EXPECT_EQ(rect.top, (::GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+}
+
+TEST_F(NoticeWindow, WithoutIconAndWithAWideCaption)
+{
+    const std::string caption = "A caption much wider than the text it stands over";
+    ShowMex(nullptr, "x", caption.c_str(), 0, 0);
+    TQZMex* notice = CurrentNotice();
+    ASSERT_NE(notice, nullptr);
+    RECT rect = notice->GetWindowRect();
+    EXPECT_EQ(notice->GetIconWidth(), 0);
+    EXPECT_EQ(rect.right - rect.left, Extent(notice->GetHandle(), caption).cx + 30);
+    EXPECT_EQ(rect.bottom - rect.top, 3 * notice->GetLineHeight() + 20);
+}
+
+TEST_F(NoticeWindow, HasNoSizingOrMinMaxBoxesAndIsVisible)
+{
+    ShowMex(nullptr, "Loading Templates, wait...", "Tarvik Strandel", MB_ICONINFORMATION, 0);
+    HWND window = CurrentNotice()->GetHandle();
+    LONG_PTR style = ::GetWindowLongPtrA(window, GWL_STYLE);
+    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
+    EXPECT_TRUE(style & WS_CAPTION);
+    EXPECT_TRUE(::IsWindowVisible(window));
+}
+
+TEST_F(NoticeWindow, ASecondNoticeUpdatesTheSameWindow)
+{
+    ShowMex(nullptr, "first", "One", MB_ICONINFORMATION, 0);
+    TQZMex* first = CurrentNotice();
+    HWND window = first->GetHandle();
+    ShowMex(nullptr, "second text\nin two lines", "Two", MB_ICONINFORMATION, 0);
+    EXPECT_EQ(CurrentNotice(), first);
+    EXPECT_EQ(CurrentNotice()->GetHandle(), window);
+    char caption[64] = "";
+    ::GetWindowTextA(window, caption, sizeof caption);
+    EXPECT_STREQ(caption, "Two");
+    EXPECT_EQ(CurrentNotice()->GetText(), "second text\nin two lines");
+    EXPECT_EQ(CurrentNotice()->GetLineCount(), 3);
+}
+
+TEST_F(NoticeWindow, TheUserCannotCloseAnUntimedNoticeButTheProgramCan)
+{
+    ShowMex(nullptr, "Sending to existing thread...", "Tarvik Strandel", MB_ICONINFORMATION, 0);
+    HWND window = CurrentNotice()->GetHandle();
+    ::SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ::SendMessageA(window, WM_CLOSE, 0, 0);
+    PumpMessages();
+    EXPECT_TRUE(::IsWindow(window));
+    EXPECT_NE(CurrentNotice(), nullptr);
+
+    ShowMex(nullptr, nullptr, nullptr, 0, 0);
+    EXPECT_FALSE(::IsWindow(window));
+    EXPECT_EQ(CurrentNotice(), nullptr);
+    // nothing to remove: nothing happens
+    ShowMex(nullptr, nullptr, nullptr, 0, 0);
+    EXPECT_EQ(CurrentNotice(), nullptr);
+}
+
+TEST_F(NoticeWindow, ATimedNoticeIsGoneWhenShowMexReturns)
+{
+    ShowMex(nullptr, "Click view to see created file", "Tarvik Strandel", MB_ICONINFORMATION, 50);
+    EXPECT_EQ(CurrentNotice(), nullptr);
+    EXPECT_EQ(::FindWindowA("QZMex", nullptr), nullptr);
+}
+
+TEST_F(NoticeWindow, LongTextsAreKeptTo999Characters)
+{
+    std::string text(1500, 'n');
+    ShowMex(nullptr, text.c_str(), "Long", 0, 0);
+    EXPECT_EQ(CurrentNotice()->GetText().size(), 999u);
+}
+
+TEST_F(NoticeWindow, PaintsTheTextOnTheButtonFace)
+{
+    ShowMex(nullptr, "MMMMMMMM\nMMMMMMMM", "Paint", 0, 0);
+    HWND window = CurrentNotice()->GetHandle();
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    PumpMessages();
+    TClientDC dc(window);
+    // The first text line starts 10 pixels from the top, 20 from the left (no icon).
+    int lineHeight = CurrentNotice()->GetLineHeight();
+    int textPixels = 0;
+    for (int y = 10; y < 10 + lineHeight; ++y)
+        for (int x = 20; x < 20 + Extent(window, "MMMMMMMM").cx; ++x)
+            textPixels += ::GetPixel(dc, x, y) == ::GetSysColor(COLOR_WINDOWTEXT);
+    EXPECT_GT(textPixels, 20);
+    EXPECT_EQ(::GetPixel(dc, 2, 2), ::GetSysColor(COLOR_BTNFACE));
+}
+
+} // namespace

@@ -1,0 +1,131 @@
+#pragma once
+// What the Windows tests share: pumping messages, answering a modal box as a person would,
+// reading the clipboard.
+#include <windows.h>
+
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <thread>
+
+// Handles what is queued for this thread now.
+inline void PumpMessages()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+// Handles messages for about the given time (timers and the like come through).
+inline void PumpMessagesFor(int milliseconds)
+{
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (std::chrono::steady_clock::now() < end) {
+        PumpMessages();
+        ::Sleep(5);
+    }
+}
+
+// Waits on another thread for the next dialog box of this process with the given caption
+// (any, when empty), notes its caption and text, and presses one of its buttons, as a person
+// reading it would.
+class TBoxAnswerer {
+public:
+    explicit TBoxAnswerer(int button = IDOK, std::string caption = {}, int timeoutMs = 15000)
+        : Button(button), WantedCaption(std::move(caption)),
+          Worker([this, timeoutMs] { Run(timeoutMs); })
+    {
+    }
+    ~TBoxAnswerer() { Wait(); }
+
+    void Wait()
+    {
+        if (Worker.joinable())
+            Worker.join();
+    }
+    bool Answered() { Wait(); return Found; }
+    const std::string& Caption() { Wait(); return SeenCaption; }
+    const std::string& Text() { Wait(); return SeenText; }
+
+private:
+    struct TSearch {
+        const TBoxAnswerer* Self;
+        HWND Found;
+    };
+
+    static BOOL CALLBACK Look(HWND window, LPARAM data)
+    {
+        auto* search = reinterpret_cast<TSearch*>(data);
+        DWORD process = 0;
+        ::GetWindowThreadProcessId(window, &process);
+        char className[64] = "";
+        ::GetClassNameA(window, className, sizeof className);
+        if (process != ::GetCurrentProcessId() || std::string(className) != "#32770" || !::IsWindowVisible(window))
+            return TRUE;
+        char caption[512] = "";
+        ::GetWindowTextA(window, caption, sizeof caption);
+        if (!search->Self->WantedCaption.empty() && search->Self->WantedCaption != caption)
+            return TRUE;
+        search->Found = window;
+        return FALSE;
+    }
+
+    void Run(int timeoutMs)
+    {
+        auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (std::chrono::steady_clock::now() < end) {
+            TSearch search{this, nullptr};
+            ::EnumWindows(&Look, reinterpret_cast<LPARAM>(&search));
+            if (search.Found) {
+                ::Sleep(50);   // a person takes a moment to read
+                char text[2048] = "";
+                ::GetWindowTextA(search.Found, text, sizeof text);
+                SeenCaption = text;
+                text[0] = 0;
+                ::GetDlgItemTextA(search.Found, 0xFFFF, text, sizeof text);   // a message box's text
+                SeenText = text;
+                Found = true;
+                ::PostMessageA(search.Found, WM_COMMAND, MAKEWPARAM(Button, BN_CLICKED),
+                               reinterpret_cast<LPARAM>(::GetDlgItem(search.Found, Button)));
+                return;
+            }
+            ::Sleep(20);
+        }
+    }
+
+    int Button;
+    std::string WantedCaption;
+    std::string SeenCaption;
+    std::string SeenText;
+    std::atomic<bool> Found{false};
+    std::thread Worker;
+};
+
+inline std::string ClipboardText()
+{
+    std::string text;
+    for (int attempt = 0; attempt < 50 && !::OpenClipboard(nullptr); ++attempt)
+        ::Sleep(20);
+    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) {
+            text = bytes;
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+inline void SetClipboardTextForTest(const std::string& text)
+{
+    for (int attempt = 0; attempt < 50 && !::OpenClipboard(nullptr); ++attempt)
+        ::Sleep(20);
+    ::EmptyClipboard();
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    memcpy(::GlobalLock(block), text.c_str(), text.size() + 1);
+    ::GlobalUnlock(block);
+    ::SetClipboardData(CF_TEXT, block);
+    ::CloseClipboard();
+}
