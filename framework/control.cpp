@@ -21,6 +21,11 @@ bool TControl::Create()
 {
     if (Handle)
         return true;
+    // A class of the program's own is registered and attached like any framework window.
+    WNDCLASSA existing;
+    if (!::GetClassInfoA(GetInstance(), GetClassName(), &existing) ||
+        existing.lpfnWndProc == &TWindow::StaticWindowProc)
+        return TWindow::Create();
     Attr.Style &= ~StyleToClear;
     HWND parentHandle = GetParentObject() ? GetParentObject()->GetHandle() : nullptr;
     HWND handle = ::CreateWindowExA(Attr.ExStyle, GetClassName(), Title.c_str(), Attr.Style, Attr.X, Attr.Y,

@@ -10,13 +10,14 @@ class TControl : public TWindow {
 public:
     // A control of the parent's dialog resource.
     TControl(TWindow* parent, int resourceId);
-    // A control the framework makes, of a system class.
+    // A control the framework makes: of a system class (subclassed), or of a class of the
+    // program's own (registered from GetWindowClass).
     TControl(TWindow* parent, int id, const char* title, int x, int y, int w, int h);
 
     bool Create() override;
 
 protected:
-    // The system window class of controls the framework makes.
+    // The window class of controls the framework makes.
     const char* GetClassName() const override { return "Static"; }
 };
 
