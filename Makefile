@@ -28,7 +28,7 @@ test-native: native
 
 test-win: win
 	cd $(WIN_DIR) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure
-	-$(WINE_ENV) wineserver -k 2>/dev/null
+	@$(WINE_ENV) wineserver -k 2>/dev/null || true
 
 run: bootstrap
 	@bash scripts/run.sh
