@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -33,8 +34,10 @@ inline void PumpMessagesFor(int milliseconds)
 // reading it would.
 class TBoxAnswerer {
 public:
-    explicit TBoxAnswerer(int button = IDOK, std::string caption = {}, int timeoutMs = 15000)
-        : Button(button), WantedCaption(std::move(caption)),
+    // fill: what the person does in the box before pressing the button (types a name, say).
+    explicit TBoxAnswerer(int button = IDOK, std::string caption = {}, int timeoutMs = 15000,
+                          std::function<void(HWND)> fill = {})
+        : Button(button), WantedCaption(std::move(caption)), Fill(std::move(fill)),
           Worker([this, timeoutMs] { Run(timeoutMs); })
     {
     }
@@ -87,6 +90,8 @@ private:
                 ::GetDlgItemTextA(search.Found, 0xFFFF, text, sizeof text);   // a message box's text
                 SeenText = text;
                 Found = true;
+                if (Fill)
+                    Fill(search.Found);
                 ::PostMessageA(search.Found, WM_COMMAND, MAKEWPARAM(Button, BN_CLICKED),
                                reinterpret_cast<LPARAM>(::GetDlgItem(search.Found, Button)));
                 return;
@@ -99,6 +104,7 @@ private:
     std::string WantedCaption;
     std::string SeenCaption;
     std::string SeenText;
+    std::function<void(HWND)> Fill;
     std::atomic<bool> Found{false};
     std::thread Worker;
 };

@@ -201,6 +201,29 @@ TEST_F(MainDialog, CreateAndCopyPutsTheFileOnTheClipboard)
     EXPECT_EQ(ClipboardText(), "from before");
 }
 
+TEST_F(MainDialog, SetOutputFileTakesTheChosenNameAndItsFolder)
+{
+    StartWith("");
+    const std::string chosen = Dir.File("chosen.htm");
+    WriteBytes(chosen, "");
+    {
+        TBoxAnswerer person(IDOK, "File", 15000, [&](HWND box) {
+            // The file name field: a combo box (cmb13) in the Explorer-style dialog.
+            ::SetDlgItemTextA(box, 1148, chosen.c_str());
+        });
+        Command(IDM_SETOUTFILE);
+        ASSERT_TRUE(person.Answered());
+    }
+    EXPECT_EQ(ControlText(IDC_OUTFILE), chosen);
+    EXPECT_EQ(ControlText(IDC_RELPATH), Dir.Folder().string() + "\\");
+    EXPECT_EQ(Dialog->Settings().RelPath, Dir.Folder().string() + "\\");
+
+    TBoxAnswerer person(IDCANCEL, "File");
+    Command(IDM_SETOUTFILE);
+    ASSERT_TRUE(person.Answered());
+    EXPECT_EQ(ControlText(IDC_OUTFILE), chosen);
+}
+
 TEST_F(MainDialog, CopySelectedItemGivesTheNameInThePathMode)
 {
     StartWith("");

@@ -1,0 +1,15 @@
+#pragma once
+// The font the main dialog shows its controls in, described by keys of the settings file.
+#include <windows.h>
+
+#include <string>
+
+class TProfile;
+
+// The description the keys give; defaultHeight stands for a missing lfHeight (-16 for the
+// program's font, -11 in the font dialog).
+LOGFONTA ReadFontKeys(const TProfile& profile, const std::string& file, const std::string& section,
+                      int defaultHeight);
+
+// ProgramFont: made once per run from the settings file; the caller owns it.
+HFONT BuildProgramFont(const TProfile& profile, const std::string& file, const std::string& section);
