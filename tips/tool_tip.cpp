@@ -1,0 +1,332 @@
+#include "tips/tool_tip.h"
+
+#include "framework/gdi.h"
+
+#include <cstddef>
+
+namespace {
+
+QZTToolTip* TheToolTip = nullptr;
+HHOOK KeyboardHook = nullptr;
+DWORD LastHideTick = 0;
+TTipAnchor TipAnchor;
+// Set by SetAnchor, taken by the next SetText: an anchor serves the one text that follows it.
+bool AnchorPending = false;
+
+// The size of the metrics without iPaddedBorderWidth: every system accepts it.
+constexpr UINT MetricsSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
+static_assert(MetricsSize == 340);
+
+constexpr int BelowAnchor = 32;
+constexpr int ScreenMargin = 2;
+constexpr int AboveAnchor = 10;
+
+DWORD SystemMajorVersion()
+{
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    return ::GetVersionExA(&version) ? version.dwMajorVersion : 0;
+}
+
+LRESULT CALLBACK TipKeyboardProc(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code >= 0 && TheToolTip) {
+        const int* keep = TheToolTip->GetKeepFlag();
+        if (!keep || *keep == 0)
+            TheToolTip->HideTip();
+    }
+    return ::CallNextHookEx(KeyboardHook, code, wParam, lParam);
+}
+
+} // namespace
+
+TToolTipFont::TToolTipFont()
+    : TFont("MS Sans Serif", -9, 0, 0, 0, FW_NORMAL, 0, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0)
+{
+}
+
+BEGIN_MESSAGE_TABLE(QZTToolTip, TControl)
+    ON_MESSAGE(QZTToolTip, WM_TIMER, EvTimer)
+    ON_MESSAGE(QZTToolTip, WM_MOUSEMOVE, EvMouseMove)
+    ON_MESSAGE(QZTToolTip, WM_PAINT, EvPaint)
+    ON_MESSAGE(QZTToolTip, WM_SETTINGCHANGE, EvSettingChange)
+END_MESSAGE_TABLE(QZTToolTip, TControl)
+
+QZTToolTip::QZTToolTip(std::unique_ptr<TToolTipFont> font)
+    : TControl(nullptr, 0, "", 0, 0, 0, 0),
+      Font(std::move(font)),
+      MaxWidth(static_cast<unsigned>(::GetSystemMetrics(SM_CXSCREEN) / 3 * 2)),
+      MaxHeight(static_cast<unsigned>(::GetSystemMetrics(SM_CYSCREEN) / 3))
+{
+    RefreshFont();
+    Attr.Style = WS_POPUP;
+    Attr.ExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+    if (SystemMajorVersion() >= 4)
+        Attr.ExStyle |= WS_EX_WINDOWEDGE;
+    else
+        Attr.Style |= WS_BORDER;
+    TheToolTip = this;
+    if (!KeyboardHook)
+        KeyboardHook = ::SetWindowsHookExA(WH_KEYBOARD, &TipKeyboardProc, nullptr, ::GetCurrentThreadId());
+    Create();
+}
+
+QZTToolTip::~QZTToolTip()
+{
+    StopTimers();
+    // The hook and the process's pointer go with the tip they serve, whoever destroys it.
+    if (TheToolTip == this) {
+        if (KeyboardHook)
+            ::UnhookWindowsHookEx(KeyboardHook);
+        KeyboardHook = nullptr;
+        TheToolTip = nullptr;
+    }
+    // Destroyed here, while the window's last messages still reach this class.
+    Destroy();
+}
+
+void QZTToolTip::GetWindowClass(WNDCLASSA& windowClass) const
+{
+    TControl::GetWindowClass(windowClass);
+    windowClass.style = CS_SAVEBITS | CS_HREDRAW | CS_VREDRAW;
+    // The paint handler covers every pixel itself.
+    windowClass.hbrBackground = nullptr;
+}
+
+void QZTToolTip::SetText(const char* text)
+{
+    // Hints that come without an anchor of their own (the frame's menus and tool bar) follow
+    // the pointer, not the place of an earlier hint.
+    if (AnchorPending)
+        AnchorPending = false;
+    else
+        TipAnchor.IsSet = 0;
+    ChangeText(text);
+}
+
+void QZTToolTip::ChangeText(const char* text)
+{
+    if (text) {
+        if (!Text)
+            Text.emplace();
+        if (*Text == text) {
+            Reposition();
+            return;
+        }
+    }
+    if (text)
+        Text = text;
+    else
+        Text.reset();
+    ::SetWindowTextA(Handle, text);
+
+    if (!text || !*text) {
+        StopTimers();
+        Show(SW_HIDE);
+        LastHideTick = ::GetTickCount();
+        return;
+    }
+
+    DWORD now = ::GetTickCount();
+    Measure(text);
+    Show(SW_HIDE);
+    StartTimers(now == LastHideTick ? LongDelay : ShortDelay);
+    LastHideTick = 0;
+}
+
+void QZTToolTip::Measure(const char* text)
+{
+    TClientDC dc(Handle);
+    TSelectObject selectFont(dc, Font ? Font->GetHandle() : nullptr);
+    TipSize = {0, 0};
+    SIZE extent{0, 0};
+    int lines = 0;
+    const char* lineStart = text;
+    for (const char* p = text;; ++p) {
+        if (*p != '\n' && *p != '\r' && *p != '\0')
+            continue;
+        // A line is measured with the break character that ends it.
+        int count = static_cast<int>(p - lineStart) + (*p ? 1 : 0);
+        extent = {0, 0};
+        ::GetTextExtentPoint32A(dc, lineStart, count, &extent);
+        ++lines;
+        if (extent.cx > TipSize.cx)
+            TipSize = extent;
+        if (!*p)
+            break;
+        if (p[0] == '\r' && p[1] == '\n')
+            ++p;
+        lineStart = p + 1;
+    }
+    if (TipSize.cx == 0)
+        TipSize = extent;
+    TipSize.cy = lines * TipSize.cy + 4;
+    TipSize.cx += 8;
+    if (static_cast<unsigned>(TipSize.cx) > MaxWidth)
+        TipSize.cx = static_cast<LONG>(MaxWidth);
+    if (static_cast<unsigned>(TipSize.cy) > MaxHeight)
+        TipSize.cy = static_cast<LONG>(MaxHeight);
+}
+
+void QZTToolTip::Reposition()
+{
+    int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
+    int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
+    POINT anchor;
+    if (TipAnchor.IsSet) {
+        anchor = TipAnchor.Point;
+        AnchorWindow = TipAnchor.Window;
+    } else {
+        ::GetCursorPos(&TipAnchor.Point);
+        anchor = TipAnchor.Point;
+        AnchorWindow = ::WindowFromPoint(anchor);
+    }
+
+    int width = TipSize.cx;
+    int height = TipSize.cy;
+    int left = anchor.x - (width / 2 - 5);
+    int top = anchor.y + BelowAnchor;
+    if (left < 0)
+        left = ScreenMargin;
+    else if (left + width > screenWidth)
+        left = screenWidth - ScreenMargin - width;
+    if (top + height > screenHeight)
+        top -= height + BelowAnchor + AboveAnchor;
+    ::SetWindowPos(Handle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void QZTToolTip::ShowTip()
+{
+    Reposition();
+    Show(SW_SHOWNA);
+    ::UpdateWindow(Handle);
+}
+
+void QZTToolTip::HideTip()
+{
+    if (!IsWindowVisible())
+        return;
+    RECT covered = GetWindowRect();
+    int width = covered.right - covered.left;
+    int height = covered.bottom - covered.top;
+    ChangeText(nullptr);
+
+    // What the tip covered may have been saved by no one: the active window draws it again.
+    HWND active = ::GetActiveWindow();
+    POINT corner{covered.left, covered.top};
+    if (!active || !::ScreenToClient(active, &corner))
+        return;
+    RECT area{corner.x, corner.y, corner.x + width, corner.y + height};
+    ::InvalidateRect(active, &area, TRUE);
+    ::UpdateWindow(active);
+}
+
+void QZTToolTip::RefreshFont()
+{
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = MetricsSize;
+    if (!::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0))
+        return;
+    Font = std::make_unique<TFont>(metrics.lfStatusFont);
+}
+
+void QZTToolTip::StartTimers(UINT showPeriod)
+{
+    if (!Handle)
+        return;   // a timer without a window would be the thread's, beyond KillTimer's reach
+    ShowTimer = ::SetTimer(Handle, ShowTimerId, showPeriod, nullptr);
+    ShowTimerPeriod = showPeriod;
+    PollTimer = ::SetTimer(Handle, PollTimerId, PollPeriod, nullptr);
+}
+
+void QZTToolTip::StopTimers()
+{
+    if (ShowTimer)
+        ::KillTimer(Handle, ShowTimerId);
+    if (PollTimer)
+        ::KillTimer(Handle, PollTimerId);
+    ShowTimer = 0;
+    PollTimer = 0;
+}
+
+LRESULT QZTToolTip::EvTimer(TMessage& message)
+{
+    if (IsWindowVisible()) {
+        // The real pointer, not the anchor: the tip goes once the pointer has left its window.
+        POINT pointer{0, 0};
+        HWND under = ::GetCursorPos(&pointer) ? ::WindowFromPoint(pointer) : nullptr;
+        if (!AnchorWindow || under != AnchorWindow) {
+            AnchorWindow = nullptr;
+            HideTip();
+            StopTimers();
+        }
+    }
+    if (message.WParam == ShowTimerId && ShowTimer) {
+        StopTimers();
+        if (IsWindowVisible()) {
+            HideTip();   // the minute is over
+        } else {
+            ShowTip();
+            StartTimers(ShownTime);
+        }
+    }
+    return 0;
+}
+
+LRESULT QZTToolTip::EvMouseMove(TMessage& message)
+{
+    LRESULT result = DefaultProcessing(message);
+    HideTip();
+    return result;
+}
+
+LRESULT QZTToolTip::EvPaint(TMessage&)
+{
+    TPaintDC dc(Handle);
+    std::string caption = GetWindowText();
+    RECT rect = GetClientRect();
+    TPen pen(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_WINDOWFRAME)));
+    TBrush brush(::CreateSolidBrush(::GetSysColor(COLOR_INFOBK)));
+    TSelectObject selectPen(dc, pen);
+    TSelectObject selectBrush(dc, brush);
+    ::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
+    ::SetBkMode(dc, TRANSPARENT);
+    TSelectObject selectFont(dc, Font ? Font->GetHandle() : nullptr);
+    ::SetTextColor(dc, ::GetSysColor(COLOR_INFOTEXT));
+    ::DrawTextA(dc, caption.c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_NOPREFIX | DT_EXTERNALLEADING);
+    return 0;
+}
+
+LRESULT QZTToolTip::EvSettingChange(TMessage& message)
+{
+    RefreshFont();
+    return DefaultProcessing(message);
+}
+
+QZTToolTip* GetToolTip()
+{
+    return TheToolTip;
+}
+
+void SetAnchor(POINT screenPoint)
+{
+    TipAnchor.Point = screenPoint;
+    TipAnchor.Window = ::WindowFromPoint(screenPoint);
+    TipAnchor.IsSet = 1;
+    AnchorPending = true;
+}
+
+const TTipAnchor& GetTipAnchor()
+{
+    return TipAnchor;
+}
+
+HHOOK GetTipKeyboardHook()
+{
+    return KeyboardHook;
+}
+
+DWORD GetLastHideTick()
+{
+    return LastHideTick;
+}

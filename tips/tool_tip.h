@@ -1,0 +1,102 @@
+#pragma once
+// The program's own tool tip: one small top-most window in the system's tip colours, shown
+// near the pointer a moment after a text arrives, hidden when the pointer leaves the window
+// it was shown for, after a minute, or on a key press while tips are switched off.
+#include "framework/control.h"
+#include "framework/font.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+// The fallback font of the tip, used when the system does not report its status-bar font.
+class TToolTipFont : public TFont {
+public:
+    TToolTipFont();
+};
+
+// A fixed point the tip hangs from instead of the pointer.
+struct TTipAnchor {
+    HWND Window = nullptr;   // the window under Point when it was set
+    BYTE IsSet = 0;
+    POINT Point = {0, 0};
+};
+
+class QZTToolTip : public TControl {
+public:
+    // Creates the (hidden) tip window and takes the fallback font.
+    explicit QZTToolTip(std::unique_ptr<TToolTipFont> font);
+    ~QZTToolTip() override;
+
+    // Makes text the tip's text and starts the show delay; null or "" hides the tip.
+    void SetText(const char* text);
+    // Places the tip below its anchor, inside the screen; does not show it.
+    void Reposition();
+    void ShowTip();
+    // Hides the tip now, if it is showing, and repaints what it covered.
+    void HideTip();
+    // Takes the status-bar font the system reports; keeps the current one when it reports none.
+    void RefreshFont();
+
+    // The flag the keyboard hook reads: while it is non-zero, key presses leave the tip alone.
+    const int* GetKeepFlag() const { return KeepFlag; }
+    void SetKeepFlag(const int* flag) { KeepFlag = flag; }
+
+    // The current text; null when there is none.
+    const char* GetText() const { return Text ? Text->c_str() : nullptr; }
+    SIZE GetTipSize() const { return TipSize; }
+    bool IsShowTimerRunning() const { return ShowTimer != 0; }
+    bool IsPollTimerRunning() const { return PollTimer != 0; }
+    // The period timer 1000 was last started with, 0 while it is stopped.
+    UINT GetShowTimerPeriod() const { return ShowTimer ? ShowTimerPeriod : 0; }
+    HWND GetAnchorWindow() const { return AnchorWindow; }
+    const TFont* GetFont() const { return Font.get(); }
+    unsigned GetMaxWidth() const { return MaxWidth; }
+    unsigned GetMaxHeight() const { return MaxHeight; }
+
+    static constexpr UINT_PTR ShowTimerId = 1000;
+    static constexpr UINT_PTR PollTimerId = 1001;
+    static constexpr UINT ShortDelay = 150;
+    static constexpr UINT LongDelay = 1500;        // a new text in the same tick as the last clear
+    static constexpr UINT ShownTime = 60000;
+    static constexpr UINT PollPeriod = 100;
+
+protected:
+    const char* GetClassName() const override { return "QZTooltip"; }
+    void GetWindowClass(WNDCLASSA& windowClass) const override;
+
+    LRESULT EvTimer(TMessage& message);
+    LRESULT EvMouseMove(TMessage& message);
+    LRESULT EvPaint(TMessage& message);
+    LRESULT EvSettingChange(TMessage& message);
+
+private:
+    // SetText without the anchor's bookkeeping: the tip's own hiding goes through here.
+    void ChangeText(const char* text);
+    void StartTimers(UINT showPeriod);
+    void StopTimers();
+    void Measure(const char* text);
+
+    UINT_PTR ShowTimer = 0;
+    UINT_PTR PollTimer = 0;
+    HWND AnchorWindow = nullptr;
+    SIZE TipSize = {0, 0};
+    std::unique_ptr<TFont> Font;
+    unsigned MaxWidth;
+    unsigned MaxHeight;
+    std::optional<std::string> Text;
+    const int* KeepFlag = nullptr;
+    UINT ShowTimerPeriod = 0;
+
+    DECLARE_MESSAGE_TABLE()
+};
+
+// The process's tip, or null.
+QZTToolTip* GetToolTip();
+// Hangs the tip of the next text from screenPoint (and its window) instead of the pointer.
+void SetAnchor(POINT screenPoint);
+const TTipAnchor& GetTipAnchor();
+// The thread's keyboard hook of the tip, null while there is no tip.
+HHOOK GetTipKeyboardHook();
+// The tick count of the last clearing of the tip's text, 0 once a new text started.
+DWORD GetLastHideTick();
