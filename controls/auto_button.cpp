@@ -1,0 +1,73 @@
+#include "controls/auto_button.h"
+
+#include "framework/gdi.h"
+
+namespace {
+
+// Set while a button repaints its edge in the parent: the parent's repaint erases the
+// button again, and that erase must not start another.
+bool RepaintingParent = false;
+
+// The button's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND button, HWND parent)
+{
+    RECT rect{};
+    ::GetWindowRect(button, &rect);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_TABLE(TAutoButton, TQZButton)
+    ON_MESSAGE(TAutoButton, WM_TIMER, EvTimer)
+    ON_MESSAGE(TAutoButton, WM_ERASEBKGND, EvEraseBkgnd)
+    ON_MESSAGE(TAutoButton, WM_KILLFOCUS, EvKillFocus)
+END_MESSAGE_TABLE(TAutoButton, TQZButton)
+
+TAutoButton::TAutoButton(TWindow* parent, int resourceId, const char* cursorName, const char* menuName)
+    : TQZButton(parent, resourceId, nullptr, cursorName, menuName), Lumen(TMouseLumen::Face, this)
+{
+}
+
+LRESULT TAutoButton::EvMouseMove(TMessage& message)
+{
+    return HoverMouseMove(*this, &Lumen, message);
+}
+
+LRESULT TAutoButton::EvTimer(TMessage& message)
+{
+    return LightTimer(*this, Lumen, message);
+}
+
+LRESULT TAutoButton::EvEraseBkgnd(TMessage&)
+{
+    // The button paints its whole face itself; its background is never erased.
+    HWND parent = ::GetParent(Handle);
+    if (RepaintingParent || !Lumen.IsLit() || !parent)
+        return TRUE;
+    Lumen.SetLit(false);
+    RECT outer = RectInParent(Handle, parent);
+    RECT inner = outer;
+    ::InflateRect(&inner, -3, -3);
+    TRegion ring(::CreateRectRgnIndirect(&outer));
+    TRegion inside(::CreateRectRgnIndirect(&inner));
+    ::CombineRgn(ring, ring, inside, RGN_DIFF);
+    RepaintingParent = true;
+    ::InvalidateRgn(parent, ring, TRUE);
+    ::UpdateWindow(parent);
+    RepaintingParent = false;
+    return TRUE;
+}
+
+LRESULT TAutoButton::EvKillFocus(TMessage& message)
+{
+    LRESULT result = DefaultProcessing(message);
+    if (HWND parent = ::GetParent(Handle)) {
+        RECT rect = RectInParent(Handle, parent);
+        ::InflateRect(&rect, 2, 2);
+        ::InvalidateRect(parent, &rect, TRUE);
+        ::UpdateWindow(parent);
+    }
+    return result;
+}

@@ -1,0 +1,118 @@
+#include "controls/qz_edit_cursor.h"
+
+#include "controls/qz_control_support.h"
+#include "framework/gdi.h"
+
+BEGIN_MESSAGE_TABLE(TQZEditCursor, TEdit)
+    ON_MESSAGE(TQZEditCursor, WM_MOUSEMOVE, EvMouseMove)
+    ON_MESSAGE(TQZEditCursor, WM_TIMER, EvTimer)
+    ON_MESSAGE(TQZEditCursor, WM_SETCURSOR, EvSetCursor)
+    ON_MESSAGE(TQZEditCursor, WM_KEYDOWN, EvKeyDown)
+    ON_MESSAGE(TQZEditCursor, WM_PAINT, EvPaint)
+    ON_MESSAGE(TQZEditCursor, WM_KILLFOCUS, EvKillFocus)
+    ON_MESSAGE(TQZEditCursor, WM_MENUSELECT, EvMenuSelect)
+END_MESSAGE_TABLE(TQZEditCursor, TEdit)
+
+TQZEditCursor::TQZEditCursor(TWindow* parent, int resourceId, int textLimit, HINSTANCE module,
+                             const char* cursorName)
+    : TEdit(parent, resourceId, textLimit),
+      CursorName(cursorName ? cursorName : ""),
+      Module(module ? module : ApplicationInstance()),
+      Lumen(TMouseLumen::Frame, this)
+{
+}
+
+LRESULT TQZEditCursor::EvMouseMove(TMessage& message)
+{
+    return HoverMouseMove(*this, &Lumen, message);
+}
+
+LRESULT TQZEditCursor::EvTimer(TMessage& message)
+{
+    return LightTimer(*this, Lumen, message);
+}
+
+LRESULT TQZEditCursor::EvSetCursor(TMessage&)
+{
+    return SetControlCursor(Module, CursorName, IDC_IBEAM);
+}
+
+LRESULT TQZEditCursor::EvKeyDown(TMessage& message)
+{
+    if (message.WParam == VK_ESCAPE) {
+        SendMessage(WM_UNDO);
+        return 0;
+    }
+    return DefaultProcessing(message);
+}
+
+LRESULT TQZEditCursor::EvPaint(TMessage& message)
+{
+    LRESULT result = DefaultProcessing(message);
+    if (::GetFocus() == Handle)
+        DrawFocusFrame();
+    return result;
+}
+
+void TQZEditCursor::DrawFocusFrame()
+{
+    RECT rect;
+    if (!ClientRectInParent(rect))
+        return;
+    ::InflateRect(&rect, 1, 1);
+    // The ring lies just outside the client area: on the border of a framed field, in the
+    // parent on a field without one. The edit's own window DC reaches only the first, so
+    // the frame goes through a DC of the parent that its children do not clip.
+    HWND parent = ::GetParent(Handle);
+    HDC dc = ::GetDCEx(parent, nullptr, DCX_CACHE);
+    if (!dc)
+        return;
+    {
+        TPen pen(::CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+        TSelectObject oldPen(dc, pen);
+        TSelectObject oldBrush(dc, ::GetStockObject(NULL_BRUSH));
+        bool hide = HideCursorWhileDrawing();
+        if (hide)
+            ::ShowCursor(FALSE);
+        ::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
+        if (hide)
+            ::ShowCursor(TRUE);
+    }
+    ::ReleaseDC(parent, dc);
+}
+
+bool TQZEditCursor::ClientRectInParent(RECT& inner) const
+{
+    HWND parent = ::GetParent(Handle);
+    if (!parent)
+        return false;
+    inner = GetClientRect();
+    ::MapWindowPoints(Handle, parent, reinterpret_cast<POINT*>(&inner), 2);
+    return true;
+}
+
+LRESULT TQZEditCursor::EvKillFocus(TMessage& message)
+{
+    LRESULT result = DefaultProcessing(message);
+    RECT inner;
+    if (!ClientRectInParent(inner))
+        return result;
+    RECT outer = inner;
+    ::InflateRect(&outer, 1, 1);
+    TRegion ring(::CreateRectRgnIndirect(&outer));
+    TRegion inside(::CreateRectRgnIndirect(&inner));
+    ::CombineRgn(ring, ring, inside, RGN_XOR);
+    // Children too, even under a parent that clips them: the ring may lie on the field's border.
+    ::RedrawWindow(::GetParent(Handle), nullptr, ring, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return result;
+}
+
+LRESULT TQZEditCursor::EvMenuSelect(TMessage& message)
+{
+    LRESULT result = DefaultProcessing(message);
+    // The menu has closed: whatever it covered is repainted now, not after the next command.
+    if (HIWORD(message.WParam) == 0xFFFF && message.LParam == 0)
+        if (HWND parent = ::GetParent(Handle))
+            ::UpdateWindow(parent);
+    return result;
+}

@@ -1,0 +1,89 @@
+#include "controls/qz_list_box.h"
+
+BEGIN_MESSAGE_TABLE(TQZListBox, TListBox)
+    ON_MESSAGE(TQZListBox, WM_MOUSEMOVE, EvMouseMove)
+    ON_MESSAGE(TQZListBox, WM_TIMER, EvTimer)
+    ON_MESSAGE(TQZListBox, WM_SETCURSOR, EvSetCursor)
+    ON_MESSAGE(TQZListBox, WM_RBUTTONDOWN, EvRButtonDown)
+    ON_MESSAGE(TQZListBox, WM_RBUTTONUP, EvRButtonUp)
+    ON_MESSAGE(TQZListBox, WM_CAPTURECHANGED, EvCaptureChanged)
+END_MESSAGE_TABLE(TQZListBox, TListBox)
+
+TQZListBox::TQZListBox(TWindow* parent, int resourceId, const char* cursorName, HINSTANCE module,
+                       const char* menuName)
+    : TListBox(parent, resourceId),
+      RightButton(module, menuName),
+      Lumen(TMouseLumen::FrameBesideScrollBar, this),
+      CursorName(cursorName ? cursorName : ""),
+      Module(module ? module : ApplicationInstance())
+{
+}
+
+LRESULT TQZListBox::EvMouseMove(TMessage& message)
+{
+    return HoverMouseMove(*this, &Lumen, message);
+}
+
+LRESULT TQZListBox::EvTimer(TMessage& message)
+{
+    return LightTimer(*this, Lumen, message);
+}
+
+LRESULT TQZListBox::EvSetCursor(TMessage&)
+{
+    return SetControlCursor(Module, CursorName, IDC_ARROW);
+}
+
+LRESULT TQZListBox::EvRButtonDown(TMessage& message)
+{
+    return RightButton.RightButtonDown(*this, message, true);
+}
+
+LRESULT TQZListBox::EvRButtonUp(TMessage& message)
+{
+    return RightButton.RightButtonUp(*this, message, true);
+}
+
+LRESULT TQZListBox::EvCaptureChanged(TMessage& message)
+{
+    return RightButton.CaptureChanged(*this, message);
+}
+
+void TQZListBox::MoveItem(TMoveDirection direction, int index)
+{
+    if (index < 0) {
+        index = GetSelIndex();
+        if (index < 0) {
+            SetSelIndex(0);
+            return;
+        }
+    }
+    const int count = GetCount();
+    const bool up = direction == TMoveDirection::Up;
+    if (index >= count || (up && index == 0) || (!up && index == count - 1))
+        return;
+
+    std::string text;
+    GetString(index, text);
+    const LPARAM data = GetItemData(index);
+    // An owner-drawn list would hand the data to WM_DELETEITEM; the item keeps it instead.
+    if (data != 0)
+        SetItemData(index, 0);
+    DeleteString(index);
+
+    const int target = up ? index - 1 : index + 1;
+    const LONG_PTR style = ::GetWindowLongPtrA(Handle, GWL_STYLE);
+    // A list box that is not owner-drawn keeps strings whether or not the style says so.
+    const bool hasStrings =
+        (style & LBS_HASSTRINGS) || !(style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE));
+    int inserted;
+    if (hasStrings || data == 0)
+        inserted = InsertString(text, target);
+    else
+        inserted = static_cast<int>(SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(target), data));
+    if (inserted < 0)
+        return;
+    if (data != 0)
+        SetItemData(inserted, data);
+    SetSelIndex(inserted);
+}

@@ -1,0 +1,535 @@
+// The program's own controls on the main dialog resource: what the dialog hears from them
+// and in which order, their cursors, pop-up menus, the list's item moves, the edit's undo
+// and focus frame, and the push button's clean-up of its parent.
+#include "control_probe.h"
+
+using namespace probe;
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+HCURSOR ProgramCursor(const char* name)
+{
+    return ::LoadCursorA(::GetModuleHandleA(nullptr), name);
+}
+
+HCURSOR SystemCursor(LPCSTR name)
+{
+    return ::LoadCursorA(nullptr, name);
+}
+
+// The centre of a list item, in screen coordinates.
+POINT ItemCentre(const TListBox& list, int index)
+{
+    RECT item{};
+    list.SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    POINT point{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    ::ClientToScreen(list.GetHandle(), &point);
+    return point;
+}
+
+// The bottom-left corner of a window's client area, in screen coordinates.
+POINT BottomLeft(HWND window)
+{
+    RECT client = ClientOnScreen(window);
+    return {client.left, client.bottom};
+}
+
+// ---- the hover announcement ----
+
+class HoverAnnouncement : public ControlsTest {
+protected:
+    // A move over the control; the dialog notes whether the light was on when told.
+    Log MoveOverAndListen(HWND control, const TMouseLumen* lumen)
+    {
+        PointerAt(Away());
+        ::SendMessageA(control, WM_TIMER, TMouseLumen::LightTimerId, 0);   // dark to begin with
+        PointerOnlyAt(Centre(control));
+        Dialog.Log.clear();
+        Dialog.OnEnterIdle = [&] {
+            if (lumen)
+                Dialog.Log.push_back(lumen->GetTimerId() ? "light on" : "light off");
+        };
+        ::SendMessageA(control, WM_MOUSEMOVE, 0, ClientPoint(control, Centre(control)));
+        Dialog.OnEnterIdle = nullptr;
+        if (lumen)
+            Dialog.Log.push_back(lumen->GetTimerId() ? "light on" : "light off");
+        return Dialog.Log;
+    }
+};
+
+// The dialog notes wParam in hex: 65 is the list's id 101.
+TEST_F(HoverAnnouncement, TheDialogHearsTheControlsIdThenTheIdleThenTheLightComesOn)
+{
+    EXPECT_EQ(MoveOverAndListen(Dialog.List, &Dialog.List.GetLumen()),
+              (Log{"menuselect 65", "enteridle 2", "light off", "light on"}));
+    EXPECT_EQ(MoveOverAndListen(Dialog.Header, &Dialog.Header.GetLumen()),
+              (Log{"menuselect 66", "enteridle 2", "light off", "light on"}));
+    EXPECT_EQ(MoveOverAndListen(Dialog.InvertSlash, &Dialog.InvertSlash.GetLumen()),
+              (Log{"menuselect 6C", "enteridle 2", "light off", "light on"}));
+    EXPECT_EQ(MoveOverAndListen(Dialog.FullPath, &Dialog.FullPath.GetLumen()),
+              (Log{"menuselect 69", "enteridle 2", "light off", "light on"}));
+    EXPECT_EQ(MoveOverAndListen(Dialog.Delete, &Dialog.Delete.GetLumen()),
+              (Log{"menuselect 6F", "enteridle 2", "light off", "light on"}));
+    // A plain TQZButton has no light: the announcement is all.
+    EXPECT_EQ(MoveOverAndListen(Dialog.MoveUp, nullptr), (Log{"menuselect 6D", "enteridle 2"}));
+}
+
+TEST_F(HoverAnnouncement, AnIdThatIsNotPositiveAnnouncesAClosedMenu)
+{
+    for (LONG_PTR id : {LONG_PTR{0}, LONG_PTR{-7}}) {
+        ::SetWindowLongPtrA(Dialog.Header, GWLP_ID, id);
+        EXPECT_EQ(MoveOverAndListen(Dialog.Header, nullptr), (Log{"menuselect FFFF0000", "enteridle 2"})) << id;
+        ::SetWindowLongPtrA(Dialog.MoveUp, GWLP_ID, id);
+        EXPECT_EQ(MoveOverAndListen(Dialog.MoveUp, nullptr), (Log{"menuselect FFFF0000", "enteridle 2"})) << id;
+    }
+    ::SetWindowLongPtrA(Dialog.Header, GWLP_ID, IDC_HEADER);
+    ::SetWindowLongPtrA(Dialog.MoveUp, GWLP_ID, IDC_MOVEUP);
+}
+
+// ---- cursors ----
+
+class Cursors : public ControlsTest {
+protected:
+    // What the control makes of WM_SETCURSOR: its answer and the cursor it leaves.
+    std::pair<LRESULT, HCURSOR> Hover(HWND control)
+    {
+        ::SetCursor(SystemCursor(IDC_WAIT));
+        LRESULT answer = ::SendMessageA(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control),
+                                        MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return {answer, ::GetCursor()};
+    }
+};
+
+TEST_F(Cursors, TheNamedCursorOfTheProgramOrTheSystemsArrowOrIBeam)
+{
+    const HCURSOR normal = ProgramCursor("CUR_NORMAL");
+    const HCURSOR hand = ProgramCursor("CUR_MANO");
+    ASSERT_NE(normal, nullptr);
+    ASSERT_NE(hand, nullptr);
+    ASSERT_NE(normal, hand);
+
+    using Answer = std::pair<LRESULT, HCURSOR>;
+    EXPECT_EQ(Hover(Dialog.List), (Answer{TRUE, normal}));
+    EXPECT_EQ(Hover(Dialog.Header), (Answer{TRUE, normal}));
+    EXPECT_EQ(Hover(Dialog.InvertSlash), (Answer{TRUE, normal}));
+    EXPECT_EQ(Hover(Dialog.FullPath), (Answer{TRUE, normal}));
+    EXPECT_EQ(Hover(Dialog.Create), (Answer{TRUE, normal}));
+    EXPECT_EQ(Hover(Dialog.MoveUp), (Answer{TRUE, hand}));
+    // No name given: the system's cursor of that kind of control.
+    EXPECT_EQ(Hover(Dialog.MainHead), (Answer{TRUE, SystemCursor(IDC_IBEAM)}));
+    EXPECT_EQ(Hover(Dialog.Delete), (Answer{TRUE, SystemCursor(IDC_ARROW)}));
+    EXPECT_EQ(Hover(*Dialog.NonePath), (Answer{TRUE, SystemCursor(IDC_ARROW)}));
+    // Even over the list's scroll bar the control decides.
+    ::SetCursor(SystemCursor(IDC_WAIT));
+    EXPECT_EQ(::SendMessageA(Dialog.List, WM_SETCURSOR, reinterpret_cast<WPARAM>(Dialog.List.GetHandle()),
+                             MAKELPARAM(HTVSCROLL, WM_MOUSEMOVE)),
+              TRUE);
+    EXPECT_EQ(::GetCursor(), normal);
+}
+
+TEST_F(Cursors, GoingBackAndForthBetweenButtonsOfDifferentCursorsKeepsBothUsable)
+{
+    const HCURSOR normal = ProgramCursor("CUR_NORMAL");
+    const HCURSOR hand = ProgramCursor("CUR_MANO");
+    for (int round = 0; round < 3; ++round) {
+        EXPECT_EQ(Hover(Dialog.MoveUp).second, hand);
+        EXPECT_EQ(Hover(Dialog.MainQueueButton).second, normal);
+        EXPECT_EQ(Hover(Dialog.List).second, normal);
+    }
+    ICONINFO info{};
+    EXPECT_TRUE(::GetIconInfo(hand, &info));
+    ::DeleteObject(info.hbmMask);
+    ::DeleteObject(info.hbmColor);
+    EXPECT_TRUE(::GetIconInfo(normal, &info));
+    ::DeleteObject(info.hbmMask);
+    ::DeleteObject(info.hbmColor);
+}
+
+// ---- pop-up menus and the right button ----
+
+class PopupMenus : public ControlsTest {
+protected:
+    void SetUp() override
+    {
+        ControlsTest::SetUp();
+        for (const char* name : {"c:\\a.txt", "c:\\b.txt", "c:\\c.txt"})
+            Dialog.List.AddString(name);
+        Dialog.Log.clear();
+    }
+
+    static std::vector<WORD> PickFirst() { return {VK_DOWN, VK_RETURN}; }
+};
+
+TEST_F(PopupMenus, ARightClickOnAListItemSelectsItThenOpensTheListMenuThere)
+{
+    const POINT point = ItemCentre(Dialog.List, 2);
+    TMenuWatcher watcher(PickFirst());
+    RightClick(Dialog.List, point);
+    ASSERT_TRUE(watcher.Opened());
+    EXPECT_EQ(watcher.MenuRect().left, point.x);
+    EXPECT_EQ(watcher.MenuRect().top, point.y);
+    EXPECT_EQ(Dialog.List.GetSelIndex(), 2);
+    EXPECT_FALSE(Dialog.List.GetRightButton().IsRightDown());
+
+    PumpMessages();
+    Log commands = Dialog.Commands();
+    ASSERT_FALSE(commands.empty());
+    // The list saw a left press first (its selection notice), then the menu's first item came.
+    EXPECT_NE(std::find(commands.begin(), commands.end(), "command 101 1 control"), commands.end());
+    EXPECT_EQ(commands.back(), "command 1004 0");
+    EXPECT_EQ(std::count(commands.begin(), commands.end(), "command 1004 0"), 1);
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST_F(PopupMenus, PressingOutsideAndReleasingOverTheControlOpensNoMenu)
+{
+    for (HWND control : {Dialog.List.GetHandle(), Dialog.MoveDown.GetHandle(), Dialog.SaveLocal->GetHandle()}) {
+        TMenuWatcher watcher;
+        ButtonUp(control, WM_RBUTTONUP, Centre(control));
+        watcher.Stop();
+        EXPECT_FALSE(watcher.Opened()) << ::GetDlgCtrlID(control);
+    }
+    PumpMessages();
+    for (const std::string& command : Dialog.Commands())
+        EXPECT_EQ(command.find(" control"), std::string::npos) << command;   // no menu command came
+}
+
+TEST_F(PopupMenus, ReleasingAwayFromTheControlOpensNoMenuAndLeavesNoPressBehind)
+{
+    TQZButton& button = Dialog.MoveDown;
+    {
+        TMenuWatcher watcher;
+        ButtonDown(button, WM_RBUTTONDOWN, Centre(button));
+        EXPECT_TRUE(button.GetRightButton().IsRightDown());
+        EXPECT_EQ(::GetCapture(), button.GetHandle());   // the release comes back to the button
+        ButtonUp(button, WM_RBUTTONUP, Centre(Dialog.List));
+        watcher.Stop();
+        EXPECT_FALSE(watcher.Opened());
+    }
+    EXPECT_FALSE(button.GetRightButton().IsRightDown());
+    EXPECT_EQ(::GetCapture(), nullptr);
+    {
+        // A later press elsewhere released over the button is still no press of the button.
+        TMenuWatcher watcher;
+        ButtonUp(button, WM_RBUTTONUP, Centre(button));
+        watcher.Stop();
+        EXPECT_FALSE(watcher.Opened());
+    }
+    // Losing the mouse to another window ends a press as well.
+    {
+        TMenuWatcher watcher;
+        ButtonDown(button, WM_RBUTTONDOWN, Centre(button));
+        ::SetCapture(Dialog.List);
+        ::ReleaseCapture();
+        EXPECT_FALSE(button.GetRightButton().IsRightDown());
+        ButtonUp(button, WM_RBUTTONUP, Centre(button));
+        watcher.Stop();
+        EXPECT_FALSE(watcher.Opened());
+    }
+    PumpMessages();
+    EXPECT_EQ(Dialog.Commands(), Log{});
+}
+
+TEST_F(PopupMenus, AButtonWithoutAMenuTakesARightClickAsALeftClick)
+{
+    TMenuWatcher watcher;
+    RightClick(Dialog.MoveUp, Centre(Dialog.MoveUp));
+    watcher.Stop();
+    EXPECT_FALSE(watcher.Opened());
+    PumpMessages();
+    EXPECT_EQ(Dialog.Commands(), Log{"command 109 0 control"});
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST_F(PopupMenus, AButtonWithAMenuOnlyOpensIt)
+{
+    const POINT point = Centre(Dialog.MoveDown);
+    TMenuWatcher watcher(PickFirst());
+    RightClick(Dialog.MoveDown, point);
+    EXPECT_TRUE(watcher.Opened());
+    EXPECT_EQ(watcher.MenuRect().left, point.x);
+    EXPECT_EQ(watcher.MenuRect().top, point.y);
+    PumpMessages();
+    EXPECT_EQ(Dialog.Commands(), Log{"command 1004 0"});
+}
+
+TEST_F(PopupMenus, ARightClickTogglesACheckBoxLikeALeftClickThenOpensItsMenu)
+{
+    ASSERT_FALSE(Dialog.InvertSlash.IsChecked());
+    {
+        TMenuWatcher watcher;
+        RightClick(Dialog.InvertSlash, Centre(Dialog.InvertSlash));
+        watcher.Stop();
+        EXPECT_FALSE(watcher.Opened());   // no menu given
+    }
+    EXPECT_TRUE(Dialog.InvertSlash.IsChecked());
+    {
+        TMenuWatcher watcher(PickFirst());
+        RightClick(*Dialog.SaveLocal, Centre(*Dialog.SaveLocal));
+        EXPECT_TRUE(watcher.Opened());
+    }
+    EXPECT_TRUE(Dialog.SaveLocal->IsChecked());
+    {
+        TMenuWatcher watcher;
+        RightClick(Dialog.NoPath, Centre(Dialog.NoPath));
+        watcher.Stop();
+        EXPECT_FALSE(watcher.Opened());
+    }
+    EXPECT_TRUE(Dialog.NoPath.IsChecked());
+    PumpMessages();
+    EXPECT_EQ(Dialog.Commands(),
+              (Log{"command 108 0 control", "command 124 0 control", "command 112 0", "command 107 0 control"}));
+}
+
+TEST_F(PopupMenus, TheDropDownButtonOpensItsMenuUnderItsBottomLeftCornerInsteadOfClicking)
+{
+    ASSERT_TRUE(Dialog.Create.GetMenuOnLeftClick());
+    const POINT corner = BottomLeft(Dialog.Create);
+    {
+        TMenuWatcher watcher;   // Escape: nothing chosen
+        LeftClick(Dialog.Create, Centre(Dialog.Create));
+        ASSERT_TRUE(watcher.Opened());
+        EXPECT_EQ(watcher.MenuRect().left, corner.x);
+        EXPECT_EQ(watcher.MenuRect().top, corner.y);
+    }
+    PumpMessages();
+    EXPECT_EQ(Dialog.Commands(), Log{});
+    {
+        TMenuWatcher watcher({VK_DOWN, VK_DOWN, VK_RETURN});
+        LeftClick(Dialog.Create, Centre(Dialog.Create));
+        EXPECT_TRUE(watcher.Opened());
+    }
+    PumpMessages();
+    EXPECT_EQ(Dialog.Commands(), Log{"command 1007 0"});   // "Create and copy", and no click
+}
+
+TEST_F(PopupMenus, WithoutTheFlagOrWithoutAMenuTheLeftButtonClicks)
+{
+    // A menu but no drop-down flag.
+    LeftClick(Dialog.MainQueueButton, Centre(Dialog.MainQueueButton));
+    // The flag but no menu to drop down.
+    Dialog.MoveUp.SetMenuOnLeftClick(5);
+    EXPECT_TRUE(Dialog.MoveUp.GetMenuOnLeftClick());
+    {
+        TMenuWatcher watcher;
+        LeftClick(Dialog.MoveUp, Centre(Dialog.MoveUp));
+        watcher.Stop();
+        EXPECT_FALSE(watcher.Opened());
+    }
+    Dialog.MoveUp.SetMenuOnLeftClick(0);
+    EXPECT_FALSE(Dialog.MoveUp.GetMenuOnLeftClick());
+    PumpMessages();
+    EXPECT_EQ(Dialog.Commands(), (Log{"command 121 0 control", "command 109 0 control"}));
+}
+
+// ---- moving list items ----
+
+class MoveItem : public ControlsTest {
+protected:
+    void SetUp() override
+    {
+        ControlsTest::SetUp();
+        const std::pair<const char*, LPARAM> items[] = {{"a", 10}, {"b", 0}, {"c", -1}, {"d", 40}};
+        for (const auto& [text, data] : items)
+            Dialog.List.SetItemData(Dialog.List.AddString(text), data);
+    }
+
+    // The list as "text:data" entries.
+    Log Items() const
+    {
+        Log items;
+        for (int i = 0; i < Dialog.List.GetCount(); ++i)
+            items.push_back(Dialog.List.GetString(i) + ":" + std::to_string(Dialog.List.GetItemData(i)));
+        return items;
+    }
+};
+
+TEST_F(MoveItem, AnItemMovesOnePlaceWithItsDataAndIsSelected)
+{
+    Dialog.List.MoveItem(TMoveDirection::Down, 0);
+    EXPECT_EQ(Items(), (Log{"b:0", "a:10", "c:-1", "d:40"}));
+    EXPECT_EQ(Dialog.List.GetSelIndex(), 1);
+
+    Dialog.List.MoveItem(TMoveDirection::Down, 2);   // in the middle, data that looks like an error
+    EXPECT_EQ(Items(), (Log{"b:0", "a:10", "d:40", "c:-1"}));
+    EXPECT_EQ(Dialog.List.GetSelIndex(), 3);
+
+    Dialog.List.MoveItem(TMoveDirection::Up, 2);
+    EXPECT_EQ(Items(), (Log{"b:0", "d:40", "a:10", "c:-1"}));
+    EXPECT_EQ(Dialog.List.GetSelIndex(), 1);
+}
+
+TEST_F(MoveItem, IndexMinusOneMovesTheSelectedItem)
+{
+    Dialog.List.SetSelIndex(3);
+    Dialog.List.MoveItem(TMoveDirection::Up, -1);
+    Dialog.List.MoveItem(TMoveDirection::Up, -1);
+    EXPECT_EQ(Items(), (Log{"a:10", "d:40", "b:0", "c:-1"}));
+    EXPECT_EQ(Dialog.List.GetSelIndex(), 1);
+    Dialog.List.MoveItem(TMoveDirection::Down, -1);
+    EXPECT_EQ(Items(), (Log{"a:10", "b:0", "d:40", "c:-1"}));
+    EXPECT_EQ(Dialog.List.GetSelIndex(), 2);
+}
+
+TEST_F(MoveItem, NothingMovesPastEitherEnd)
+{
+    const Log before = Items();
+    Dialog.List.SetSelIndex(2);
+    Dialog.List.MoveItem(TMoveDirection::Up, 0);
+    Dialog.List.MoveItem(TMoveDirection::Down, 3);
+    Dialog.List.MoveItem(TMoveDirection::Down, 9);
+    EXPECT_EQ(Items(), before);
+    EXPECT_EQ(Dialog.List.GetSelIndex(), 2);
+
+    Dialog.List.SetSelIndex(0);
+    Dialog.List.MoveItem(TMoveDirection::Up, -1);
+    Dialog.List.SetSelIndex(3);
+    Dialog.List.MoveItem(TMoveDirection::Down, -1);
+    EXPECT_EQ(Items(), before);
+    EXPECT_EQ(Dialog.List.GetSelIndex(), 3);
+}
+
+TEST_F(MoveItem, WithNoSelectionTheFirstItemIsSelectedAndNothingMoves)
+{
+    const Log before = Items();
+    Dialog.List.SetSelIndex(-1);
+    Dialog.List.MoveItem(TMoveDirection::Down, -1);
+    EXPECT_EQ(Items(), before);
+    EXPECT_EQ(Dialog.List.GetSelIndex(), 0);
+
+    Dialog.List.ClearList();
+    Dialog.List.MoveItem(TMoveDirection::Up, -1);
+    EXPECT_EQ(Dialog.List.GetCount(), 0);
+    EXPECT_EQ(Dialog.List.GetSelIndex(), LB_ERR);
+}
+
+// ---- the edit field ----
+
+class EditField : public ControlsTest {
+protected:
+    void Press(WORD key)
+    {
+        INPUT input[2]{};
+        input[0].type = INPUT_KEYBOARD;
+        input[0].ki.wVk = key;
+        input[1] = input[0];
+        input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        ::SendInput(2, input, sizeof(INPUT));
+        PumpMessages();
+    }
+
+    // Replaces the whole text as typing over a selection does, so it can be undone.
+    static void TypeOver(const TEdit& edit, const char* text)
+    {
+        edit.SendMessage(EM_SETSEL, 0, -1);
+        edit.SendMessage(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+    }
+
+    // The pixels of the ring one pixel outside a window's client area.
+    static std::vector<COLORREF> RingOutside(HWND window)
+    {
+        RECT ring = ClientOnScreen(window);
+        ::InflateRect(&ring, 1, 1);
+        return RingPixels(window, ring);
+    }
+};
+
+TEST_F(EditField, EscapeUndoesTheLastEditAsTheEditsOwnUndoDoes)
+{
+    // The edit's own undo command, for reference.
+    Dialog.Queue.SetText("first");
+    TypeOver(Dialog.Queue, "second");
+    Dialog.Queue.SendMessage(EM_UNDO);
+    const std::string undone = Dialog.Queue.GetText();
+    Dialog.Queue.SendMessage(EM_UNDO);
+    const std::string redone = Dialog.Queue.GetText();
+    ASSERT_EQ(undone, "first");
+    ASSERT_EQ(redone, "second");
+
+    Dialog.Header.SetText("first");
+    ::SetFocus(Dialog.Header);
+    TypeOver(Dialog.Header, "second");
+    Press(VK_ESCAPE);
+    EXPECT_EQ(Dialog.Header.GetText(), undone);
+    Press(VK_ESCAPE);
+    EXPECT_EQ(Dialog.Header.GetText(), redone);
+    // Other keys are the edit's own; Esc never asks the dialog to close.
+    Press(VK_END);
+    Press('X');
+    EXPECT_EQ(Dialog.Header.GetText(), "secondx");
+    EXPECT_TRUE(::IsWindow(Dialog.GetHandle()));
+}
+
+TEST_F(EditField, TheFocusFrameIsDrawnJustOutsideTheClientAreaAndWipedWhenTheFocusGoes)
+{
+    // A field with a border and one without: the ring lies on the border, or in the dialog.
+    for (TQZEditCursor* edit : {&Dialog.Header, &Dialog.OutFile}) {
+        const std::vector<COLORREF> before = RingOutside(*edit);
+        ASSERT_FALSE(before.empty());
+        ASSERT_LT(CountColour(before, RGB(0, 0, 0)), static_cast<int>(before.size()));
+
+        ::SetFocus(*edit);
+        PumpMessages();
+        const std::vector<COLORREF> framed = RingOutside(*edit);
+        EXPECT_EQ(CountColour(framed, RGB(0, 0, 0)), static_cast<int>(framed.size())) << edit->GetId();
+
+        ::SetFocus(Dialog.List);
+        PumpMessages();
+        EXPECT_EQ(RingOutside(*edit), before) << edit->GetId();
+    }
+}
+
+TEST_F(EditField, AClosingMenuHasTheDialogRepaintedAtOnce)
+{
+    RECT spot{0, 0, 20, 20};
+    ::InvalidateRect(Dialog, &spot, TRUE);
+    // A menu item highlighted: nothing to do yet.
+    Dialog.Header.SendMessage(WM_MENUSELECT, MAKEWPARAM(5, MF_HILITE), reinterpret_cast<LPARAM>(::GetMenu(Host)));
+    EXPECT_TRUE(::GetUpdateRect(Dialog, nullptr, FALSE));
+    Dialog.Header.SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    EXPECT_FALSE(::GetUpdateRect(Dialog, nullptr, FALSE));
+}
+
+// ---- the push button's clean-up of its parent ----
+
+class AutoButton : public ControlsTest {};
+
+TEST_F(AutoButton, ErasingALitButtonTakesTheLightAwayAndRepaintsItsEdgeInTheDialog)
+{
+    TAutoButton& button = Dialog.Delete;
+    MoveOver(button, Centre(button));
+    ASSERT_TRUE(button.GetLumen().IsLit());
+
+    Dialog.LogPaint = true;
+    Dialog.Log.clear();
+    {
+        TClientDC dc(button);
+        EXPECT_EQ(button.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(static_cast<HDC>(dc))), TRUE);
+    }
+    EXPECT_FALSE(button.GetLumen().IsLit());
+    EXPECT_EQ(Dialog.Log, Log{"dialog paint"});   // at once, not when the queue gets to it
+
+    // Dark: the erase is only reported.
+    Dialog.Log.clear();
+    {
+        TClientDC dc(button);
+        EXPECT_EQ(button.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(static_cast<HDC>(dc))), TRUE);
+    }
+    EXPECT_EQ(Dialog.Log, Log{});
+}
+
+TEST_F(AutoButton, LosingTheFocusRepaintsTheDialogAroundTheButtonAtOnce)
+{
+    ::SetFocus(Dialog.Delete);
+    PumpMessages();
+    Dialog.LogPaint = true;
+    Dialog.Log.clear();
+    ::SetFocus(Dialog.List);
+    EXPECT_EQ(std::count(Dialog.Log.begin(), Dialog.Log.end(), "dialog paint"), 1);
+    RECT pending{};
+    EXPECT_FALSE(::GetUpdateRect(Dialog, &pending, FALSE));
+}
+
+} // namespace

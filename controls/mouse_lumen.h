@@ -1,0 +1,46 @@
+#pragma once
+// The hover light of a control: while the mouse moves over it with no button or key held,
+// a dotted grey frame or an inverted face; a 100 ms timer takes the light away as soon as
+// the pointer has left. No hook and no capture: the control's own WM_MOUSEMOVE and
+// WM_TIMER handlers drive it.
+#include <windows.h>
+
+class TWindow;
+
+class TMouseLumen {
+public:
+    // Kinds of light.
+    static constexpr int Frame = 0;                  // dotted frame on the client edge
+    static constexpr int Face = 1;                   // whole face inverted once
+    static constexpr int FrameBesideScrollBar = 2;   // as Frame; the scroll-bar strip is not "over"
+
+    static constexpr UINT_PTR LightTimerId = 1029;
+    static constexpr UINT LightTimerInterval = 100;
+
+    TMouseLumen(int kind, TWindow* window);
+    ~TMouseLumen();
+    TMouseLumen(const TMouseLumen&) = delete;
+    TMouseLumen& operator=(const TMouseLumen&) = delete;
+
+    // Every WM_MOUSEMOVE of the control, with the message's key flags, after its own work.
+    void MouseMove(WPARAM keys);
+    // Every WM_TIMER of the control, whatever the timer.
+    void TimerTick();
+    // Takes the light away and repaints at once.
+    void Unlight();
+
+    int GetKind() const { return Kind; }
+    bool IsLit() const { return Lit; }
+    // A control that repaints its own face has taken the light away itself.
+    void SetLit(bool lit) { Lit = lit; }
+    UINT_PTR GetTimerId() const { return TimerId; }
+
+private:
+    void DrawFrame(HWND control) const;
+    void InvertFace(HWND control) const;
+
+    int Kind;
+    TWindow* Window;
+    UINT_PTR TimerId = 0;
+    bool Lit = false;
+};
