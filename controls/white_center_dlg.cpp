@@ -1,0 +1,409 @@
+#include "controls/white_center_dlg.h"
+
+#include "framework/gdi.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+std::vector<HWND> Descendants(HWND window)
+{
+    std::vector<HWND> found;
+    ::EnumChildWindows(
+        window,
+        [](HWND child, LPARAM data) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+bool ClassIs(HWND window, const char* name)
+{
+    char className[32] = "";
+    ::GetClassNameA(window, className, sizeof className);
+    return std::strcmp(className, name) == 0;
+}
+
+HWND ParentOf(HWND window)
+{
+    return ::GetAncestor(window, GA_PARENT);
+}
+
+// The window's rectangle in its parent's client coordinates (the screen's, for a top-level
+// window); a combo box's with its list dropped down.
+RECT RectInParent(HWND window, bool combo = false)
+{
+    RECT rect{};
+    if (!combo || ::SendMessageA(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&rect)) == CB_ERR)
+        ::GetWindowRect(window, &rect);
+    ::MapWindowPoints(nullptr, ParentOf(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// How much wider than its dialog units a window of this parent is made: 1 when the parent
+// maps no dialog units (it is no dialog, or its base unit is 0).
+float WideningFactor(HWND parent)
+{
+    RECT probe{1000, 1000, 1000, 1000};
+    if (!::MapDialogRect(parent, &probe) || probe.left == 0)
+        return 1.0f;
+    return static_cast<float>(probe.top) / static_cast<float>(probe.left) * 1.125f;
+}
+
+// Moves a control without repainting it. A combo box's height is that of its dropped-down
+// rectangle; where the system takes the height for the list alone, the move is made again
+// with the difference added.
+void MoveControl(HWND window, bool combo, int x, int y, int width, int height)
+{
+    ::MoveWindow(window, x, y, width, height, FALSE);
+    RECT dropped{};
+    if (!combo || ::SendMessageA(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped)) == CB_ERR)
+        return;
+    const int got = dropped.bottom - dropped.top;
+    if (got > 0 && got < height)
+        ::MoveWindow(window, x, y, width, height + (height - got), FALSE);
+}
+
+int Scaled(long value, float scale)
+{
+    return static_cast<int>(static_cast<float>(value) * scale);
+}
+
+struct TLayoutRecord {
+    HWND Window = nullptr;
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+    int SelectionHeight = 0;
+    int ItemHeight = 0;
+};
+
+std::string FormatRecord(HWND window, const RECT& rect, int selectionHeight, int itemHeight)
+{
+    char text[128];
+    std::snprintf(text, sizeof text, "%llu,%ld,%ld,%ld,%ld,%d,%d",
+                  static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(window)), rect.left, rect.top,
+                  rect.right - rect.left, rect.bottom - rect.top, selectionHeight, itemHeight);
+    return text;
+}
+
+// Reads a record from the right, every field checked; false leaves the record unused.
+bool ParseRecord(std::string_view text, TLayoutRecord& record)
+{
+    int fields[6];
+    for (int i = 5; i >= 0; --i) {
+        std::size_t comma = text.rfind(',');
+        if (comma == std::string_view::npos)
+            return false;
+        std::string_view token = text.substr(comma + 1);
+        auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), fields[i]);
+        if (error != std::errc{} || end != token.data() + token.size())
+            return false;
+        text = text.substr(0, comma);
+    }
+    unsigned long long handle = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), handle);
+    if (error != std::errc{} || end != text.data() + text.size() || handle == 0)
+        return false;
+    record.Window = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(handle));
+    record.Left = fields[0];
+    record.Top = fields[1];
+    record.Width = fields[2];
+    record.Height = fields[3];
+    record.SelectionHeight = fields[4];
+    record.ItemHeight = fields[5];
+    return true;
+}
+
+// The character height of the font, measured in the window's DC; at least 1.
+int CharacterHeight(HWND window, const LOGFONTA& description)
+{
+    TFontHandle font(::CreateFontIndirectA(&description));
+    TClientDC dc(window);
+    TSelectObject selected(dc, font);
+    TEXTMETRICA metrics{};
+    ::GetTextMetricsA(dc, &metrics);
+    int height = metrics.tmHeight - metrics.tmInternalLeading;
+    return height > 0 ? height : 1;
+}
+
+constexpr int MaxListItemHeight = 255;   // list boxes refuse taller items
+
+} // namespace
+
+SIZE TWhiteCenterDlg::LastLayoutSize{};
+HWND TWhiteCenterDlg::LastLayoutDialog = nullptr;
+
+BEGIN_MESSAGE_TABLE(TWhiteCenterDlg, TDialog)
+    ON_MESSAGE(TWhiteCenterDlg, WM_WINDOWPOSCHANGED, EvWindowPosChanged)
+    ON_MESSAGE(TWhiteCenterDlg, WM_LBUTTONDOWN, EvLButtonDown)
+    ON_MESSAGE(TWhiteCenterDlg, WM_RBUTTONDOWN, EvRButtonDown)
+    ON_MESSAGE(TWhiteCenterDlg, WM_RBUTTONUP, EvRButtonUp)
+    ON_MESSAGE(TWhiteCenterDlg, WM_SETCURSOR, EvSetCursor)
+    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLORMSGBOX, EvCtlColor)
+    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLOREDIT, EvCtlColor)
+    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLORLISTBOX, EvCtlColor)
+    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLORBTN, EvCtlColor)
+    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLORDLG, EvCtlColor)
+    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLORSCROLLBAR, EvCtlColor)
+    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLORSTATIC, EvCtlColor)
+END_MESSAGE_TABLE(TWhiteCenterDlg, TDialog)
+
+TWhiteCenterDlg::TWhiteCenterDlg(TWindow* parent, const char* resourceName, const char* menuName, HFONT font)
+    : TDialog(parent, resourceName), LayoutStore(this, LayoutStoreId, nullptr, -2, -2, 0, 0), GivenFont(font)
+{
+    LayoutStore.Attr.Style = WS_CHILD;   // never shown; unsorted, so records keep their order
+    if (menuName)
+        HasPopup = PopupMenu.LoadResource(GetInstance(), menuName);
+}
+
+TWhiteCenterDlg::~TWhiteCenterDlg()
+{
+    // The controls go before the font they show.
+    if (Handle && OwnsHandle) {
+        HWND handle = Handle;
+        Detach();
+        ::DestroyWindow(handle);
+    }
+    if (DialogFont)
+        ::DeleteObject(DialogFont);
+}
+
+void TWhiteCenterDlg::SetupWindow()
+{
+    InitialClient = {};
+    FirstLayout = true;
+    ScaleX = ScaleY = 1.0f;
+    TDialog::SetupWindow();
+
+    HFONT source = GivenFont ? GivenFont : static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
+    if (::GetObjectA(source, sizeof BaseLogFont, &BaseLogFont) <= 0)
+        ::GetObjectA(::GetStockObject(SYSTEM_FONT), sizeof BaseLogFont, &BaseLogFont);
+    // A font of "any height" would never scale: take the height it came out with.
+    if (BaseLogFont.lfHeight == 0)
+        BaseLogFont.lfHeight = -CharacterHeight(Handle, BaseLogFont);
+    ReplaceDialogFont(BaseLogFont);
+
+    BackgroundCursor = ::LoadCursorA(GetInstance(), "CUR_MANO");
+
+    const float widen = WideningFactor(Handle);
+    RECT own = RectInParent(Handle);
+    ::MoveWindow(Handle, Scaled(own.left, widen), own.top, Scaled(own.right - own.left, widen),
+                 own.bottom - own.top, FALSE);
+    RecordLayout();
+    InitialClient = GetClientRect();
+}
+
+void TWhiteCenterDlg::RecordLayout()
+{
+    if (!LayoutStore.GetHandle())
+        return;
+    for (HWND child : Descendants(Handle)) {
+        const int id = ::GetDlgCtrlID(child);
+        if (id == LayoutStoreId || id == ComboListId || id == ComboEditId)
+            continue;
+        const bool combo = ClassIs(child, "ComboBox");
+        const float widen = WideningFactor(ParentOf(child));
+        RECT rect = RectInParent(child, combo);
+        MoveControl(child, combo, Scaled(rect.left, widen), rect.top, Scaled(rect.right - rect.left, widen),
+                    rect.bottom - rect.top);
+        rect = RectInParent(child, combo);
+
+        LRESULT selectionHeight = 0;
+        LRESULT itemHeight = 0;
+        if (combo) {
+            selectionHeight = ::SendMessageA(child, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+            itemHeight = ::SendMessageA(child, CB_GETITEMHEIGHT, 0, 0);
+        } else if (ClassIs(child, "ListBox")) {
+            itemHeight = ::SendMessageA(child, LB_GETITEMHEIGHT, 0, 0);
+        }
+        LayoutStore.AddString(FormatRecord(child, rect, selectionHeight > 0 ? static_cast<int>(selectionHeight) : 0,
+                                           itemHeight > 0 ? static_cast<int>(itemHeight) : 0));
+    }
+}
+
+BOOL TWhiteCenterDlg::EvInitDialog(HWND focus)
+{
+    BOOL result = TDialog::EvInitDialog(focus);
+    RECT desktop{};
+    ::GetWindowRect(::GetDesktopWindow(), &desktop);
+    RECT own = GetWindowRect();
+    const int width = own.right - own.left;
+    const int height = own.bottom - own.top;
+    POINT place{(desktop.right - desktop.left - width) / 2, (desktop.bottom - desktop.top - height) / 2};
+    // A child dialog is placed in its parent's coordinates.
+    ::MapWindowPoints(nullptr, ParentOf(Handle), &place, 1);
+    ::MoveWindow(Handle, place.x, place.y, width, height, TRUE);
+    return result;
+}
+
+LRESULT TWhiteCenterDlg::EvWindowPosChanged(TMessage& message)
+{
+    const bool visible = IsWindowVisible();
+    if (!visible)
+        DefaultProcessing(message);
+    const auto* position = reinterpret_cast<const WINDOWPOS*>(message.LParam);
+    if (!position || (!visible && InitialClient.right == 0))
+        return 0;
+
+    const bool control = ::GetKeyState(VK_CONTROL) < 0;
+    if (control && ::GetKeyState(VK_SHIFT) < 0) {
+        RepaintAll();
+        return 0;
+    }
+
+    if (FirstLayout)
+        FrameSize = {position->cx - InitialClient.right, position->cy - InitialClient.bottom};
+    const int width = position->cx - FrameSize.cx;
+    const int height = position->cy - FrameSize.cy;
+    if (!FirstLayout && LastLayoutDialog == Handle && width == LastLayoutSize.cx && height == LastLayoutSize.cy)
+        return 0;
+    LastLayoutSize = {width, height};
+    LastLayoutDialog = Handle;
+
+    Rescale(width, height, !control);
+    return 0;
+}
+
+void TWhiteCenterDlg::Rescale(int clientWidth, int clientHeight, bool rescaleFonts)
+{
+    if (InitialClient.right > 0 && InitialClient.bottom > 0) {
+        ScaleX = static_cast<float>(clientWidth > 0 ? clientWidth : 0) / static_cast<float>(InitialClient.right);
+        ScaleY = static_cast<float>(clientHeight > 0 ? clientHeight : 0) / static_cast<float>(InitialClient.bottom);
+    } else {
+        ScaleX = ScaleY = 1.0f;
+    }
+
+    // Redrawing is switched only for a shown dialog: switching it back on would show a hidden one.
+    const bool shown = (::GetWindowLongPtrA(Handle, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (shown)
+        SendMessage(WM_SETREDRAW, FALSE);
+
+    LOGFONTA description = BaseLogFont;
+    if (rescaleFonts) {
+        int height = Scaled(description.lfHeight, ScaleY);
+        if (height == 0)   // 0 would mean "any height", a full-size font in a tiny dialog
+            height = description.lfHeight < 0 ? -1 : 1;
+        description.lfHeight = height;
+        // The final font is asked for by the character height the scaled one came out with.
+        description.lfHeight = -CharacterHeight(Handle, description);
+        ReplaceDialogFont(description);
+    }
+    const int minHeight = description.lfHeight < 0 ? -description.lfHeight : description.lfHeight;
+
+    const int count = LayoutStore.GetHandle() ? LayoutStore.GetCount() : 0;
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        LayoutStore.GetString(i, text);
+        TLayoutRecord record;
+        // A window gone since set-up (or a handle now someone else's) is left alone.
+        if (!ParseRecord(text, record) || !::IsChild(Handle, record.Window))
+            continue;
+        int itemHeight = std::max(Scaled(record.ItemHeight, ScaleY), std::max(minHeight, 1));
+        itemHeight = std::min(itemHeight, MaxListItemHeight);
+        const int selectionHeight = std::max(Scaled(record.SelectionHeight, ScaleY), std::max(minHeight, 1));
+        const int x = Scaled(record.Left, ScaleX);
+        const int y = Scaled(record.Top, ScaleY);
+        const int w = Scaled(record.Width, ScaleX);
+        int h = Scaled(record.Height, ScaleY);
+
+        const bool combo = ClassIs(record.Window, "ComboBox");
+        if (combo) {
+            if (::SendMessageA(record.Window, CB_GETDROPPEDSTATE, 0, 0)) {
+                if (rescaleFonts)
+                    ::SendMessageA(record.Window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), selectionHeight);
+            } else if (ScaleY > 1.0f) {
+                h = record.Height;   // a closed combo box never grows taller
+            }
+            if (rescaleFonts)
+                ::SendMessageA(record.Window, CB_SETITEMHEIGHT, 0, itemHeight);
+        } else if (rescaleFonts && ClassIs(record.Window, "ListBox")) {
+            ::SendMessageA(record.Window, LB_SETITEMHEIGHT, 0, MAKELPARAM(itemHeight, 0));
+        }
+        MoveControl(record.Window, combo, x, y, w > 0 ? w : 0, h > 0 ? h : 0);
+    }
+
+    if (shown)
+        SendMessage(WM_SETREDRAW, TRUE);
+    RepaintAll();
+    FirstLayout = false;
+}
+
+void TWhiteCenterDlg::ReplaceDialogFont(const LOGFONTA& description)
+{
+    HFONT font = ::CreateFontIndirectA(&description);
+    if (!font)
+        return;
+    for (HWND child : Descendants(Handle))
+        ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    // Deleted only once no control shows it any more.
+    if (DialogFont)
+        ::DeleteObject(DialogFont);
+    DialogFont = font;
+}
+
+void TWhiteCenterDlg::RepaintAll() const
+{
+    ::RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+LRESULT TWhiteCenterDlg::EvLButtonDown(TMessage& message)
+{
+    // The system's caption drag, started from the background.
+    POINT point = message.Point();
+    ::ClientToScreen(Handle, &point);
+    SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+    return 0;
+}
+
+LRESULT TWhiteCenterDlg::EvRButtonDown(TMessage& message)
+{
+    RightDown = 1;
+    if (!HasPopup) {
+        RightPressForwarded = true;
+        SendMessage(WM_LBUTTONDOWN, message.WParam, message.LParam);
+        RightPressForwarded = false;
+    }
+    return 0;
+}
+
+LRESULT TWhiteCenterDlg::EvRButtonUp(TMessage& message)
+{
+    if (RightDown)
+        RightUpPending = 1;
+    if (!HasPopup) {
+        SendMessage(WM_LBUTTONUP, message.WParam, message.LParam);
+        // A drag begun by the right button waits for a left release it would never get.
+        if (RightPressForwarded)
+            PostMessage(WM_LBUTTONUP, message.WParam, message.LParam);
+    }
+    RightDown = 0;
+    if (HasPopup && RightUpPending) {
+        POINT point = message.Point();
+        ::ClientToScreen(Handle, &point);
+        PopupMenu.TrackPopupMenu(TPM_LEFTBUTTON, point, Handle);
+    }
+    RightUpPending = 0;
+    return 0;
+}
+
+LRESULT TWhiteCenterDlg::EvCtlColor(TMessage& message)
+{
+    return DefaultProcessing(message);
+}
+
+LRESULT TWhiteCenterDlg::EvSetCursor(TMessage& message)
+{
+    if (reinterpret_cast<HWND>(message.WParam) == Handle && LOWORD(message.LParam) == HTCLIENT &&
+        BackgroundCursor) {
+        ::SetCursor(BackgroundCursor);
+        return TRUE;
+    }
+    return DefaultProcessing(message);
+}

@@ -1,0 +1,1001 @@
+#include "controls/white_center_dlg.h"
+#include "framework/frame_window.h"
+#include "framework/gdi.h"
+#include "win_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int ListId = 301;
+constexpr int DropDownListId = 302;
+constexpr int DropDownId = 303;
+constexpr int SimpleComboId = 304;
+constexpr int EditId = 305;
+constexpr int ButtonId = 306;
+constexpr int FixedId = 1000;   // a control of the dialog itself with a combo box's inner id
+constexpr int OwnerDrawnListId = 307;   // its items as high as the dialog's own font makes them
+
+// ---- what a person does with the mouse and the keyboard ----
+
+void Mouse(DWORD flags, int dx = 0, int dy = 0)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    input.mi.dx = dx;
+    input.mi.dy = dy;
+    ::SendInput(1, &input, sizeof input);
+}
+
+// Puts the pointer on a point of the screen, arriving there with a one-pixel move.
+void PointerTo(POINT point)
+{
+    ::SetCursorPos(point.x - 1, point.y);
+    Mouse(MOUSEEVENTF_MOVE, 1, 0);
+}
+
+// Keys held down, as the thread's key state shows them, while this lives.
+class THeldKeys {
+public:
+    explicit THeldKeys(std::initializer_list<int> keys)
+    {
+        BYTE state[256]{};
+        for (int key : keys)
+            state[key] = 0x80;
+        ::SetKeyboardState(state);
+    }
+    ~THeldKeys()
+    {
+        BYTE state[256]{};
+        ::SetKeyboardState(state);
+    }
+};
+
+// ---- the dialog under test, observed ----
+
+class TLayoutDlg : public TWhiteCenterDlg {
+public:
+    using TWhiteCenterDlg::TWhiteCenterDlg;
+
+    int LeftPresses = 0;
+    POINT LeftPoint{};
+    int CaptionPresses = 0;
+    POINT CaptionPoint{};
+    int MenuLoops = 0;
+
+protected:
+    void SetupWindow() override
+    {
+        // An owner-drawn list with items lower than any font's letters.
+        ::SendDlgItemMessageA(Handle, OwnerDrawnListId, LB_SETITEMHEIGHT, 0, 8);
+        TWhiteCenterDlg::SetupWindow();
+    }
+    LRESULT EvLButtonDown(TMessage& message) override
+    {
+        ++LeftPresses;
+        LeftPoint = message.Point();
+        return TWhiteCenterDlg::EvLButtonDown(message);
+    }
+    LRESULT EvNcLButtonDown(TMessage& message)
+    {
+        if (message.WParam == HTCAPTION) {
+            ++CaptionPresses;
+            CaptionPoint = message.Point();
+        }
+        return DefaultProcessing(message);
+    }
+    LRESULT EvEnterMenuLoop(TMessage& message)
+    {
+        ++MenuLoops;
+        return DefaultProcessing(message);
+    }
+
+    DECLARE_MESSAGE_TABLE()
+};
+
+BEGIN_MESSAGE_TABLE(TLayoutDlg, TWhiteCenterDlg)
+    ON_MESSAGE(TLayoutDlg, WM_NCLBUTTONDOWN, EvNcLButtonDown)
+    ON_MESSAGE(TLayoutDlg, WM_ENTERMENULOOP, EvEnterMenuLoop)
+END_MESSAGE_TABLE(TLayoutDlg, TWhiteCenterDlg)
+
+// ---- reading windows ----
+
+struct TRecord {
+    HWND Window = nullptr;
+    RECT Rect{};   // left, top, right, bottom from fields 2 to 5
+    int SelectionHeight = 0;
+    int ItemHeight = 0;
+};
+
+std::vector<TRecord> Records(HWND dialog)
+{
+    std::vector<TRecord> records;
+    HWND store = ::GetDlgItem(dialog, 2001);
+    int count = static_cast<int>(::SendMessageA(store, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[256] = "";
+        ::SendMessageA(store, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        unsigned long long handle = 0;
+        TRecord record;
+        int width = 0, height = 0;
+        int fields = std::sscanf(text, "%llu,%ld,%ld,%d,%d,%d,%d", &handle, &record.Rect.left, &record.Rect.top,
+                                 &width, &height, &record.SelectionHeight, &record.ItemHeight);
+        EXPECT_EQ(fields, 7) << text;
+        EXPECT_EQ(std::string(text).find(' '), std::string::npos) << text;
+        record.Window = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(handle));
+        record.Rect.right = record.Rect.left + width;
+        record.Rect.bottom = record.Rect.top + height;
+        records.push_back(record);
+    }
+    return records;
+}
+
+const TRecord* RecordOf(const std::vector<TRecord>& records, HWND window)
+{
+    for (const TRecord& record : records)
+        if (record.Window == window)
+            return &record;
+    return nullptr;
+}
+
+bool IsCombo(HWND window)
+{
+    char name[32] = "";
+    ::GetClassNameA(window, name, sizeof name);
+    return std::string(name) == "ComboBox";
+}
+
+// A window's rectangle in its parent's client area; a combo box's with its list dropped down.
+RECT PlaceOf(HWND window)
+{
+    RECT rect{};
+    if (IsCombo(window))
+        ::SendMessageA(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&rect));
+    else
+        ::GetWindowRect(window, &rect);
+    ::MapWindowPoints(nullptr, ::GetAncestor(window, GA_PARENT), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::vector<HWND> AllDescendants(HWND window)
+{
+    std::vector<HWND> found;
+    ::EnumChildWindows(
+        window,
+        [](HWND child, LPARAM data) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+int CharacterHeight(HWND window, HFONT font)
+{
+    TClientDC dc(window);
+    TSelectObject selected(dc, font);
+    TEXTMETRICA metrics{};
+    ::GetTextMetricsA(dc, &metrics);
+    return metrics.tmHeight - metrics.tmInternalLeading;
+}
+
+HFONT FontOf(HWND window)
+{
+    return reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0));
+}
+
+int Truncated(long value, float scale)
+{
+    return static_cast<int>(static_cast<float>(value) * scale);
+}
+
+// The widening a dialog of the resource gets: its height units over its width units, and a little.
+float Widening(HWND plainDialog)
+{
+    RECT probe{1000, 1000, 1000, 1000};
+    ::MapDialogRect(plainDialog, &probe);
+    return static_cast<float>(probe.top) / static_cast<float>(probe.left) * 1.125f;
+}
+
+// A point of the dialog's background: on the dialog and over none of its controls.
+POINT BackgroundPoint(HWND dialog)
+{
+    RECT client{};
+    ::GetClientRect(dialog, &client);
+    for (int y = client.bottom - 6; y > 4; y -= 7) {
+        for (int x = client.right - 6; x > 4; x -= 7) {
+            POINT point{x, y};
+            POINT screen = point;
+            ::ClientToScreen(dialog, &screen);
+            if (::ChildWindowFromPointEx(dialog, point, CWP_ALL) == dialog && ::WindowFromPoint(screen) == dialog)
+                return screen;
+        }
+    }
+    ADD_FAILURE() << "no free spot on the dialog";
+    return {};
+}
+
+POINT Centre(HWND window)
+{
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// Runs on the thread's timer inside whatever loop is running (a menu's, say) until the
+// action reports it is done; gives up, doing the fallback, after many ticks.
+class TTimerHelper {
+public:
+    TTimerHelper(std::function<bool()> action, std::function<void()> fallback = {})
+        : Action(std::move(action)), Fallback(std::move(fallback))
+    {
+        Current = this;
+        Timer = ::SetTimer(nullptr, 0, 30, &TTimerHelper::Tick);
+    }
+    ~TTimerHelper()
+    {
+        ::KillTimer(nullptr, Timer);
+        Current = nullptr;
+    }
+    bool Done() const { return Finished; }
+    bool GaveUp() const { return Abandoned; }
+
+    // Pumps this thread's messages until the action is done or given up.
+    void PumpUntilDone()
+    {
+        while (!Finished && !Abandoned) {
+            PumpMessages();
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        }
+    }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        TTimerHelper* self = Current;
+        if (!self || self->Busy || self->Finished || self->Abandoned)
+            return;
+        self->Busy = true;
+        if (self->Action())
+            self->Finished = true;
+        else if (++self->Ticks > 300) {
+            self->Abandoned = true;
+            if (self->Fallback)
+                self->Fallback();
+        }
+        self->Busy = false;
+    }
+
+    static inline TTimerHelper* Current = nullptr;
+    std::function<bool()> Action;
+    std::function<void()> Fallback;
+    UINT_PTR Timer = 0;
+    int Ticks = 0;
+    bool Busy = false;
+    bool Finished = false;
+    bool Abandoned = false;
+};
+
+// The pop-up menu window of this process on the screen, or null.
+HWND ShownMenu()
+{
+    HWND found = nullptr;
+    ::EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            char name[16] = "";
+            ::GetClassNameA(window, name, sizeof name);
+            DWORD process = 0;
+            ::GetWindowThreadProcessId(window, &process);
+            if (std::string(name) == "#32768" && process == ::GetCurrentProcessId() && ::IsWindowVisible(window)) {
+                *reinterpret_cast<HWND*>(data) = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+std::vector<std::string> MenuItems(HMENU menu)
+{
+    std::vector<std::string> items;
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        char text[64] = "";
+        ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        items.emplace_back(text);
+    }
+    return items;
+}
+
+HFONT MakeArial(int height)
+{
+    LOGFONTA description{};
+    description.lfHeight = height;
+    description.lfWeight = FW_NORMAL;
+    std::snprintf(description.lfFaceName, sizeof description.lfFaceName, "%s", "Arial");
+    return ::CreateFontIndirectA(&description);
+}
+
+// ---- set-up: records, widening, centring, fonts ----
+
+class DialogSetUp : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Font.Reset(MakeArial(-16));
+        Dialog = std::make_unique<TLayoutDlg>(nullptr, "LAYOUT_POPUP_DLG", nullptr, Font.Get());
+        ASSERT_TRUE(Dialog->Create());
+        // The same resource as it comes, with the font the dialog gives its controls.
+        Plain = std::make_unique<TDialog>(nullptr, "LAYOUT_POPUP_DLG");
+        ASSERT_TRUE(Plain->Create());
+        for (HWND child : AllDescendants(Plain->GetHandle()))
+            ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font.Get()), FALSE);
+    }
+    void TearDown() override
+    {
+        Dialog.reset();
+        Plain.reset();
+        PumpMessages();
+    }
+
+    HWND Control(int id) const { return ::GetDlgItem(Dialog->GetHandle(), id); }
+    HWND PlainControl(int id) const { return ::GetDlgItem(Plain->GetHandle(), id); }
+
+    TFontHandle Font;
+    std::unique_ptr<TLayoutDlg> Dialog;
+    std::unique_ptr<TDialog> Plain;
+};
+
+TEST_F(DialogSetUp, OneRecordPerDescendantWithItsWidenedPlaceAndItemHeights)
+{
+    const HWND dialog = Dialog->GetHandle();
+    const std::vector<TRecord> records = Records(dialog);
+    const float widen = Widening(Plain->GetHandle());
+
+    // Every descendant but the store and a combo box's list and edit, each once.
+    std::vector<HWND> expected;
+    for (HWND child : AllDescendants(dialog)) {
+        int id = ::GetDlgCtrlID(child);
+        if (id != 2001 && id != 1000 && id != 1001)
+            expected.push_back(child);
+    }
+    ASSERT_EQ(records.size(), expected.size());
+    for (HWND child : expected)
+        EXPECT_NE(RecordOf(records, child), nullptr) << "control " << ::GetDlgCtrlID(child);
+
+    for (int id : {ListId, DropDownListId, DropDownId, SimpleComboId, EditId, ButtonId}) {
+        SCOPED_TRACE("control " + std::to_string(id));
+        const TRecord* record = RecordOf(records, Control(id));
+        ASSERT_NE(record, nullptr);
+        RECT plain = PlaceOf(PlainControl(id));
+        EXPECT_EQ(record->Rect.left, Truncated(plain.left, widen));
+        EXPECT_EQ(record->Rect.top, plain.top);
+        EXPECT_EQ(record->Rect.right - record->Rect.left, Truncated(plain.right - plain.left, widen));
+        EXPECT_EQ(record->Rect.bottom - record->Rect.top, plain.bottom - plain.top);
+        // Set-up left each control where its record says.
+        RECT now = PlaceOf(Control(id));
+        EXPECT_EQ(now.left, record->Rect.left);
+        EXPECT_EQ(now.top, record->Rect.top);
+        EXPECT_EQ(now.right, record->Rect.right);
+        EXPECT_EQ(now.bottom, record->Rect.bottom);
+    }
+
+    // Item heights: list box in field 7; combo boxes their selection field and list items.
+    const TRecord* list = RecordOf(records, Control(ListId));
+    EXPECT_EQ(list->SelectionHeight, 0);
+    EXPECT_EQ(list->ItemHeight, ::SendMessageA(PlainControl(ListId), LB_GETITEMHEIGHT, 0, 0));
+    for (int id : {DropDownListId, DropDownId, SimpleComboId}) {
+        const TRecord* combo = RecordOf(records, Control(id));
+        EXPECT_EQ(combo->SelectionHeight, ::SendMessageA(PlainControl(id), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+        EXPECT_EQ(combo->ItemHeight, ::SendMessageA(PlainControl(id), CB_GETITEMHEIGHT, 0, 0));
+        EXPECT_GT(combo->Rect.bottom - combo->Rect.top, combo->SelectionHeight) << "the dropped-down height";
+    }
+    for (int id : {EditId, ButtonId}) {
+        const TRecord* other = RecordOf(records, Control(id));
+        EXPECT_EQ(other->SelectionHeight, 0);
+        EXPECT_EQ(other->ItemHeight, 0);
+    }
+}
+
+TEST_F(DialogSetUp, TheStoreIsAnInvisibleListBoxOutOfSight)
+{
+    HWND store = Control(2001);
+    ASSERT_NE(store, nullptr);
+    char name[32] = "";
+    ::GetClassNameA(store, name, sizeof name);
+    EXPECT_STREQ(name, "ListBox");
+    EXPECT_FALSE(::GetWindowLongPtrA(store, GWL_STYLE) & WS_VISIBLE);
+    RECT place = PlaceOf(store);
+    EXPECT_EQ(place.left, -2);
+    EXPECT_EQ(place.top, -2);
+    EXPECT_EQ(place.right, -2);
+    EXPECT_EQ(place.bottom, -2);
+    EXPECT_EQ(RecordOf(Records(Dialog->GetHandle()), store), nullptr);
+    // The combo boxes' own windows have no records either.
+    const auto records = Records(Dialog->GetHandle());
+    HWND innerEdit = ::GetDlgItem(Control(DropDownId), 1001);
+    ASSERT_NE(innerEdit, nullptr);
+    EXPECT_EQ(RecordOf(records, innerEdit), nullptr);
+    HWND innerList = ::GetDlgItem(Control(SimpleComboId), 1000);
+    ASSERT_NE(innerList, nullptr);
+    EXPECT_EQ(RecordOf(records, innerList), nullptr);
+}
+
+TEST_F(DialogSetUp, TheDialogIsWidenedAndCentredOnTheDesktop)
+{
+    RECT own = Dialog->GetWindowRect();
+    RECT plain = Plain->GetWindowRect();
+    const float widen = Widening(Plain->GetHandle());
+    EXPECT_GT(widen, 1.0f);
+    const int width = own.right - own.left;
+    const int height = own.bottom - own.top;
+    EXPECT_EQ(width, Truncated(plain.right - plain.left, widen));
+    EXPECT_EQ(height, plain.bottom - plain.top);
+
+    RECT desktop{};
+    ::GetWindowRect(::GetDesktopWindow(), &desktop);
+    EXPECT_EQ(own.left, (desktop.right - desktop.left - width) / 2);
+    EXPECT_EQ(own.top, (desktop.bottom - desktop.top - height) / 2);
+
+    RECT client = Dialog->GetClientRect();
+    EXPECT_EQ(Dialog->GetInitialClient().right, client.right);
+    EXPECT_EQ(Dialog->GetInitialClient().bottom, client.bottom);
+    // The first layout (at the centring) found the frame around the client.
+    EXPECT_EQ(Dialog->GetFrameSize().cx, width - client.right);
+    EXPECT_EQ(Dialog->GetFrameSize().cy, height - client.bottom);
+}
+
+TEST_F(DialogSetUp, EveryControlShowsTheDialogsOwnCopyOfTheFont)
+{
+    HFONT font = Dialog->GetDialogFont();
+    ASSERT_NE(font, nullptr);
+    EXPECT_NE(font, Font.Get());
+    for (int id : {ListId, DropDownListId, EditId, ButtonId, FixedId})
+        EXPECT_EQ(FontOf(Control(id)), font) << "control " << id;
+    LOGFONTA shown{};
+    ::GetObjectA(font, sizeof shown, &shown);
+    EXPECT_STREQ(shown.lfFaceName, "Arial");
+    EXPECT_EQ(Dialog->GetBaseLogFont().lfHeight, -16);
+    // Asked for by its character height since the first layout: the same letters.
+    EXPECT_EQ(shown.lfHeight, -CharacterHeight(Dialog->GetHandle(), Font.Get()));
+    // The given font stays the caller's.
+    LOGFONTA given{};
+    EXPECT_EQ(::GetObjectA(Font.Get(), sizeof given, &given), static_cast<int>(sizeof given));
+}
+
+TEST(DialogWithoutFont, ShowsItsControlsInTheSystemFont)
+{
+    TLayoutDlg dialog(nullptr, "LAYOUT_POPUP_DLG");
+    ASSERT_TRUE(dialog.Create());
+    LOGFONTA system{};
+    ::GetObjectA(::GetStockObject(SYSTEM_FONT), sizeof system, &system);
+    EXPECT_STREQ(dialog.GetBaseLogFont().lfFaceName, system.lfFaceName);
+    EXPECT_EQ(dialog.GetBaseLogFont().lfHeight, system.lfHeight);
+
+    HFONT shown = FontOf(::GetDlgItem(dialog.GetHandle(), EditId));
+    EXPECT_EQ(shown, dialog.GetDialogFont());
+    LOGFONTA description{};
+    ::GetObjectA(shown, sizeof description, &description);
+    EXPECT_STREQ(description.lfFaceName, system.lfFaceName);
+    EXPECT_EQ(CharacterHeight(dialog.GetHandle(), shown),
+              CharacterHeight(dialog.GetHandle(), static_cast<HFONT>(::GetStockObject(SYSTEM_FONT))));
+}
+
+TEST(HiddenDialog, StaysHiddenThroughItsLayouts)
+{
+    TLayoutDlg dialog(nullptr, "LAYOUT_POPUP_DLG");
+    ASSERT_TRUE(dialog.Create());   // the resource has no WS_VISIBLE
+    EXPECT_FALSE(::GetWindowLongPtrA(dialog.GetHandle(), GWL_STYLE) & WS_VISIBLE);
+    RECT own = dialog.GetWindowRect();
+    ::SetWindowPos(dialog.GetHandle(), nullptr, 0, 0, (own.right - own.left) * 3 / 2, (own.bottom - own.top) * 3 / 2,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_FALSE(::GetWindowLongPtrA(dialog.GetHandle(), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_GT(dialog.GetScaleX(), 1.4f);   // laid out all the same
+}
+
+// ---- rescaling, with the dialog as a frame's client ----
+
+class DialogInFrame : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Font.Reset(MakeArial(-16));
+        Frame = MakeFrame(Dialog);
+        ASSERT_NE(Dialog, nullptr);
+        Natural = Dialog->GetInitialClient();
+        RecordsAtSetUp = Records(Dialog->GetHandle());
+        ASSERT_FALSE(RecordsAtSetUp.empty());
+    }
+    void TearDown() override
+    {
+        Frame.reset();
+        Second.reset();
+        PumpMessages();
+    }
+
+    std::unique_ptr<TFrameWindow> MakeFrame(TLayoutDlg*& dialog)
+    {
+        auto frame = std::make_unique<TFrameWindow>(nullptr, "Layout");
+        auto client = std::make_unique<TLayoutDlg>(frame.get(), "LAYOUT_CHILD_DLG", nullptr, Font.Get());
+        dialog = client.get();
+        frame->SetClientWindow(std::move(client));
+        frame->SetShrinkToClient(true);
+        EXPECT_TRUE(frame->Create());
+        frame->Show(SW_SHOW);
+        PumpMessages();
+        return frame;
+    }
+
+    // Sizes the frame so that its client dialog gets this client size.
+    static void ResizeDialog(TFrameWindow& frame, TLayoutDlg& dialog, int width, int height, UINT flags = 0)
+    {
+        RECT outer = frame.GetWindowRect();
+        RECT inside = dialog.GetClientRect();
+        ::SetWindowPos(frame.GetHandle(), nullptr, 0, 0, outer.right - outer.left + width - inside.right,
+                       outer.bottom - outer.top + height - inside.bottom,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
+        RECT now = dialog.GetClientRect();
+        EXPECT_EQ(now.right, width);
+        EXPECT_EQ(now.bottom, height);
+    }
+    void ResizeDialog(int width, int height) { ResizeDialog(*Frame, *Dialog, width, height); }
+    void Scale(float factor)
+    {
+        ResizeDialog(Truncated(Natural.right, factor), Truncated(Natural.bottom, factor));
+    }
+
+    HWND Control(int id) const { return ::GetDlgItem(Dialog->GetHandle(), id); }
+
+    // The dialog's size now over its size at set-up.
+    float ScaleXNow() const { return static_cast<float>(Dialog->GetClientRect().right) / Natural.right; }
+    float ScaleYNow() const { return static_cast<float>(Dialog->GetClientRect().bottom) / Natural.bottom; }
+
+    // Every recorded control at its recorded place times the dialog's scale; a closed combo
+    // box keeps its recorded height when the dialog grows.
+    void ExpectEveryControlScaled()
+    {
+        const float sx = ScaleXNow();
+        const float sy = ScaleYNow();
+        for (const TRecord& record : RecordsAtSetUp) {
+            SCOPED_TRACE("control " + std::to_string(::GetDlgCtrlID(record.Window)));
+            RECT now = PlaceOf(record.Window);
+            EXPECT_EQ(now.left, Truncated(record.Rect.left, sx));
+            EXPECT_EQ(now.top, Truncated(record.Rect.top, sy));
+            EXPECT_EQ(now.right - now.left, Truncated(record.Rect.right - record.Rect.left, sx));
+            const int height = record.Rect.bottom - record.Rect.top;
+            const bool closedCombo =
+                IsCombo(record.Window) && !::SendMessageA(record.Window, CB_GETDROPPEDSTATE, 0, 0);
+            EXPECT_EQ(now.bottom - now.top, closedCombo && sy > 1.0f ? height : Truncated(height, sy));
+        }
+    }
+    // Every recorded control where set-up left it.
+    void ExpectEveryControlUnmoved()
+    {
+        for (const TRecord& record : RecordsAtSetUp) {
+            SCOPED_TRACE("control " + std::to_string(::GetDlgCtrlID(record.Window)));
+            RECT now = PlaceOf(record.Window);
+            EXPECT_EQ(now.left, record.Rect.left);
+            EXPECT_EQ(now.top, record.Rect.top);
+            EXPECT_EQ(now.right, record.Rect.right);
+            EXPECT_EQ(now.bottom, record.Rect.bottom);
+        }
+    }
+
+    TFontHandle Font;
+    std::unique_ptr<TFrameWindow> Frame;
+    TLayoutDlg* Dialog = nullptr;
+    std::unique_ptr<TFrameWindow> Second;
+    RECT Natural{};
+    std::vector<TRecord> RecordsAtSetUp;
+};
+
+TEST_F(DialogInFrame, TwiceTheSizeDoublesPlacesSizesAndTheFont)
+{
+    const int heightBefore = CharacterHeight(Dialog->GetHandle(), Dialog->GetDialogFont());
+    Scale(2.0f);
+    EXPECT_FLOAT_EQ(Dialog->GetScaleX(), 2.0f);
+    EXPECT_FLOAT_EQ(Dialog->GetScaleY(), 2.0f);
+    ExpectEveryControlScaled();
+
+    HFONT font = Dialog->GetDialogFont();
+    const int heightAfter = CharacterHeight(Dialog->GetHandle(), font);
+    EXPECT_NEAR(heightAfter, 2 * heightBefore, 2);
+    for (int id : {ListId, DropDownListId, SimpleComboId, EditId, ButtonId})
+        EXPECT_EQ(FontOf(Control(id)), font) << "control " << id;
+
+    // List items no lower than the characters; twice the recorded height where that is more.
+    const TRecord* list = RecordOf(RecordsAtSetUp, Control(ListId));
+    const int listItems = static_cast<int>(::SendMessageA(Control(ListId), LB_GETITEMHEIGHT, 0, 0));
+    EXPECT_GE(listItems, heightAfter);
+    EXPECT_EQ(listItems, std::max(2 * list->ItemHeight, heightAfter));
+    EXPECT_GE(::SendMessageA(Control(DropDownListId), CB_GETITEMHEIGHT, 0, 0), heightAfter);
+
+    // Items drawn smaller than the letters are made as high as the letters.
+    const TRecord* small = RecordOf(RecordsAtSetUp, Control(OwnerDrawnListId));
+    ASSERT_EQ(small->ItemHeight, 8);
+    EXPECT_EQ(::SendMessageA(Control(OwnerDrawnListId), LB_GETITEMHEIGHT, 0, 0), heightAfter);
+
+    // Drawing is back on: the dialog is still shown.
+    EXPECT_TRUE(::IsWindowVisible(Dialog->GetHandle()));
+
+    // Back to the start: every control where set-up left it.
+    Scale(1.0f);
+    ExpectEveryControlUnmoved();
+    EXPECT_NEAR(CharacterHeight(Dialog->GetHandle(), Dialog->GetDialogFont()), heightBefore, 1);
+}
+
+TEST_F(DialogInFrame, WithCtrlHeldTheControlsMoveButTheFontStays)
+{
+    HFONT font = Dialog->GetDialogFont();
+    const LRESULT listItems = ::SendMessageA(Control(ListId), LB_GETITEMHEIGHT, 0, 0);
+    const LRESULT comboItems = ::SendMessageA(Control(DropDownListId), CB_GETITEMHEIGHT, 0, 0);
+    {
+        THeldKeys keys{VK_CONTROL, VK_LCONTROL};
+        Scale(2.0f);
+    }
+    ExpectEveryControlScaled();
+    EXPECT_EQ(Dialog->GetDialogFont(), font);
+    EXPECT_EQ(FontOf(Control(EditId)), font);
+    EXPECT_EQ(::SendMessageA(Control(ListId), LB_GETITEMHEIGHT, 0, 0), listItems);
+    EXPECT_EQ(::SendMessageA(Control(DropDownListId), CB_GETITEMHEIGHT, 0, 0), comboItems);
+}
+
+TEST_F(DialogInFrame, WithCtrlAndShiftHeldNothingMoves)
+{
+    HFONT font = Dialog->GetDialogFont();
+    const SIZE last = TWhiteCenterDlg::GetLastLayoutSize();
+    {
+        THeldKeys keys{VK_CONTROL, VK_LCONTROL, VK_SHIFT, VK_LSHIFT};
+        Scale(2.0f);
+    }
+    ExpectEveryControlUnmoved();
+    EXPECT_EQ(Dialog->GetDialogFont(), font);
+    EXPECT_EQ(TWhiteCenterDlg::GetLastLayoutSize().cx, last.cx);
+    EXPECT_EQ(TWhiteCenterDlg::GetLastLayoutSize().cy, last.cy);
+    // Letting go and resizing again lays the controls out.
+    Scale(1.5f);
+    ExpectEveryControlScaled();
+}
+
+TEST_F(DialogInFrame, TheSameSizeIsLaidOutOnce)
+{
+    Scale(2.0f);
+    HFONT font = Dialog->GetDialogFont();
+    // Someone moves a control; the dialog is moved and sized again to the same size.
+    HWND button = Control(ButtonId);
+    ::MoveWindow(button, 3, 4, 20, 10, FALSE);
+    RECT own = Dialog->GetWindowRect();
+    ::MapWindowPoints(nullptr, Frame->GetHandle(), reinterpret_cast<POINT*>(&own), 2);
+    ::MoveWindow(Dialog->GetHandle(), own.left, own.top, own.right - own.left, own.bottom - own.top, TRUE);
+    ::MoveWindow(Dialog->GetHandle(), own.left + 1, own.top, own.right - own.left, own.bottom - own.top, TRUE);
+    EXPECT_EQ(Dialog->GetDialogFont(), font);
+    EXPECT_EQ(PlaceOf(button).left, 3);
+    EXPECT_EQ(PlaceOf(button).top, 4);
+    // Another size is laid out again.
+    Scale(1.5f);
+    EXPECT_NE(Dialog->GetDialogFont(), font);
+    ExpectEveryControlScaled();
+}
+
+TEST_F(DialogInFrame, AnotherDialogsLastSizeDoesNotKeepThisOneFromItsLayout)
+{
+    TLayoutDlg* other = nullptr;
+    Second = MakeFrame(other);
+    ASSERT_NE(other, nullptr);
+    // This dialog lays out at twice the size; then the other one is sized the same.
+    Scale(2.0f);
+    ResizeDialog(*Second, *other, 2 * Natural.right, 2 * Natural.bottom);
+    EXPECT_FLOAT_EQ(other->GetScaleX(), 2.0f);
+    const std::vector<TRecord> otherRecords = Records(other->GetHandle());
+    for (const TRecord& record : otherRecords) {
+        RECT now = PlaceOf(record.Window);
+        EXPECT_EQ(now.left, 2 * record.Rect.left) << "control " << ::GetDlgCtrlID(record.Window);
+        EXPECT_EQ(now.top, 2 * record.Rect.top) << "control " << ::GetDlgCtrlID(record.Window);
+    }
+}
+
+TEST_F(DialogInFrame, AClosedComboBoxNeverGrowsTallerButShrinks)
+{
+    for (int id : {DropDownListId, DropDownId}) {
+        const TRecord* record = RecordOf(RecordsAtSetUp, Control(id));
+        ASSERT_NE(record, nullptr);
+        const int recorded = record->Rect.bottom - record->Rect.top;
+        SCOPED_TRACE("combo box " + std::to_string(id));
+        Scale(2.0f);
+        RECT grown = PlaceOf(Control(id));
+        EXPECT_EQ(grown.bottom - grown.top, recorded);
+        EXPECT_EQ(grown.right - grown.left, 2 * (record->Rect.right - record->Rect.left));
+        Scale(0.75f);
+        RECT shrunk = PlaceOf(Control(id));
+        EXPECT_EQ(shrunk.bottom - shrunk.top, Truncated(recorded, Dialog->GetScaleY()));
+        Scale(1.0f);
+    }
+}
+
+TEST_F(DialogInFrame, TheStoreAndTheComboBoxesOwnWindowsAreNeverMoved)
+{
+    HWND fixed = Control(FixedId);
+    const RECT fixedAtSetUp = PlaceOf(fixed);
+    HWND innerEdit = ::GetDlgItem(Control(DropDownId), 1001);
+    ASSERT_NE(innerEdit, nullptr);
+    Scale(2.0f);
+    RECT store = PlaceOf(Control(2001));
+    EXPECT_EQ(store.left, -2);
+    EXPECT_EQ(store.top, -2);
+    EXPECT_EQ(store.right - store.left, 0);
+    EXPECT_EQ(store.bottom - store.top, 0);
+    RECT fixedNow = PlaceOf(fixed);
+    EXPECT_EQ(fixedNow.left, fixedAtSetUp.left);
+    EXPECT_EQ(fixedNow.top, fixedAtSetUp.top);
+    EXPECT_EQ(fixedNow.right, fixedAtSetUp.right);
+    EXPECT_EQ(::GetParent(innerEdit), Control(DropDownId));
+    // The edit stays inside its combo box, as the combo box itself places it.
+    RECT edit = PlaceOf(innerEdit);
+    RECT comboClient{};
+    ::GetClientRect(Control(DropDownId), &comboClient);
+    EXPECT_GE(edit.left, 0);
+    EXPECT_LE(edit.right, comboClient.right);
+}
+
+TEST_F(DialogInFrame, RecordsThatNoLongerFitAWindowOfTheDialogAreLeftAlone)
+{
+    HWND store = Control(2001);
+    const std::string frameRecord = std::to_string(reinterpret_cast<std::uintptr_t>(Frame->GetHandle())) + ",0,0,10,10,0,0";
+    for (const char* text : {"not a record", "12,3", "1,2,3,4,5,6,x", frameRecord.c_str()})
+        ::SendMessageA(store, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    HWND gone = Control(ButtonId);
+    ::DestroyWindow(gone);
+
+    Scale(2.0f);
+    RECT frame = Frame->GetWindowRect();
+    EXPECT_GT(frame.right - frame.left, 2 * Natural.right);   // not made 10 by 10
+    for (const TRecord& record : RecordsAtSetUp) {
+        if (record.Window == gone)
+            continue;
+        RECT now = PlaceOf(record.Window);
+        EXPECT_EQ(now.left, 2 * record.Rect.left) << "control " << ::GetDlgCtrlID(record.Window);
+        EXPECT_EQ(now.top, 2 * record.Rect.top) << "control " << ::GetDlgCtrlID(record.Window);
+    }
+}
+
+TEST(DialogWithoutRoom, KeepsItsControlsWhereTheyAre)
+{
+    auto frame = std::make_unique<TFrameWindow>(nullptr, "Empty");
+    auto client = std::make_unique<TLayoutDlg>(frame.get(), "LAYOUT_EMPTY_DLG");
+    TLayoutDlg* dialog = client.get();
+    frame->SetClientWindow(std::move(client));
+    ASSERT_TRUE(frame->Create());
+    frame->Show(SW_SHOW);
+    PumpMessages();
+    EXPECT_EQ(dialog->GetInitialClient().right, 0);
+    HWND button = ::GetDlgItem(dialog->GetHandle(), ButtonId);
+    const std::vector<TRecord> records = Records(dialog->GetHandle());
+    const TRecord* record = RecordOf(records, button);
+    ASSERT_NE(record, nullptr);
+
+    ::SetWindowPos(frame->GetHandle(), nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_GT(dialog->GetClientRect().right, 0);
+    EXPECT_FLOAT_EQ(dialog->GetScaleX(), 1.0f);
+    EXPECT_FLOAT_EQ(dialog->GetScaleY(), 1.0f);
+    RECT now = PlaceOf(button);
+    EXPECT_EQ(now.left, record->Rect.left);
+    EXPECT_EQ(now.top, record->Rect.top);
+    EXPECT_EQ(now.right, record->Rect.right);
+    EXPECT_EQ(now.bottom, record->Rect.bottom);
+    frame.reset();
+    PumpMessages();
+}
+
+// ---- the mouse on the background ----
+
+class DialogOnScreen : public ::testing::Test {
+protected:
+    void Open(const char* menuName)
+    {
+        Dialog = std::make_unique<TLayoutDlg>(nullptr, "LAYOUT_POPUP_DLG", menuName);
+        ASSERT_TRUE(Dialog->Create());
+        Dialog->Show(SW_SHOW);
+        ::SetForegroundWindow(Dialog->GetHandle());
+        ::UpdateWindow(Dialog->GetHandle());
+        PumpMessages();
+    }
+    void TearDown() override
+    {
+        Dialog.reset();
+        PumpMessages();
+    }
+
+    // Presses the left button on the background and, once the system's drag has taken the
+    // mouse, moves the pointer by (dx, dy) and lets go.
+    void DragBackground(int dx, int dy)
+    {
+        Start = BackgroundPoint(Dialog->GetHandle());
+        PointerTo(Start);
+        PumpMessages();
+        const POINT end{Start.x + dx, Start.y + dy};
+        TTimerHelper mover(
+            [&] {
+                if (::GetCapture() != Dialog->GetHandle())
+                    return false;
+                PointerTo(end);
+                Mouse(MOUSEEVENTF_LEFTUP);
+                return true;
+            },
+            [] { Mouse(MOUSEEVENTF_LEFTUP); });
+        Mouse(MOUSEEVENTF_LEFTDOWN);
+        mover.PumpUntilDone();
+        EXPECT_TRUE(mover.Done());
+        PumpMessagesFor(50);
+    }
+
+    std::unique_ptr<TLayoutDlg> Dialog;
+    POINT Start{};
+};
+
+TEST_F(DialogOnScreen, TheLeftButtonDragsTheDialogByItsBackground)
+{
+    Open(nullptr);
+    RECT before = Dialog->GetWindowRect();
+    DragBackground(40, 30);
+    EXPECT_EQ(Dialog->LeftPresses, 1);
+    EXPECT_EQ(Dialog->CaptionPresses, 1);
+    EXPECT_EQ(Dialog->CaptionPoint.x, Start.x);   // the press, on the screen
+    EXPECT_EQ(Dialog->CaptionPoint.y, Start.y);
+    RECT after = Dialog->GetWindowRect();
+    EXPECT_EQ(after.left - before.left, 40);
+    EXPECT_EQ(after.top - before.top, 30);
+    EXPECT_EQ(after.right - after.left, before.right - before.left);
+}
+
+TEST_F(DialogOnScreen, WithoutAMenuTheRightButtonActsAsTheLeft)
+{
+    Open(nullptr);
+    EXPECT_FALSE(Dialog->HasPopupMenu());
+    RECT before = Dialog->GetWindowRect();
+    const POINT start = BackgroundPoint(Dialog->GetHandle());
+    const POINT end{start.x - 24, start.y - 16};   // still over the dialog
+    PointerTo(start);
+    PumpMessages();
+    // Should the drag outlive the right button, a left release ends it and the test fails.
+    TTimerHelper watchdog([&] { return Dialog->LeftPresses > 0 && ::GetCapture() == nullptr; },
+                          [&] { ::PostMessageA(::GetCapture(), WM_LBUTTONUP, 0, 0); });
+    Mouse(MOUSEEVENTF_RIGHTDOWN);
+    PointerTo(end);
+    Mouse(MOUSEEVENTF_RIGHTUP);
+    watchdog.PumpUntilDone();
+    EXPECT_FALSE(watchdog.GaveUp()) << "the drag went on after the right button was let go";
+    PumpMessagesFor(50);
+
+    EXPECT_EQ(Dialog->LeftPresses, 1);
+    POINT client = start;
+    ::ScreenToClient(Dialog->GetHandle(), &client);
+    RECT after = Dialog->GetWindowRect();
+    // The press, in the client coordinates the dialog had before it moved.
+    EXPECT_EQ(Dialog->LeftPoint.x, client.x + after.left - before.left);
+    EXPECT_EQ(Dialog->LeftPoint.y, client.y + after.top - before.top);
+    EXPECT_EQ(Dialog->CaptionPresses, 1);
+    EXPECT_EQ(Dialog->MenuLoops, 0);
+    // Dragged while the right button was down; letting it go ended the drag.
+    EXPECT_EQ(after.left - before.left, -24);
+    EXPECT_EQ(after.top - before.top, -16);
+    EXPECT_EQ(::GetCapture(), nullptr);
+    PointerTo({end.x - 10, end.y - 10});
+    PumpMessagesFor(50);
+    RECT later = Dialog->GetWindowRect();
+    EXPECT_EQ(later.left, after.left);
+    EXPECT_EQ(later.top, after.top);
+}
+
+TEST_F(DialogOnScreen, WithAMenuTheRightButtonOpensItAtThePointer)
+{
+    Open("MENU_PROVA");
+    EXPECT_TRUE(Dialog->HasPopupMenu());
+    RECT before = Dialog->GetWindowRect();
+    POINT start = BackgroundPoint(Dialog->GetHandle());
+    PointerTo(start);
+    PumpMessages();
+
+    std::vector<std::string> items;
+    RECT menuRect{};
+    TTimerHelper closer(
+        [&] {
+            HWND menu = ShownMenu();
+            if (!menu)
+                return false;
+            ::GetWindowRect(menu, &menuRect);
+            items = MenuItems(reinterpret_cast<HMENU>(::SendMessageA(menu, MN_GETHMENU, 0, 0)));
+            ::EndMenu();
+            return true;
+        },
+        [] { ::EndMenu(); });
+    Mouse(MOUSEEVENTF_RIGHTDOWN);
+    Mouse(MOUSEEVENTF_RIGHTUP);
+    closer.PumpUntilDone();
+    ASSERT_TRUE(closer.Done());
+
+    EXPECT_EQ(items, (std::vector<std::string>{"File", "Auto", "Help"}));
+    EXPECT_NEAR(menuRect.left, start.x, 2);
+    EXPECT_NEAR(menuRect.top, start.y, 2);
+    EXPECT_EQ(Dialog->MenuLoops, 1);   // the dialog owns the menu
+    EXPECT_EQ(Dialog->LeftPresses, 0);
+    RECT after = Dialog->GetWindowRect();
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.top, before.top);
+}
+
+TEST_F(DialogOnScreen, ARightReleaseWithoutAPressOnTheDialogOpensNoMenu)
+{
+    Open("MENU_PROVA");
+    // Pressed on another window, released over the dialog.
+    TWindow elsewhere(nullptr, "elsewhere");
+    elsewhere.Attr.Style = WS_POPUP | WS_VISIBLE | WS_BORDER;
+    elsewhere.Attr.X = 0;
+    elsewhere.Attr.Y = 0;
+    elsewhere.Attr.W = 80;
+    elsewhere.Attr.H = 80;
+    ASSERT_TRUE(elsewhere.Create());
+    PumpMessages();
+    PointerTo({40, 40});
+    PumpMessages();
+    Mouse(MOUSEEVENTF_RIGHTDOWN);
+    PumpMessages();
+    PointerTo(BackgroundPoint(Dialog->GetHandle()));
+    bool menuShown = false;
+    TTimerHelper watcher([&] {
+        if (ShownMenu()) {
+            menuShown = true;
+            ::EndMenu();
+        }
+        return false;
+    });
+    Mouse(MOUSEEVENTF_RIGHTUP);
+    for (int i = 0; i < 10; ++i)
+        PumpMessagesFor(20);
+    EXPECT_FALSE(menuShown);
+    EXPECT_EQ(Dialog->MenuLoops, 0);
+}
+
+TEST_F(DialogOnScreen, TheHandIsShownOverTheBackgroundOnly)
+{
+    Open(nullptr);
+    HCURSOR hand = ::LoadCursorA(::GetModuleHandleA(nullptr), "CUR_MANO");
+    ASSERT_NE(hand, nullptr);
+    PointerTo(BackgroundPoint(Dialog->GetHandle()));
+    PumpMessagesFor(50);
+    EXPECT_EQ(::GetCursor(), hand);
+    PointerTo(Centre(::GetDlgItem(Dialog->GetHandle(), EditId)));
+    PumpMessagesFor(50);
+    EXPECT_NE(::GetCursor(), hand);
+    EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_IBEAM));
+}
+
+TEST_F(DialogOnScreen, WithCtrlAndShiftHeldAResizeOnlyRepaints)
+{
+    Open(nullptr);
+    const std::vector<TRecord> records = Records(Dialog->GetHandle());
+    ::UpdateWindow(Dialog->GetHandle());
+    RECT own = Dialog->GetWindowRect();
+    {
+        THeldKeys keys{VK_CONTROL, VK_SHIFT};
+        ::SetWindowPos(Dialog->GetHandle(), nullptr, 0, 0, (own.right - own.left) * 2, (own.bottom - own.top) * 2,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    }
+    RECT dirty{};
+    EXPECT_TRUE(::GetUpdateRect(Dialog->GetHandle(), &dirty, FALSE));
+    for (const TRecord& record : records) {
+        RECT now = PlaceOf(record.Window);
+        EXPECT_EQ(now.left, record.Rect.left);
+        EXPECT_EQ(now.right, record.Rect.right);
+    }
+}
+
+} // namespace

@@ -1,0 +1,21 @@
+#pragma once
+// The options sheet's classes: the framework's sheet as it is, and pages that show the hand
+// cursor over their background and drag the whole sheet from it.
+#include "framework/property_sheet.h"
+
+class TQZPropertySheet : public TPropertySheet {
+public:
+    using TPropertySheet::TPropertySheet;
+    ~TQZPropertySheet() override;
+};
+
+class TQZPropertyPage : public TPropertyPage {
+public:
+    using TPropertyPage::TPropertyPage;
+
+protected:
+    LRESULT EvSetCursor(TMessage& message);
+    LRESULT EvLButtonDown(TMessage& message);
+
+    DECLARE_MESSAGE_TABLE()
+};

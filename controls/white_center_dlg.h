@@ -1,0 +1,77 @@
+#pragma once
+// The base of the program's own dialogs: one font of its own for every control, a hand
+// cursor over the background, a little widening at set-up, centring on the screen, and
+// proportional rescaling of every control (positions, sizes, font, item heights) whenever
+// the dialog's size changes. The left button drags the dialog by its background; the right
+// button opens the dialog's pop-up menu.
+#include "framework/control.h"
+#include "framework/dialog.h"
+#include "framework/popup_menu.h"
+
+#include <string>
+
+class TWhiteCenterDlg : public TDialog {
+public:
+    // menuName: the menu resource shown on a right click (none: the right button acts as the
+    // left). font: the font the controls show, copied (none: the stock SYSTEM_FONT).
+    TWhiteCenterDlg(TWindow* parent, const char* resourceName, const char* menuName = nullptr,
+                    HFONT font = nullptr);
+    ~TWhiteCenterDlg() override;
+
+    HFONT GetDialogFont() const { return DialogFont; }
+    const LOGFONTA& GetBaseLogFont() const { return BaseLogFont; }
+    float GetScaleX() const { return ScaleX; }
+    float GetScaleY() const { return ScaleY; }
+    SIZE GetFrameSize() const { return FrameSize; }
+    const RECT& GetInitialClient() const { return InitialClient; }
+    bool HasPopupMenu() const { return HasPopup; }
+    // The client-equivalent size the last layout pass of any dialog of this class used.
+    static SIZE GetLastLayoutSize() { return LastLayoutSize; }
+
+    // Control ids the layout leaves alone: the store itself and a combo box's list and edit.
+    static constexpr int LayoutStoreId = 2001;
+    static constexpr int ComboListId = 1000;
+    static constexpr int ComboEditId = 1001;
+
+protected:
+    void SetupWindow() override;
+    BOOL EvInitDialog(HWND focus) override;
+
+    virtual LRESULT EvLButtonDown(TMessage& message);
+    virtual LRESULT EvRButtonDown(TMessage& message);
+    virtual LRESULT EvRButtonUp(TMessage& message);
+    virtual LRESULT EvCtlColor(TMessage& message);
+    virtual LRESULT EvWindowPosChanged(TMessage& message);
+    LRESULT EvSetCursor(TMessage& message);
+
+    TPopupMenu PopupMenu;
+    bool HasPopup = false;
+    int RightUpPending = 0;
+    int RightDown = 0;
+    bool FirstLayout = true;
+    float ScaleX = 1.0f;
+    float ScaleY = 1.0f;
+    SIZE FrameSize{};
+    RECT InitialClient{};
+    HFONT DialogFont = nullptr;
+    LOGFONTA BaseLogFont{};
+    // One record per descendant window: "handle,left,top,width,height,selH,itemH".
+    TListBox LayoutStore;
+
+    static SIZE LastLayoutSize;
+
+    DECLARE_MESSAGE_TABLE()
+
+private:
+    void RecordLayout();
+    void Rescale(int clientWidth, int clientHeight, bool rescaleFonts);
+    // Makes the font of the description the dialog font, given to every control; the old one goes.
+    void ReplaceDialogFont(const LOGFONTA& description);
+    void RepaintAll() const;
+
+    HFONT GivenFont;
+    HCURSOR BackgroundCursor = nullptr;
+    bool RightPressForwarded = false;   // inside the left-button handling of a right press
+    // The dialog LastLayoutSize belongs to: another dialog's size says nothing about this one's.
+    static HWND LastLayoutDialog;
+};
