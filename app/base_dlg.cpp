@@ -3,9 +3,11 @@
 #include "app/list_box_file_list.h"
 #include "app/program_state.h"
 #include "app/settings_location.h"
-#include "framework/status_bar.h"
+#include "framework/gdi.h"
 #include "res/resource.h"
 #include "settings/profile_win.h"
+#include "tips/tip_status_bar.h"
+#include "tips/tool_tip.h"
 
 namespace {
 
@@ -29,11 +31,17 @@ std::string OneLine(const std::string& text)
 }
 
 constexpr int FieldRoom = static_cast<int>(NameRoom);
+constexpr const char* NormalCursor = "CUR_NORMAL";
+constexpr int HintRoom = 499;   // 498 characters of a hint string
+constexpr const char* RelPathHint = "Relative path, drag a folder here to change\nRel Path";
 
 } // namespace
 
-BEGIN_MESSAGE_TABLE(BaseDlg, TDialog)
+BEGIN_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
     ON_MESSAGE(BaseDlg, WM_COPYDATA, EvCopyData)
+    ON_MESSAGE(BaseDlg, WM_MOUSEMOVE, EvMouseMove)
+    ON_MESSAGE(BaseDlg, WM_MENUSELECT, ShowCommandHint)
+    ON_MESSAGE(BaseDlg, WM_INITMENUPOPUP, EvInitMenuPopup)
     ON_CONTROL_ANY(BaseDlg, IDC_FILELIST, EvListNotify)
     ON_COMMAND(BaseDlg, IDM_CREATE, CmCreate)
     ON_COMMAND(BaseDlg, IDM_CREATEANDCOPY, CmCreateAndCopy)
@@ -43,39 +51,40 @@ BEGIN_MESSAGE_TABLE(BaseDlg, TDialog)
     ON_COMMAND(BaseDlg, IDM_COPYITEM, CmCopySelectedItem)
     ON_COMMAND(BaseDlg, IDM_COPYITEMLINE, CmCreateAndCopySelectedItem)
     ON_COMMAND(BaseDlg, IDM_EXIT, CmExit)
-END_MESSAGE_TABLE(BaseDlg, TDialog)
+END_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
 
-BaseDlg::BaseDlg(TWindow* parent, const char* resourceName, TStatusBar* statusBar)
-    : TDialog(parent, resourceName),
+BaseDlg::BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStatusBar* statusBar)
+    : TWhiteCenterDlg(parent, resourceName, "MENU_PROVA", font),
       SettingsRecord(std::make_unique<TSettings>()),
       Profile(std::make_unique<TSystemProfile>()),
       StatusBar(statusBar),
-      List(this, IDC_FILELIST),
-      Header(this, IDC_HEADER, FieldRoom),
-      Queue(this, IDC_QUEUE, FieldRoom),
-      RelPathField(this, IDC_RELPATH, FieldRoom),
-      OutFileField(this, IDC_OUTFILE, FieldRoom),
-      MainHeadField(this, IDC_MAINHEAD, FieldRoom),
-      MainQueueField(this, IDC_MAINQUEUE, FieldRoom),
-      Counter(this, IDC_COUNTER, FieldRoom),
-      FullPath(this, IDC_PATH_FULL),
-      RelativePath(this, IDC_PATH_RELATIVE),
-      NoPathRadio(this, IDC_PATH_NOPATH),
-      NonePath(this, IDC_PATH_NONE),
-      InvertSlash(this, IDC_INVERTSLASH),
-      SaveLocal(this, IDC_SAVELOCAL),
-      CreateButton(this, IDC_CREATE),
+      List(this, IDC_FILELIST, NormalCursor, nullptr, "MAINLIST_MNU"),
+      Header(this, IDC_HEADER, FieldRoom, nullptr, NormalCursor),
+      Queue(this, IDC_QUEUE, FieldRoom, nullptr, NormalCursor),
+      RelPathField(this, IDC_RELPATH, FieldRoom, nullptr, NormalCursor),
+      OutFileField(this, IDC_OUTFILE, FieldRoom, nullptr, NormalCursor),
+      MainHeadField(this, IDC_MAINHEAD, FieldRoom, nullptr, NormalCursor),
+      MainQueueField(this, IDC_MAINQUEUE, FieldRoom, nullptr, NormalCursor),
+      Counter(this, IDC_COUNTER, FieldRoom, nullptr, NormalCursor),
+      FullPath(this, IDC_PATH_FULL, NormalCursor),
+      RelativePath(this, IDC_PATH_RELATIVE, NormalCursor),
+      NoPathRadio(this, IDC_PATH_NOPATH, NormalCursor),
+      NonePath(this, IDC_PATH_NONE, NormalCursor),
+      InvertSlash(this, IDC_INVERTSLASH, NormalCursor),
+      SaveLocal(this, IDC_SAVELOCAL, NormalCursor),
+      CreateButton(this, IDC_CREATE, NormalCursor, "CREATE_MNU"),
       MoveUpButton(this, IDC_MOVEUP),
       MoveDownButton(this, IDC_MOVEDOWN),
       DeleteButton(this, IDC_DELETE),
       OutFileButton(this, IDC_SETOUTFILE),
       MainHeadButton(this, IDC_SETMAINHEAD),
       MainQueueButton(this, IDC_SETMAINQUEUE),
-      AutoDragButton(this, IDC_AUTODRAG),
+      AutoDragButton(this, IDC_AUTODRAG, NormalCursor),
       ListModel(std::make_unique<TListBoxFileList>(List))
 {
     SettingsRecord->SectionName = DefaultSectionName;
     SettingsRecord->IniFileName = SettingsFileName();
+    CreateButton.SetMenuOnLeftClick(1);
 }
 
 BaseDlg::~BaseDlg() = default;
@@ -87,7 +96,7 @@ TFileList& BaseDlg::FileList()
 
 void BaseDlg::SetupWindow()
 {
-    TDialog::SetupWindow();
+    TWhiteCenterDlg::SetupWindow();
 
     std::string header, queue;
     LoadSettings(*SettingsRecord, *Profile, header, queue);
@@ -97,6 +106,8 @@ void BaseDlg::SetupWindow()
     SettingsRecord->TemplateFile.clear();
 
     UpdateCounter();
+    if (StatusBar)
+        StatusBar->UseTip = SettingsRecord->UseTip ? 1 : 0;
 
     if (!PendingFile.empty()) {
         std::string name = PendingFile;
@@ -155,6 +166,76 @@ LRESULT BaseDlg::EvListNotify(TMessage& message)
 TLineBuilder BaseDlg::MakeLineBuilder()
 {
     return TLineBuilder(*SettingsRecord, *ListModel, Header.GetText(FieldTextMax), Queue.GetText(FieldTextMax));
+}
+
+LRESULT BaseDlg::ShowCommandHint(TMessage& message)
+{
+    if (!StatusBar)
+        return DefaultProcessing(message);
+    HWND frame = ::GetParent(Handle);
+    if (::GetActiveWindow() != frame) {
+        StatusBar->ShowHint(nullptr);
+        return 0;
+    }
+    // The same place again: the hint is up already.
+    static POINT lastPoint{0, 0};
+    POINT point{};
+    ::GetCursorPos(&point);
+    if (point.x == lastPoint.x && point.y == lastPoint.y)
+        return 0;
+    lastPoint = point;
+    SetAnchor(point);
+
+    LRESULT result = DefaultProcessing(message);
+    const UINT id = LOWORD(message.WParam);
+    const HMENU menu = reinterpret_cast<HMENU>(message.LParam);
+    std::string text = LoadResourceString(GetInstance(), id, HintRoom);
+    // A hint from a real menu keeps to the status line.
+    if (menu) {
+        std::size_t lineBreak = text.find('\n');
+        if (lineBreak != std::string::npos)
+            text.resize(lineBreak);
+    }
+    StatusBar->ShowHint(text.c_str());
+    return result;
+}
+
+LRESULT BaseDlg::EvInitMenuPopup(TMessage& message)
+{
+    LRESULT result = DefaultProcessing(message);
+    if (StatusBar)
+        StatusBar->ShowHint(nullptr);
+    return result;
+}
+
+LRESULT BaseDlg::EvMouseMove(TMessage& message)
+{
+    LRESULT result = DefaultProcessing(message);
+    if (!StatusBar)
+        return result;
+    // The Rel Path field is disabled and gets no mouse messages: the dialog speaks for it.
+    POINT point = message.Point();
+    ::ClientToScreen(Handle, &point);
+    RECT field = RelPathField.GetWindowRect();
+    if (::PtInRect(&field, point)) {
+        SetAnchor(point);
+        StatusBar->ShowHint(RelPathHint);
+    } else {
+        StatusBar->ShowHint(nullptr);
+    }
+    return result;
+}
+
+LRESULT BaseDlg::EvLButtonDown(TMessage&)
+{
+    if (StatusBar) {
+        StatusBar->ShowHint(nullptr);
+        ::UpdateWindow(StatusBar->GetHandle());
+    }
+    POINT point{};
+    ::GetCursorPos(&point);
+    ::SendMessageA(::GetParent(Handle), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+    return 0;
 }
 
 bool BaseDlg::CanClose()

@@ -1,21 +1,24 @@
 #pragma once
 // The main dialog: the client of the main window. It holds the file list and every field
 // and button, owns the settings, and carries out the commands.
-#include "framework/control.h"
-#include "framework/dialog.h"
+#include "controls/auto_button.h"
+#include "controls/qz_check_box.h"
+#include "controls/qz_edit_cursor.h"
+#include "controls/qz_list_box.h"
+#include "controls/white_center_dlg.h"
 #include "gen/line_builder.h"
 #include "settings/settings.h"
 
 #include <memory>
 #include <string>
 
-class TStatusBar;
+class TTipStatusBar;
 class TProfile;
 class TListBoxFileList;
 
-class BaseDlg : public TDialog {
+class BaseDlg : public TWhiteCenterDlg {
 public:
-    BaseDlg(TWindow* parent, const char* resourceName, TStatusBar* statusBar);
+    BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStatusBar* statusBar);
     ~BaseDlg() override;
 
     // Takes a file name handed over by another copy (or named on this copy's command
@@ -35,6 +38,10 @@ public:
 
     bool CanClose() override;
 
+    // The hint of a control (announced as a menu selection), a menu item or a Templates
+    // item: to the status line, its short part to the tip. The dialog's WM_MENUSELECT.
+    LRESULT ShowCommandHint(TMessage& message);
+
     TSettings& Settings() { return *SettingsRecord; }
     TListBox& FileListBox() { return List; }
     TFileList& FileList();
@@ -44,6 +51,10 @@ public:
 
 protected:
     void SetupWindow() override;
+    // A press on a free spot drags the whole main window.
+    LRESULT EvLButtonDown(TMessage& message) override;
+    LRESULT EvMouseMove(TMessage& message);
+    LRESULT EvInitMenuPopup(TMessage& message);
 
     // File list commands reach here through the dialog's table.
     void CmCreate();
@@ -66,30 +77,30 @@ protected:
 
     std::unique_ptr<TSettings> SettingsRecord;
     std::unique_ptr<TProfile> Profile;
-    TStatusBar* StatusBar;
+    TTipStatusBar* StatusBar;
 
-    TListBox List;
-    TEdit Header;
-    TEdit Queue;
-    TEdit RelPathField;
-    TEdit OutFileField;
-    TEdit MainHeadField;
-    TEdit MainQueueField;
-    TEdit Counter;
-    TRadioButton FullPath;
-    TRadioButton RelativePath;
-    TRadioButton NoPathRadio;
-    TRadioButton NonePath;
-    TCheckBox InvertSlash;
-    TCheckBox SaveLocal;
-    TButton CreateButton;
-    TButton MoveUpButton;
-    TButton MoveDownButton;
-    TButton DeleteButton;
-    TButton OutFileButton;
-    TButton MainHeadButton;
-    TButton MainQueueButton;
-    TButton AutoDragButton;
+    TQZListBox List;
+    TQZEditCursor Header;
+    TQZEditCursor Queue;
+    TQZEditCursor RelPathField;
+    TQZEditCursor OutFileField;
+    TQZEditCursor MainHeadField;
+    TQZEditCursor MainQueueField;
+    TQZEditCursor Counter;
+    TQZRadioButton FullPath;
+    TQZRadioButton RelativePath;
+    TQZRadioButton NoPathRadio;
+    TQZRadioButton NonePath;
+    TQZCheckBox InvertSlash;
+    TQZCheckBox SaveLocal;
+    TAutoButton CreateButton;
+    TAutoButton MoveUpButton;
+    TAutoButton MoveDownButton;
+    TAutoButton DeleteButton;
+    TAutoButton OutFileButton;
+    TAutoButton MainHeadButton;
+    TAutoButton MainQueueButton;
+    TAutoButton AutoDragButton;
 
     std::unique_ptr<TListBoxFileList> ListModel;
 

@@ -1,10 +1,14 @@
 #include "app/my_window.h"
 
 #include "app/base_dlg.h"
+#include "app/program_font.h"
 #include "app/program_state.h"
+#include "app/settings_location.h"
 #include "framework/control_bar.h"
-#include "framework/status_bar.h"
 #include "res/resource.h"
+#include "settings/profile_win.h"
+#include "settings/settings.h"
+#include "tips/tip_status_bar.h"
 
 #include <exception>
 
@@ -13,6 +17,8 @@ const UINT TMyWindow::HandOffMessage = ::RegisterWindowMessageA("QZ_STRANDEL");
 BEGIN_MESSAGE_TABLE(TMyWindow, TDecoratedFrame)
     ON_MESSAGE(TMyWindow, WM_COPYDATA, EvCopyData)
     ON_REGISTERED(TMyWindow, TMyWindow::HandOffMessage, EvHandOff)
+    ON_MESSAGE(TMyWindow, WM_MENUSELECT, EvMenuSelect)
+    ON_MESSAGE(TMyWindow, WM_INITMENUPOPUP, EvInitMenuPopup)
 END_MESSAGE_TABLE(TMyWindow, TDecoratedFrame)
 
 namespace {
@@ -53,7 +59,8 @@ TMyWindow::TMyWindow(TWindow* parent, const char* title) : TDecoratedFrame(paren
 void TMyWindow::SetupWindow()
 {
     try {
-        auto client = std::make_unique<BaseDlg>(this, "DLG_PROVA", StatusBar);
+        ProgramFont.Reset(BuildProgramFont(TSystemProfile(), SettingsFileName(), DefaultSectionName));
+        auto client = std::make_unique<BaseDlg>(this, "DLG_PROVA", ProgramFont, StatusBar);
         Client = client.get();
         Client->ClearStyle(WS_BORDER);
         SetClientWindow(std::move(client));
@@ -97,13 +104,30 @@ LRESULT TMyWindow::EvHandOff(TMessage& message)
     return 0;
 }
 
+LRESULT TMyWindow::EvMenuSelect(TMessage& message)
+{
+    const int id = LOWORD(message.WParam);
+    if (id >= IDM_TEMPLATE_FIRST && id <= IDM_TEMPLATE_LAST && Client && Client->GetHandle())
+        return Client->ShowCommandHint(message);
+    return TDecoratedFrame::EvMenuSelect(message);
+}
+
+LRESULT TMyWindow::EvInitMenuPopup(TMessage& message)
+{
+    LRESULT result = DefaultProcessing(message);
+    if (StatusBar)
+        StatusBar->ShowHint(nullptr);
+    TrackedMenuItem = 0;
+    return result;
+}
+
 std::unique_ptr<TMyWindow> BuildMainWindow()
 {
     auto frame = std::make_unique<TMyWindow>(nullptr, "Tarvik Strandel");
     frame->SetIcon(IDI_STRANDEL);
     frame->AssignMenu("MENU_PROVA");
 
-    auto statusBar = std::make_unique<TStatusBar>(frame.get(), TStatusBar::TBorderStyle::None, 0, StatusBarFont());
+    auto statusBar = std::make_unique<TTipStatusBar>(frame.get(), TStatusBar::TBorderStyle::None, 0, StatusBarFont());
     statusBar->AddTextGadget(0, "Ready", 5, TStatusBar::TAlign::Right);
     MainStatusBar = statusBar.get();
     frame->SetStatusBar(statusBar.get());

@@ -4,12 +4,12 @@
 #include "framework/gdi.h"
 
 class BaseDlg;
-class TStatusBar;
+class TTipStatusBar;
 
 class TMyWindow : public TDecoratedFrame {
 public:
     TMyWindow(TWindow* parent, const char* title);
-    void SetStatusBar(TStatusBar* statusBar) { StatusBar = statusBar; }
+    void SetStatusBar(TTipStatusBar* statusBar) { StatusBar = statusBar; }
 
     bool PreProcessMsg(MSG& msg) override;
     BaseDlg* GetClient() const { return Client; }
@@ -23,10 +23,13 @@ protected:
 
     LRESULT EvCopyData(TMessage& message);
     LRESULT EvHandOff(TMessage& message);
+    LRESULT EvMenuSelect(TMessage& message);
+    LRESULT EvInitMenuPopup(TMessage& message);
 
 private:
     BaseDlg* Client = nullptr;
-    TStatusBar* StatusBar = nullptr;
+    TTipStatusBar* StatusBar = nullptr;
+    TFontHandle ProgramFont;
 
     DECLARE_MESSAGE_TABLE()
 };

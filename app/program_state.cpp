@@ -2,7 +2,7 @@
 
 std::string ProgramFolder;
 std::string PendingFile;
-TStatusBar* MainStatusBar = nullptr;
+TTipStatusBar* MainStatusBar = nullptr;
 
 std::string FolderOfProgram(const std::string& programPath)
 {

@@ -3,7 +3,7 @@
 // main window's status bar.
 #include <string>
 
-class TStatusBar;
+class TTipStatusBar;
 
 // Buffers of the names that travel through the program: 1999 characters and the zero.
 constexpr std::size_t NameRoom = 2000;
@@ -14,7 +14,7 @@ extern std::string ProgramFolder;
 // consumes it.
 extern std::string PendingFile;
 // The main window's status bar, set while the main window is built.
-extern TStatusBar* MainStatusBar;
+extern TTipStatusBar* MainStatusBar;
 
 // The folder of the program's own path: cut just after its last backslash.
 std::string FolderOfProgram(const std::string& programPath);

@@ -1,12 +1,11 @@
-// Takes the screenshots of docs/: starts Strandel with a few files in its list, then, as a
-// user would, rests the pointer on the file list, enlarges the window, and right-clicks the
-// list. Each scene is saved as a BMP of the whole screen.
-// Usage: screen_tour STRANDEL_EXE OUTPUT_FOLDER
+// Takes the screenshots of docs/: with Strandel running, puts a few files in its list, then,
+// as a user would, rests the pointer on the file list, enlarges the window, and right-clicks
+// the list. Each scene is saved as a BMP of the whole screen; Strandel is closed at the end.
+// Usage: screen_tour OUTPUT_FOLDER
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -90,91 +89,65 @@ POINT CentreOf(HWND window, int dx = 0, int dy = 0)
 
 int main(int argc, char** argv)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: screen_tour STRANDEL_EXE OUTPUT_FOLDER\n");
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: screen_tour OUTPUT_FOLDER   (with Strandel running)\n");
         return 2;
     }
-    const std::string program = argv[1];
-    const std::string folder = argv[2];
+    const std::string folder = argv[1];
 
-    char windows[MAX_PATH] = "";
-    ::GetWindowsDirectoryA(windows, MAX_PATH);
-    if (std::FILE* ini = std::fopen((std::string(windows) + "\\QZIni.ini").c_str(), "wb")) {
-        std::fputs("[Strandel]\r\nFileOutput=C:\\Web\\index.htm\r\nCheckIndex=1\r\nInvertSlash=1\r\n"
-                   "Header=<<LI><A HREF=\">\r\nQueue=<\">QZ_NAMEQZ_EXT</A>#QZ_BR#>\r\n"
-                   "MainHead=<<UL>#QZ_BR#>\r\nMainQueue=<</UL>#QZ_BR#QZ_GETCOUNT files>\r\nUseTip=1\r\n",
-                   ini);
-        std::fclose(ini);
-    }
-
-    std::string commandLine = "\"" + program + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &process)) {
-        std::fprintf(stderr, "screen_tour: cannot start %s\n", program.c_str());
-        return 1;
-    }
     HWND main = nullptr;
     for (int i = 0; i < 300 && !main; ++i, Pause(100))
         main = ::FindWindowA("QZ_STRANDEL", nullptr);
     HWND dialog = main ? ::FindWindowExA(main, nullptr, "#32770", nullptr) : nullptr;
     HWND list = dialog ? ::GetDlgItem(dialog, 101) : nullptr;
-    int result = 1;
-    if (list) {
-        ::SetWindowPos(main, nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        for (const char* name : {"C:\\Web\\img\\cat.gif", "C:\\Web\\img\\dog.jpg", "C:\\Web\\about.htm",
-                                 "C:\\Docs\\notes.txt", "D:\\Music\\song.mp3"})
-            ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-        ::SendMessageA(list, LB_SETCURSEL, 1, 0);
-        ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(101, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-        ::SetForegroundWindow(main);
-        Pause(800);
-
-        // Resting on the list: its hint in the status bar, the short part as a tip.
-        MoveMouse(CentreOf(list, -30, 0));
-        Pause(300);
-        MoveMouse(CentreOf(list, -20, 5));
-        Pause(1500);
-        bool ok = SaveScreen(folder + "\\hover-hint.bmp");
-
-        // Enlarged: the whole dialog zooms with the window.
-        RECT frame{};
-        ::GetWindowRect(main, &frame);
-        ::SetWindowPos(main, nullptr, 0, 0, (frame.right - frame.left) * 3 / 2, (frame.bottom - frame.top) * 3 / 2,
-                       SWP_NOMOVE | SWP_NOZORDER);
-        MoveMouse({1000, 740});
-        Pause(1200);
-        ok = SaveScreen(folder + "\\zoomed.bmp") && ok;
-
-        // A right click on an entry: it is selected and the list's menu opens there.
-        ::SetWindowPos(main, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                       SWP_NOMOVE | SWP_NOZORDER);
-        Pause(600);
-        RECT item{};
-        ::SendMessageA(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
-        POINT onItem{item.left + 60, (item.top + item.bottom) / 2};
-        ::ClientToScreen(list, &onItem);
-        MoveMouse(onItem);
-        Pause(300);
-        Mouse(MOUSEEVENTF_RIGHTDOWN);
-        Pause(100);
-        Mouse(MOUSEEVENTF_RIGHTUP);
-        Pause(1200);
-        ok = SaveScreen(folder + "\\list-menu.bmp") && ok;
-        Key(VK_ESCAPE);
-        Pause(300);
-        result = ok ? 0 : 1;
-    } else {
-        std::fprintf(stderr, "screen_tour: the main window did not come up\n");
+    if (!list) {
+        std::fprintf(stderr, "screen_tour: Strandel's main window did not come up\n");
+        return 1;
     }
 
-    if (main)
-        ::PostMessageA(main, WM_CLOSE, 0, 0);
-    if (::WaitForSingleObject(process.hProcess, 10000) == WAIT_TIMEOUT)
-        ::TerminateProcess(process.hProcess, 1);   // the copy this tour started
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    return result;
+    ::SetWindowPos(main, nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    for (const char* name : {"C:\\Web\\img\\cat.gif", "C:\\Web\\img\\dog.jpg", "C:\\Web\\about.htm",
+                             "C:\\Docs\\notes.txt", "D:\\Music\\song.mp3"})
+        ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    ::SendMessageA(list, LB_SETCURSEL, 1, 0);
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(101, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    ::SetForegroundWindow(main);
+    Pause(800);
+
+    // Resting on the list: its hint in the status bar, the short part as a tip.
+    MoveMouse(CentreOf(list, -30, 0));
+    Pause(300);
+    MoveMouse(CentreOf(list, -20, 5));
+    Pause(1500);
+    bool ok = SaveScreen(folder + "\\hover-hint.bmp");
+
+    // Enlarged: the whole dialog zooms with the window.
+    RECT frame{};
+    ::GetWindowRect(main, &frame);
+    ::SetWindowPos(main, nullptr, 0, 0, (frame.right - frame.left) * 3 / 2, (frame.bottom - frame.top) * 3 / 2,
+                   SWP_NOMOVE | SWP_NOZORDER);
+    MoveMouse({1000, 740});
+    Pause(1200);
+    ok = SaveScreen(folder + "\\zoomed.bmp") && ok;
+
+    // A right click on an entry: it is selected and the list's menu opens there.
+    ::SetWindowPos(main, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                   SWP_NOMOVE | SWP_NOZORDER);
+    Pause(600);
+    RECT item{};
+    ::SendMessageA(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
+    POINT onItem{item.left + 60, (item.top + item.bottom) / 2};
+    ::ClientToScreen(list, &onItem);
+    MoveMouse(onItem);
+    Pause(300);
+    Mouse(MOUSEEVENTF_RIGHTDOWN);
+    Pause(100);
+    Mouse(MOUSEEVENTF_RIGHTUP);
+    Pause(1200);
+    ok = SaveScreen(folder + "\\list-menu.bmp") && ok;
+    Key(VK_ESCAPE);
+    Pause(300);
+
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    return ok ? 0 : 1;
 }

@@ -4,7 +4,7 @@
 #include "app/program_state.h"
 #include "app/settings_location.h"
 #include "controls/notice_window.h"
-#include "framework/status_bar.h"
+#include "tips/tip_status_bar.h"
 #include "gen/file_list.h"
 #include "gen/output_writer.h"
 #include "res/resource.h"
