@@ -5,6 +5,7 @@
 #include "app/settings_location.h"
 #include "controls/notice_window.h"
 #include "tips/tip_status_bar.h"
+#include "tips/tool_tip.h"
 #include "gen/file_list.h"
 #include "gen/output_writer.h"
 #include "res/resource.h"
@@ -12,6 +13,9 @@
 #include "win_support.h"
 
 #include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -314,6 +318,168 @@ TEST_F(MainDialog, F1AnywhereAsksForTheHelpIndex)
     ASSERT_TRUE(::PeekMessageA(&posted, main, WM_COMMAND, WM_COMMAND, PM_REMOVE));
     EXPECT_EQ(posted.wParam, static_cast<WPARAM>(IDM_HELPINDEX));
     EXPECT_EQ(posted.lParam, 0);
+}
+
+// ---- hints, zoom, menus and dragging, as a person's pointer meets them ----
+
+POINT CentreOnScreen(HWND window)
+{
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// Puts the pointer there the way a hand would, and lets the window under it hear of it.
+void MovePointer(POINT to)
+{
+    ::SetCursorPos(to.x, to.y);
+    PumpMessagesFor(100);
+}
+
+const char* TipText()
+{
+    QZTToolTip* tip = GetToolTip();
+    return tip && tip->GetText() ? tip->GetText() : "";
+}
+
+TEST_F(MainDialog, HoveringAControlShowsItsHintAndItsTip)
+{
+    StartWith("[Strandel]\r\nUseTip=1\r\n");
+    ::SetForegroundWindow(Frame->GetHandle());
+    MovePointer(CentreOnScreen(Control(IDC_HEADER)));
+    EXPECT_EQ(MainStatusBar->GetShownText(), "Header, will be placed before file name");
+    EXPECT_STREQ(TipText(), "Header");
+
+    // The create button's tip has two lines.
+    MovePointer(CentreOnScreen(Control(IDC_CREATE)));
+    EXPECT_EQ(MainStatusBar->GetShownText(), "Create output file containing header, files, queue");
+    EXPECT_STREQ(TipText(), "Click here\nto create output");
+}
+
+TEST_F(MainDialog, WithTipsOffOnlyTheStatusLineShowsHints)
+{
+    StartWith("[Strandel]\r\nUseTip=0\r\n");
+    ::SetForegroundWindow(Frame->GetHandle());
+    MovePointer(CentreOnScreen(Control(IDC_QUEUE)));
+    EXPECT_EQ(MainStatusBar->GetShownText(), "Queue, will be placed after file name");
+    EXPECT_STREQ(TipText(), "");
+}
+
+TEST_F(MainDialog, TheDisabledRelPathFieldHasItsHintFromTheDialog)
+{
+    StartWith("");
+    ::SetForegroundWindow(Frame->GetHandle());
+    MovePointer(CentreOnScreen(Control(IDC_RELPATH)));
+    EXPECT_EQ(MainStatusBar->GetShownText(), "Relative path, drag a folder here to change");
+    EXPECT_STREQ(TipText(), "Rel Path");
+
+    // A free spot of the dialog: the hint goes and the status line shows the output file again.
+    RECT field{};
+    ::GetWindowRect(Control(IDC_RELPATH), &field);
+    MovePointer({field.left - 4, field.bottom + 2});
+    EXPECT_EQ(MainStatusBar->GetShownText(), "c:\\Windows\\Desktop\\QZScript.txt");
+}
+
+TEST_F(MainDialog, MenuHintsKeepToTheStatusLineAndAnInactiveWindowShowsNone)
+{
+    StartWith("");
+    ::SetForegroundWindow(Frame->GetHandle());
+    ::SetCursorPos(10, 10);
+    HMENU menu = ::GetMenu(Frame->GetHandle());
+    Dialog->SendMessage(WM_MENUSELECT, MAKEWPARAM(IDM_CREATE, 0), reinterpret_cast<LPARAM>(menu));
+    EXPECT_EQ(MainStatusBar->GetShownText(), "Create output file containing header, files, queue");
+    EXPECT_STREQ(TipText(), "");
+
+    HWND other = ::CreateWindowExA(0, "Static", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
+                                   nullptr, nullptr, nullptr, nullptr);
+    ::SetForegroundWindow(other);
+    ::SetActiveWindow(other);
+    ::SetCursorPos(12, 12);
+    Dialog->SendMessage(WM_MENUSELECT, MAKEWPARAM(IDC_HEADER, 0), 0);
+    EXPECT_EQ(MainStatusBar->GetShownText(), "c:\\Windows\\Desktop\\QZScript.txt");
+    ::DestroyWindow(other);
+}
+
+TEST_F(MainDialog, ResizingTheWindowZoomsTheWholeDialog)
+{
+    StartWith("");
+    RECT listBefore{}, frame{};
+    ::GetWindowRect(Control(IDC_FILELIST), &listBefore);
+    ::GetWindowRect(Frame->GetHandle(), &frame);
+    RECT client = Dialog->GetClientRect();
+    // Twice the dialog's size: the bars keep their heights.
+    ::SetWindowPos(Frame->GetHandle(), nullptr, 0, 0, frame.right - frame.left + client.right,
+                   frame.bottom - frame.top + client.bottom, SWP_NOMOVE | SWP_NOZORDER);
+    PumpMessages();
+    RECT listAfter{};
+    ::GetWindowRect(Control(IDC_FILELIST), &listAfter);
+    EXPECT_NEAR(listAfter.right - listAfter.left, 2 * (listBefore.right - listBefore.left), 2);
+    EXPECT_NEAR(listAfter.bottom - listAfter.top, 2 * (listBefore.bottom - listBefore.top), 2);
+    EXPECT_EQ(Dialog->GetClientRect().right, 2 * client.right);
+}
+
+TEST_F(MainDialog, ARightClickOnTheListOpensItsMenuForTheEntryUnderThePointer)
+{
+    StartWith("[Strandel]\r\nCheckIndex=2\r\n");
+    Add({"C:\\a\\first.txt", "C:\\b\\second.txt"});
+    ::SetForegroundWindow(Frame->GetHandle());
+    RECT item{};
+    ::SendMessageA(Control(IDC_FILELIST), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    POINT onItem{item.left + 10, (item.top + item.bottom) / 2};
+    POINT screen = onItem;
+    ::ClientToScreen(Control(IDC_FILELIST), &screen);
+    MovePointer(screen);
+
+    // A person picks the first item, "Copy selected item", once the menu is up.
+    std::thread person([] {
+        for (int i = 0; i < 500 && !::FindWindowA("#32768", nullptr); ++i)
+            ::Sleep(10);
+        ::Sleep(100);
+        INPUT keys[4]{};
+        for (INPUT& key : keys)
+            key.type = INPUT_KEYBOARD;
+        keys[0].ki.wVk = keys[1].ki.wVk = VK_DOWN;
+        keys[2].ki.wVk = keys[3].ki.wVk = VK_RETURN;
+        keys[1].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+        ::SendInput(4, keys, sizeof keys[0]);
+    });
+    LPARAM point = MAKELPARAM(onItem.x, onItem.y);
+    ::SendMessageA(Control(IDC_FILELIST), WM_RBUTTONDOWN, MK_RBUTTON, point);
+    ::SendMessageA(Control(IDC_FILELIST), WM_RBUTTONUP, 0, point);
+    person.join();
+    PumpMessages();
+    EXPECT_EQ(Dialog->FileListBox().GetSelIndex(), 1);
+    EXPECT_EQ(ClipboardText(), "second.txt");
+    EXPECT_EQ(ControlText(IDC_COUNTER), "2/2");
+}
+
+TEST_F(MainDialog, PressingAFreeSpotDragsTheMainWindow)
+{
+    StartWith("");
+    static std::vector<std::pair<UINT, WPARAM>> frameMessages;
+    frameMessages.clear();
+    static HWND frameWindow = Frame->GetHandle();
+    HHOOK hook = ::SetWindowsHookExA(
+        WH_CALLWNDPROC,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            auto* sent = reinterpret_cast<CWPSTRUCT*>(lParam);
+            if (code >= 0 && sent->hwnd == frameWindow && sent->message == WM_NCLBUTTONDOWN)
+                frameMessages.emplace_back(sent->message, sent->wParam);
+            return ::CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, ::GetCurrentThreadId());
+    MainStatusBar->ShowHint("a hint");
+    // The system's move loop ends at the button's release.
+    ::PostMessageA(Frame->GetHandle(), WM_LBUTTONUP, 0, 0);
+    RECT field{};
+    ::GetWindowRect(Control(IDC_RELPATH), &field);
+    POINT freeSpot{field.left - 4, field.bottom + 2};
+    ::ScreenToClient(Dialog->GetHandle(), &freeSpot);
+    Dialog->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(freeSpot.x, freeSpot.y));
+    ::UnhookWindowsHookEx(hook);
+    ASSERT_EQ(frameMessages.size(), 1u);
+    EXPECT_EQ(frameMessages[0].second, static_cast<WPARAM>(HTCAPTION));
+    EXPECT_EQ(MainStatusBar->GetShownText(), "c:\\Windows\\Desktop\\QZScript.txt");
 }
 
 TEST(SettingsLocation, FallsBackToTheUserFolderWhereWindowsCannotBeWritten)
