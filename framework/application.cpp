@@ -1,6 +1,9 @@
 #include "framework/application.h"
 
+#include "framework/exception.h"
 #include "framework/frame_window.h"
+
+#include <string>
 
 TApplication::TApplication(const char*, int cmdShow)
     : Instance(::GetModuleHandleA(nullptr)), CmdShow(cmdShow)
@@ -57,7 +60,7 @@ int TApplication::Run()
     MainWindow->SetMainWindowOfApplication(true);
     if (!MainWindow->Create()) {
         RethrowKeptException();
-        return -1;
+        throw TXWindow("The main window could not be created (error " + std::to_string(::GetLastError()) + ")");
     }
     RethrowKeptException();
     MainWindow->Show(CmdShow);

@@ -16,7 +16,8 @@ public:
     TApplication& operator=(const TApplication&) = delete;
 
     // Builds and shows the main window, then runs the message loop; the loop's result.
-    // An exception thrown in a window procedure comes out of here.
+    // An exception thrown in a window procedure comes out of here, and TXWindow when the
+    // main window cannot be made.
     virtual int Run();
 
     TFrameWindow* GetMainWindow() const { return MainWindow.get(); }

@@ -2,6 +2,7 @@
 #include "framework/control.h"
 #include "framework/decorated_frame.h"
 #include "framework/dialog.h"
+#include "framework/exception.h"
 #include "framework/status_bar.h"
 #include "win_support.h"
 
@@ -231,6 +232,24 @@ TEST_F(FrameAndClient, ClosingTheFrameAsksAndDestroysEverything)
     EXPECT_EQ(Frame->GetHandle(), nullptr);
     MSG quit;
     EXPECT_FALSE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));   // not the application's main window
+}
+
+// A frame of a class whose windows the framework cannot attach to.
+class TUnmakeableFrame : public TFrameWindow {
+public:
+    TUnmakeableFrame() : TFrameWindow(nullptr, "never") {}
+
+protected:
+    const char* GetClassName() const override { return "Button"; }
+};
+
+TEST(Application, AMainWindowThatCannotBeMadeIsReportedNotSwallowed)
+{
+    class TTestApp : public TApplication {
+    protected:
+        void InitMainWindow() override { SetMainWindow(std::make_unique<TUnmakeableFrame>()); }
+    } application;
+    EXPECT_THROW(application.Run(), TXWindow);
 }
 
 } // namespace
