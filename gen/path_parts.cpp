@@ -5,11 +5,6 @@ namespace {
 constexpr std::size_t SplitLimit = 260;
 constexpr std::size_t PartLimit = 255;
 
-char Lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 std::string_view Part(std::string_view text)
 {
     return text.substr(0, PartLimit);
@@ -38,27 +33,4 @@ TPathParts SplitPath(std::string_view path)
     parts.Name = Part(last.substr(0, dot));
     parts.Ext = Part(last.substr(dot));
     return parts;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i]))
-            return false;
-    return true;
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix)
-{
-    return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
-}
-
-bool ContainsNoCase(std::string_view text, std::string_view part)
-{
-    for (std::size_t i = 0; i + part.size() <= text.size(); ++i)
-        if (EqualsNoCase(text.substr(i, part.size()), part))
-            return true;
-    return false;
 }

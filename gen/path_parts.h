@@ -1,5 +1,7 @@
 #pragma once
 // A file name split into drive, folder, name and extension.
+#include "settings/ascii_text.h"
+
 #include <string_view>
 
 // Views into the name that was split: valid while it lives and is unchanged.
@@ -12,8 +14,3 @@ struct TPathParts {
 
 // Looks at no more than the first 260 characters and keeps at most 255 of each part.
 TPathParts SplitPath(std::string_view path);
-
-// Case-insensitive for the letters A to Z only.
-bool EqualsNoCase(std::string_view a, std::string_view b);
-bool StartsWithNoCase(std::string_view text, std::string_view prefix);
-bool ContainsNoCase(std::string_view text, std::string_view part);

@@ -1,5 +1,7 @@
 #include "settings/profile_portable.h"
 
+#include "settings/ascii_text.h"
+
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -34,21 +36,6 @@ std::string_view Trim(std::string_view s)
     while (!s.empty() && IsBlank(s.back()))
         s.remove_suffix(1);
     return s;
-}
-
-char AsciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (AsciiLower(a[i]) != AsciiLower(b[i]))
-            return false;
-    return true;
 }
 
 struct TLine {
@@ -123,7 +110,7 @@ constexpr std::size_t NotFound = static_cast<std::size_t>(-1);
 std::size_t FindSection(const std::vector<TLine>& lines, std::string_view name)
 {
     for (std::size_t i = 0; i < lines.size(); ++i)
-        if (lines[i].Kind == TLine::Header && SameName(lines[i].Name, name))
+        if (lines[i].Kind == TLine::Header && EqualsNoCase(lines[i].Name, name))
             return i;
     return NotFound;
 }
@@ -140,7 +127,7 @@ std::size_t FindKey(const std::vector<TLine>& lines, std::size_t header, std::st
 {
     std::size_t end = SectionEnd(lines, header);
     for (std::size_t i = header + 1; i < end; ++i)
-        if (lines[i].Kind == TLine::Entry && SameName(lines[i].Name, key))
+        if (lines[i].Kind == TLine::Entry && EqualsNoCase(lines[i].Name, key))
             return i;
     return NotFound;
 }
