@@ -29,6 +29,35 @@ inline void PumpMessagesFor(int milliseconds)
     }
 }
 
+// Mouse input as the hand gives it (relative moves in dx, dy).
+inline void SendMouse(DWORD flags, int dx = 0, int dy = 0)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    input.mi.dx = dx;
+    input.mi.dy = dy;
+    ::SendInput(1, &input, sizeof input);
+}
+
+// Puts the pointer on a point of the screen, arriving there with a one-pixel move.
+inline void PointerTo(POINT point)
+{
+    ::SetCursorPos(point.x - 1, point.y);
+    SendMouse(MOUSEEVENTF_MOVE, 1, 0);
+}
+
+// Presses and releases a key; the caller handles the messages it makes.
+inline void SendKeyPress(WORD key)
+{
+    INPUT input[2]{};
+    input[0].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = key;
+    input[1] = input[0];
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, input, sizeof(INPUT));
+}
+
 // Waits on another thread for the next dialog box of this process with the given caption
 // (any, when empty), notes its caption and text, and presses one of its buttons, as a person
 // reading it would.

@@ -411,12 +411,7 @@ class EditField : public ControlsTest {
 protected:
     void Press(WORD key)
     {
-        INPUT input[2]{};
-        input[0].type = INPUT_KEYBOARD;
-        input[0].ki.wVk = key;
-        input[1] = input[0];
-        input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        ::SendInput(2, input, sizeof(INPUT));
+        SendKeyPress(key);
         PumpMessages();
     }
 

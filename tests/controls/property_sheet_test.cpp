@@ -63,27 +63,11 @@ END_MESSAGE_TABLE(TObservedSheet, TQZPropertySheet)
 
 // ---- what a person does ----
 
-void Mouse(DWORD flags, int dx = 0, int dy = 0)
-{
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    input.mi.dx = dx;
-    input.mi.dy = dy;
-    ::SendInput(1, &input, sizeof input);
-}
-
-void PointerTo(POINT point)
-{
-    ::SetCursorPos(point.x - 1, point.y);
-    Mouse(MOUSEEVENTF_MOVE, 1, 0);
-}
-
 void Click(POINT point)
 {
     PointerTo(point);
-    Mouse(MOUSEEVENTF_LEFTDOWN);
-    Mouse(MOUSEEVENTF_LEFTUP);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
 }
 
 POINT Centre(const RECT& rect)
@@ -297,7 +281,7 @@ TEST_F(OptionsSheet, APageShowsTheHandAndDragsTheWholeSheet)
                 return false;
             before = Sheet.GetWindowRect();
             PointerTo(spot);
-            Mouse(MOUSEEVENTF_LEFTDOWN);
+            SendMouse(MOUSEEVENTF_LEFTDOWN);
             return true;
         },
         [&](int) {
@@ -305,7 +289,7 @@ TEST_F(OptionsSheet, APageShowsTheHandAndDragsTheWholeSheet)
             if (::GetCapture() != Sheet.GetHandle())
                 return false;
             PointerTo({spot.x + 30, spot.y + 20});
-            Mouse(MOUSEEVENTF_LEFTUP);
+            SendMouse(MOUSEEVENTF_LEFTUP);
             return true;
         },
         [&](int) {

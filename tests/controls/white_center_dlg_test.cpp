@@ -26,23 +26,6 @@ constexpr int OwnerDrawnListId = 307;   // its items as high as the dialog's own
 
 // ---- what a person does with the mouse and the keyboard ----
 
-void Mouse(DWORD flags, int dx = 0, int dy = 0)
-{
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    input.mi.dx = dx;
-    input.mi.dy = dy;
-    ::SendInput(1, &input, sizeof input);
-}
-
-// Puts the pointer on a point of the screen, arriving there with a one-pixel move.
-void PointerTo(POINT point)
-{
-    ::SetCursorPos(point.x - 1, point.y);
-    Mouse(MOUSEEVENTF_MOVE, 1, 0);
-}
-
 // Keys held down, as the thread's key state shows them, while this lives.
 class THeldKeys {
 public:
@@ -827,11 +810,11 @@ protected:
                 if (::GetCapture() != Dialog->GetHandle())
                     return false;
                 PointerTo(end);
-                Mouse(MOUSEEVENTF_LEFTUP);
+                SendMouse(MOUSEEVENTF_LEFTUP);
                 return true;
             },
-            [] { Mouse(MOUSEEVENTF_LEFTUP); });
-        Mouse(MOUSEEVENTF_LEFTDOWN);
+            [] { SendMouse(MOUSEEVENTF_LEFTUP); });
+        SendMouse(MOUSEEVENTF_LEFTDOWN);
         mover.PumpUntilDone();
         EXPECT_TRUE(mover.Done());
         PumpMessagesFor(50);
@@ -868,9 +851,9 @@ TEST_F(DialogOnScreen, WithoutAMenuTheRightButtonActsAsTheLeft)
     // Should the drag outlive the right button, a left release ends it and the test fails.
     TTimerHelper watchdog([&] { return Dialog->LeftPresses > 0 && ::GetCapture() == nullptr; },
                           [&] { ::PostMessageA(::GetCapture(), WM_LBUTTONUP, 0, 0); });
-    Mouse(MOUSEEVENTF_RIGHTDOWN);
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
     PointerTo(end);
-    Mouse(MOUSEEVENTF_RIGHTUP);
+    SendMouse(MOUSEEVENTF_RIGHTUP);
     watchdog.PumpUntilDone();
     EXPECT_FALSE(watchdog.GaveUp()) << "the drag went on after the right button was let go";
     PumpMessagesFor(50);
@@ -917,8 +900,8 @@ TEST_F(DialogOnScreen, WithAMenuTheRightButtonOpensItAtThePointer)
             return true;
         },
         [] { ::EndMenu(); });
-    Mouse(MOUSEEVENTF_RIGHTDOWN);
-    Mouse(MOUSEEVENTF_RIGHTUP);
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+    SendMouse(MOUSEEVENTF_RIGHTUP);
     closer.PumpUntilDone();
     ASSERT_TRUE(closer.Done());
 
@@ -946,7 +929,7 @@ TEST_F(DialogOnScreen, ARightReleaseWithoutAPressOnTheDialogOpensNoMenu)
     PumpMessages();
     PointerTo({40, 40});
     PumpMessages();
-    Mouse(MOUSEEVENTF_RIGHTDOWN);
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
     PumpMessages();
     PointerTo(BackgroundPoint(Dialog->GetHandle()));
     bool menuShown = false;
@@ -957,7 +940,7 @@ TEST_F(DialogOnScreen, ARightReleaseWithoutAPressOnTheDialogOpensNoMenu)
         }
         return false;
     });
-    Mouse(MOUSEEVENTF_RIGHTUP);
+    SendMouse(MOUSEEVENTF_RIGHTUP);
     for (int i = 0; i < 10; ++i)
         PumpMessagesFor(20);
     EXPECT_FALSE(menuShown);

@@ -112,12 +112,7 @@ inline void GiveKeyboardTo(HWND window)
 // Presses and releases a key that means nothing to the windows here.
 inline void PressKey(WORD key = VK_F13)
 {
-    INPUT input[2]{};
-    input[0].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = key;
-    input[1] = input[0];
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(2, input, sizeof(INPUT));
+    SendKeyPress(key);
     PumpKeyMessages();
 }
 
