@@ -1,6 +1,8 @@
 #include "app/base_dlg.h"
 
 #include "app/list_box_file_list.h"
+#include "app/ml_input_dlg.h"
+#include "app/program_names.h"
 #include "app/program_state.h"
 #include "app/settings_location.h"
 #include "framework/gdi.h"
@@ -8,6 +10,8 @@
 #include "settings/profile_win.h"
 #include "tips/tip_status_bar.h"
 #include "tips/tool_tip.h"
+
+#include <shellapi.h>
 
 namespace {
 
@@ -51,10 +55,29 @@ BEGIN_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
     ON_COMMAND(BaseDlg, IDM_COPYITEM, CmCopySelectedItem)
     ON_COMMAND(BaseDlg, IDM_COPYITEMLINE, CmCreateAndCopySelectedItem)
     ON_COMMAND(BaseDlg, IDM_EXIT, CmExit)
+    ON_MESSAGE(BaseDlg, WM_DROPFILES, EvDropFiles)
+    ON_COMMAND(BaseDlg, IDM_MOVEUP, CmMoveUp)
+    ON_COMMAND(BaseDlg, IDM_MOVEDOWN, CmMoveDown)
+    ON_COMMAND(BaseDlg, IDM_DELETE, CmDelete)
+    ON_COMMAND(BaseDlg, IDM_CLEARLIST, CmClearList)
+    ON_COMMAND(BaseDlg, IDM_OPENLIST, CmOpenList)
+    ON_COMMAND(BaseDlg, IDM_SAVELIST, CmSaveList)
+    ON_COMMAND(BaseDlg, IDM_DISKDELETE, CmDiskDelete)
+    ON_COMMAND(BaseDlg, IDM_SETMAINHEAD, CmSetMainHead)
+    ON_COMMAND(BaseDlg, IDM_SETMAINQUEUE, CmSetMainQueue)
+    ON_COMMAND(BaseDlg, IDM_AUTODRAG_HELP, CmAutoDragHelp)
+    ON_COMMAND(BaseDlg, IDM_AUTODRAG_COPY, CmAutoDragCopy)
+    ON_COMMAND(BaseDlg, IDM_AUTODRAG_COPYLINE, CmAutoDragCopyLine)
+    ON_COMMAND(BaseDlg, IDM_AUTODRAG_SETRELPATH, SetRelPathFromPending)
+    ON_COMMAND(BaseDlg, IDM_AUTODRAG_SETOUTFILE, SetOutputFromPending)
+    ON_COMMAND(BaseDlg, IDM_HELPINDEX, CmHelpIndex)
+    ON_COMMAND(BaseDlg, IDM_WEBPAGE, CmWebPage)
+    ON_COMMAND(BaseDlg, IDM_ABOUT, CmAbout)
 END_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
 
 BaseDlg::BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStatusBar* statusBar)
     : TWhiteCenterDlg(parent, resourceName, "MENU_PROVA", font),
+      ProgramFont(font),
       SettingsRecord(std::make_unique<TSettings>()),
       Profile(std::make_unique<TSystemProfile>()),
       StatusBar(statusBar),
@@ -114,6 +137,9 @@ void BaseDlg::SetupWindow()
         COPYDATASTRUCT record{0, static_cast<DWORD>(name.size() + 1), name.data()};
         ReceiveFile(&record, 1);
     }
+
+    // Files dropped on any control arrive here: no control takes drops itself.
+    ::DragAcceptFiles(Handle, TRUE);
 }
 
 void BaseDlg::ControlsToSettings()
@@ -241,8 +267,29 @@ LRESULT BaseDlg::EvLButtonDown(TMessage&)
 bool BaseDlg::CanClose()
 {
     ControlsToSettings();
-    SaveSettings(*SettingsRecord, *Profile, Header.GetText(FieldTextMax), Queue.GetText(FieldTextMax));
-    return true;
+    if (SaveSettings(*SettingsRecord, *Profile, Header.GetText(FieldTextMax), Queue.GetText(FieldTextMax)))
+        return true;
+    // The user's texts would be gone at the next start: the choice to stay is theirs.
+    const std::string question = "The settings could not be saved in " + SettingsRecord->IniFileName +
+                                 ".\nThe texts and options of this session will be lost.\n\nClose anyway?";
+    return Say(question.c_str(), ProgramTitle, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
+void BaseDlg::CmSetMainHead()
+{
+    EditMainText(SettingsRecord->MainHead);
+}
+
+void BaseDlg::CmSetMainQueue()
+{
+    EditMainText(SettingsRecord->MainQueue);
+}
+
+void BaseDlg::EditMainText(std::string& text)
+{
+    ControlsToSettings();
+    MLInputDlg(this, "MLINPUT_DLG", ProgramFont, &text, NameRoom).Execute();
+    SettingsToControls();
 }
 
 void BaseDlg::CmExit()

@@ -36,6 +36,15 @@ public:
     void CopyName(const std::string& name);
     void CopyLine(const std::string& name);
 
+    // The file or folder in PendingFile becomes the relative-path folder, or the output file,
+    // once the user agrees; PendingFile is emptied either way.
+    void SetRelPathFromPending();
+    void SetOutputFromPending();
+
+    // Appends the entries of a list file, as Open list does once a file is chosen; says so
+    // when the file cannot be read.
+    void AppendListFile(const std::string& fileName);
+
     bool CanClose() override;
 
     // The hint of a control (announced as a menu selection), a menu item or a Templates
@@ -56,7 +65,25 @@ protected:
     LRESULT EvMouseMove(TMessage& message);
     LRESULT EvInitMenuPopup(TMessage& message);
 
-    // File list commands reach here through the dialog's table.
+    // Files dropped anywhere on the dialog: where they land decides what they do.
+    LRESULT EvDropFiles(TMessage& message);
+
+    // Commands reach here through the dialog's table.
+    void CmMoveUp();
+    void CmMoveDown();
+    void CmDelete();
+    void CmClearList();
+    void CmOpenList();
+    void CmSaveList();
+    void CmDiskDelete();
+    void CmSetMainHead();
+    void CmSetMainQueue();
+    void CmAutoDragHelp();
+    void CmAutoDragCopy();
+    void CmAutoDragCopyLine();
+    void CmHelpIndex();
+    void CmWebPage();
+    void CmAbout();
     void CmCreate();
     void CmCreateAndCopy();
     void CmView();
@@ -74,7 +101,12 @@ protected:
     // The check every command that needs files makes; says so when the list is empty.
     bool CheckNotEmpty();
     int Say(const char* text, const char* caption, UINT flags);
+    // Main head or Main queue edited in the input dialog.
+    void EditMainText(std::string& text);
+    // The window the foreground goes to when a drop asks something: the main window.
+    void ComeForward();
 
+    HFONT ProgramFont;   // the frame's; the input dialog shows it too
     std::unique_ptr<TSettings> SettingsRecord;
     std::unique_ptr<TProfile> Profile;
     TTipStatusBar* StatusBar;

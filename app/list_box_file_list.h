@@ -25,3 +25,25 @@ public:
 private:
     const TListBox& Box;
 };
+
+// Many entries added at once: the list box makes room for them first and repaints once, at
+// the end, instead of after every entry.
+class TListBoxBulkChange {
+public:
+    explicit TListBoxBulkChange(const TListBox& box, int items = 0, std::size_t bytes = 0) : Box(box)
+    {
+        Box.SendMessage(WM_SETREDRAW, FALSE);
+        if (items > 0)
+            Box.SendMessage(LB_INITSTORAGE, static_cast<WPARAM>(items), static_cast<LPARAM>(bytes));
+    }
+    ~TListBoxBulkChange()
+    {
+        Box.SendMessage(WM_SETREDRAW, TRUE);
+        Box.Invalidate();
+    }
+    TListBoxBulkChange(const TListBoxBulkChange&) = delete;
+    TListBoxBulkChange& operator=(const TListBoxBulkChange&) = delete;
+
+private:
+    const TListBox& Box;
+};

@@ -3,7 +3,9 @@
 #include "app/base_dlg.h"
 #include "app/program_font.h"
 #include "app/program_state.h"
+#include "app/readable_memory.h"
 #include "app/settings_location.h"
+#include "framework/choose_font_dialog.h"
 #include "framework/control_bar.h"
 #include "res/resource.h"
 #include "settings/profile_win.h"
@@ -12,13 +14,14 @@
 
 #include <exception>
 
-const UINT TMyWindow::HandOffMessage = ::RegisterWindowMessageA("QZ_STRANDEL");
+const UINT TMyWindow::HandOffMessage = ::RegisterWindowMessageA(MainWindowClass);
 
 BEGIN_MESSAGE_TABLE(TMyWindow, TDecoratedFrame)
     ON_MESSAGE(TMyWindow, WM_COPYDATA, EvCopyData)
     ON_REGISTERED(TMyWindow, TMyWindow::HandOffMessage, EvHandOff)
     ON_MESSAGE(TMyWindow, WM_MENUSELECT, EvMenuSelect)
     ON_MESSAGE(TMyWindow, WM_INITMENUPOPUP, EvInitMenuPopup)
+    ON_COMMAND(TMyWindow, IDM_CHANGEFONT, CmChangeFont)
 END_MESSAGE_TABLE(TMyWindow, TDecoratedFrame)
 
 namespace {
@@ -83,10 +86,13 @@ void TMyWindow::SetupWindow()
 
 bool TMyWindow::PreProcessMsg(MSG& msg)
 {
-    // Templates-menu items go to the client before their normal dispatch.
-    if (msg.message == WM_COMMAND && Client && Client->GetHandle() && LOWORD(msg.wParam) >= IDM_TEMPLATE_FIRST &&
-        LOWORD(msg.wParam) <= IDM_TEMPLATE_LAST)
+    // Templates-menu items go to the client before their normal dispatch, and only there:
+    // dispatched too, the frame would pass them on to the client a second time.
+    if (msg.message == WM_COMMAND && msg.hwnd == Handle && Client && Client->GetHandle() &&
+        LOWORD(msg.wParam) >= IDM_TEMPLATE_FIRST && LOWORD(msg.wParam) <= IDM_TEMPLATE_LAST) {
         Client->SendMessage(msg.message, msg.wParam, msg.lParam);
+        return true;
+    }
     return TDecoratedFrame::PreProcessMsg(msg);
 }
 
@@ -99,9 +105,33 @@ LRESULT TMyWindow::EvCopyData(TMessage& message)
 
 LRESULT TMyWindow::EvHandOff(TMessage& message)
 {
+    // The record is an address in this process: sent from another thread or process, or
+    // posted, it could point anywhere, so it is read only when sent from this thread and
+    // only where this process may read.
+    const auto* record = reinterpret_cast<const COPYDATASTRUCT*>(message.LParam);
+    if (::InSendMessageEx(nullptr) != ISMEX_NOSEND || !IsReadableMemory(record, sizeof *record) ||
+        !IsReadableMemory(record->lpData, record->cbData))
+        return 0;
     if (Client && Client->GetHandle())
-        Client->ReceiveFile(reinterpret_cast<const COPYDATASTRUCT*>(message.LParam), message.WParam);
+        Client->ReceiveFile(record, message.WParam);
     return 0;
+}
+
+void TMyWindow::CmChangeFont()
+{
+    TSystemProfile profile;
+    const std::string& file = SettingsFileName();
+    TChooseFontDialog::TData data;
+    data.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_FORCEFONTEXIST;
+    data.LogFont = ReadFontKeys(profile, file, DefaultSectionName, FontDialogHeight);
+    data.FontType = SCREEN_FONTTYPE;
+    if (TChooseFontDialog(this, data).Execute() != IDOK)
+        return;
+    if (WriteFontKeys(profile, file, DefaultSectionName, data.LogFont, data.PointSize))
+        ::MessageBoxA(Handle, "Please restart the program to changes take effect", ProgramTitle, MB_OK);
+    else
+        ::MessageBoxA(Handle, ("The font could not be saved in " + file + ".").c_str(), ProgramTitle,
+                      MB_OK | MB_ICONWARNING);
 }
 
 LRESULT TMyWindow::EvMenuSelect(TMessage& message)
@@ -123,7 +153,7 @@ LRESULT TMyWindow::EvInitMenuPopup(TMessage& message)
 
 std::unique_ptr<TMyWindow> BuildMainWindow()
 {
-    auto frame = std::make_unique<TMyWindow>(nullptr, "Tarvik Strandel");
+    auto frame = std::make_unique<TMyWindow>(nullptr, ProgramTitle);
     frame->SetIcon(IDI_STRANDEL);
     frame->AssignMenu("MENU_PROVA");
 

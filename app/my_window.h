@@ -1,6 +1,7 @@
 #pragma once
 // The main window: menu bar, tool bar, status bar and, as its client, the main dialog.
 #include "framework/decorated_frame.h"
+#include "app/program_names.h"
 #include "framework/gdi.h"
 
 class BaseDlg;
@@ -19,12 +20,14 @@ public:
 
 protected:
     void SetupWindow() override;
-    const char* GetClassName() const override { return "QZ_STRANDEL"; }
+    const char* GetClassName() const override { return MainWindowClass; }
 
     LRESULT EvCopyData(TMessage& message);
     LRESULT EvHandOff(TMessage& message);
     LRESULT EvMenuSelect(TMessage& message);
     LRESULT EvInitMenuPopup(TMessage& message);
+    // The program font of the next start, chosen in the font dialog.
+    void CmChangeFont();
 
 private:
     BaseDlg* Client = nullptr;

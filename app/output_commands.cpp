@@ -8,11 +8,8 @@
 #include "gen/file_list.h"
 #include "gen/output_writer.h"
 
-#include <commdlg.h>
-
-namespace {
-constexpr const char* ProgramTitle = "Tarvik Strandel";
-}
+#include "app/program_names.h"
+#include "framework/file_dialog.h"
 
 bool BaseDlg::CreateOutput()
 {
@@ -63,19 +60,15 @@ void BaseDlg::CmExecute()
 void BaseDlg::CmSetOutputFile()
 {
     ControlsToSettings();
-    char name[FileNameRoom] = "";
-    SettingsRecord->FileOutput.copy(name, sizeof name - 1);
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = Handle;
-    dialog.lpstrFilter = "All files\0*.*\0";
-    dialog.lpstrFile = name;
-    dialog.nMaxFile = sizeof name;
-    dialog.lpstrTitle = "File";
-    dialog.lpstrDefExt = "*";
-    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_CREATEPROMPT;
-    if (::GetOpenFileNameA(&dialog))
-        SettingsRecord->SetFileOutput(name);
+    TOpenSaveDialog::TData data;
+    data.Filter = "All files\0*.*\0";
+    data.Title = "File";
+    data.DefExt = "*";
+    data.FileName = SettingsRecord->FileOutput;
+    data.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_CREATEPROMPT;
+    data.NameRoom = FileNameRoom;
+    if (TOpenSaveDialog(this, TOpenSaveDialog::TKind::Open, data).Execute())
+        SettingsRecord->SetFileOutput(data.FileName);
     SettingsToControls();
 }
 

@@ -13,3 +13,11 @@ LOGFONTA ReadFontKeys(const TProfile& profile, const std::string& file, const st
 
 // ProgramFont: made once per run from the settings file; the caller owns it.
 HFONT BuildProgramFont(const TProfile& profile, const std::string& file, const std::string& section);
+
+// The keys of a font chosen in the font dialog, in the program's order; pointSize in tenths
+// of a point. False when any key could not be written.
+bool WriteFontKeys(TProfile& profile, const std::string& file, const std::string& section,
+                   const LOGFONTA& font, int pointSize);
+
+// The font dialog's first look when no lfHeight is kept.
+constexpr int FontDialogHeight = -11;

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/my_app.h"
+#include "app/program_names.h"
 #include "app/program_state.h"
 #include "controls/notice_window.h"
 
@@ -14,7 +15,7 @@ LRESULT HandOffToRunningCopy(HWND runningCopy, const char* fileName)
     COPYDATASTRUCT record{};
     record.cbData = static_cast<DWORD>(std::strlen(fileName) + 1);
     record.lpData = const_cast<char*>(fileName);
-    ShowMex(nullptr, "Sending to existing thread...", "Tarvik Strandel", MB_ICONINFORMATION, 0);
+    ShowMex(nullptr, "Sending to existing thread...", ProgramTitle, MB_ICONINFORMATION, 0);
     LRESULT answer = ::SendMessageA(runningCopy, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&record));
     ShowMex(nullptr, nullptr, nullptr, 0, 0);
     return answer;
@@ -29,7 +30,7 @@ int RunStrandel(int argc, char** argv, int cmdShow)
 
         // Only the first argument counts: the file a Send To shortcut passes.
         if (argc > 1 && argv[1]) {
-            if (HWND running = ::FindWindowA("QZ_STRANDEL", nullptr)) {
+            if (HWND running = ::FindWindowA(MainWindowClass, nullptr)) {
                 HandOffToRunningCopy(running, argv[1]);
                 return -1;
             }

@@ -8,6 +8,17 @@ void InsertAfterSelection(TFileList& list, const std::string& name)
     list.Select(at);
 }
 
+void InsertAfterSelection(TFileList& list, const std::vector<std::string>& names)
+{
+    if (names.empty())
+        return;
+    int selected = list.Selected();
+    int at = selected < 0 ? 0 : selected + 1;
+    for (const std::string& name : names)
+        list.Insert(at++, name);
+    list.Select(at - 1);
+}
+
 void AppendEntry(TFileList& list, const std::string& name)
 {
     list.Insert(list.Count(), name);

@@ -33,6 +33,8 @@ public:
 
 // Inserts the name right after the selected entry (at 0 when none) and selects it.
 void InsertAfterSelection(TFileList& list, const std::string& name);
+// The same for each name in turn: they follow the selection in their order, the last selected.
+void InsertAfterSelection(TFileList& list, const std::vector<std::string>& names);
 // Adds the name at the end; the selection stays.
 void AppendEntry(TFileList& list, const std::string& name);
 // Moves the selected entry one place, keeping it selected; without a selection the

@@ -50,6 +50,9 @@
 /* ---- Input dialog MLINPUT_DLG (plus IDOK and IDCANCEL) ----------------- */
 #define IDC_MLINPUT_TEXT            101
 
+/* ---- About box ABOUT_DLG ------------------------------------------------ */
+#define IDC_ABOUT_WEB               101 /* the program's web address, set at run time */
+
 /* ---- Options sheet pages ----------------------------------------------- */
 /* PROP_SENDTO: what a file sent with Send To puts on the clipboard */
 #define IDC_SENDTO_NAME             101 /* radio: the file name (SendToIndex 0) */

@@ -51,7 +51,18 @@ std::string FolderOf(const std::string& fileName)
 
 std::string EncodeValue(const std::string& text)
 {
-    return "<" + ReplaceAll(text, "\r\n", LineBreakMarker) + ">";
+    std::string stored = "<";
+    stored.reserve(text.size() + 2);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            stored += LineBreakMarker;
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else {
+            stored += text[i];
+        }
+    }
+    return stored + ">";
 }
 
 std::string DecodeValue(const std::string& stored)
@@ -85,26 +96,31 @@ void LoadSettings(TSettings& s, const TProfile& profile, std::string& header, st
     s.ImageExt = profile.ReadString(file, section, "ImageExt", DefaultImageExt, ImageExtRoom);
 }
 
-void SaveSettings(const TSettings& s, TProfile& profile, const std::string& header,
+bool SaveSettings(const TSettings& s, TProfile& profile, const std::string& header,
                   const std::string& queue)
 {
     const std::string& file = s.IniFileName;
     const std::string& section = s.SectionName;
     auto flag = [](bool set) { return std::string(set ? "1" : "0"); };
+    bool written = true;
+    auto write = [&](const char* key, const std::string& value) {
+        written = profile.WriteString(file, section, key, value) && written;
+    };
 
-    profile.WriteString(file, section, "Header", EncodeValue(Cut(header, FieldTextMax)));
-    profile.WriteString(file, section, "Queue", EncodeValue(Cut(queue, FieldTextMax)));
-    profile.WriteString(file, section, "FileOutput", s.FileOutput);
-    profile.WriteString(file, section, "InvertSlash", flag(s.InvertSlash));
-    profile.WriteString(file, section, "CheckIndex", std::to_string(s.CheckIndex));
-    profile.WriteString(file, section, "SendToIndex", std::to_string(s.SendToIndex));
-    profile.WriteString(file, section, "MainHead", EncodeValue(s.MainHead));
-    profile.WriteString(file, section, "MainQueue", EncodeValue(s.MainQueue));
-    profile.WriteString(file, section, "SaveLocal", flag(s.SaveLocal));
-    profile.WriteString(file, section, "UseTip", flag(s.UseTip));
+    write("Header", EncodeValue(Cut(header, FieldTextMax)));
+    write("Queue", EncodeValue(Cut(queue, FieldTextMax)));
+    write("FileOutput", s.FileOutput);
+    write("InvertSlash", flag(s.InvertSlash));
+    write("CheckIndex", std::to_string(s.CheckIndex));
+    write("SendToIndex", std::to_string(s.SendToIndex));
+    write("MainHead", EncodeValue(s.MainHead));
+    write("MainQueue", EncodeValue(s.MainQueue));
+    write("SaveLocal", flag(s.SaveLocal));
+    write("UseTip", flag(s.UseTip));
+    return written;
 }
 
-void SaveImageExt(const TSettings& s, TProfile& profile)
+bool SaveImageExt(const TSettings& s, TProfile& profile)
 {
-    profile.WriteString(s.IniFileName, s.SectionName, "ImageExt", s.ImageExt);
+    return profile.WriteString(s.IniFileName, s.SectionName, "ImageExt", s.ImageExt);
 }

@@ -46,7 +46,8 @@ TSettings FirstStartSettings();
 // The name cut right after its last backslash (kept); a name without one, whole.
 std::string FolderOf(const std::string& fileName);
 
-// Multi-line values stored on one line: CR LF <-> "#QZ_BR#", wrapped in "<" and ">".
+// Multi-line values stored on one line: CR LF <-> "#QZ_BR#", wrapped in "<" and ">". A lone
+// LF or CR (pasted text) is a line break too, stored as CR LF.
 std::string EncodeValue(const std::string& text);
 std::string DecodeValue(const std::string& stored);
 
@@ -56,8 +57,9 @@ void LoadSettings(TSettings& settings, const TProfile& profile, std::string& hea
                   std::string& queue);
 
 // Writes the keys in the program's order; ImageExt and the font keys have writers of their own.
-void SaveSettings(const TSettings& settings, TProfile& profile, const std::string& header,
+// False when any key could not be written.
+bool SaveSettings(const TSettings& settings, TProfile& profile, const std::string& header,
                   const std::string& queue);
 
-// Writes ImageExt alone, as the options sheet does when confirmed.
-void SaveImageExt(const TSettings& settings, TProfile& profile);
+// Writes ImageExt alone, as the options sheet does when confirmed; false when it could not.
+bool SaveImageExt(const TSettings& settings, TProfile& profile);

@@ -58,6 +58,20 @@ inline void SendKeyPress(WORD key)
     ::SendInput(2, input, sizeof(INPUT));
 }
 
+// On another thread, as a person would once the next pop-up menu is up: goes down the given
+// number of items and presses Enter. Join the thread once the menu has run.
+inline std::thread PickFromNextMenu(int downs)
+{
+    return std::thread([downs] {
+        for (int i = 0; i < 500 && !::FindWindowA("#32768", nullptr); ++i)
+            ::Sleep(10);
+        ::Sleep(100);
+        for (int i = 0; i < downs; ++i)
+            SendKeyPress(VK_DOWN);
+        SendKeyPress(VK_RETURN);
+    });
+}
+
 // Waits on another thread for the next dialog box of this process with the given caption
 // (any, when empty), notes its caption and text, and presses one of its buttons, as a person
 // reading it would.
@@ -80,6 +94,8 @@ public:
     bool Answered() { Wait(); return Found; }
     const std::string& Caption() { Wait(); return SeenCaption; }
     const std::string& Text() { Wait(); return SeenText; }
+    // The button Enter would press.
+    int DefaultButton() { Wait(); return SeenDefault; }
 
 private:
     struct TSearch {
@@ -118,6 +134,9 @@ private:
                 text[0] = 0;
                 ::GetDlgItemTextA(search.Found, 0xFFFF, text, sizeof text);   // a message box's text
                 SeenText = text;
+                for (HWND child = ::GetWindow(search.Found, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+                    if ((::GetWindowLongA(child, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON)
+                        SeenDefault = ::GetDlgCtrlID(child);
                 Found = true;
                 if (Fill)
                     Fill(search.Found);
@@ -133,6 +152,7 @@ private:
     std::string WantedCaption;
     std::string SeenCaption;
     std::string SeenText;
+    int SeenDefault = 0;
     std::function<void(HWND)> Fill;
     std::atomic<bool> Found{false};
     std::thread Worker;

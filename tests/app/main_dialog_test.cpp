@@ -14,71 +14,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <thread>
 #include <vector>
 
+#include "main_dialog_fixture.h"
+
 namespace {
-
-std::string WindowsFolderIni()
-{
-    char folder[MAX_PATH] = "";
-    ::GetWindowsDirectoryA(folder, MAX_PATH);
-    return std::string(folder) + "\\QZIni.ini";
-}
-
-// The main window as the program builds it, over a settings file the test writes first.
-class MainDialog : public ::testing::Test {
-protected:
-    void StartWith(const std::string& iniBytes)
-    {
-        ASSERT_EQ(SettingsFileName(), "QZIni.ini");   // the Windows folder is writable here
-        if (iniBytes.empty())
-            ::DeleteFileA(WindowsFolderIni().c_str());
-        else
-            WriteBytes(WindowsFolderIni(), iniBytes);
-        Frame = BuildMainWindow();
-        ASSERT_TRUE(Frame->Create());
-        Dialog = Frame->GetClient();
-        ASSERT_NE(Dialog, nullptr);
-        PumpMessages();
-    }
-
-    void SetUp() override { PendingFile.clear(); }
-
-    void TearDown() override
-    {
-        Frame.reset();
-        ::DeleteFileA(WindowsFolderIni().c_str());
-        PumpMessages();
-    }
-
-    HWND Control(int id) const { return ::GetDlgItem(Dialog->GetHandle(), id); }
-    std::string ControlText(int id) const
-    {
-        char text[2048] = "";
-        ::GetWindowTextA(Control(id), text, sizeof text);
-        return text;
-    }
-    void Type(int id, const std::string& text) const { ::SetWindowTextA(Control(id), text.c_str()); }
-    bool Checked(int id) const { return ::SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-    void Click(int id) const { ::SendMessageA(Control(id), BM_CLICK, 0, 0); }
-    void Command(int id) const { Dialog->SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-    void Add(std::initializer_list<const char*> names) const
-    {
-        for (const char* name : names)
-            InsertAfterSelection(Dialog->FileList(), name);
-        Dialog->UpdateCounter();
-    }
-    void SetOutput(const std::string& name) const
-    {
-        Dialog->Settings().SetFileOutput(name);
-        Dialog->SettingsToControls();
-    }
-
-    std::unique_ptr<TMyWindow> Frame;
-    BaseDlg* Dialog = nullptr;
-    TTempDir Dir;
-};
 
 TEST_F(MainDialog, FirstStartShowsTheDefaults)
 {
@@ -292,12 +234,33 @@ TEST_F(MainDialog, ClosingSavesTheFieldsAsTheyStand)
 {
     StartWith("");
     Type(IDC_HEADER, "  typed\r\nheader ");
+    Type(IDC_QUEUE, "pasted\nline");
     Click(IDC_PATH_NOPATH);
     Frame->SendMessage(WM_CLOSE);
     const std::string ini = ReadBytes(WindowsFolderIni());
     EXPECT_NE(ini.find("Header=<  typed#QZ_BR#header >"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("Queue=<pasted#QZ_BR#line>"), std::string::npos) << ini;
     EXPECT_NE(ini.find("CheckIndex=2"), std::string::npos) << ini;
     EXPECT_EQ(ini.find("ImageExt"), std::string::npos) << ini;
+}
+
+TEST_F(MainDialog, SettingsThatCannotBeSavedAreNotLostSilently)
+{
+    StartWith("");
+    std::filesystem::create_directory(WindowsFolderIni());   // no file can be written there now
+    {
+        TBoxAnswerer person(IDNO, "Tarvik Strandel");
+        Frame->SendMessage(WM_CLOSE);
+        EXPECT_EQ(person.Text().rfind("The settings could not be saved in QZIni.ini", 0), 0u) << person.Text();
+    }
+    EXPECT_TRUE(::IsWindow(Frame->GetHandle()));
+    {
+        TBoxAnswerer person(IDYES, "Tarvik Strandel");
+        Frame->SendMessage(WM_CLOSE);
+        ASSERT_TRUE(person.Answered());
+    }
+    EXPECT_FALSE(::IsWindow(Frame->GetHandle()));
+    std::filesystem::remove(WindowsFolderIni());
 }
 
 TEST_F(MainDialog, F1AnywhereAsksForTheHelpIndex)

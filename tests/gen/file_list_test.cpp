@@ -38,6 +38,16 @@ TYPED_TEST(FileListOperations, DropsLandAfterTheSelectionInOrderAndSelectTheLast
     EXPECT_EQ(this->Entries(), (Names{"1", "2", "a", "b", "c", "3", "4", "5"}));
     EXPECT_EQ(this->List_.Selected(), 4);
     EXPECT_EQ(CounterText(this->List_), "5/8");
+
+    // A whole drop at once lands the same way.
+    TypeParam once;
+    for (const char* name : {"1", "2", "3", "4", "5"})
+        AppendEntry(once, name);
+    once.Select(1);
+    InsertAfterSelection(once, Names{"a", "b", "c"});
+    EXPECT_EQ(once.Selected(), 4);
+    for (int i = 0; i < once.Count(); ++i)
+        EXPECT_EQ(once.Text(i), this->List_.Text(i));
 }
 
 TYPED_TEST(FileListOperations, InsertWithoutSelectionGoesFirstAndDuplicatesStay)

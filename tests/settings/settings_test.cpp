@@ -62,7 +62,7 @@ TEST_F(SettingsStore, SavedSettingsComeBackUnchanged)
     Settings.MainQueue = "</UL>\r\n";
     Settings.SaveLocal = true;
     Settings.UseTip = false;
-    SaveSettings(Settings, *Profile, "  two lines \r\n with blanks  ", "\"quoted\"");
+    EXPECT_TRUE(SaveSettings(Settings, *Profile, "  two lines \r\n with blanks  ", "\"quoted\""));
 
     TSettings s = Load();
     EXPECT_EQ(Header, "  two lines \r\n with blanks  ");
@@ -134,11 +134,22 @@ TEST_F(SettingsStore, ValuesLongerThanTheReadingRoomAreCut)
     EXPECT_EQ(s.ImageExt, std::string(79, 'e'));
 }
 
+TEST_F(SettingsStore, AFileThatCannotBeWrittenIsReported)
+{
+    Settings.IniFileName = (Dir.Folder() / "no-such-folder" / "QZIni.ini").string();
+    Settings.ImageExt = "png";
+    EXPECT_FALSE(SaveSettings(Settings, *Profile, "pasted\nheader", ""));
+    EXPECT_FALSE(SaveImageExt(Settings, *Profile));
+}
+
 TEST(ValueEncoding, LineBreaksBecomeMarkersInBrackets)
 {
     EXPECT_EQ(EncodeValue("<UL>\r\n<LI>"), "<<UL>#QZ_BR#<LI>>");
     EXPECT_EQ(EncodeValue(""), "<>");
-    EXPECT_EQ(EncodeValue("a\nb\r"), "<a\nb\r>");
+    // pasted text breaks lines with a lone LF or CR: stored, and read back, as CR LF
+    EXPECT_EQ(EncodeValue("a\nb\r"), "<a#QZ_BR#b#QZ_BR#>");
+    EXPECT_EQ(EncodeValue("a\r\r\nb\n\r"), "<a#QZ_BR##QZ_BR#b#QZ_BR##QZ_BR#>");
+    EXPECT_EQ(DecodeValue(EncodeValue("x\ny")), "x\r\ny");
     EXPECT_EQ(DecodeValue("<<UL>#QZ_BR#<LI>>"), "<UL>\r\n<LI>");
     EXPECT_EQ(DecodeValue("<>"), "");
     EXPECT_EQ(DecodeValue(""), "");

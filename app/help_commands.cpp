@@ -1,0 +1,35 @@
+// The Help menu: the help page, the program's web page, the About box.
+#include "app/base_dlg.h"
+
+#include "app/about_dlg.h"
+#include "app/clipboard.h"
+#include "app/launch.h"
+#include "app/program_names.h"
+#include "app/program_state.h"
+#include "controls/notice_window.h"
+
+void BaseDlg::CmHelpIndex()
+{
+    // A help file of the old kind, where one is kept beside the program, still opens in the
+    // system's help viewer; otherwise the help page opens in the browser.
+    const std::string helpFile = ProgramFolder + "Strandel.hlp";
+    if (::GetFileAttributesA(helpFile.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        ::WinHelpA(Handle, helpFile.c_str(), HELP_CONTENTS, 0);
+        return;
+    }
+    const std::string helpPage = ProgramFolder + "Strandel.htm";
+    if (::GetFileAttributesA(helpPage.c_str()) == INVALID_FILE_ATTRIBUTES || !Launch(Handle, helpPage, SW_SHOWNORMAL))
+        Say(("The help page could not be opened:\n\n" + helpPage).c_str(), ProgramTitle, MB_OK | MB_ICONWARNING);
+}
+
+void BaseDlg::CmWebPage()
+{
+    CopyTextToClipboard(Handle, HomePageAddress);
+    ShowMex(this, "URL copyed into Clipboard", ProgramTitle, MB_ICONINFORMATION, 2000);
+    Launch(Handle, HomePageAddress, SW_SHOWNORMAL);
+}
+
+void BaseDlg::CmAbout()
+{
+    TAboutDlg(this).Execute();
+}

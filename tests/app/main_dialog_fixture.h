@@ -1,0 +1,123 @@
+#pragma once
+// The main window as the program builds it, in this process, over a settings file the test
+// writes first: real windows, real messages, the real clipboard.
+#include "app/base_dlg.h"
+#include "app/my_window.h"
+#include "app/program_state.h"
+#include "app/settings_location.h"
+#include "gen/file_list.h"
+#include "res/resource.h"
+#include "test_support.h"
+#include "win_support.h"
+
+#include <gtest/gtest.h>
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+inline std::string WindowsFolderIni()
+{
+    char folder[MAX_PATH] = "";
+    ::GetWindowsDirectoryA(folder, MAX_PATH);
+    return std::string(folder) + "\\QZIni.ini";
+}
+
+// The main window as the program builds it, over a settings file the test writes first.
+class MainDialog : public ::testing::Test {
+protected:
+    void StartWith(const std::string& iniBytes)
+    {
+        ASSERT_EQ(SettingsFileName(), "QZIni.ini");   // the Windows folder is writable here
+        if (iniBytes.empty())
+            ::DeleteFileA(WindowsFolderIni().c_str());
+        else
+            WriteBytes(WindowsFolderIni(), iniBytes);
+        Frame = BuildMainWindow();
+        ASSERT_TRUE(Frame->Create());
+        Dialog = Frame->GetClient();
+        ASSERT_NE(Dialog, nullptr);
+        PumpMessages();
+    }
+
+    void SetUp() override { PendingFile.clear(); }
+
+    void TearDown() override
+    {
+        Frame.reset();
+        ::DeleteFileA(WindowsFolderIni().c_str());
+        PumpMessages();
+    }
+
+    HWND Control(int id) const { return ::GetDlgItem(Dialog->GetHandle(), id); }
+    std::string ControlText(int id) const
+    {
+        char text[2048] = "";
+        ::GetWindowTextA(Control(id), text, sizeof text);
+        return text;
+    }
+    void Type(int id, const std::string& text) const { ::SetWindowTextA(Control(id), text.c_str()); }
+    bool Checked(int id) const { return ::SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void Click(int id) const { ::SendMessageA(Control(id), BM_CLICK, 0, 0); }
+    void Command(int id) const { Dialog->SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    void Add(std::initializer_list<const char*> names) const
+    {
+        for (const char* name : names)
+            InsertAfterSelection(Dialog->FileList(), name);
+        Dialog->UpdateCounter();
+    }
+    void SetOutput(const std::string& name) const
+    {
+        Dialog->Settings().SetFileOutput(name);
+        Dialog->SettingsToControls();
+    }
+    std::vector<std::string> Entries() const
+    {
+        std::vector<std::string> entries;
+        for (int i = 0; i < Dialog->FileList().Count(); ++i)
+            entries.push_back(Dialog->FileList().Text(i));
+        return entries;
+    }
+
+    // Drops the files as the shell does, at a point of the dialog's client area.
+    void DropAt(POINT client, const std::vector<std::string>& names) const
+    {
+        Dialog->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names, client)), 0);
+    }
+    // ... on the middle of a control, found by its rectangle (so a disabled one too).
+    void DropOn(int id, const std::vector<std::string>& names) const
+    {
+        RECT rect{};
+        ::GetWindowRect(Control(id), &rect);
+        POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        ::ScreenToClient(Dialog->GetHandle(), &middle);
+        DropAt(middle, names);
+    }
+
+    // A drop handle as the shell makes one: a DROPFILES block and the names after it.
+    static HDROP MakeDrop(const std::vector<std::string>& names, POINT point)
+    {
+        std::size_t bytes = sizeof(DROPFILES) + 1;
+        for (const std::string& name : names)
+            bytes += name.size() + 1;
+        HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+        auto* header = static_cast<DROPFILES*>(::GlobalLock(block));
+        header->pFiles = sizeof(DROPFILES);
+        header->pt = point;
+        char* at = reinterpret_cast<char*>(header + 1);
+        for (const std::string& name : names) {
+            std::memcpy(at, name.c_str(), name.size() + 1);
+            at += name.size() + 1;
+        }
+        ::GlobalUnlock(block);
+        return static_cast<HDROP>(block);
+    }
+
+    std::unique_ptr<TMyWindow> Frame;
+    BaseDlg* Dialog = nullptr;
+    TTempDir Dir;
+};

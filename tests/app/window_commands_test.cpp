@@ -1,0 +1,344 @@
+// The main window's drop targets and commands as a person uses them: real drop handles at
+// real points, the questions answered as a person would, real files and the real clipboard.
+#include "app/program_state.h"
+#include "main_dialog_fixture.h"
+
+#include <atomic>
+#include <filesystem>
+#include <thread>
+
+namespace {
+
+using Names = std::vector<std::string>;
+constexpr const char* DefaultOutput = "c:\\Windows\\Desktop\\QZScript.txt";
+
+class WindowCommands : public MainDialog {
+protected:
+    // A real file in the test's folder, holding its own name.
+    std::string MakeFile(const std::string& name) const
+    {
+        WriteBytes(Dir.File(name), name);
+        return Dir.File(name);
+    }
+    std::string Folder() const { return Dir.Folder().string(); }
+};
+
+TEST_F(WindowCommands, DropsLandInTheListAfterTheSelectedEntry)
+{
+    StartWith("");
+    DropOn(IDC_FILELIST, {"C:\\only.txt"});
+    EXPECT_EQ(ControlText(IDC_COUNTER), "1/1");
+    Dialog->FileList().Clear();
+
+    Add({"1", "2", "3", "4", "5"});
+    Dialog->FileListBox().SetSelIndex(1);
+    DropOn(IDC_FILELIST, {"a", "b", "c"});
+    EXPECT_EQ(Entries(), (Names{"1", "2", "a", "b", "c", "3", "4", "5"}));
+    EXPECT_EQ(ControlText(IDC_COUNTER), "5/8");
+
+    // Every spot that is no special target takes files into the list, and so do the output
+    // targets when more than one file arrives; several files on Auto Drag do nothing.
+    DropOn(IDC_HEADER, {"h"});
+    DropAt({2, 2}, {"free spot"});
+    DropOn(IDC_OUTFILE, {"x", "y"});
+    DropOn(IDC_AUTODRAG, {"p", "q"});
+    EXPECT_EQ(Entries(), (Names{"1", "2", "a", "b", "c", "h", "free spot", "x", "y", "3", "4", "5"}));
+    EXPECT_EQ(ControlText(IDC_COUNTER), "9/12");
+    EXPECT_EQ(ControlText(IDC_OUTFILE), DefaultOutput);
+}
+
+TEST_F(WindowCommands, OneFileOnTheOutputTargetsSetsTheOutputOnlyWhenTheUserAgrees)
+{
+    StartWith("");
+    const std::string file = MakeFile("new output.htm");
+    {
+        TBoxAnswerer person(IDNO, "Warning");
+        DropOn(IDC_OUTFILE, {file});
+        ASSERT_TRUE(person.Answered());
+        EXPECT_EQ(person.Text(), "Do you want set Output file to:\n\n" + file + "\n\nWarning: the file will be overwritten!");
+        EXPECT_EQ(person.DefaultButton(), IDNO);
+    }
+    EXPECT_EQ(ControlText(IDC_OUTFILE), DefaultOutput);
+    {
+        TBoxAnswerer person(IDYES, "Warning");
+        DropOn(IDC_SETOUTFILE, {file});
+        ASSERT_TRUE(person.Answered());
+    }
+    EXPECT_EQ(ControlText(IDC_OUTFILE), file);
+    EXPECT_EQ(ControlText(IDC_RELPATH), Folder() + "\\");
+    EXPECT_EQ(ReadBytes(file), "new output.htm");
+    EXPECT_EQ(PendingFile, "");
+    EXPECT_EQ(Dialog->FileList().Count(), 0);
+}
+
+TEST_F(WindowCommands, AFolderOrAFilesFolderOnTheRelativeTargetsSetsTheRelativePath)
+{
+    StartWith("");
+    {
+        TBoxAnswerer person(IDNO, "Tarvik Strandel");
+        DropOn(IDC_SETOUTFILE, {Folder()});
+        ASSERT_TRUE(person.Answered());
+        EXPECT_EQ(person.Text(), "Do you want set Relative path to:\n\n" + Folder() + "\\ ?");
+    }
+    EXPECT_EQ(ControlText(IDC_RELPATH), "c:\\Windows\\Desktop\\");
+    {
+        TBoxAnswerer person(IDYES, "Tarvik Strandel");
+        DropOn(IDC_PATH_RELATIVE, {MakeFile("f.txt")});
+        ASSERT_TRUE(person.Answered());
+        EXPECT_EQ(person.Text(), "Do you want set Relative path to:\n\n" + Folder() + "\\ ?");
+    }
+    EXPECT_EQ(ControlText(IDC_RELPATH), Folder() + "\\");
+    EXPECT_EQ(Dialog->Settings().RelPath, Folder() + "\\");
+
+    // The Rel Path field is disabled: it is found by its rectangle.
+    const std::string sub = Dir.File("sub") + "\\";
+    std::filesystem::create_directory(Dir.File("sub"));
+    {
+        TBoxAnswerer person(IDYES, "Tarvik Strandel");
+        DropOn(IDC_RELPATH, {sub});
+        ASSERT_TRUE(person.Answered());
+    }
+    EXPECT_EQ(ControlText(IDC_RELPATH), sub);
+    EXPECT_EQ(ControlText(IDC_OUTFILE), DefaultOutput);
+    EXPECT_EQ(Dialog->FileList().Count(), 0);
+}
+
+TEST_F(WindowCommands, OneFileOnAutoDragOffersItsMenuForThatFile)
+{
+    StartWith("[Strandel]\r\nFileOutput=C:\\Web\\index.htm\r\nCheckIndex=1\r\nInvertSlash=1\r\n"
+              "Header=<[>\r\nQueue=<]#QZ_BR#>\r\n");
+    ::SetForegroundWindow(Frame->GetHandle());
+    Add({"C:\\kept.txt"});
+
+    auto dropAndPick = [&](const std::string& name, int downs) {
+        std::thread person = PickFromNextMenu(downs);
+        DropOn(IDC_AUTODRAG, {name});
+        person.join();
+        PumpMessages();
+    };
+    dropAndPick("C:\\Web\\img\\cat.gif", 2);   // Help, Copy
+    EXPECT_EQ(ClipboardText(), "img/cat.gif");
+    dropAndPick("C:\\Docs\\a.txt", 3);         // ..., Create and copy
+    EXPECT_EQ(ClipboardText(), "[../Docs/a.txt]\r\n");
+    EXPECT_EQ(PendingFile, "");
+    {
+        TBoxAnswerer person(IDOK, "Tarvik Strandel");
+        dropAndPick(Folder(), 5);              // ..., Set Relative Path, Set Output File
+        EXPECT_EQ(person.Text(), "Can't set a Folder like Output File\nPlease select a file");
+    }
+    {
+        TBoxAnswerer person(IDOK, "Tarvik Strandel");
+        dropAndPick("C:\\any.txt", 1);
+        EXPECT_EQ(person.Text().substr(0, 61), "Drag a single file over Auto Drag button for special settings");
+    }
+    EXPECT_EQ(Entries(), Names{"C:\\kept.txt"});
+    EXPECT_EQ(ControlText(IDC_OUTFILE), "C:\\Web\\index.htm");
+}
+
+TEST_F(WindowCommands, TheListButtonsMoveAndDeleteTheSelectedEntry)
+{
+    StartWith("");
+    {
+        TBoxAnswerer person(IDOK, "Info");
+        Click(IDC_DELETE);
+        EXPECT_EQ(person.Text(), "Please Drag and Drop some files before using this command");
+    }
+    Add({"a", "b", "c"});
+    Dialog->FileListBox().SetSelIndex(1);
+    Click(IDC_MOVEUP);
+    EXPECT_EQ(Entries(), (Names{"b", "a", "c"}));
+    EXPECT_EQ(ControlText(IDC_COUNTER), "1/3");
+    Click(IDC_MOVEDOWN);
+    Click(IDC_MOVEDOWN);
+    EXPECT_EQ(Entries(), (Names{"a", "c", "b"}));
+    Click(IDC_DELETE);
+    EXPECT_EQ(Entries(), (Names{"a", "c"}));
+    EXPECT_EQ(ControlText(IDC_COUNTER), "2/2");
+    Command(IDM_CLEARLIST);
+    EXPECT_EQ(ControlText(IDC_COUNTER), "0/0");
+}
+
+TEST_F(WindowCommands, SaveListClearAndOpenListGiveTheSameEntriesBack)
+{
+    StartWith("");
+    const std::string list = Dir.File("saved.lst");
+    auto typeName = [&](HWND box) { ::SetDlgItemTextA(box, 1148, list.c_str()); };
+    Add({"C:\\a.txt", "D:\\b c\\d.txt"});
+    {
+        TBoxAnswerer person(IDOK, "Save List", 15000, typeName);
+        Command(IDM_SAVELIST);
+        ASSERT_TRUE(person.Answered());
+    }
+    EXPECT_EQ(ReadBytes(list), "C:\\a.txt\r\nD:\\b c\\d.txt");
+    Command(IDM_CLEARLIST);
+    Add({"C:\\first.txt"});
+    {
+        TBoxAnswerer person(IDOK, "Open List", 15000, typeName);
+        Command(IDM_OPENLIST);
+        ASSERT_TRUE(person.Answered());
+    }
+    EXPECT_EQ(Entries(), (Names{"C:\\first.txt", "C:\\a.txt", "D:\\b c\\d.txt"}));
+    EXPECT_EQ(ControlText(IDC_COUNTER), "1/3");
+
+    TBoxAnswerer person(IDOK, "Invalid file name");
+    Dialog->AppendListFile(Dir.File("missing.lst"));
+    EXPECT_EQ(person.Text(), Dir.File("missing.lst"));
+    EXPECT_EQ(Dialog->FileList().Count(), 3);
+}
+
+TEST_F(WindowCommands, DiskDeleteRemovesTheFileOnYesAndKeepsTheEntry)
+{
+    StartWith("");
+    const std::string file = MakeFile("doomed.txt");
+    Add({file.c_str()});
+    {
+        TBoxAnswerer person(IDNO, "Tarvik Strandel");
+        Command(IDM_DISKDELETE);
+        EXPECT_EQ(person.Text(), "Are you sure you want to delete:\n" + file);
+        EXPECT_EQ(person.DefaultButton(), IDNO);
+    }
+    EXPECT_TRUE(std::filesystem::exists(file));
+    {
+        TBoxAnswerer person(IDYES, "Tarvik Strandel");
+        Command(IDM_DISKDELETE);
+        ASSERT_TRUE(person.Answered());
+    }
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_EQ(Entries(), Names{file});
+}
+
+TEST_F(WindowCommands, MainHeadAndQueueAreEditedInTheInputDialog)
+{
+    StartWith("[Strandel]\r\nMainHead=<<UL>>\r\n");
+    auto typing = [](std::string text) {
+        return [text](HWND box) { ::SetDlgItemTextA(box, IDC_MLINPUT_TEXT, text.c_str()); };
+    };
+    {
+        TBoxAnswerer person(IDCANCEL, "Input", 15000, typing("typed, then cancelled"));
+        Command(IDM_SETMAINHEAD);
+        ASSERT_TRUE(person.Answered());
+    }
+    EXPECT_EQ(Dialog->Settings().MainHead, "<UL>");
+    {
+        TBoxAnswerer person(IDOK, "Input", 15000, typing("first\r\nsecond"));
+        Click(IDC_SETMAINHEAD);
+        ASSERT_TRUE(person.Answered());
+    }
+    EXPECT_EQ(Dialog->Settings().MainHead, "first\r\nsecond");
+    EXPECT_EQ(ControlText(IDC_MAINHEAD), "first /n second");
+    {
+        TBoxAnswerer person(IDOK, "Input", 15000, typing(std::string(2000, 'q')));
+        Command(IDM_SETMAINQUEUE);
+        ASSERT_TRUE(person.Answered());
+    }
+    EXPECT_EQ(Dialog->Settings().MainQueue, std::string(1999, 'q'));
+}
+
+TEST_F(WindowCommands, ChangeFontKeepsTheChoiceForTheNextStart)
+{
+    StartWith("");
+    std::string face;
+    {
+        TBoxAnswerer restart(IDOK, "Tarvik Strandel", 30000);
+        TBoxAnswerer person(IDOK, "Font", 15000, [&](HWND box) {
+            char text[LF_FACESIZE] = "";
+            ::GetDlgItemTextA(box, 1136, text, sizeof text);   // the face the dialog offers
+            face = text;
+        });
+        Frame->SendMessage(WM_COMMAND, IDM_CHANGEFONT, 0);
+        ASSERT_TRUE(person.Answered());
+        EXPECT_EQ(restart.Text(), "Please restart the program to changes take effect");
+    }
+    const std::string ini = ReadBytes(WindowsFolderIni());
+    std::size_t at = 0;
+    for (std::string key : {"lfHeight=-", "lfPointSize=", "lfWeight=400", "lfItalic=0", "lfUnderline=0",
+                            "lfStrikeOut=0", "lfFaceName="}) {
+        std::size_t found = ini.find(key, at);
+        ASSERT_NE(found, std::string::npos) << key << " in order in\n" << ini;
+        at = found;
+    }
+    EXPECT_NE(ini.find("lfFaceName=" + face + "\r\n"), std::string::npos) << ini;
+
+    // Nothing changes before the next start, which shows the chosen font.
+    EXPECT_EQ(Dialog->GetBaseLogFont().lfHeight, -16);
+    const int height = std::stoi(ini.substr(ini.find("lfHeight=") + 9));
+    Frame.reset();
+    StartWith(ini);
+    EXPECT_EQ(Dialog->GetBaseLogFont().lfFaceName, face);
+    EXPECT_EQ(Dialog->GetBaseLogFont().lfHeight, height);
+}
+
+TEST_F(WindowCommands, TheHandOffMessageIsTakenOnlyFromThisThread)
+{
+    StartWith("");
+    SetClipboardTextForTest("untouched");
+    std::string name = "C:\\from\\elsewhere.txt";
+    COPYDATASTRUCT record{0, static_cast<DWORD>(name.size() + 1), name.data()};
+    const HWND frame = Frame->GetHandle();
+    std::atomic<bool> answered{false};
+    std::thread other([&] {
+        ::SendMessageA(frame, TMyWindow::HandOffMessage, 0, reinterpret_cast<LPARAM>(&record));
+        answered = true;
+    });
+    while (!answered)
+        PumpMessagesFor(10);
+    other.join();
+    Frame->SendMessage(TMyWindow::HandOffMessage, 0, 0x10);   // a record nowhere in this process
+    EXPECT_EQ(ClipboardText(), "untouched");
+
+    Frame->SendMessage(TMyWindow::HandOffMessage, 0, reinterpret_cast<LPARAM>(&record));
+    EXPECT_EQ(ClipboardText(), name);
+}
+
+TEST_F(WindowCommands, ATemplatesItemReachesTheDialogOnce)
+{
+    StartWith("");
+    static int delivered;
+    static HWND dialog;
+    delivered = 0;
+    dialog = Dialog->GetHandle();
+    HHOOK hook = ::SetWindowsHookExA(
+        WH_CALLWNDPROC,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            auto* sent = reinterpret_cast<CWPSTRUCT*>(lParam);
+            if (code >= 0 && sent->hwnd == dialog && sent->message == WM_COMMAND && sent->wParam == IDM_TEMPLATE_FIRST)
+                ++delivered;
+            return ::CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, ::GetCurrentThreadId());
+    // From the program's own loop, and from a loop that only dispatches (a modal one's).
+    Frame->PostMessage(WM_COMMAND, IDM_TEMPLATE_FIRST, 0);
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageA(&msg, Frame->GetHandle(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    if (!Frame->PreProcessMsg(msg))
+        ::DispatchMessageA(&msg);
+    EXPECT_EQ(delivered, 1);
+    Frame->SendMessage(WM_COMMAND, IDM_TEMPLATE_FIRST, 0);
+    EXPECT_EQ(delivered, 2);
+    ::UnhookWindowsHookEx(hook);
+}
+
+TEST_F(WindowCommands, HelpAndAboutShowWhatTheyHave)
+{
+    StartWith("");
+    const std::string kept = ProgramFolder;
+    ProgramFolder = Folder() + "\\";
+    {
+        TBoxAnswerer person(IDOK, "Tarvik Strandel");
+        Command(IDM_HELPINDEX);
+        EXPECT_EQ(person.Text(), "The help page could not be opened:\n\n" + ProgramFolder + "Strandel.htm");
+    }
+    ProgramFolder = kept;
+
+    std::string web;
+    TBoxAnswerer person(IDOK, "Tarvik Strandel", 15000, [&](HWND box) {
+        char text[256] = "";
+        ::GetDlgItemTextA(box, IDC_ABOUT_WEB, text, sizeof text);
+        web = text;
+    });
+    Command(IDM_ABOUT);
+    ASSERT_TRUE(person.Answered());
+    EXPECT_EQ(web, std::string("Web: ") + HomePageAddress);
+}
+
+} // namespace
