@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Runs the window benchmark under Wine on a virtual display, in a prefix of its own.
+# Usage: bench/win/run_window_bench.sh WIN_BUILD_DIR
+set -euo pipefail
+build=$(realpath "$1")
+prefix="$build/bench-prefix"
+sh "$(dirname "$0")/../../scripts/wine-prefix.sh" "$prefix"
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+trap 'wineserver -k 2>/dev/null || true' EXIT
+xvfb-run -a -s "-screen 0 1280x1024x24" wine "$build/bench/window_bench.exe" | tr -d '\r'

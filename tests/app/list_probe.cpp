@@ -1,0 +1,75 @@
+// Looks at a running copy of the program from outside, as the drop test's shell script needs:
+//   list_probe point    the screen point in the middle of its file list, once the window is up
+//   list_probe entries  its list entries as the program copies them, one per line
+//   list_probe close    asks it to close
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr int FileListId = 101;
+constexpr int CopySelectedItem = 1004;
+
+std::string ClipboardText()
+{
+    std::string text;
+    for (int attempt = 0; attempt < 50 && !::OpenClipboard(nullptr); ++attempt)
+        ::Sleep(20);
+    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) {
+            text = bytes;
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+HWND FindList(int waitMs)
+{
+    for (int waited = 0;; waited += 100) {
+        if (HWND main = ::FindWindowA("QZ_STRANDEL", nullptr))
+            if (HWND dialog = ::GetWindow(main, GW_CHILD))
+                for (HWND child = dialog; child; child = ::GetWindow(child, GW_HWNDNEXT))
+                    if (HWND list = ::GetDlgItem(child, FileListId); list && ::IsWindowVisible(list))
+                        return list;
+        if (waited >= waitMs)
+            return nullptr;
+        ::Sleep(100);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string command = argc > 1 ? argv[1] : "";
+    HWND list = FindList(command == "point" ? 30000 : 2000);
+    if (!list) {
+        std::fprintf(stderr, "list_probe: no running copy with a file list\n");
+        return 1;
+    }
+    if (command == "point") {
+        RECT rect{};
+        ::GetWindowRect(list, &rect);
+        std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    } else if (command == "entries") {
+        const int count = static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));
+        // Each entry through the program's own "Copy selected item": list box texts are not
+        // handed across processes here.
+        for (int i = 0; i < count; ++i) {
+            ::SendMessageA(list, LB_SETCURSEL, i, 0);
+            ::SendMessageA(::GetParent(list), WM_COMMAND, CopySelectedItem, 0);
+            std::printf("%s\n", ClipboardText().c_str());
+        }
+    } else if (command == "close") {
+        ::PostMessageA(::GetAncestor(list, GA_ROOT), WM_CLOSE, 0, 0);
+    } else {
+        std::fprintf(stderr, "usage: list_probe point|entries|close\n");
+        return 2;
+    }
+    return 0;
+}
