@@ -123,6 +123,7 @@ void BaseDlg::SetupWindow()
 
     std::string header, queue;
     LoadSettings(*SettingsRecord, *Profile, header, queue);
+    SettingsRecord->SetFileOutput(OutputFileForThisSystem(SettingsRecord->FileOutput));
     Header.SetText(header);
     Queue.SetText(queue);
     SettingsToControls();

@@ -1,5 +1,6 @@
 #include "app/settings_location.h"
 
+#include "settings/ascii_text.h"
 #include "settings/settings.h"
 
 #include <windows.h>
@@ -56,4 +57,17 @@ const std::string& SettingsFileName()
         return ChooseSettingsFileName(DefaultIniFileName, windows, userFolder);
     }();
     return name;
+}
+
+std::string OutputFileForThisSystem(const std::string& fileOutput)
+{
+    if (!EqualsNoCase(fileOutput, DefaultFileOutput))
+        return fileOutput;
+    const std::string oldDesktop = FolderOf(fileOutput);
+    if (::GetFileAttributesA(oldDesktop.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return fileOutput;
+    char desktop[MAX_PATH] = "";
+    if (FAILED(::SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop)))
+        return fileOutput;
+    return std::string(desktop) + "\\" + fileOutput.substr(oldDesktop.size());
 }

@@ -9,3 +9,8 @@ const std::string& SettingsFileName();
 // The rule itself, for a given Windows folder and per-user folder.
 std::string ChooseSettingsFileName(const std::string& bareName, const std::string& windowsFolder,
                                    const std::string& userFolder);
+
+// The output file to use for the one the settings hold: the first start's default names the
+// desktop folder of old Windows, and where that folder is missing the user's own desktop takes
+// its place. Any other name is kept as it is.
+std::string OutputFileForThisSystem(const std::string& fileOutput);

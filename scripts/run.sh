@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # `make run`: builds the Windows program and starts it under Wine (on Windows, run
-# build/win/app/strandel.exe directly). Arguments are passed on (a file name: the Send To route).
+# build/win/program/strandel.exe directly). Arguments are passed on (a file name: the Send To route).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,7 +10,7 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" >/dev/null
 cmake --build build/win -j "$(nproc)" --target strandel
 
-exe=build/win/app/strandel.exe
+exe=build/win/program/strandel.exe
 if [ -z "${DISPLAY:-}" ]; then
   echo "No display: starting Strandel on a virtual one (xvfb-run)."
   exec xvfb-run -a wine "$exe" "$@"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Remakes the screenshots in docs/screenshots/: Strandel under Wine on a virtual display, and a
-# tour that rests the pointer on the file list, enlarges the window and right-clicks the list.
+# Remakes the screenshots in docs/screenshots/: Strandel under Wine on a virtual display. Files
+# reach it the way a Linux file manager drops them (an X drag source); a small tour program
+# moves the pointer, takes the pictures and answers what Strandel asks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/bootstrap.sh
@@ -16,15 +17,40 @@ trap 'rm -rf "$shots"; wineserver -k 2>/dev/null || true' EXIT
 # The settings the pictures show: an HTML list in relative mode.
 printf '[Strandel]\r\nFileOutput=C:\\Web\\index.htm\r\nCheckIndex=1\r\nInvertSlash=1\r\nHeader=<<LI><A HREF=">\r\nQueue=<">QZ_NAMEQZ_EXT</A>#QZ_BR#>\r\nMainHead=<<UL>#QZ_BR#>\r\nMainQueue=<</UL>#QZ_BR#QZ_GETCOUNT files>\r\nUseTip=1\r\n' \
   > "$prefix/drive_c/windows/QZIni.ini"
+# The files dropped: on drive C: of the prefix, so Strandel sees C:\Web\...
+c="$prefix/drive_c"
+mkdir -p "$c/Web/img" "$c/Docs" "$c/Music"
+for f in Web/img/cat.gif Web/img/dog.jpg Web/about.htm Docs/notes.txt Music/song.mp3 Web/gallery.htm; do
+  : > "$c/$f"
+done
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-  wine build/win/app/strandel.exe & strandel=$!
-  wine build/win/tools/screen_tour.exe "$(winepath -w "$1")"; status=$?
-  wait $strandel
-  exit $status' tour "$shots"
+  set -e
+  c=$1 shots=$2
+  tour() { wine build/win/tools/screen_tour.exe "$@" | tr -d "\r"; }
+  drop() { # control id, files: dropped on the middle of that control
+    local id=$1; shift
+    read -r x y < <(tour point "$id")
+    /usr/bin/python3 tests/app/xdnd_source.py "$x" "$y" "$@"
+  }
+  wine build/win/program/strandel.exe & strandel=$!
+  tour place
+  drop 101 "$c/Web/img/cat.gif" "$c/Web/img/dog.jpg" "$c/Web/about.htm" "$c/Docs/notes.txt" "$c/Music/song.mp3"
+  tour shot "$(winepath -w "$shots/filled-list.bmp")"
+  tour hover "$(winepath -w "$shots/hover-hint.bmp")"
+  tour zoomed "$(winepath -w "$shots/zoomed.bmp")"
+  tour list-menu "$(winepath -w "$shots/list-menu.bmp")"
+  drop 115 "$c/Web/gallery.htm"
+  tour shot "$(winepath -w "$shots/drop-question.bmp")"
+  tour answer 7
+  drop 123 "$c/Web/img/cat.gif"
+  tour shot "$(winepath -w "$shots/autodrag-menu.bmp")"
+  tour key 27
+  tour close
+  wait $strandel' tour "$c" "$shots"
 
 mkdir -p docs/screenshots
-for shot in hover-hint zoomed list-menu; do
+for shot in filled-list hover-hint zoomed list-menu drop-question autodrag-menu; do
   convert "$shots/$shot.bmp" -trim +repage -bordercolor black -border 8 "docs/screenshots/$shot.png"
 done
 echo "docs/screenshots: $(ls docs/screenshots | tr '\n' ' ')"

@@ -2,6 +2,7 @@
 // What the Windows tests share: pumping messages, answering a modal box as a person would,
 // reading the clipboard.
 #include <windows.h>
+#include <shlobj.h>
 
 #include <atomic>
 #include <chrono>
@@ -183,4 +184,13 @@ inline void SetClipboardTextForTest(const std::string& text)
     ::GlobalUnlock(block);
     ::SetClipboardData(CF_TEXT, block);
     ::CloseClipboard();
+}
+
+// Where a first start puts its output file: QZScript.txt on the user's desktop, the desktop
+// folder of old Windows being gone.
+inline std::string DesktopOutput()
+{
+    char desktop[MAX_PATH] = "";
+    ::SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop);
+    return std::string(desktop) + "\\QZScript.txt";
 }

@@ -1,10 +1,18 @@
-// Takes the screenshots of docs/: with Strandel running, puts a few files in its list, then,
-// as a user would, rests the pointer on the file list, enlarges the window, and right-clicks
-// the list. Each scene is saved as a BMP of the whole screen; Strandel is closed at the end.
-// Usage: screen_tour OUTPUT_FOLDER
+// Takes the screenshots of docs/ with Strandel running, one step per run, as scripts/screenshots.sh
+// calls it between the drops it makes as an X drag source. Each picture is a BMP of the whole screen.
+//   screen_tour place              moves the main window to a fixed place and brings it forward
+//   screen_tour point ID           prints the screen point in the middle of the dialog's control ID
+//   screen_tour shot FILE          saves the screen
+//   screen_tour hover FILE         rests the pointer on the file list (its hint and tip), then saves
+//   screen_tour zoomed FILE        enlarges the window by half, saves, and gives it its size back
+//   screen_tour list-menu FILE     right-clicks the third entry, saves, and closes the menu
+//   screen_tour answer ID          presses button ID of the message box Strandel shows
+//   screen_tour key VK             presses a key (27: Esc)
+//   screen_tour close              closes Strandel
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -85,69 +93,120 @@ POINT CentreOf(HWND window, int dx = 0, int dy = 0)
     return {(rect.left + rect.right) / 2 + dx, (rect.top + rect.bottom) / 2 + dy};
 }
 
+struct TStrandel {
+    HWND Main = nullptr;
+    HWND Dialog = nullptr;
+    HWND Control(int id) const { return ::GetDlgItem(Dialog, id); }
+};
+
+bool FindStrandel(TStrandel& strandel)
+{
+    for (int i = 0; i < 300 && !strandel.Main; ++i, Pause(100))
+        strandel.Main = ::FindWindowA("QZ_STRANDEL", nullptr);
+    strandel.Dialog = strandel.Main ? ::FindWindowExA(strandel.Main, nullptr, "#32770", nullptr) : nullptr;
+    return strandel.Dialog != nullptr;
+}
+
+// The message box Strandel shows now (a dialog of its process other than its main dialog).
+HWND StrandelBox(const TStrandel& strandel)
+{
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(strandel.Main, &process);
+    struct TSearch {
+        DWORD Process;
+        HWND Found;
+    } search{process, nullptr};
+    ::EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<TSearch*>(data);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            char name[32] = "";
+            ::GetClassNameA(window, name, sizeof name);
+            if (owner == s->Process && std::string(name) == "#32770" && ::IsWindowVisible(window)) {
+                s->Found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: screen_tour OUTPUT_FOLDER   (with Strandel running)\n");
-        return 2;
-    }
-    const std::string folder = argv[1];
-
-    HWND main = nullptr;
-    for (int i = 0; i < 300 && !main; ++i, Pause(100))
-        main = ::FindWindowA("QZ_STRANDEL", nullptr);
-    HWND dialog = main ? ::FindWindowExA(main, nullptr, "#32770", nullptr) : nullptr;
-    HWND list = dialog ? ::GetDlgItem(dialog, 101) : nullptr;
-    if (!list) {
+    const std::string step = argc > 1 ? argv[1] : "";
+    const std::string argument = argc > 2 ? argv[2] : "";
+    TStrandel strandel;
+    if (!FindStrandel(strandel)) {
         std::fprintf(stderr, "screen_tour: Strandel's main window did not come up\n");
         return 1;
     }
+    HWND list = strandel.Control(101);
 
-    ::SetWindowPos(main, nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    for (const char* name : {"C:\\Web\\img\\cat.gif", "C:\\Web\\img\\dog.jpg", "C:\\Web\\about.htm",
-                             "C:\\Docs\\notes.txt", "D:\\Music\\song.mp3"})
-        ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-    ::SendMessageA(list, LB_SETCURSEL, 1, 0);
-    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(101, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-    ::SetForegroundWindow(main);
-    Pause(800);
-
-    // Resting on the list: its hint in the status bar, the short part as a tip.
-    MoveMouse(CentreOf(list, -30, 0));
-    Pause(300);
-    MoveMouse(CentreOf(list, -20, 5));
-    Pause(1500);
-    bool ok = SaveScreen(folder + "\\hover-hint.bmp");
-
-    // Enlarged: the whole dialog zooms with the window.
-    RECT frame{};
-    ::GetWindowRect(main, &frame);
-    ::SetWindowPos(main, nullptr, 0, 0, (frame.right - frame.left) * 3 / 2, (frame.bottom - frame.top) * 3 / 2,
-                   SWP_NOMOVE | SWP_NOZORDER);
-    MoveMouse({1000, 740});
-    Pause(1200);
-    ok = SaveScreen(folder + "\\zoomed.bmp") && ok;
-
-    // A right click on an entry: it is selected and the list's menu opens there.
-    ::SetWindowPos(main, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                   SWP_NOMOVE | SWP_NOZORDER);
-    Pause(600);
-    RECT item{};
-    ::SendMessageA(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
-    POINT onItem{item.left + 60, (item.top + item.bottom) / 2};
-    ::ClientToScreen(list, &onItem);
-    MoveMouse(onItem);
-    Pause(300);
-    Mouse(MOUSEEVENTF_RIGHTDOWN);
-    Pause(100);
-    Mouse(MOUSEEVENTF_RIGHTUP);
-    Pause(1200);
-    ok = SaveScreen(folder + "\\list-menu.bmp") && ok;
-    Key(VK_ESCAPE);
-    Pause(300);
-
-    ::PostMessageA(main, WM_CLOSE, 0, 0);
-    return ok ? 0 : 1;
+    if (step == "place") {
+        ::SetWindowPos(strandel.Main, nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        ::SetForegroundWindow(strandel.Main);
+        MoveMouse({1000, 740});
+        Pause(500);
+    } else if (step == "point") {
+        POINT point = CentreOf(strandel.Control(std::atoi(argument.c_str())));
+        std::printf("%ld %ld\n", point.x, point.y);
+    } else if (step == "shot") {
+        Pause(300);
+        return SaveScreen(argument) ? 0 : 1;
+    } else if (step == "hover") {
+        MoveMouse(CentreOf(list, -30, 0));
+        Pause(300);
+        MoveMouse(CentreOf(list, -20, 5));
+        Pause(1500);
+        return SaveScreen(argument) ? 0 : 1;
+    } else if (step == "zoomed") {
+        RECT frame{};
+        ::GetWindowRect(strandel.Main, &frame);
+        ::SetWindowPos(strandel.Main, nullptr, 0, 0, (frame.right - frame.left) * 3 / 2,
+                       (frame.bottom - frame.top) * 3 / 2, SWP_NOMOVE | SWP_NOZORDER);
+        MoveMouse({1000, 740});
+        Pause(1200);
+        bool ok = SaveScreen(argument);
+        ::SetWindowPos(strandel.Main, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                       SWP_NOMOVE | SWP_NOZORDER);
+        Pause(600);
+        return ok ? 0 : 1;
+    } else if (step == "list-menu") {
+        RECT item{};
+        ::SendMessageA(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
+        POINT onItem{item.left + 60, (item.top + item.bottom) / 2};
+        ::ClientToScreen(list, &onItem);
+        MoveMouse(onItem);
+        Pause(300);
+        Mouse(MOUSEEVENTF_RIGHTDOWN);
+        Pause(100);
+        Mouse(MOUSEEVENTF_RIGHTUP);
+        Pause(1200);
+        bool ok = SaveScreen(argument);
+        Key(VK_ESCAPE);
+        Pause(300);
+        return ok ? 0 : 1;
+    } else if (step == "answer") {
+        HWND box = nullptr;
+        for (int i = 0; i < 100 && !box; ++i, Pause(50))
+            box = StrandelBox(strandel);
+        if (!box)
+            return 1;
+        const int button = std::atoi(argument.c_str());
+        ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(box, button)));
+        Pause(300);
+    } else if (step == "key") {
+        Key(static_cast<WORD>(std::atoi(argument.c_str())));
+        Pause(300);
+    } else if (step == "close") {
+        ::PostMessageA(strandel.Main, WM_CLOSE, 0, 0);
+    } else {
+        std::fprintf(stderr, "screen_tour: unknown step \"%s\"\n", step.c_str());
+        return 2;
+    }
+    return 0;
 }

@@ -195,7 +195,7 @@ TEST_F(HandOff, ClosingTheFirstCopySavesItsSettings)
         EXPECT_EQ(first.ExitCode(), 0u);
     }
     const std::string ini = ReadBytes(WindowsFolderIni());
-    EXPECT_NE(ini.find("FileOutput=c:\\Windows\\Desktop\\QZScript.txt"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("FileOutput=" + DesktopOutput() + "\r\n"), std::string::npos) << ini;
     EXPECT_NE(ini.find("UseTip=1"), std::string::npos) << ini;
 }
 

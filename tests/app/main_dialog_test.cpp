@@ -27,10 +27,10 @@ TEST_F(MainDialog, FirstStartShowsTheDefaults)
     StartWith("");
     EXPECT_TRUE(Checked(IDC_PATH_FULL));
     EXPECT_FALSE(Checked(IDC_INVERTSLASH));
-    EXPECT_EQ(ControlText(IDC_OUTFILE), "c:\\Windows\\Desktop\\QZScript.txt");
-    EXPECT_EQ(ControlText(IDC_RELPATH), "c:\\Windows\\Desktop\\");
+    EXPECT_EQ(ControlText(IDC_OUTFILE), DesktopOutput());
+    EXPECT_EQ(ControlText(IDC_RELPATH), FolderOf(DesktopOutput()));
     EXPECT_EQ(ControlText(IDC_COUNTER), "0/0");
-    EXPECT_EQ(MainStatusBar->GetShownText(), "c:\\Windows\\Desktop\\QZScript.txt");
+    EXPECT_EQ(MainStatusBar->GetShownText(), DesktopOutput());
     EXPECT_EQ(MainStatusBar->GetGadgetText(0), "Ready");
     char title[64] = "";
     ::GetWindowTextA(Frame->GetHandle(), title, sizeof title);
@@ -38,6 +38,32 @@ TEST_F(MainDialog, FirstStartShowsTheDefaults)
     char className[64] = "";
     ::GetClassNameA(Frame->GetHandle(), className, sizeof className);
     EXPECT_STREQ(className, "QZ_STRANDEL");
+}
+
+TEST_F(MainDialog, AFirstStartCreatesOnTheUsersDesktopUnlessAnotherOutputIsKept)
+{
+    const std::string output = DesktopOutput();
+    const bool existed = std::filesystem::exists(output);
+    const std::string before = existed ? ReadBytes(output) : "";
+    StartWith("");
+    DropOn(IDC_FILELIST, {"C:\\a.txt"});
+    Command(IDM_CREATE);
+    EXPECT_EQ(ReadBytes(output), "C:\\a.txt");
+    if (existed)
+        WriteBytes(output, before);
+    else
+        std::filesystem::remove(output);
+
+    Frame.reset();
+    StartWith("[Strandel]\r\nFileOutput=C:\\chosen\\out.txt\r\n");
+    EXPECT_EQ(ControlText(IDC_OUTFILE), "C:\\chosen\\out.txt");
+
+    // Where the old desktop folder is there, it is used.
+    Frame.reset();
+    ASSERT_TRUE(std::filesystem::create_directory("c:\\Windows\\Desktop"));
+    StartWith("");
+    EXPECT_EQ(ControlText(IDC_OUTFILE), "c:\\Windows\\Desktop\\QZScript.txt");
+    std::filesystem::remove("c:\\Windows\\Desktop");
 }
 
 TEST_F(MainDialog, ControlsMirrorTheRecordBothWays)
@@ -340,7 +366,7 @@ TEST_F(MainDialog, TheDisabledRelPathFieldHasItsHintFromTheDialog)
     RECT field{};
     ::GetWindowRect(Control(IDC_RELPATH), &field);
     MovePointer({field.left - 4, field.bottom + 2});
-    EXPECT_EQ(MainStatusBar->GetShownText(), "c:\\Windows\\Desktop\\QZScript.txt");
+    EXPECT_EQ(MainStatusBar->GetShownText(), DesktopOutput());
 }
 
 TEST_F(MainDialog, MenuHintsKeepToTheStatusLineAndAnInactiveWindowShowsNone)
@@ -359,7 +385,7 @@ TEST_F(MainDialog, MenuHintsKeepToTheStatusLineAndAnInactiveWindowShowsNone)
     ::SetActiveWindow(other);
     ::SetCursorPos(12, 12);
     Dialog->SendMessage(WM_MENUSELECT, MAKEWPARAM(IDC_HEADER, 0), 0);
-    EXPECT_EQ(MainStatusBar->GetShownText(), "c:\\Windows\\Desktop\\QZScript.txt");
+    EXPECT_EQ(MainStatusBar->GetShownText(), DesktopOutput());
     ::DestroyWindow(other);
 }
 
@@ -442,7 +468,7 @@ TEST_F(MainDialog, PressingAFreeSpotDragsTheMainWindow)
     ::UnhookWindowsHookEx(hook);
     ASSERT_EQ(frameMessages.size(), 1u);
     EXPECT_EQ(frameMessages[0].second, static_cast<WPARAM>(HTCAPTION));
-    EXPECT_EQ(MainStatusBar->GetShownText(), "c:\\Windows\\Desktop\\QZScript.txt");
+    EXPECT_EQ(MainStatusBar->GetShownText(), DesktopOutput());
 }
 
 TEST(SettingsLocation, FallsBackToTheUserFolderWhereWindowsCannotBeWritten)

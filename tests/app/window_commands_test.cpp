@@ -10,7 +10,6 @@
 namespace {
 
 using Names = std::vector<std::string>;
-constexpr const char* DefaultOutput = "c:\\Windows\\Desktop\\QZScript.txt";
 
 class WindowCommands : public MainDialog {
 protected:
@@ -44,7 +43,7 @@ TEST_F(WindowCommands, DropsLandInTheListAfterTheSelectedEntry)
     DropOn(IDC_AUTODRAG, {"p", "q"});
     EXPECT_EQ(Entries(), (Names{"1", "2", "a", "b", "c", "h", "free spot", "x", "y", "3", "4", "5"}));
     EXPECT_EQ(ControlText(IDC_COUNTER), "9/12");
-    EXPECT_EQ(ControlText(IDC_OUTFILE), DefaultOutput);
+    EXPECT_EQ(ControlText(IDC_OUTFILE), DesktopOutput());
 }
 
 TEST_F(WindowCommands, OneFileOnTheOutputTargetsSetsTheOutputOnlyWhenTheUserAgrees)
@@ -58,7 +57,7 @@ TEST_F(WindowCommands, OneFileOnTheOutputTargetsSetsTheOutputOnlyWhenTheUserAgre
         EXPECT_EQ(person.Text(), "Do you want set Output file to:\n\n" + file + "\n\nWarning: the file will be overwritten!");
         EXPECT_EQ(person.DefaultButton(), IDNO);
     }
-    EXPECT_EQ(ControlText(IDC_OUTFILE), DefaultOutput);
+    EXPECT_EQ(ControlText(IDC_OUTFILE), DesktopOutput());
     {
         TBoxAnswerer person(IDYES, "Warning");
         DropOn(IDC_SETOUTFILE, {file});
@@ -80,7 +79,7 @@ TEST_F(WindowCommands, AFolderOrAFilesFolderOnTheRelativeTargetsSetsTheRelativeP
         ASSERT_TRUE(person.Answered());
         EXPECT_EQ(person.Text(), "Do you want set Relative path to:\n\n" + Folder() + "\\ ?");
     }
-    EXPECT_EQ(ControlText(IDC_RELPATH), "c:\\Windows\\Desktop\\");
+    EXPECT_EQ(ControlText(IDC_RELPATH), FolderOf(DesktopOutput()));
     {
         TBoxAnswerer person(IDYES, "Tarvik Strandel");
         DropOn(IDC_PATH_RELATIVE, {MakeFile("f.txt")});
@@ -99,7 +98,7 @@ TEST_F(WindowCommands, AFolderOrAFilesFolderOnTheRelativeTargetsSetsTheRelativeP
         ASSERT_TRUE(person.Answered());
     }
     EXPECT_EQ(ControlText(IDC_RELPATH), sub);
-    EXPECT_EQ(ControlText(IDC_OUTFILE), DefaultOutput);
+    EXPECT_EQ(ControlText(IDC_OUTFILE), DesktopOutput());
     EXPECT_EQ(Dialog->FileList().Count(), 0);
 }
 
