@@ -43,7 +43,7 @@ constexpr const char* RelPathHint = "Relative path, drag a folder here to change
 
 BEGIN_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
     ON_MESSAGE(BaseDlg, WM_COPYDATA, EvCopyData)
-    ON_MESSAGE(BaseDlg, WM_MOUSEMOVE, EvMouseMove)
+    EV_WM_MOUSEMOVE(BaseDlg, EvMouseMove)
     ON_MESSAGE(BaseDlg, WM_MENUSELECT, ShowCommandHint)
     ON_MESSAGE(BaseDlg, WM_INITMENUPOPUP, EvInitMenuPopup)
     ON_CONTROL_ANY(BaseDlg, IDC_FILELIST, EvListNotify)
@@ -235,13 +235,12 @@ LRESULT BaseDlg::EvInitMenuPopup(TMessage& message)
     return result;
 }
 
-LRESULT BaseDlg::EvMouseMove(TMessage& message)
+void BaseDlg::EvMouseMove(UINT, POINT point)
 {
-    LRESULT result = DefaultProcessing(message);
+    DefaultProcessing();
     if (!StatusBar)
-        return result;
+        return;
     // The Rel Path field is disabled and gets no mouse messages: the dialog speaks for it.
-    POINT point = message.Point();
     ::ClientToScreen(Handle, &point);
     RECT field = RelPathField.GetWindowRect();
     if (::PtInRect(&field, point)) {
@@ -250,10 +249,9 @@ LRESULT BaseDlg::EvMouseMove(TMessage& message)
     } else {
         StatusBar->ShowHint(nullptr);
     }
-    return result;
 }
 
-LRESULT BaseDlg::EvLButtonDown(TMessage&)
+void BaseDlg::EvLButtonDown(UINT, POINT)
 {
     if (StatusBar) {
         StatusBar->ShowHint(nullptr);
@@ -262,7 +260,6 @@ LRESULT BaseDlg::EvLButtonDown(TMessage&)
     POINT point{};
     ::GetCursorPos(&point);
     ::SendMessageA(::GetParent(Handle), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
-    return 0;
 }
 
 bool BaseDlg::CanClose()

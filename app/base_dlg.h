@@ -61,8 +61,8 @@ public:
 protected:
     void SetupWindow() override;
     // A press on a free spot drags the whole main window.
-    LRESULT EvLButtonDown(TMessage& message) override;
-    LRESULT EvMouseMove(TMessage& message);
+    void EvLButtonDown(UINT keys, POINT point) override;
+    void EvMouseMove(UINT keys, POINT point);
     LRESULT EvInitMenuPopup(TMessage& message);
 
     // Files dropped anywhere on the dialog: where they land decides what they do.

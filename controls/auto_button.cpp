@@ -20,24 +20,14 @@ RECT RectInParent(HWND button, HWND parent)
 } // namespace
 
 BEGIN_MESSAGE_TABLE(TAutoButton, TQZButton)
-    ON_MESSAGE(TAutoButton, WM_TIMER, EvTimer)
     ON_MESSAGE(TAutoButton, WM_ERASEBKGND, EvEraseBkgnd)
-    ON_MESSAGE(TAutoButton, WM_KILLFOCUS, EvKillFocus)
+    EV_WM_KILLFOCUS(TAutoButton, EvKillFocus)
 END_MESSAGE_TABLE(TAutoButton, TQZButton)
 
 TAutoButton::TAutoButton(TWindow* parent, int resourceId, const char* cursorName, const char* menuName)
-    : TQZButton(parent, resourceId, nullptr, cursorName, menuName), Lumen(TMouseLumen::Face, this)
+    : TQZButton({TMouseLumen::Face, IDC_ARROW, TQZControlStyle::TRightButton::ActsAsLeftWithoutMenu}, parent,
+                resourceId, nullptr, cursorName, menuName)
 {
-}
-
-LRESULT TAutoButton::EvMouseMove(TMessage& message)
-{
-    return HoverMouseMove(*this, &Lumen, message);
-}
-
-LRESULT TAutoButton::EvTimer(TMessage& message)
-{
-    return LightTimer(*this, Lumen, message);
 }
 
 LRESULT TAutoButton::EvEraseBkgnd(TMessage&)
@@ -60,14 +50,13 @@ LRESULT TAutoButton::EvEraseBkgnd(TMessage&)
     return TRUE;
 }
 
-LRESULT TAutoButton::EvKillFocus(TMessage& message)
+void TAutoButton::EvKillFocus(HWND)
 {
-    LRESULT result = DefaultProcessing(message);
+    DefaultProcessing();
     if (HWND parent = ::GetParent(Handle)) {
         RECT rect = RectInParent(Handle, parent);
         ::InflateRect(&rect, 2, 2);
         ::InvalidateRect(parent, &rect, TRUE);
         ::UpdateWindow(parent);
     }
-    return result;
 }

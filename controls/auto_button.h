@@ -1,7 +1,6 @@
 #pragma once
-// The main dialog's push button: a TQZButton whose face is inverted while the mouse is over
-// it, and which leaves no remnant of its light or focus on its parent.
-#include "controls/mouse_lumen.h"
+// The main dialog's push button: a TQZButton whose face is inverted while the mouse is over it,
+// and which leaves no remnant of its light or focus on its parent.
 #include "controls/qz_button.h"
 
 class TAutoButton : public TQZButton {
@@ -10,16 +9,9 @@ public:
     // the application's module.
     TAutoButton(TWindow* parent, int resourceId, const char* cursorName = nullptr, const char* menuName = nullptr);
 
-    const TMouseLumen& GetLumen() const { return Lumen; }
-
 protected:
-    LRESULT EvMouseMove(TMessage& message) override;
-    LRESULT EvTimer(TMessage& message);
     LRESULT EvEraseBkgnd(TMessage& message);
-    LRESULT EvKillFocus(TMessage& message);
-
-private:
-    TMouseLumen Lumen;
+    void EvKillFocus(HWND focus);
 
     DECLARE_MESSAGE_TABLE()
 };

@@ -1,6 +1,6 @@
 #include "controls/mouse_lumen.h"
 
-#include "controls/qz_control_support.h"
+#include "controls/window_drawing.h"
 #include "framework/gdi.h"
 #include "framework/window.h"
 
@@ -31,7 +31,7 @@ TMouseLumen::~TMouseLumen()
 
 void TMouseLumen::MouseMove(WPARAM keys)
 {
-    HWND control = Window ? Window->GetHandle() : nullptr;
+    HWND control = Window && IsLight() ? Window->GetHandle() : nullptr;
     if (keys != 0 || !control)
         return;
     if (Kind == Face) {
@@ -58,7 +58,7 @@ void TMouseLumen::MouseMove(WPARAM keys)
 
 void TMouseLumen::TimerTick()
 {
-    HWND control = Window ? Window->GetHandle() : nullptr;
+    HWND control = Window && IsLight() ? Window->GetHandle() : nullptr;
     if (Ticking || !control)
         return;
     TTickGuard guard;
@@ -84,7 +84,7 @@ void TMouseLumen::TimerTick()
 
 void TMouseLumen::Unlight()
 {
-    HWND control = Window ? Window->GetHandle() : nullptr;
+    HWND control = Window && IsLight() ? Window->GetHandle() : nullptr;
     if (!control)
         return;
     if (Kind == Face) {

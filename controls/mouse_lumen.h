@@ -10,6 +10,7 @@ class TWindow;
 class TMouseLumen {
 public:
     // Kinds of light.
+    static constexpr int NoLight = -1;               // a control without a light
     static constexpr int Frame = 0;                  // dotted frame on the client edge
     static constexpr int Face = 1;                   // whole face inverted once
     static constexpr int FrameBesideScrollBar = 2;   // as Frame; the scroll-bar strip is not "over"
@@ -30,6 +31,7 @@ public:
     void Unlight();
 
     int GetKind() const { return Kind; }
+    bool IsLight() const { return Kind != NoLight; }
     bool IsLit() const { return Lit; }
     // A control that repaints its own face has taken the light away itself.
     void SetLit(bool lit) { Lit = lit; }

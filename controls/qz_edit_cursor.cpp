@@ -1,40 +1,20 @@
 #include "controls/qz_edit_cursor.h"
 
-#include "controls/qz_control_support.h"
+#include "controls/window_drawing.h"
 #include "framework/gdi.h"
 
-BEGIN_MESSAGE_TABLE(TQZEditCursor, TEdit)
-    ON_MESSAGE(TQZEditCursor, WM_MOUSEMOVE, EvMouseMove)
-    ON_MESSAGE(TQZEditCursor, WM_TIMER, EvTimer)
-    ON_MESSAGE(TQZEditCursor, WM_SETCURSOR, EvSetCursor)
+BEGIN_MESSAGE_TABLE(TQZEditCursor, TQZControl<TEdit>)
     ON_MESSAGE(TQZEditCursor, WM_KEYDOWN, EvKeyDown)
     ON_MESSAGE(TQZEditCursor, WM_PAINT, EvPaint)
-    ON_MESSAGE(TQZEditCursor, WM_KILLFOCUS, EvKillFocus)
+    EV_WM_KILLFOCUS(TQZEditCursor, EvKillFocus)
     ON_MESSAGE(TQZEditCursor, WM_MENUSELECT, EvMenuSelect)
-END_MESSAGE_TABLE(TQZEditCursor, TEdit)
+END_MESSAGE_TABLE(TQZEditCursor, TQZControl<TEdit>)
 
 TQZEditCursor::TQZEditCursor(TWindow* parent, int resourceId, int textLimit, HINSTANCE module,
                              const char* cursorName)
-    : TEdit(parent, resourceId, textLimit),
-      CursorName(cursorName ? cursorName : ""),
-      Module(module ? module : ApplicationInstance()),
-      Lumen(TMouseLumen::Frame, this)
+    : TQZControl({TMouseLumen::Frame, IDC_IBEAM, TQZControlStyle::TRightButton::System}, cursorName, module,
+                 nullptr, parent, resourceId, textLimit)
 {
-}
-
-LRESULT TQZEditCursor::EvMouseMove(TMessage& message)
-{
-    return HoverMouseMove(*this, &Lumen, message);
-}
-
-LRESULT TQZEditCursor::EvTimer(TMessage& message)
-{
-    return LightTimer(*this, Lumen, message);
-}
-
-LRESULT TQZEditCursor::EvSetCursor(TMessage&)
-{
-    return SetControlCursor(Module, CursorName, IDC_IBEAM);
 }
 
 LRESULT TQZEditCursor::EvKeyDown(TMessage& message)
@@ -91,12 +71,12 @@ bool TQZEditCursor::ClientRectInParent(RECT& inner) const
     return true;
 }
 
-LRESULT TQZEditCursor::EvKillFocus(TMessage& message)
+void TQZEditCursor::EvKillFocus(HWND)
 {
-    LRESULT result = DefaultProcessing(message);
+    DefaultProcessing();
     RECT inner;
     if (!ClientRectInParent(inner))
-        return result;
+        return;
     RECT outer = inner;
     ::InflateRect(&outer, 1, 1);
     TRegion ring(::CreateRectRgnIndirect(&outer));
@@ -104,7 +84,6 @@ LRESULT TQZEditCursor::EvKillFocus(TMessage& message)
     ::CombineRgn(ring, ring, inside, RGN_XOR);
     // Children too, even under a parent that clips them: the ring may lie on the field's border.
     ::RedrawWindow(::GetParent(Handle), nullptr, ring, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    return result;
 }
 
 LRESULT TQZEditCursor::EvMenuSelect(TMessage& message)

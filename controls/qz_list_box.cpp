@@ -1,52 +1,9 @@
 #include "controls/qz_list_box.h"
 
-BEGIN_MESSAGE_TABLE(TQZListBox, TListBox)
-    ON_MESSAGE(TQZListBox, WM_MOUSEMOVE, EvMouseMove)
-    ON_MESSAGE(TQZListBox, WM_TIMER, EvTimer)
-    ON_MESSAGE(TQZListBox, WM_SETCURSOR, EvSetCursor)
-    ON_MESSAGE(TQZListBox, WM_RBUTTONDOWN, EvRButtonDown)
-    ON_MESSAGE(TQZListBox, WM_RBUTTONUP, EvRButtonUp)
-    ON_MESSAGE(TQZListBox, WM_CAPTURECHANGED, EvCaptureChanged)
-END_MESSAGE_TABLE(TQZListBox, TListBox)
-
 TQZListBox::TQZListBox(TWindow* parent, int resourceId, const char* cursorName, HINSTANCE module,
                        const char* menuName)
-    : TListBox(parent, resourceId),
-      RightButton(module, menuName),
-      Lumen(TMouseLumen::FrameBesideScrollBar, this),
-      CursorName(cursorName ? cursorName : ""),
-      Module(module ? module : ApplicationInstance())
+    : TQZControl({TMouseLumen::FrameBesideScrollBar}, cursorName, module, menuName, parent, resourceId)
 {
-}
-
-LRESULT TQZListBox::EvMouseMove(TMessage& message)
-{
-    return HoverMouseMove(*this, &Lumen, message);
-}
-
-LRESULT TQZListBox::EvTimer(TMessage& message)
-{
-    return LightTimer(*this, Lumen, message);
-}
-
-LRESULT TQZListBox::EvSetCursor(TMessage&)
-{
-    return SetControlCursor(Module, CursorName, IDC_ARROW);
-}
-
-LRESULT TQZListBox::EvRButtonDown(TMessage& message)
-{
-    return RightButton.RightButtonDown(*this, message, true);
-}
-
-LRESULT TQZListBox::EvRButtonUp(TMessage& message)
-{
-    return RightButton.RightButtonUp(*this, message, true);
-}
-
-LRESULT TQZListBox::EvCaptureChanged(TMessage& message)
-{
-    return RightButton.CaptureChanged(*this, message);
 }
 
 void TQZListBox::MoveItem(TMoveDirection direction, int index)

@@ -3,26 +3,23 @@
 TQZPropertySheet::~TQZPropertySheet() = default;
 
 BEGIN_MESSAGE_TABLE(TQZPropertyPage, TPropertyPage)
-    ON_MESSAGE(TQZPropertyPage, WM_SETCURSOR, EvSetCursor)
-    ON_MESSAGE(TQZPropertyPage, WM_LBUTTONDOWN, EvLButtonDown)
+    EV_WM_SETCURSOR(TQZPropertyPage, EvSetCursor)
+    EV_WM_LBUTTONDOWN(TQZPropertyPage, EvLButtonDown)
 END_MESSAGE_TABLE(TQZPropertyPage, TPropertyPage)
 
-LRESULT TQZPropertyPage::EvSetCursor(TMessage& message)
+bool TQZPropertyPage::EvSetCursor(HWND window, UINT, UINT)
 {
-    HCURSOR hand = reinterpret_cast<HWND>(message.WParam) == Handle ? ::LoadCursorA(GetInstance(), "CUR_MANO")
-                                                                    : nullptr;
+    HCURSOR hand = window == Handle ? ::LoadCursorA(GetInstance(), "CUR_MANO") : nullptr;
     if (hand)
         ::SetCursor(hand);
     else
-        DefaultProcessing(message);
-    return TRUE;
+        DefaultProcessing();
+    return true;
 }
 
-LRESULT TQZPropertyPage::EvLButtonDown(TMessage& message)
+void TQZPropertyPage::EvLButtonDown(UINT, POINT point)
 {
     // The sheet runs its caption drag, started from the page's background.
-    POINT point = message.Point();
     ::ClientToScreen(Handle, &point);
     ::SendMessageA(::GetParent(Handle), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
-    return 0;
 }

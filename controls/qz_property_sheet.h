@@ -14,8 +14,8 @@ public:
     using TPropertyPage::TPropertyPage;
 
 protected:
-    LRESULT EvSetCursor(TMessage& message);
-    LRESULT EvLButtonDown(TMessage& message);
+    bool EvSetCursor(HWND window, UINT hitTest, UINT mouseMessage);
+    void EvLButtonDown(UINT keys, POINT point);
 
     DECLARE_MESSAGE_TABLE()
 };

@@ -135,17 +135,31 @@ int CharacterHeight(HWND window, const LOGFONTA& description)
 
 constexpr int MaxListItemHeight = 255;   // list boxes refuse taller items
 
+// The name of a menu resource the module has; null when it has none, so that a dialog without
+// its menu still acts on the right button as on the left.
+const char* MenuResourceOrNone(HINSTANCE module, const char* menuName)
+{
+    if (!menuName)
+        return nullptr;
+    HMENU menu = ::LoadMenuA(module, menuName);
+    if (!menu)
+        return nullptr;
+    ::DestroyMenu(menu);
+    return menuName;
+}
+
 } // namespace
 
 SIZE TWhiteCenterDlg::LastLayoutSize{};
 HWND TWhiteCenterDlg::LastLayoutDialog = nullptr;
 
 BEGIN_MESSAGE_TABLE(TWhiteCenterDlg, TDialog)
-    ON_MESSAGE(TWhiteCenterDlg, WM_WINDOWPOSCHANGED, EvWindowPosChanged)
-    ON_MESSAGE(TWhiteCenterDlg, WM_LBUTTONDOWN, EvLButtonDown)
-    ON_MESSAGE(TWhiteCenterDlg, WM_RBUTTONDOWN, EvRButtonDown)
-    ON_MESSAGE(TWhiteCenterDlg, WM_RBUTTONUP, EvRButtonUp)
-    ON_MESSAGE(TWhiteCenterDlg, WM_SETCURSOR, EvSetCursor)
+    EV_WM_WINDOWPOSCHANGED(TWhiteCenterDlg, EvWindowPosChanged)
+    EV_WM_LBUTTONDOWN(TWhiteCenterDlg, EvLButtonDown)
+    EV_WM_RBUTTONDOWN(TWhiteCenterDlg, EvRButtonDown)
+    EV_WM_RBUTTONUP(TWhiteCenterDlg, EvRButtonUp)
+    EV_WM_SETCURSOR(TWhiteCenterDlg, EvSetCursor)
+    EV_WM_CAPTURECHANGED(TWhiteCenterDlg, EvCaptureChanged)
     ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLORMSGBOX, EvCtlColor)
     ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLOREDIT, EvCtlColor)
     ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLORLISTBOX, EvCtlColor)
@@ -156,11 +170,12 @@ BEGIN_MESSAGE_TABLE(TWhiteCenterDlg, TDialog)
 END_MESSAGE_TABLE(TWhiteCenterDlg, TDialog)
 
 TWhiteCenterDlg::TWhiteCenterDlg(TWindow* parent, const char* resourceName, const char* menuName, HFONT font)
-    : TDialog(parent, resourceName), LayoutStore(this, LayoutStoreId, nullptr, -2, -2, 0, 0), GivenFont(font)
+    : TDialog(parent, resourceName),
+      RightButton(GetInstance(), MenuResourceOrNone(GetInstance(), menuName)),
+      LayoutStore(this, LayoutStoreId, nullptr, -2, -2, 0, 0),
+      GivenFont(font)
 {
     LayoutStore.Attr.Style = WS_CHILD;   // never shown; unsorted, so records keep their order
-    if (menuName)
-        HasPopup = PopupMenu.LoadResource(GetInstance(), menuName);
 }
 
 TWhiteCenterDlg::~TWhiteCenterDlg()
@@ -171,8 +186,6 @@ TWhiteCenterDlg::~TWhiteCenterDlg()
         Detach();
         ::DestroyWindow(handle);
     }
-    if (DialogFont)
-        ::DeleteObject(DialogFont);
 }
 
 void TWhiteCenterDlg::SetupWindow()
@@ -243,32 +256,30 @@ BOOL TWhiteCenterDlg::EvInitDialog(HWND focus)
     return result;
 }
 
-LRESULT TWhiteCenterDlg::EvWindowPosChanged(TMessage& message)
+void TWhiteCenterDlg::EvWindowPosChanged(const WINDOWPOS& position)
 {
     const bool visible = IsWindowVisible();
     if (!visible)
-        DefaultProcessing(message);
-    const auto* position = reinterpret_cast<const WINDOWPOS*>(message.LParam);
-    if (!position || (!visible && InitialClient.right == 0))
-        return 0;
+        DefaultProcessing();
+    if (!visible && InitialClient.right == 0)
+        return;
 
     const bool control = ::GetKeyState(VK_CONTROL) < 0;
     if (control && ::GetKeyState(VK_SHIFT) < 0) {
         RepaintAll();
-        return 0;
+        return;
     }
 
     if (FirstLayout)
-        FrameSize = {position->cx - InitialClient.right, position->cy - InitialClient.bottom};
-    const int width = position->cx - FrameSize.cx;
-    const int height = position->cy - FrameSize.cy;
+        FrameSize = {position.cx - InitialClient.right, position.cy - InitialClient.bottom};
+    const int width = position.cx - FrameSize.cx;
+    const int height = position.cy - FrameSize.cy;
     if (!FirstLayout && LastLayoutDialog == Handle && width == LastLayoutSize.cx && height == LastLayoutSize.cy)
-        return 0;
+        return;
     LastLayoutSize = {width, height};
     LastLayoutDialog = Handle;
 
     Rescale(width, height, !control);
-    return 0;
 }
 
 void TWhiteCenterDlg::Rescale(int clientWidth, int clientHeight, bool rescaleFonts)
@@ -342,10 +353,8 @@ void TWhiteCenterDlg::ReplaceDialogFont(const LOGFONTA& description)
         return;
     for (HWND child : Descendants(Handle))
         ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    // Deleted only once no control shows it any more.
-    if (DialogFont)
-        ::DeleteObject(DialogFont);
-    DialogFont = font;
+    // The old one goes only once no control shows it any more.
+    DialogFont.Reset(font);
 }
 
 void TWhiteCenterDlg::RepaintAll() const
@@ -353,44 +362,32 @@ void TWhiteCenterDlg::RepaintAll() const
     ::RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-LRESULT TWhiteCenterDlg::EvLButtonDown(TMessage& message)
+void TWhiteCenterDlg::EvLButtonDown(UINT, POINT point)
 {
     // The system's caption drag, started from the background.
-    POINT point = message.Point();
     ::ClientToScreen(Handle, &point);
     SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
-    return 0;
 }
 
-LRESULT TWhiteCenterDlg::EvRButtonDown(TMessage& message)
+void TWhiteCenterDlg::EvRButtonDown(UINT keys, POINT point)
 {
-    RightDown = 1;
-    if (!HasPopup) {
-        RightPressForwarded = true;
-        SendMessage(WM_LBUTTONDOWN, message.WParam, message.LParam);
-        RightPressForwarded = false;
-    }
-    return 0;
+    RightPressForwarded = !RightButton.HasMenu();
+    RightButton.Press(*this, keys, point, !RightButton.HasMenu());
+    RightPressForwarded = false;
 }
 
-LRESULT TWhiteCenterDlg::EvRButtonUp(TMessage& message)
+void TWhiteCenterDlg::EvRButtonUp(UINT keys, POINT point)
 {
-    if (RightDown)
-        RightUpPending = 1;
-    if (!HasPopup) {
-        SendMessage(WM_LBUTTONUP, message.WParam, message.LParam);
-        // A drag begun by the right button waits for a left release it would never get.
-        if (RightPressForwarded)
-            PostMessage(WM_LBUTTONUP, message.WParam, message.LParam);
-    }
-    RightDown = 0;
-    if (HasPopup && RightUpPending) {
-        POINT point = message.Point();
-        ::ClientToScreen(Handle, &point);
-        PopupMenu.TrackPopupMenu(TPM_LEFTBUTTON, point, Handle);
-    }
-    RightUpPending = 0;
-    return 0;
+    // A drag begun by the right button waits for a left release it would never get.
+    if (RightPressForwarded)
+        PostMessage(WM_LBUTTONUP, keys, MAKELPARAM(point.x, point.y));
+    RightButton.Release(*this, keys, point, !RightButton.HasMenu(), Handle);
+}
+
+void TWhiteCenterDlg::EvCaptureChanged(HWND newCapture)
+{
+    RightButton.CaptureChanged(*this, newCapture);
+    DefaultProcessing();
 }
 
 LRESULT TWhiteCenterDlg::EvCtlColor(TMessage& message)
@@ -398,12 +395,11 @@ LRESULT TWhiteCenterDlg::EvCtlColor(TMessage& message)
     return DefaultProcessing(message);
 }
 
-LRESULT TWhiteCenterDlg::EvSetCursor(TMessage& message)
+bool TWhiteCenterDlg::EvSetCursor(HWND window, UINT hitTest, UINT)
 {
-    if (reinterpret_cast<HWND>(message.WParam) == Handle && LOWORD(message.LParam) == HTCLIENT &&
-        BackgroundCursor) {
+    if (window == Handle && hitTest == HTCLIENT && BackgroundCursor) {
         ::SetCursor(BackgroundCursor);
-        return TRUE;
+        return true;
     }
-    return DefaultProcessing(message);
+    return DefaultProcessing() != FALSE;
 }

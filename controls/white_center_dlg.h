@@ -4,9 +4,10 @@
 // proportional rescaling of every control (positions, sizes, font, item heights) whenever
 // the dialog's size changes. The left button drags the dialog by its background; the right
 // button opens the dialog's pop-up menu.
+#include "controls/right_button_menu.h"
 #include "framework/control.h"
 #include "framework/dialog.h"
-#include "framework/popup_menu.h"
+#include "framework/gdi.h"
 
 #include <string>
 
@@ -18,13 +19,13 @@ public:
                     HFONT font = nullptr);
     ~TWhiteCenterDlg() override;
 
-    HFONT GetDialogFont() const { return DialogFont; }
+    HFONT GetDialogFont() const { return DialogFont.Get(); }
     const LOGFONTA& GetBaseLogFont() const { return BaseLogFont; }
     float GetScaleX() const { return ScaleX; }
     float GetScaleY() const { return ScaleY; }
     SIZE GetFrameSize() const { return FrameSize; }
     const RECT& GetInitialClient() const { return InitialClient; }
-    bool HasPopupMenu() const { return HasPopup; }
+    bool HasPopupMenu() const { return RightButton.HasMenu(); }
     // The client-equivalent size the last layout pass of any dialog of this class used.
     static SIZE GetLastLayoutSize() { return LastLayoutSize; }
 
@@ -37,23 +38,22 @@ protected:
     void SetupWindow() override;
     BOOL EvInitDialog(HWND focus) override;
 
-    virtual LRESULT EvLButtonDown(TMessage& message);
-    virtual LRESULT EvRButtonDown(TMessage& message);
-    virtual LRESULT EvRButtonUp(TMessage& message);
+    virtual void EvLButtonDown(UINT keys, POINT point);
+    virtual void EvRButtonDown(UINT keys, POINT point);
+    virtual void EvRButtonUp(UINT keys, POINT point);
     virtual LRESULT EvCtlColor(TMessage& message);
-    virtual LRESULT EvWindowPosChanged(TMessage& message);
-    LRESULT EvSetCursor(TMessage& message);
+    virtual void EvWindowPosChanged(const WINDOWPOS& position);
+    bool EvSetCursor(HWND window, UINT hitTest, UINT mouseMessage);
+    void EvCaptureChanged(HWND newCapture);
 
-    TPopupMenu PopupMenu;
-    bool HasPopup = false;
-    int RightUpPending = 0;
-    int RightDown = 0;
+    // The dialog's pop-up menu; without one the right button acts as the left.
+    TRightButtonMenu RightButton;
     bool FirstLayout = true;
     float ScaleX = 1.0f;
     float ScaleY = 1.0f;
     SIZE FrameSize{};
     RECT InitialClient{};
-    HFONT DialogFont = nullptr;
+    TFontHandle DialogFont;
     LOGFONTA BaseLogFont{};
     // One record per descendant window: "handle,left,top,width,height,selH,itemH".
     TListBox LayoutStore;

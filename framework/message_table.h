@@ -62,6 +62,42 @@ LRESULT CallCommand(TWindow& window, TMessage&)
     return 0;
 }
 
+template <class T, void (T::*Handler)(UINT, POINT)>
+LRESULT CallMouse(TWindow& window, TMessage& message)
+{
+    (static_cast<T&>(window).*Handler)(static_cast<UINT>(message.WParam), message.Point());
+    return 0;
+}
+
+template <class T, void (T::*Handler)(UINT_PTR)>
+LRESULT CallTimer(TWindow& window, TMessage& message)
+{
+    (static_cast<T&>(window).*Handler)(static_cast<UINT_PTR>(message.WParam));
+    return 0;
+}
+
+template <class T, bool (T::*Handler)(HWND, UINT, UINT)>
+LRESULT CallSetCursor(TWindow& window, TMessage& message)
+{
+    return (static_cast<T&>(window).*Handler)(reinterpret_cast<HWND>(message.WParam), LOWORD(message.LParam),
+                                               HIWORD(message.LParam)) ? TRUE : FALSE;
+}
+
+template <class T, void (T::*Handler)(const WINDOWPOS&)>
+LRESULT CallWindowPos(TWindow& window, TMessage& message)
+{
+    if (const auto* position = reinterpret_cast<const WINDOWPOS*>(message.LParam))
+        (static_cast<T&>(window).*Handler)(*position);
+    return 0;
+}
+
+template <class T, void (T::*Handler)(HWND)>
+LRESULT CallWindowArgument(TWindow& window, TMessage& message)
+{
+    (static_cast<T&>(window).*Handler)(reinterpret_cast<HWND>(message.WParam));
+    return 0;
+}
+
 } // namespace MessageTableDetail
 
 // At the end of the class: the table, its entries and the virtual lookup that returns it.
@@ -99,3 +135,31 @@ private:                                                          \
     {TEntryKind::Registered, 0, 0, 0, &MessageTableDetail::Call<cls, &cls::handler>, &variable},
 #define ON_NOTIFY(cls, code, id, handler) \
     {TEntryKind::Notify, code, id, id, &MessageTableDetail::Call<cls, &cls::handler>},
+// One notification code of one control: void Handler().
+#define ON_CONTROL(cls, code, id, handler) \
+    {TEntryKind::Command, code, id, id, &MessageTableDetail::CallCommand<cls, &cls::handler>},
+
+// Messages the program's windows handle again and again, decoded once. A handler that adds to
+// the system's handling calls DefaultProcessing() for the message being handled.
+
+// void Handler(UINT keys, POINT point), the point in client coordinates (any mouse message).
+#define ON_MOUSE(cls, message, handler) \
+    {TEntryKind::Message, message, 0, 0, &MessageTableDetail::CallMouse<cls, &cls::handler>},
+#define EV_WM_MOUSEMOVE(cls, handler) ON_MOUSE(cls, WM_MOUSEMOVE, handler)
+#define EV_WM_LBUTTONDOWN(cls, handler) ON_MOUSE(cls, WM_LBUTTONDOWN, handler)
+#define EV_WM_RBUTTONDOWN(cls, handler) ON_MOUSE(cls, WM_RBUTTONDOWN, handler)
+#define EV_WM_RBUTTONUP(cls, handler) ON_MOUSE(cls, WM_RBUTTONUP, handler)
+// void Handler(UINT_PTR timerId)
+#define EV_WM_TIMER(cls, handler) \
+    {TEntryKind::Message, WM_TIMER, 0, 0, &MessageTableDetail::CallTimer<cls, &cls::handler>},
+// bool Handler(HWND window, UINT hitTest, UINT mouseMessage): true when the cursor was set
+#define EV_WM_SETCURSOR(cls, handler) \
+    {TEntryKind::Message, WM_SETCURSOR, 0, 0, &MessageTableDetail::CallSetCursor<cls, &cls::handler>},
+// void Handler(const WINDOWPOS& position)
+#define EV_WM_WINDOWPOSCHANGED(cls, handler) \
+    {TEntryKind::Message, WM_WINDOWPOSCHANGED, 0, 0, &MessageTableDetail::CallWindowPos<cls, &cls::handler>},
+// void Handler(HWND other): the window that takes the mouse or the focus
+#define EV_WM_CAPTURECHANGED(cls, handler) \
+    {TEntryKind::Message, WM_CAPTURECHANGED, 0, 0, &MessageTableDetail::CallWindowArgument<cls, &cls::handler>},
+#define EV_WM_KILLFOCUS(cls, handler) \
+    {TEntryKind::Message, WM_KILLFOCUS, 0, 0, &MessageTableDetail::CallWindowArgument<cls, &cls::handler>},

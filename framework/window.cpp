@@ -3,6 +3,7 @@
 #include "framework/application.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -169,6 +170,12 @@ bool TWindow::PreProcessMsg(MSG&)
 LRESULT TWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     TMessage m{Handle, message, wParam, lParam};
+    // Messages nest (a handler's own sends come back here): each restores the one it interrupted.
+    struct TCurrentMessage {
+        TMessage*& Slot;
+        TMessage* Outer;
+        ~TCurrentMessage() { Slot = Outer; }
+    } current{Current, std::exchange(Current, &m)};
     if (const TMessageEntry* entry = GetMessageTable().Find(m))
         return entry->Handler(*this, m);
     if (message == WM_COMMAND)
@@ -184,6 +191,11 @@ LRESULT TWindow::UnhandledCommand(TMessage& message)
 LRESULT TWindow::DefaultProcessing(TMessage& message)
 {
     return DefWindowProc(message.Message, message.WParam, message.LParam);
+}
+
+LRESULT TWindow::DefaultProcessing()
+{
+    return Current ? DefaultProcessing(*Current) : 0;
 }
 
 LRESULT TWindow::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -45,6 +45,7 @@ public:
 
     // The default procedure for the message being handled, for handlers that add to it.
     LRESULT DefaultProcessing(TMessage& message);
+    LRESULT DefaultProcessing();
     // Delivers a message synchronously through this object's own routing, not the system's.
     LRESULT ReceiveMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
@@ -117,4 +118,5 @@ private:
     static const TMessageEntry MessageEntries[];
 
     std::vector<TWindow*> ChildList;
+    TMessage* Current = nullptr;   // the message the window is handling, innermost first
 };

@@ -62,11 +62,11 @@ protected:
         ::SendDlgItemMessageA(Handle, OwnerDrawnListId, LB_SETITEMHEIGHT, 0, 8);
         TWhiteCenterDlg::SetupWindow();
     }
-    LRESULT EvLButtonDown(TMessage& message) override
+    void EvLButtonDown(UINT keys, POINT point) override
     {
         ++LeftPresses;
-        LeftPoint = message.Point();
-        return TWhiteCenterDlg::EvLButtonDown(message);
+        LeftPoint = point;
+        TWhiteCenterDlg::EvLButtonDown(keys, point);
     }
     LRESULT EvNcLButtonDown(TMessage& message)
     {

@@ -1,0 +1,122 @@
+#pragma once
+// What the program's own controls add to a system control, written once: their own cursor,
+// the hover hint (the control under the pointer announced to its parent), the hover light and
+// a pop-up menu on the right button. Each control class is this template over its framework
+// class; its own messages sit in a table chained to this one.
+#include "controls/mouse_lumen.h"
+#include "controls/right_button_menu.h"
+#include "framework/window.h"
+
+#include <string>
+#include <utility>
+
+// Where the controls of the family differ.
+struct TQZControlStyle {
+    enum class TRightButton {
+        System,                  // the system control's own handling
+        ActsAsLeft,              // a left press and release first, then the menu
+        ActsAsLeftWithoutMenu,   // a left click when there is no menu, else only the menu
+    };
+    int LightKind = TMouseLumen::NoLight;
+    LPCSTR SystemCursor = IDC_ARROW;   // shown when the control has no cursor of its own
+    TRightButton RightButton = TRightButton::ActsAsLeft;
+};
+
+// The parent learns which control the pointer is over as if one of its menu items were
+// highlighted: WM_MENUSELECT with the control's id (0xFFFF0000, a closed menu, for an id
+// that is not positive), then WM_ENTERIDLE, both through the parent object's own routing.
+void AnnounceHover(TWindow& control);
+
+// The named cursor of the module, or the system cursor when no name is given.
+void SetControlCursor(HINSTANCE module, const std::string& name, LPCSTR systemCursor);
+
+template <class TBase>
+class TQZControl : public TBase {
+public:
+    const TMouseLumen& GetLumen() const { return Lumen; }
+    const TRightButtonMenu& GetRightButton() const { return RightButton; }
+
+    static const TMessageTable MessageTable;
+    const TMessageTable& GetMessageTable() const override { return MessageTable; }
+
+protected:
+    // module null: the application's. cursorName null or empty: the style's system cursor.
+    // menuName null: no menu. The rest goes to the framework control.
+    template <class... TBaseArgs>
+    TQZControl(const TQZControlStyle& style, const char* cursorName, HINSTANCE module, const char* menuName,
+               TBaseArgs&&... baseArgs)
+        : TBase(std::forward<TBaseArgs>(baseArgs)...),
+          Style(style),
+          Module(module ? module : ::GetModuleHandleA(nullptr)),
+          CursorName(cursorName ? cursorName : ""),
+          RightButton(Module, menuName),
+          Lumen(style.LightKind, this)
+    {
+    }
+
+    virtual void EvMouseMove(UINT keys, POINT)
+    {
+        AnnounceHover(*this);
+        this->DefaultProcessing();
+        Lumen.MouseMove(keys);
+    }
+    void EvTimer(UINT_PTR id)
+    {
+        Lumen.TimerTick();
+        // Timers of the system class itself (a list's drag scrolling) still reach it.
+        if (!Lumen.IsLight() || id != TMouseLumen::LightTimerId)
+            this->DefaultProcessing();
+    }
+    virtual bool EvSetCursor(HWND, UINT, UINT)
+    {
+        SetControlCursor(Module, CursorName, Style.SystemCursor);
+        return true;
+    }
+    virtual void EvRButtonDown(UINT keys, POINT point)
+    {
+        if (Style.RightButton == TQZControlStyle::TRightButton::System)
+            this->DefaultProcessing();
+        else
+            RightButton.Press(*this, keys, point, RightActsAsLeft());
+    }
+    virtual void EvRButtonUp(UINT keys, POINT point)
+    {
+        if (Style.RightButton == TQZControlStyle::TRightButton::System)
+            this->DefaultProcessing();
+        else
+            RightButton.Release(*this, keys, point, RightActsAsLeft(), ::GetParent(this->GetHandle()));
+    }
+    void EvCaptureChanged(HWND newCapture)
+    {
+        RightButton.CaptureChanged(*this, newCapture);
+        this->DefaultProcessing();
+    }
+
+    bool RightActsAsLeft() const
+    {
+        return Style.RightButton == TQZControlStyle::TRightButton::ActsAsLeft || !RightButton.HasMenu();
+    }
+
+    const TQZControlStyle Style;
+    const HINSTANCE Module;
+    const std::string CursorName;
+    TRightButtonMenu RightButton;
+    TMouseLumen Lumen;
+
+private:
+    static const TMessageEntry MessageEntries[];
+};
+
+template <class TBase>
+const TMessageEntry TQZControl<TBase>::MessageEntries[] = {
+    EV_WM_MOUSEMOVE(TQZControl<TBase>, EvMouseMove)
+    EV_WM_TIMER(TQZControl<TBase>, EvTimer)
+    EV_WM_SETCURSOR(TQZControl<TBase>, EvSetCursor)
+    EV_WM_RBUTTONDOWN(TQZControl<TBase>, EvRButtonDown)
+    EV_WM_RBUTTONUP(TQZControl<TBase>, EvRButtonUp)
+    EV_WM_CAPTURECHANGED(TQZControl<TBase>, EvCaptureChanged)
+};
+
+template <class TBase>
+const TMessageTable TQZControl<TBase>::MessageTable = {&TBase::MessageTable, TQZControl<TBase>::MessageEntries,
+                                                       std::size(TQZControl<TBase>::MessageEntries)};
