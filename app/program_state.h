@@ -15,6 +15,3 @@ extern std::string ProgramFolder;
 extern std::string PendingFile;
 // The main window's status bar, set while the main window is built.
 extern TTipStatusBar* MainStatusBar;
-
-// The folder of the program's own path: cut just after its last backslash.
-std::string FolderOfProgram(const std::string& programPath);

@@ -1,6 +1,6 @@
 #include "app/settings_location.h"
 
-#include "settings/ascii_text.h"
+#include "text/ascii_text.h"
 #include "settings/settings.h"
 
 #include <windows.h>

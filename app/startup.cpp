@@ -3,6 +3,7 @@
 #include "app/my_app.h"
 #include "app/program_names.h"
 #include "app/program_state.h"
+#include "text/path_text.h"
 #include "controls/notice_window.h"
 
 #include <windows.h>
@@ -26,7 +27,7 @@ int RunStrandel(int argc, char** argv, int cmdShow)
     try {
         ProgramFolder.clear();
         if (argc > 0 && argv[0])
-            ProgramFolder = FolderOfProgram(argv[0]);
+            ProgramFolder = FolderOf(argv[0]);
 
         // Only the first argument counts: the file a Send To shortcut passes.
         if (argc > 1 && argv[1]) {

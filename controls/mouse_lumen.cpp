@@ -111,12 +111,7 @@ void TMouseLumen::DrawFrame(HWND control) const
     TSelectObject brush(dc, ::GetStockObject(NULL_BRUSH));
     TPen pen(::CreatePen(PS_DOT, 1, RGB(128, 128, 128)));
     TSelectObject oldPen(dc, pen);
-    bool hide = HideCursorWhileDrawing();
-    if (hide)
-        ::ShowCursor(FALSE);
-    ::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
-    if (hide)
-        ::ShowCursor(TRUE);
+    DrawRectangle(dc, rect);
 }
 
 void TMouseLumen::InvertFace(HWND control) const

@@ -43,22 +43,13 @@ void TQZEditCursor::DrawFocusFrame()
     // The ring lies just outside the client area: on the border of a framed field, in the
     // parent on a field without one. The edit's own window DC reaches only the first, so
     // the frame goes through a DC of the parent that its children do not clip.
-    HWND parent = ::GetParent(Handle);
-    HDC dc = ::GetDCEx(parent, nullptr, DCX_CACHE);
+    TClientDC dc(::GetParent(Handle), DCX_CACHE);
     if (!dc)
         return;
-    {
-        TPen pen(::CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
-        TSelectObject oldPen(dc, pen);
-        TSelectObject oldBrush(dc, ::GetStockObject(NULL_BRUSH));
-        bool hide = HideCursorWhileDrawing();
-        if (hide)
-            ::ShowCursor(FALSE);
-        ::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
-        if (hide)
-            ::ShowCursor(TRUE);
-    }
-    ::ReleaseDC(parent, dc);
+    TPen pen(::CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+    TSelectObject oldPen(dc, pen);
+    TSelectObject oldBrush(dc, ::GetStockObject(NULL_BRUSH));
+    DrawRectangle(dc, rect);
 }
 
 bool TQZEditCursor::ClientRectInParent(RECT& inner) const

@@ -141,11 +141,8 @@ const char* MenuResourceOrNone(HINSTANCE module, const char* menuName)
 {
     if (!menuName)
         return nullptr;
-    HMENU menu = ::LoadMenuA(module, menuName);
-    if (!menu)
-        return nullptr;
-    ::DestroyMenu(menu);
-    return menuName;
+    TMenuHandle menu(::LoadMenuA(module, menuName));
+    return menu ? menuName : nullptr;
 }
 
 } // namespace

@@ -12,6 +12,8 @@ RECT ClientRectInWindow(HWND window)
     return client;
 }
 
+namespace {
+
 bool HideCursorWhileDrawing()
 {
     static const bool hide = [] {
@@ -21,4 +23,16 @@ bool HideCursorWhileDrawing()
         return major * 100 + minor < 320;
     }();
     return hide;
+}
+
+} // namespace
+
+void DrawRectangle(HDC dc, const RECT& rect)
+{
+    const bool hide = HideCursorWhileDrawing();
+    if (hide)
+        ::ShowCursor(FALSE);
+    ::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
+    if (hide)
+        ::ShowCursor(TRUE);
 }

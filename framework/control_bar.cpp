@@ -10,7 +10,7 @@ constexpr COLORREF FaceColour = RGB(192, 192, 192);
 } // namespace
 
 BEGIN_MESSAGE_TABLE(TControlBar, TControl)
-    ON_MESSAGE(TControlBar, WM_MOUSEMOVE, EvMouseMove)
+    EV_WM_MOUSEMOVE(TControlBar, EvMouseMove)
     ON_MESSAGE(TControlBar, WM_MOUSELEAVE, EvMouseLeave)
 END_MESSAGE_TABLE(TControlBar, TControl)
 
@@ -107,16 +107,14 @@ void TControlBar::ShowHintFor(int commandId)
         bar->ShowHint(nullptr);
 }
 
-LRESULT TControlBar::EvMouseMove(TMessage& message)
+void TControlBar::EvMouseMove(UINT keys, POINT point)
 {
-    LRESULT result = DefaultProcessing(message);
-    bool pressed = (message.WParam & MK_LBUTTON) != 0;
-    if (HintOnEnter || pressed) {
-        ShowHintFor(CommandAt(message.Point()));
+    DefaultProcessing();
+    if (HintOnEnter || (keys & MK_LBUTTON)) {
+        ShowHintFor(CommandAt(point));
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle, 0};
         ::TrackMouseEvent(&track);
     }
-    return result;
 }
 
 LRESULT TControlBar::EvMouseLeave(TMessage& message)

@@ -25,7 +25,7 @@ public:
 
 protected:
     const char* GetClassName() const override { return TOOLBARCLASSNAMEA; }
-    LRESULT EvMouseMove(TMessage& message);
+    void EvMouseMove(UINT keys, POINT point);
     LRESULT EvMouseLeave(TMessage& message);
 
     DECLARE_MESSAGE_TABLE()

@@ -15,10 +15,12 @@ public:
     TNoCopy& operator=(const TNoCopy&) = delete;
 };
 
-// A device context of a window's client area.
+// A device context of a window's client area (GetDCEx's flags: DCX_CACHE for one its
+// children do not clip, say).
 class TClientDC : TNoCopy {
 public:
     explicit TClientDC(HWND window) : Window(window), Dc(::GetDC(window)) {}
+    TClientDC(HWND window, DWORD flags) : Window(window), Dc(::GetDCEx(window, nullptr, flags)) {}
     ~TClientDC() { if (Dc) ::ReleaseDC(Window, Dc); }
     operator HDC() const { return Dc; }
 

@@ -1,5 +1,7 @@
 #include "framework/popup_menu.h"
 
+#include "framework/gdi.h"
+
 #include <string>
 
 namespace {
@@ -41,7 +43,7 @@ TPopupMenu::~TPopupMenu()
 
 bool TPopupMenu::LoadResource(HINSTANCE instance, const char* menuName)
 {
-    HMENU resource = ::LoadMenuA(instance, menuName);
+    TMenuHandle resource(::LoadMenuA(instance, menuName));
     if (!resource)
         return false;
     HMENU items = resource;
@@ -49,7 +51,6 @@ bool TPopupMenu::LoadResource(HINSTANCE instance, const char* menuName)
     if (::GetMenuItemCount(resource) == 1 && ::GetSubMenu(resource, 0))
         items = ::GetSubMenu(resource, 0);
     AppendCopyOf(items);
-    ::DestroyMenu(resource);
     return GetItemCount() > 0;
 }
 

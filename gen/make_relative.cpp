@@ -1,6 +1,7 @@
 #include "gen/make_relative.h"
 
 #include "gen/path_parts.h"
+#include "text/path_text.h"
 
 #include <string_view>
 
@@ -8,13 +9,6 @@ namespace {
 
 constexpr int MaxLevels = 50;
 constexpr std::string_view LevelUp = "..\\";
-
-// A name cut right after its last backslash; a name without one, whole.
-std::string_view FolderPart(std::string_view name)
-{
-    std::size_t last = name.rfind('\\');
-    return last == std::string_view::npos ? name : name.substr(0, last + 1);
-}
 
 // \\server\share of a \\server\share\... folder.
 std::string_view SharePrefix(std::string_view dir)

@@ -1,6 +1,6 @@
 #pragma once
 // A file name split into drive, folder, name and extension.
-#include "settings/ascii_text.h"
+#include "text/ascii_text.h"
 
 #include <string_view>
 

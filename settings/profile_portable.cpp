@@ -1,6 +1,6 @@
 #include "settings/profile_portable.h"
 
-#include "settings/ascii_text.h"
+#include "text/ascii_text.h"
 
 #include <chrono>
 #include <cstdint>

@@ -43,12 +43,6 @@ TSettings FirstStartSettings()
     return settings;
 }
 
-std::string FolderOf(const std::string& fileName)
-{
-    std::size_t last = fileName.rfind('\\');
-    return last == std::string::npos ? fileName : fileName.substr(0, last + 1);
-}
-
 std::string EncodeValue(const std::string& text)
 {
     std::string stored = "<";

@@ -1,5 +1,7 @@
 #pragma once
 // The working settings of the program and their initialisation file.
+#include "text/path_text.h"
+
 #include <cstdint>
 #include <string>
 
@@ -43,8 +45,6 @@ struct TSettings {
 // The record as a first start without an initialisation file leaves it.
 TSettings FirstStartSettings();
 
-// The name cut right after its last backslash (kept); a name without one, whole.
-std::string FolderOf(const std::string& fileName);
 
 // Multi-line values stored on one line: CR LF <-> "#QZ_BR#", wrapped in "<" and ">". A lone
 // LF or CR (pasted text) is a line break too, stored as CR LF.

@@ -46,8 +46,8 @@ TToolTipFont::TToolTipFont()
 }
 
 BEGIN_MESSAGE_TABLE(QZTToolTip, TControl)
-    ON_MESSAGE(QZTToolTip, WM_TIMER, EvTimer)
-    ON_MESSAGE(QZTToolTip, WM_MOUSEMOVE, EvMouseMove)
+    EV_WM_TIMER(QZTToolTip, EvTimer)
+    EV_WM_MOUSEMOVE(QZTToolTip, EvMouseMove)
     ON_MESSAGE(QZTToolTip, WM_PAINT, EvPaint)
     ON_MESSAGE(QZTToolTip, WM_SETTINGCHANGE, EvSettingChange)
 END_MESSAGE_TABLE(QZTToolTip, TControl)
@@ -249,7 +249,7 @@ void QZTToolTip::StopTimers()
     PollTimer = 0;
 }
 
-LRESULT QZTToolTip::EvTimer(TMessage& message)
+void QZTToolTip::EvTimer(UINT_PTR id)
 {
     if (IsWindowVisible()) {
         // The real pointer, not the anchor: the tip goes once the pointer has left its window.
@@ -261,7 +261,7 @@ LRESULT QZTToolTip::EvTimer(TMessage& message)
             StopTimers();
         }
     }
-    if (message.WParam == ShowTimerId && ShowTimer) {
+    if (id == ShowTimerId && ShowTimer) {
         StopTimers();
         if (IsWindowVisible()) {
             HideTip();   // the minute is over
@@ -270,14 +270,12 @@ LRESULT QZTToolTip::EvTimer(TMessage& message)
             StartTimers(ShownTime);
         }
     }
-    return 0;
 }
 
-LRESULT QZTToolTip::EvMouseMove(TMessage& message)
+void QZTToolTip::EvMouseMove(UINT, POINT)
 {
-    LRESULT result = DefaultProcessing(message);
+    DefaultProcessing();
     HideTip();
-    return result;
 }
 
 LRESULT QZTToolTip::EvPaint(TMessage&)

@@ -65,8 +65,8 @@ protected:
     const char* GetClassName() const override { return "QZTooltip"; }
     void GetWindowClass(WNDCLASSA& windowClass) const override;
 
-    LRESULT EvTimer(TMessage& message);
-    LRESULT EvMouseMove(TMessage& message);
+    void EvTimer(UINT_PTR id);
+    void EvMouseMove(UINT keys, POINT point);
     LRESULT EvPaint(TMessage& message);
     LRESULT EvSettingChange(TMessage& message);
 

@@ -9,6 +9,8 @@
 //   screen_tour answer ID          presses button ID of the message box Strandel shows
 //   screen_tour key VK             presses a key (27: Esc)
 //   screen_tour close              closes Strandel
+#include "app/program_names.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -102,7 +104,7 @@ struct TStrandel {
 bool FindStrandel(TStrandel& strandel)
 {
     for (int i = 0; i < 300 && !strandel.Main; ++i, Pause(100))
-        strandel.Main = ::FindWindowA("QZ_STRANDEL", nullptr);
+        strandel.Main = ::FindWindowA(MainWindowClass, nullptr);
     strandel.Dialog = strandel.Main ? ::FindWindowExA(strandel.Main, nullptr, "#32770", nullptr) : nullptr;
     return strandel.Dialog != nullptr;
 }

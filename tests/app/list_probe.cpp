@@ -2,6 +2,8 @@
 //   list_probe point    the screen point in the middle of its file list, once the window is up
 //   list_probe entries  its list entries as the program copies them, one per line
 //   list_probe close    asks it to close
+#include "app/program_names.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -31,7 +33,7 @@ std::string ClipboardText()
 HWND FindList(int waitMs)
 {
     for (int waited = 0;; waited += 100) {
-        if (HWND main = ::FindWindowA("QZ_STRANDEL", nullptr))
+        if (HWND main = ::FindWindowA(MainWindowClass, nullptr))
             if (HWND dialog = ::GetWindow(main, GW_CHILD))
                 for (HWND child = dialog; child; child = ::GetWindow(child, GW_HWNDNEXT))
                     if (HWND list = ::GetDlgItem(child, FileListId); list && ::IsWindowVisible(list))
