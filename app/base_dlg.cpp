@@ -5,6 +5,8 @@
 #include "app/program_names.h"
 #include "app/program_state.h"
 #include "app/settings_location.h"
+#include "app/templates_menu.h"
+#include "controls/notice_window.h"
 #include "framework/gdi.h"
 #include "res/resource.h"
 #include "settings/profile_win.h"
@@ -73,6 +75,12 @@ BEGIN_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
     ON_COMMAND(BaseDlg, IDM_HELPINDEX, CmHelpIndex)
     ON_COMMAND(BaseDlg, IDM_WEBPAGE, CmWebPage)
     ON_COMMAND(BaseDlg, IDM_ABOUT, CmAbout)
+    ON_COMMAND(BaseDlg, IDM_SAVETEMPLATE, CmSaveTemplate)
+    ON_COMMAND(BaseDlg, IDM_OPENTEMPLATE, CmOpenTemplate)
+    ON_COMMAND_RANGE(BaseDlg, IDM_TEMPLATE_FIRST, IDM_TEMPLATE_LAST, CmTemplateItem)
+    ON_COMMAND(BaseDlg, IDM_HTMLIMAGES, CmHtmlImages)
+    ON_COMMAND(BaseDlg, IDM_HTMLLINK, CmHtmlLink)
+    ON_COMMAND(BaseDlg, IDM_OPTIONS, CmOptions)
 END_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
 
 BaseDlg::BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStatusBar* statusBar)
@@ -129,9 +137,12 @@ void BaseDlg::SetupWindow()
     SettingsToControls();
     SettingsRecord->TemplateFile.clear();
 
+    ShowMex(this, "Loading Templates, wait...", ProgramTitle, MB_ICONINFORMATION, 0);
+    BuildTemplatesMenu();
     UpdateCounter();
     if (StatusBar)
         StatusBar->UseTip = SettingsRecord->UseTip ? 1 : 0;
+    ShowMex(nullptr, nullptr, nullptr, 0, 0);
 
     if (!PendingFile.empty()) {
         std::string name = PendingFile;
@@ -192,7 +203,10 @@ LRESULT BaseDlg::EvListNotify(TMessage& message)
 
 TLineBuilder BaseDlg::MakeLineBuilder()
 {
-    return TLineBuilder(*SettingsRecord, *ListModel, Header.GetText(FieldTextMax), Queue.GetText(FieldTextMax));
+    TLineBuilder builder(*SettingsRecord, *ListModel, Header.GetText(FieldTextMax), Queue.GetText(FieldTextMax));
+    builder.SpecialExt = SpecialExt;
+    builder.AltHeadQueue = AltHeadQueue;
+    return builder;
 }
 
 LRESULT BaseDlg::ShowCommandHint(TMessage& message)
@@ -216,7 +230,8 @@ LRESULT BaseDlg::ShowCommandHint(TMessage& message)
     LRESULT result = DefaultProcessing(message);
     const UINT id = LOWORD(message.WParam);
     const HMENU menu = reinterpret_cast<HMENU>(message.LParam);
-    std::string text = LoadResourceString(GetInstance(), id, HintRoom);
+    std::string text = id >= IDM_TEMPLATE_FIRST && id <= IDM_TEMPLATE_LAST ? TemplateHint(id)
+                                                                           : LoadResourceString(GetInstance(), id, HintRoom);
     // A hint from a real menu keeps to the status line.
     if (menu) {
         std::size_t lineBreak = text.find('\n');

@@ -15,6 +15,7 @@
 class TTipStatusBar;
 class TProfile;
 class TListBoxFileList;
+class TTemplatesMenu;
 
 class BaseDlg : public TWhiteCenterDlg {
 public:
@@ -44,6 +45,9 @@ public:
     // Appends the entries of a list file, as Open list does once a file is chosen; says so
     // when the file cannot be read.
     void AppendListFile(const std::string& fileName);
+
+    // Applies a template file: its texts and options, the window's caption.
+    void LoadTemplate(const std::string& fileName);
 
     bool CanClose() override;
 
@@ -84,6 +88,12 @@ protected:
     void CmHelpIndex();
     void CmWebPage();
     void CmAbout();
+    void CmSaveTemplate();
+    void CmOpenTemplate();
+    LRESULT CmTemplateItem(TMessage& message);
+    void CmHtmlImages();
+    void CmHtmlLink();
+    void CmOptions();
     void CmCreate();
     void CmCreateAndCopy();
     void CmView();
@@ -105,7 +115,17 @@ protected:
     void EditMainText(std::string& text);
     // The window the foreground goes to when a drop asks something: the main window.
     void ComeForward();
+    // The Templates menu, made from the program's folder, after File in the menu bar.
+    void BuildTemplatesMenu();
+    // The help text of a Templates item.
+    std::string TemplateHint(UINT id) const;
+    // Html images (true) or Html link: the page made and opened, the user's settings given back.
+    void MakeWebPage(bool images);
 
+    // While a web page is made: the image extensions, and the pair for the other files.
+    std::string SpecialExt;
+    THeadQueue AltHeadQueue;
+    std::unique_ptr<TTemplatesMenu> Templates;
     HFONT ProgramFont;   // the frame's; the input dialog shows it too
     std::unique_ptr<TSettings> SettingsRecord;
     std::unique_ptr<TProfile> Profile;

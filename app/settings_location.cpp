@@ -45,18 +45,36 @@ std::string ChooseSettingsFileName(const std::string& bareName, const std::strin
     return userFolder + "\\" + bareName;
 }
 
+namespace {
+
+// The user's own folder of the program; empty when the system names none.
+std::string UserFolder()
+{
+    char appData[MAX_PATH] = "";
+    if (FAILED(::SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData)))
+        return {};
+    return std::string(appData) + "\\Strandel";
+}
+
+} // namespace
+
 const std::string& SettingsFileName()
 {
     static const std::string name = [] {
         char windows[MAX_PATH] = "";
         ::GetWindowsDirectoryA(windows, MAX_PATH);
-        char appData[MAX_PATH] = "";
-        std::string userFolder;
-        if (SUCCEEDED(::SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData)))
-            userFolder = std::string(appData) + "\\Strandel";
-        return ChooseSettingsFileName(DefaultIniFileName, windows, userFolder);
+        return ChooseSettingsFileName(DefaultIniFileName, windows, UserFolder());
     }();
     return name;
+}
+
+std::string WebPageFolder(const std::string& programFolder)
+{
+    if (!programFolder.empty() && FolderIsWritable(programFolder.substr(0, programFolder.size() - 1)))
+        return programFolder;
+    const std::string user = UserFolder();
+    ::CreateDirectoryA(user.c_str(), nullptr);
+    return user + "\\";
 }
 
 std::string OutputFileForThisSystem(const std::string& fileOutput)

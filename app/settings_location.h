@@ -14,3 +14,7 @@ std::string ChooseSettingsFileName(const std::string& bareName, const std::strin
 // desktop folder of old Windows, and where that folder is missing the user's own desktop takes
 // its place. Any other name is kept as it is.
 std::string OutputFileForThisSystem(const std::string& fileOutput);
+
+// The folder of the temporary web page, with a trailing backslash: the program's folder where
+// it can be written, else the user's own folder of the program (made when missing).
+std::string WebPageFolder(const std::string& programFolder);

@@ -13,24 +13,29 @@ std::string TemplateTitle(const std::string& fileName)
     return name;
 }
 
-void WriteTemplateFile(const TSettings& s, TProfile& profile, const std::string& file,
+bool WriteTemplateFile(const TSettings& s, TProfile& profile, const std::string& file,
                        const std::string& header, const std::string& queue)
 {
     const std::string& section = s.SectionName;
+    bool written = true;
+    auto write = [&](const char* key, const std::string& value) {
+        written = profile.WriteString(file, section, key, value) && written;
+    };
     const std::string title = TemplateTitle(file);
     for (const char* key : {"h_menutitle", "h_menuhelp"})
-        profile.WriteString(file, section, key, profile.ReadString(file, section, key, title, MenuTextRoom));
+        write(key, profile.ReadString(file, section, key, title, MenuTextRoom));
 
     auto cut = [](const std::string& text) { return text.substr(0, FieldTextMax); };
-    profile.WriteString(file, section, "Header", EncodeValue(cut(header)));
-    profile.WriteString(file, section, "Queue", EncodeValue(cut(queue)));
-    profile.WriteString(file, section, "MainHead", EncodeValue(s.MainHead));
-    profile.WriteString(file, section, "MainQueue", EncodeValue(s.MainQueue));
-    profile.WriteString(file, section, "InvertSlash", s.InvertSlash ? "1" : "0");
-    profile.WriteString(file, section, "CheckIndex", std::to_string(s.CheckIndex));
-    profile.WriteString(file, section, "SaveLocal", s.SaveLocal ? "1" : "0");
+    write("Header", EncodeValue(cut(header)));
+    write("Queue", EncodeValue(cut(queue)));
+    write("MainHead", EncodeValue(s.MainHead));
+    write("MainQueue", EncodeValue(s.MainQueue));
+    write("InvertSlash", s.InvertSlash ? "1" : "0");
+    write("CheckIndex", std::to_string(s.CheckIndex));
+    write("SaveLocal", s.SaveLocal ? "1" : "0");
     if (s.SaveLocal)
-        profile.WriteString(file, section, "FileOutput", s.FileOutput);
+        write("FileOutput", s.FileOutput);
+    return written;
 }
 
 void ReadTemplateFile(TSettings& s, const TProfile& profile, const std::string& file,

@@ -11,7 +11,8 @@ constexpr std::size_t MenuTextRoom = 900;   // h_menutitle, h_menuhelp
 std::string TemplateTitle(const std::string& fileName);
 
 // Writes the template keys; h_menutitle and h_menuhelp keep a value already in the file.
-void WriteTemplateFile(const TSettings& settings, TProfile& profile, const std::string& fileName,
+// False when any key could not be written.
+bool WriteTemplateFile(const TSettings& settings, TProfile& profile, const std::string& fileName,
                        const std::string& header, const std::string& queue);
 
 // Applies a template's keys to the record and the two texts; a missing key gives an

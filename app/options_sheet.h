@@ -1,0 +1,36 @@
+#pragma once
+// The pages of the Options sheet: what Send To does, and the tips and image extensions.
+#include "controls/qz_property_sheet.h"
+#include "framework/control.h"
+
+#include <cstdint>
+#include <string>
+
+class TSendTo : public TQZPropertyPage {
+public:
+    TSendTo(TPropertySheet* sheet, int32_t* sendToIndex);
+
+protected:
+    void SetupWindow() override;
+    LRESULT Apply() override;
+
+private:
+    int32_t* SendToIndex;
+    TRadioButton CopyName;
+    TRadioButton CopyLine;
+};
+
+class TVariousOptions : public TQZPropertyPage {
+public:
+    TVariousOptions(TPropertySheet* sheet, bool* useTip, std::string* imageExt);
+
+protected:
+    void SetupWindow() override;
+    LRESULT Apply() override;
+
+private:
+    bool* UseTip;
+    std::string* ImageExt;
+    TCheckBox UseTipBox;
+    TEdit ImageExtField;
+};

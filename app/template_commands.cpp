@@ -1,0 +1,114 @@
+// Templates: saved sets of texts and options, opened from a file dialog or the Templates menu.
+#include "app/base_dlg.h"
+
+#include "app/program_names.h"
+#include "app/program_state.h"
+#include "app/templates_menu.h"
+#include "controls/notice_window.h"
+#include "framework/file_dialog.h"
+#include "framework/gdi.h"
+#include "res/resource.h"
+#include "settings/template_file.h"
+
+namespace {
+
+constexpr std::size_t TemplateNameRoom = 260;   // 259 characters of a template's name
+constexpr int MenuTitleRoom = 31;               // the Templates menu's title, 30 characters
+
+TOpenSaveDialog::TData TemplateDialog(DWORD extraFlags)
+{
+    TOpenSaveDialog::TData data;
+    data.Filter = "Head&Queue\0*.hqd\0";
+    data.Title = "Save Head & Queue";
+    data.DefExt = "hqd";
+    data.InitialDir = ProgramFolder;
+    data.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_CREATEPROMPT | extraFlags;
+    data.NameRoom = TemplateNameRoom;
+    return data;
+}
+
+} // namespace
+
+void BaseDlg::CmSaveTemplate()
+{
+    ControlsToSettings();
+    TOpenSaveDialog::TData data = TemplateDialog(OFN_OVERWRITEPROMPT);
+    data.FileName = SettingsRecord->TemplateFile;
+    if (!TOpenSaveDialog(this, TOpenSaveDialog::TKind::Save, data).Execute())
+        return;
+    // Loaded back only when written whole: a failed save would empty the fields.
+    if (!WriteTemplateFile(*SettingsRecord, *Profile, data.FileName, Header.GetText(FieldTextMax),
+                           Queue.GetText(FieldTextMax))) {
+        Say(("The template could not be saved in " + data.FileName + ".").c_str(), ProgramTitle,
+            MB_OK | MB_ICONWARNING);
+        return;
+    }
+    LoadTemplate(data.FileName);
+}
+
+void BaseDlg::CmOpenTemplate()
+{
+    TOpenSaveDialog::TData data = TemplateDialog(0);
+    if (TOpenSaveDialog(this, TOpenSaveDialog::TKind::Open, data).Execute())
+        LoadTemplate(data.FileName);
+}
+
+void BaseDlg::LoadTemplate(const std::string& fileName)
+{
+    ControlsToSettings();
+    // A template gone since the menu was made would only empty the user's texts.
+    if (::GetFileAttributesA(fileName.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        Say(("The template " + fileName + " is not there any more.").c_str(), ProgramTitle, MB_OK | MB_ICONWARNING);
+        return;
+    }
+    SettingsRecord->TemplateFile = fileName;
+    ::SetWindowTextA(::GetParent(Handle), (std::string(ProgramTitle) + " - " + TemplateTitle(fileName)).c_str());
+    std::string header, queue;
+    ReadTemplateFile(*SettingsRecord, *Profile, fileName, header, queue);
+    Header.SetText(header);
+    Queue.SetText(queue);
+    SettingsToControls();
+}
+
+LRESULT BaseDlg::CmTemplateItem(TMessage& message)
+{
+    const std::string file = Templates ? Templates->FileOf(static_cast<UINT>(message.CommandId())) : "";
+    if (!file.empty())
+        LoadTemplate(file);
+    return 0;
+}
+
+void BaseDlg::BuildTemplatesMenu()
+{
+    TMenuHandle resource(::LoadMenuA(GetInstance(), "MENU_PLUGIN"));
+    TMenuHandle popup(resource ? ::GetSubMenu(resource, 0) : nullptr);
+    if (!popup)
+        return;
+    ::RemoveMenu(resource, 0, MF_BYPOSITION);   // the popup is ours now, not the resource's
+    char title[MenuTitleRoom] = "";
+    ::GetMenuStringA(popup, 0, title, sizeof title, MF_BYPOSITION);
+    ::DeleteMenu(popup, 0, MF_BYPOSITION);
+
+    Templates = std::make_unique<TTemplatesMenu>(popup, IDM_TEMPLATE_FIRST);
+    // Without a program folder there is nothing to offer (the scan would start at the drive's root).
+    if (!ProgramFolder.empty())
+        Templates->AddFolderToMenu(ProgramFolder, nullptr, ".hqd", IDM_TEMPLATE_FIRST);
+    Templates->RemoveEmptySubmenus();
+
+    HWND frame = ::GetParent(Handle);
+    HMENU bar = frame ? ::GetMenu(frame) : nullptr;
+    if (bar && ::InsertMenuA(bar, 1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(HMENU(popup)), title)) {
+        popup.Release();   // the menu bar owns it
+        ::DrawMenuBar(frame);
+    }
+}
+
+std::string BaseDlg::TemplateHint(UINT id) const
+{
+    const std::string& text = Templates ? Templates->ItemText(id) : std::string();
+    std::string hint = text.substr(0, 1990);
+    const std::size_t separator = hint.find(TTemplatesMenu::Separator);
+    if (separator == std::string::npos)
+        return hint;
+    return separator + 1 < hint.size() ? hint.substr(separator + 1) : hint.substr(0, separator);
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The Templates menu: every template file of a folder and its subfolders, the folder tree
+// mirrored by submenus, templates before submenus in every menu, each level in the order of
+// its names' character codes, numbered depth-first from the first template id.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class TTemplatesMenu {
+public:
+    // The menu's text of one template: its full file name, the separator, its help text.
+    static constexpr char Separator = '\xFF';
+
+    // popup: the menu filled; firstId: the id of the first item, whose text is kept at index 0.
+    TTemplatesMenu(HMENU popup, UINT firstId) : Popup(popup), FirstId(firstId), NextId(firstId) {}
+
+    // Appends the templates (files ending in extension) of folder and its subfolders to
+    // parentMenu (null: the popup). Items get ids from firstId on (the next free one) while
+    // the template range lasts; items beyond it show but do nothing. False when a submenu
+    // could not be made.
+    bool AddFolderToMenu(std::string folder, HMENU parentMenu, const std::string& extension, UINT firstId);
+    // Deletes the submenus left without items, deepest first.
+    void RemoveEmptySubmenus() { RemoveEmptySubmenus(Popup); }
+
+    // The text kept for an item id: full file name, Separator, help; empty for none.
+    const std::string& ItemText(UINT id) const;
+    // The template file of an item id; empty for an id no template has.
+    std::string FileOf(UINT id) const;
+    std::size_t ItemCount() const { return Items.size(); }
+
+private:
+    static void RemoveEmptySubmenus(HMENU menu);
+
+    HMENU Popup;
+    std::vector<std::string> Items;   // the text of id FirstId + i at index i
+    UINT FirstId;
+    UINT NextId;
+};
