@@ -5,6 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/bootstrap.sh
+# The browser that renders the image page for its picture; only this script needs it.
+command -v chromium >/dev/null || { sudo=""; [ "$(id -u)" -ne 0 ] && sudo=sudo; $sudo apt-get install -y -q chromium; }
 cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" >/dev/null
 cmake --build build/win -j "$(nproc)" --target strandel screen_tour
 
@@ -23,6 +25,14 @@ mkdir -p "$c/Web/img" "$c/Docs" "$c/Music"
 for f in Web/img/cat.gif Web/img/dog.jpg Web/about.htm Docs/notes.txt Music/song.mp3 Web/gallery.htm; do
   : > "$c/$f"
 done
+# Pictures beside the program, so the image page (made in the program's folder) shows them.
+pics="$PWD/build/win/program/pictures"
+mkdir -p "$pics"
+convert -size 200x150 plasma:tomato-gold "$pics/sunset.jpg"
+convert -size 200x150 plasma:skyblue-seagreen "$pics/Lake.GIF"
+convert -size 150x200 gradient:orchid-navy "$pics/dusk.bmp"
+printf 'not a picture' > "$pics/notes.txt"
+trap 'rm -rf "$shots" "$pics"; wineserver -k 2>/dev/null || true' EXIT
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -e
@@ -46,11 +56,27 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   drop 123 "$c/Web/img/cat.gif"
   tour shot "$(winepath -w "$shots/autodrag-menu.bmp")"
   tour key 27
+  tour menu 1
+  tour shot "$(winepath -w "$shots/templates-menu.bmp")"
+  tour key 27
+  tour key 27
+  tour command 1014
+  tour shot "$(winepath -w "$shots/options-sheet.bmp")"
+  tour answer 2
+  tour command 1003
+  drop 101 "$3/sunset.jpg" "$3/Lake.GIF" "$3/dusk.bmp" "$3/notes.txt"
+  tour command 1015
   tour close
-  wait $strandel' tour "$c" "$shots"
+  wait $strandel' tour "$c" "$shots" "$pics"
+
+# The image page as a browser shows it.
+chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run --disable-background-networking \
+  --disable-component-update --disable-sync --user-data-dir="$shots/browser" --hide-scrollbars \
+  --window-size=640,800 --screenshot="$shots/image-page.png" "file://$PWD/build/win/program/dragtmp.htm" 2>/dev/null
+convert "$shots/image-page.png" "$shots/image-page.bmp"
 
 mkdir -p docs/screenshots
-for shot in filled-list hover-hint zoomed list-menu drop-question autodrag-menu; do
+for shot in filled-list hover-hint zoomed list-menu drop-question autodrag-menu templates-menu options-sheet image-page; do
   convert "$shots/$shot.bmp" -trim +repage -bordercolor black -border 8 "docs/screenshots/$shot.png"
 done
 echo "docs/screenshots: $(ls docs/screenshots | tr '\n' ' ')"

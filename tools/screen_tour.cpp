@@ -6,6 +6,8 @@
 //   screen_tour hover FILE         rests the pointer on the file list (its hint and tip), then saves
 //   screen_tour zoomed FILE        enlarges the window by half, saves, and gives it its size back
 //   screen_tour list-menu FILE     right-clicks the third entry, saves, and closes the menu
+//   screen_tour menu N             opens the menu bar's menu at position N (0 first)
+//   screen_tour command ID         sends Strandel's main window the command ID, not waiting for it
 //   screen_tour answer ID          presses button ID of the message box Strandel shows
 //   screen_tour key VK             presses a key (27: Esc)
 //   screen_tour close              closes Strandel
@@ -192,6 +194,19 @@ int main(int argc, char** argv)
         Key(VK_ESCAPE);
         Pause(300);
         return ok ? 0 : 1;
+    } else if (step == "menu") {
+        // As from the keyboard: Alt reaches the menu bar, the arrows its menu.
+        ::SetForegroundWindow(strandel.Main);
+        Pause(200);
+        Key(VK_MENU);
+        Pause(300);
+        for (int i = std::atoi(argument.c_str()); i > 0; --i)
+            Key(VK_RIGHT);
+        Key(VK_DOWN);
+        Pause(1000);
+    } else if (step == "command") {
+        ::PostMessageA(strandel.Main, WM_COMMAND, static_cast<WPARAM>(std::atoi(argument.c_str())), 0);
+        Pause(1500);
     } else if (step == "answer") {
         HWND box = nullptr;
         for (int i = 0; i < 100 && !box; ++i, Pause(50))
