@@ -3,6 +3,7 @@
 // three runs on a fresh list. Usage: window_bench [DROP_ENTRIES [OPEN_ENTRIES]]
 #include "app/base_dlg.h"
 #include "app/my_window.h"
+#include "app/program_state.h"
 #include "gen/file_list.h"
 
 #include <shellapi.h>
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -76,10 +78,63 @@ double BestOfThree(BaseDlg& dialog, const std::function<void()>& run)
 
 } // namespace
 
+// A program folder holding count templates spread over folders subfolders.
+std::string MakeTemplateTree(int folders, int count)
+{
+    char temp[MAX_PATH] = "";
+    ::GetTempPathA(MAX_PATH, temp);
+    const std::string root = std::string(temp) + "strandel-bench-templates\\";
+    ::CreateDirectoryA(root.c_str(), nullptr);
+    for (int f = 0; f < folders; ++f) {
+        const std::string folder = root + "Folder " + std::to_string(f) + "\\";
+        ::CreateDirectoryA(folder.c_str(), nullptr);
+        for (int t = f; t < count; t += folders) {
+            std::FILE* out = std::fopen((folder + "Template " + std::to_string(t) + ".hqd").c_str(), "wb");
+            std::fprintf(out, "[Strandel]\r\nHeader=<<LI>>\r\nQueue=<#QZ_BR#>\r\n");
+            std::fclose(out);
+        }
+    }
+    return root;
+}
+
+// Start to idle: the main window made and shown, its messages handled; best of three, in ms.
+double StartUp(const std::string& programFolder)
+{
+    ProgramFolder = programFolder;
+    double best = 1e30;
+    for (int round = 0; round < 3; ++round) {
+        auto start = std::chrono::steady_clock::now();
+        auto frame = BuildMainWindow();
+        frame->Create();
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+        double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        best = ms < best ? ms : best;
+        frame->Destroy();
+    }
+    ProgramFolder.clear();
+    return best;
+}
+
 int main(int argc, char** argv)
 {
     const int dropCount = argc > 1 ? std::atoi(argv[1]) : 10000;
     const int openCount = argc > 2 ? std::atoi(argv[2]) : 100000;
+
+    char empty[MAX_PATH] = "";
+    ::GetTempPathA(MAX_PATH, empty);
+    const std::string emptyFolder = std::string(empty) + "strandel-bench-empty\\";
+    ::CreateDirectoryA(emptyFolder.c_str(), nullptr);
+    const double bare = StartUp(emptyFolder);
+    const std::string tree = MakeTemplateTree(100, 1000);
+    const double withTemplates = StartUp(tree);
+    std::error_code ignored;
+    std::filesystem::remove_all(tree, ignored);
+    std::filesystem::remove_all(emptyFolder, ignored);
+    std::printf("start to idle without templates: %.0f ms\n", bare);
+    std::printf("start to idle with 1000 templates in 100 folders: %.0f ms (ratio %.2f)\n", withTemplates,
+                withTemplates / bare);
 
     auto frame = BuildMainWindow();
     if (!frame->Create())
