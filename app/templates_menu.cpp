@@ -5,13 +5,16 @@
 
 #include <algorithm>
 
-namespace {
-
-// What a folder scan finds; each list sorted by its entries' whole text, as the menu shows them.
-struct TFolderScan {
-    std::vector<std::string> Subfolders;   // folder names
-    std::vector<std::string> Templates;    // title, separator, full file name
+// What one folder holds, read once: its template entries (title, separator, full file name)
+// and its subfolders, each list sorted by its entries' whole text as the menu shows them.
+struct TTemplateFolder {
+    std::string Path;
+    std::vector<std::string> Templates;
+    std::vector<TTemplateFolder> Subfolders;
+    bool HasAnyFolder = false;   // before pruning: a folder that holds only folders stays
 };
+
+namespace {
 
 bool IsFolder(const WIN32_FIND_DATAA& found)
 {
@@ -22,54 +25,47 @@ bool IsFolder(const WIN32_FIND_DATAA& found)
            found.cFileName[0] != '.';
 }
 
-bool HasExtension(const std::string& name, const std::string& extension)
+bool HasExtension(std::string_view name, std::string_view extension)
 {
-    return name.size() > extension.size() && EqualsNoCase(std::string_view(name).substr(name.size() - extension.size()), extension);
+    return name.size() > extension.size() && EqualsNoCase(name.substr(name.size() - extension.size()), extension);
 }
 
-template <class TVisit>
-void ForEachEntry(const std::string& folder, TVisit visit)
+TTemplateFolder ReadFolder(const std::string& path, const std::string& extension)
 {
+    TTemplateFolder folder{path, {}, {}, false};
+    std::vector<std::string> names;
     WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
+    HANDLE search = ::FindFirstFileA((path + "\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
-        return;
+        return folder;
     do {
-        visit(found);
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
-}
-
-// Whether a subfolder is worth a submenu: it holds a folder or a template.
-bool MayHoldTemplates(const std::string& folder, const std::string& extension)
-{
-    bool found = false;
-    ForEachEntry(folder, [&](const WIN32_FIND_DATAA& entry) {
-        if (!found)
-            found = IsFolder(entry) ||
-                    (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && HasExtension(entry.cFileName, extension));
-    });
-    return found;
-}
-
-TFolderScan ScanFolder(const std::string& folder, const std::string& extension)
-{
-    TFolderScan scan;
-    ForEachEntry(folder, [&](const WIN32_FIND_DATAA& entry) {
-        std::string name = entry.cFileName;
-        if (IsFolder(entry)) {
-            if (MayHoldTemplates(folder + "\\" + name, extension))
-                scan.Subfolders.push_back(name);
-        } else if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && HasExtension(name, extension)) {
+        const std::string name = found.cFileName;
+        if (IsFolder(found)) {
+            names.push_back(name);
+        } else if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && HasExtension(name, extension)) {
             std::string title = name;
             if (HasExtension(title, ".lnk"))
                 title.resize(title.size() - 4);
-            scan.Templates.push_back(title + TTemplatesMenu::Separator + folder + "\\" + name);
+            folder.Templates.push_back(title + TTemplatesMenu::Separator + path + "\\" + name);
         }
-    });
-    std::sort(scan.Subfolders.begin(), scan.Subfolders.end());
-    std::sort(scan.Templates.begin(), scan.Templates.end());
-    return scan;
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+
+    folder.HasAnyFolder = !names.empty();
+    std::sort(names.begin(), names.end());
+    std::sort(folder.Templates.begin(), folder.Templates.end());
+    for (const std::string& name : names) {
+        TTemplateFolder sub = ReadFolder(path + "\\" + name, extension);
+        // A folder with neither a template nor a folder of its own gives no submenu.
+        if (!sub.Templates.empty() || sub.HasAnyFolder)
+            folder.Subfolders.push_back(std::move(sub));
+    }
+    return folder;
+}
+
+std::string NameOf(const std::string& path)
+{
+    return path.substr(path.rfind('\\') + 1);
 }
 
 } // namespace
@@ -78,33 +74,34 @@ bool TTemplatesMenu::AddFolderToMenu(std::string folder, HMENU parentMenu, const
 {
     if (!folder.empty() && folder.back() == '\\')
         folder.pop_back();
-    HMENU target = parentMenu ? parentMenu : Popup;
-    NextId = firstId;
-    const TFolderScan scan = ScanFolder(folder, extension);
+    return AddToMenu(ReadFolder(folder, extension), parentMenu ? parentMenu : Popup, firstId);
+}
 
-    for (const std::string& entry : scan.Templates) {
+bool TTemplatesMenu::AddToMenu(const TTemplateFolder& folder, HMENU target, UINT firstId)
+{
+    NextId = firstId;
+    for (const std::string& entry : folder.Templates) {
         const std::size_t separator = entry.find(Separator);
-        const std::string title = entry.substr(0, separator);
         const std::string file = entry.substr(separator + 1);
         // Beyond the template range an item shows but sends nothing that could mean another command.
         const UINT id = NextId <= IDM_TEMPLATE_LAST ? NextId : 0;
-        ::AppendMenuA(target, MF_STRING, id, title.c_str());
+        ::AppendMenuA(target, MF_STRING, id, entry.substr(0, separator).c_str());
         Items.push_back(file + Separator + file);
         ++NextId;
     }
 
     std::vector<HMENU> submenus;
-    for (const std::string& name : scan.Subfolders) {
+    for (const TTemplateFolder& sub : folder.Subfolders) {
         HMENU submenu = ::CreatePopupMenu();
         if (!submenu) {
             ::MessageBoxA(nullptr, "Error", "Unable to create Popup menu", MB_OK);
             return false;
         }
-        ::AppendMenuA(target, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), name.c_str());
+        ::AppendMenuA(target, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), NameOf(sub.Path).c_str());
         submenus.push_back(submenu);
     }
-    for (std::size_t i = 0; i < scan.Subfolders.size(); ++i)
-        if (!AddFolderToMenu(folder + "\\" + scan.Subfolders[i], submenus[i], extension, NextId))
+    for (std::size_t i = 0; i < folder.Subfolders.size(); ++i)
+        if (!AddToMenu(folder.Subfolders[i], submenus[i], NextId))
             return false;
     return true;
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+struct TTemplateFolder;
+
 class TTemplatesMenu {
 public:
     // The menu's text of one template: its full file name, the separator, its help text.
@@ -30,6 +32,7 @@ public:
     std::size_t ItemCount() const { return Items.size(); }
 
 private:
+    bool AddToMenu(const TTemplateFolder& folder, HMENU target, UINT firstId);
     static void RemoveEmptySubmenus(HMENU menu);
 
     HMENU Popup;

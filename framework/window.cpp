@@ -3,12 +3,43 @@
 #include "framework/application.h"
 
 #include <algorithm>
+#include <mutex>
+#include <unordered_map>
 #include <utility>
 
 namespace {
 
-// The window property that holds the attached object.
-const char* const ObjectProperty = "Strandel.Object";
+// The objects attached to window handles. Kept in the process rather than as window
+// properties: every message looks its object up, and a property is a trip to the system.
+class TAttachedObjects {
+public:
+    TWindow* Find(HWND handle)
+    {
+        std::lock_guard<std::mutex> lock(Guard);
+        auto found = Objects.find(handle);
+        return found == Objects.end() ? nullptr : found->second;
+    }
+    void Attach(HWND handle, TWindow* window)
+    {
+        std::lock_guard<std::mutex> lock(Guard);
+        Objects[handle] = window;
+    }
+    void Detach(HWND handle)
+    {
+        std::lock_guard<std::mutex> lock(Guard);
+        Objects.erase(handle);
+    }
+
+private:
+    std::mutex Guard;   // windows of several threads (a test's, say) look up at once
+    std::unordered_map<HWND, TWindow*> Objects;
+};
+
+TAttachedObjects& AttachedObjects()
+{
+    static TAttachedObjects objects;
+    return objects;
+}
 
 } // namespace
 
@@ -301,13 +332,13 @@ bool TWindow::Show(int command) const
 
 TWindow* TWindow::FromHandle(HWND handle)
 {
-    return handle ? static_cast<TWindow*>(::GetPropA(handle, ObjectProperty)) : nullptr;
+    return handle ? AttachedObjects().Find(handle) : nullptr;
 }
 
 void TWindow::Attach(HWND handle)
 {
     Handle = handle;
-    ::SetPropA(handle, ObjectProperty, this);
+    AttachedObjects().Attach(handle, this);
 }
 
 void TWindow::Subclass(HWND handle)
@@ -325,7 +356,7 @@ void TWindow::Detach()
         ::SetWindowLongPtrA(Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PreviousProc));
         PreviousProc = nullptr;
     }
-    ::RemovePropA(Handle, ObjectProperty);
+    AttachedObjects().Detach(Handle);
     Handle = nullptr;
 }
 
