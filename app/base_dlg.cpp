@@ -45,6 +45,7 @@ constexpr const char* RelPathHint = "Relative path, drag a folder here to change
 
 BEGIN_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
     ON_MESSAGE(BaseDlg, WM_COPYDATA, EvCopyData)
+    ON_MESSAGE(BaseDlg, WM_DELIVERSENTNAME, EvDeliverSentName)
     EV_WM_MOUSEMOVE(BaseDlg, EvMouseMove)
     ON_MESSAGE(BaseDlg, WM_MENUSELECT, ShowCommandHint)
     ON_MESSAGE(BaseDlg, WM_INITMENUPOPUP, EvInitMenuPopup)

@@ -9,6 +9,7 @@
 #include "gen/line_builder.h"
 #include "settings/settings.h"
 
+#include <deque>
 #include <memory>
 #include <string>
 
@@ -103,6 +104,7 @@ protected:
     void CmCreateAndCopySelectedItem();
     void CmExit();
     LRESULT EvCopyData(TMessage& message);
+    LRESULT EvDeliverSentName(TMessage& message);
     LRESULT EvListNotify(TMessage& message);
 
     // Writes the output file; false (after saying so) when the list is empty or the
@@ -126,6 +128,8 @@ protected:
     std::string SpecialExt;
     THeadQueue AltHeadQueue;
     std::unique_ptr<TTemplatesMenu> Templates;
+    // Names other copies handed over, waiting to be copied in the order they came.
+    std::deque<std::string> SentNames;
     HFONT ProgramFont;   // the frame's; the input dialog shows it too
     std::unique_ptr<TSettings> SettingsRecord;
     std::unique_ptr<TProfile> Profile;
@@ -158,6 +162,9 @@ protected:
 
     DECLARE_MESSAGE_TABLE()
 };
+
+// Posted to the dialog for each name another copy handed over.
+constexpr UINT WM_DELIVERSENTNAME = WM_APP + 1;
 
 // The message when a command needs files and the list has none.
 inline constexpr const char* EmptyListMessage = "Please Drag and Drop some files before using this command";

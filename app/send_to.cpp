@@ -16,13 +16,28 @@ LRESULT BaseDlg::ReceiveFile(const COPYDATASTRUCT* record, WPARAM)
     const char* data = static_cast<const char*>(record->lpData);
     std::string name(data, strnlen(data, record->cbData));
 
-    // The sender goes on at once; the copying below is this copy's own business.
-    if (::InSendMessage())
+    // A name from another copy: that copy goes on at once, and the name waits its turn, so
+    // many copies sending at once are each answered at once and their names copied in order.
+    if (::InSendMessage()) {
+        SentNames.push_back(std::move(name));
         ::ReplyMessage(1);
-
+        PostMessage(WM_DELIVERSENTNAME);
+        return 1;
+    }
     ControlsToSettings();
     SendToDelivery(name);
     return 1;
+}
+
+LRESULT BaseDlg::EvDeliverSentName(TMessage&)
+{
+    if (SentNames.empty())
+        return 0;
+    const std::string name = std::move(SentNames.front());
+    SentNames.pop_front();
+    ControlsToSettings();
+    SendToDelivery(name);
+    return 0;
 }
 
 LRESULT BaseDlg::EvCopyData(TMessage& message)

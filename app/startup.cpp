@@ -11,15 +11,23 @@
 #include <cstring>
 #include <exception>
 
-LRESULT HandOffToRunningCopy(HWND runningCopy, const char* fileName)
+bool HandOffToRunningCopy(HWND runningCopy, const char* fileName)
 {
     COPYDATASTRUCT record{};
     record.cbData = static_cast<DWORD>(std::strlen(fileName) + 1);
     record.lpData = const_cast<char*>(fileName);
     ShowMex(nullptr, "Sending to existing thread...", ProgramTitle, MB_ICONINFORMATION, 0);
-    LRESULT answer = ::SendMessageA(runningCopy, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&record));
+    DWORD_PTR answer = 0;
+    const bool answered = ::SendMessageTimeoutA(runningCopy, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&record),
+                                                SMTO_ABORTIFHUNG, HandOffTimeoutMs, &answer) != 0;
     ShowMex(nullptr, nullptr, nullptr, 0, 0);
-    return answer;
+    if (answered)
+        return true;
+    // Not sent again: a copy that wakes up later still takes it, once.
+    const std::string text = std::string("The running Strandel does not answer, so this file may not have been copied:\n\n") +
+                             fileName;
+    ::MessageBoxA(nullptr, text.c_str(), ProgramTitle, MB_OK | MB_ICONWARNING);
+    return false;
 }
 
 int RunStrandel(int argc, char** argv, int cmdShow)
@@ -31,10 +39,8 @@ int RunStrandel(int argc, char** argv, int cmdShow)
 
         // Only the first argument counts: the file a Send To shortcut passes.
         if (argc > 1 && argv[1]) {
-            if (HWND running = ::FindWindowA(MainWindowClass, nullptr)) {
-                HandOffToRunningCopy(running, argv[1]);
-                return -1;
-            }
+            if (HWND running = ::FindWindowA(MainWindowClass, nullptr))
+                return HandOffToRunningCopy(running, argv[1]) ? -1 : 1;
             PendingFile = argv[1];
         }
 
