@@ -39,7 +39,7 @@ bench: bootstrap
 	$(BENCH_DIR)/bench/build_output_bench
 	bash bench/gen_vs_awk.sh $(BENCH_DIR)/cli/strandel-gen
 	cmake -S . -B $(WIN_DIR) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake
-	cmake --build $(WIN_DIR) -j $(JOBS) --target window_bench
+	cmake --build $(WIN_DIR) -j $(JOBS) --target window_bench strandel-gen
 	bash bench/win/run_window_bench.sh $(WIN_DIR)
 
 clean:

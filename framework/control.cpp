@@ -41,40 +41,47 @@ bool TControl::Create()
 
 // ---- TListBox ----
 
+LRESULT TListBox::Ask(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    if (PreviousProc)
+        return ::CallWindowProcA(PreviousProc, Handle, message, wParam, lParam);
+    return SendMessage(message, wParam, lParam);
+}
+
 int TListBox::GetCount() const
 {
-    return static_cast<int>(SendMessage(LB_GETCOUNT));
+    return static_cast<int>(Ask(LB_GETCOUNT));
 }
 
 int TListBox::AddString(const std::string& text) const
 {
-    return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    return static_cast<int>(Ask(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
 }
 
 int TListBox::InsertString(const std::string& text, int index) const
 {
     return static_cast<int>(
-        SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str())));
+        Ask(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str())));
 }
 
 int TListBox::DeleteString(int index) const
 {
-    return static_cast<int>(SendMessage(LB_DELETESTRING, static_cast<WPARAM>(index)));
+    return static_cast<int>(Ask(LB_DELETESTRING, static_cast<WPARAM>(index)));
 }
 
 void TListBox::ClearList() const
 {
-    SendMessage(LB_RESETCONTENT);
+    Ask(LB_RESETCONTENT);
 }
 
 int TListBox::GetSelIndex() const
 {
-    return static_cast<int>(SendMessage(LB_GETCURSEL));
+    return static_cast<int>(Ask(LB_GETCURSEL));
 }
 
 int TListBox::SetSelIndex(int index) const
 {
-    return static_cast<int>(SendMessage(LB_SETCURSEL, static_cast<WPARAM>(index)));
+    return static_cast<int>(Ask(LB_SETCURSEL, static_cast<WPARAM>(index)));
 }
 
 std::string TListBox::GetString(int index) const
@@ -86,24 +93,24 @@ std::string TListBox::GetString(int index) const
 
 void TListBox::GetString(int index, std::string& text) const
 {
-    LRESULT length = SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(index));
+    LRESULT length = Ask(LB_GETTEXTLEN, static_cast<WPARAM>(index));
     if (length == LB_ERR) {
         text.clear();
         return;
     }
     text.resize(static_cast<std::size_t>(length) + 1);
-    LRESULT got = SendMessage(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    LRESULT got = Ask(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     text.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
 }
 
 LPARAM TListBox::GetItemData(int index) const
 {
-    return SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(index));
+    return Ask(LB_GETITEMDATA, static_cast<WPARAM>(index));
 }
 
 int TListBox::SetItemData(int index, LPARAM data) const
 {
-    return static_cast<int>(SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(index), data));
+    return static_cast<int>(Ask(LB_SETITEMDATA, static_cast<WPARAM>(index), data));
 }
 
 // ---- TEdit ----

@@ -21,6 +21,9 @@ protected:
     const char* GetClassName() const override { return "Static"; }
 };
 
+// The list operations ask the system's list box directly, not through the object's own
+// message handling (which has nothing to add to them): a list of 100,000 entries is read and
+// filled with as many calls. Called on the window's own thread, as all of a window's work is.
 class TListBox : public TControl {
 public:
     using TControl::TControl;
@@ -40,6 +43,9 @@ public:
 
 protected:
     const char* GetClassName() const override { return "ListBox"; }
+
+private:
+    LRESULT Ask(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 };
 
 class TEdit : public TControl {

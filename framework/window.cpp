@@ -3,7 +3,6 @@
 #include "framework/application.h"
 
 #include <algorithm>
-#include <mutex>
 #include <unordered_map>
 #include <utility>
 
@@ -15,23 +14,27 @@ class TAttachedObjects {
 public:
     TWindow* Find(HWND handle)
     {
-        std::lock_guard<std::mutex> lock(Guard);
+        AcquireSRWLockShared(&Guard);
         auto found = Objects.find(handle);
-        return found == Objects.end() ? nullptr : found->second;
+        TWindow* window = found == Objects.end() ? nullptr : found->second;
+        ReleaseSRWLockShared(&Guard);
+        return window;
     }
     void Attach(HWND handle, TWindow* window)
     {
-        std::lock_guard<std::mutex> lock(Guard);
+        AcquireSRWLockExclusive(&Guard);
         Objects[handle] = window;
+        ReleaseSRWLockExclusive(&Guard);
     }
     void Detach(HWND handle)
     {
-        std::lock_guard<std::mutex> lock(Guard);
+        AcquireSRWLockExclusive(&Guard);
         Objects.erase(handle);
+        ReleaseSRWLockExclusive(&Guard);
     }
 
 private:
-    std::mutex Guard;   // windows of several threads (a test's, say) look up at once
+    SRWLOCK Guard = SRWLOCK_INIT;   // windows of several threads (a test's, say) look up at once
     std::unordered_map<HWND, TWindow*> Objects;
 };
 
