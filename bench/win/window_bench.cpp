@@ -4,14 +4,12 @@
 #include "app/base_dlg.h"
 #include "app/my_window.h"
 #include "gen/file_list.h"
-
-#include <shellapi.h>
-#include <shlobj.h>
+#include "support/drop.h"
+#include "support/pump.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -28,24 +26,6 @@ std::vector<std::string> Names(int count)
         names.push_back(name);
     }
     return names;
-}
-
-HDROP MakeDrop(const std::vector<std::string>& names)
-{
-    std::size_t bytes = sizeof(DROPFILES) + 1;
-    for (const std::string& name : names)
-        bytes += name.size() + 1;
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
-    auto* header = static_cast<DROPFILES*>(::GlobalLock(block));
-    header->pFiles = sizeof(DROPFILES);
-    header->pt = {20, 20};   // on the file list
-    char* at = reinterpret_cast<char*>(header + 1);
-    for (const std::string& name : names) {
-        std::memcpy(at, name.c_str(), name.size() + 1);
-        at += name.size() + 1;
-    }
-    ::GlobalUnlock(block);
-    return static_cast<HDROP>(block);
 }
 
 std::string WriteList(const std::vector<std::string>& names)
@@ -85,16 +65,15 @@ int main(int argc, char** argv)
     if (!frame->Create())
         return 1;
     BaseDlg& dialog = *frame->GetClient();
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        ::DispatchMessageA(&msg);
+    PumpMessages();
 
     const std::vector<std::string> dropNames = Names(dropCount);
     const std::string dropList = WriteList(dropNames);
     const std::string openList = WriteList(Names(openCount));
 
     const double drop = BestOfThree(dialog, [&] {
-        dialog.SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(dropNames)), 0);
+        // At 20, 20 of the dialog: on the file list.
+        dialog.SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(dropNames, {20, 20})), 0);
     });
     const double openSame = BestOfThree(dialog, [&] { dialog.AppendListFile(dropList); });
     const double openLarge = BestOfThree(dialog, [&] { dialog.AppendListFile(openList); });

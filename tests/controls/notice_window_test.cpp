@@ -1,6 +1,7 @@
 #include "controls/notice_window.h"
 #include "framework/gdi.h"
-#include "win_support.h"
+#include "support/pump.h"
+#include "support/window_lookup.h"
 
 #include <gtest/gtest.h>
 
@@ -74,9 +75,7 @@ TEST_F(NoticeWindow, ASecondNoticeUpdatesTheSameWindow)
     ShowMex(nullptr, "second text\nin two lines", "Two", MB_ICONINFORMATION, 0);
     EXPECT_EQ(CurrentNotice(), first);
     EXPECT_EQ(CurrentNotice()->GetHandle(), window);
-    char caption[64] = "";
-    ::GetWindowTextA(window, caption, sizeof caption);
-    EXPECT_STREQ(caption, "Two");
+    EXPECT_EQ(TextOf(window), "Two");
     EXPECT_EQ(CurrentNotice()->GetText(), "second text\nin two lines");
     EXPECT_EQ(CurrentNotice()->GetLineCount(), 3);
 }
