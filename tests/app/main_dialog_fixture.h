@@ -50,6 +50,12 @@ protected:
     HWND Control(int id) const { return ::GetDlgItem(Dialog->GetHandle(), id); }
     std::string ControlText(int id) const { return TextOf(Control(id)); }
     void Type(int id, const std::string& text) const { ::SetWindowTextA(Control(id), text.c_str()); }
+    // The Header and the Queue, the texts around every name.
+    void TypeAround(const std::string& header, const std::string& queue) const
+    {
+        Type(IDC_HEADER, header);
+        Type(IDC_QUEUE, queue);
+    }
     bool Checked(int id) const { return ::SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void Click(int id) const { ::SendMessageA(Control(id), BM_CLICK, 0, 0); }
     void Command(int id) const { Dialog->SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); }

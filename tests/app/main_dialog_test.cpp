@@ -131,8 +131,7 @@ TEST_F(MainDialog, CreateWritesLinesWithCrLfOnlyWhereTheQueueBreaks)
     StartWith("");
     SetOutput(Dir.File("out.bat"));
     Add({"C:\\Web\\img\\cat.gif", "C:\\Docs\\a.txt"});
-    Type(IDC_HEADER, "copy ");
-    Type(IDC_QUEUE, " D:\\bak\r\n");
+    TypeAround("copy ", " D:\\bak\r\n");
     Click(IDC_PATH_NOPATH);
     Dialog->Settings().MainHead = "@echo off\r\n";
     Command(IDM_CREATE);
@@ -149,8 +148,7 @@ TEST_F(MainDialog, CreateAndCopyPutsTheFileOnTheClipboard)
     StartWith("");
     SetOutput(Dir.File("list.htm"));
     Add({"C:\\Web\\img\\cat.gif", "C:\\Docs\\a.txt"});
-    Type(IDC_HEADER, "<LI>");
-    Type(IDC_QUEUE, "</LI>\r\n");
+    TypeAround("<LI>", "</LI>\r\n");
     Command(IDM_CREATEANDCOPY);
     EXPECT_EQ(ClipboardText(), ReadBytes(Dir.File("list.htm")));
     EXPECT_EQ(ClipboardText(), "<LI>C:\\Web\\img\\cat.gif</LI>\r\n<LI>C:\\Docs\\a.txt</LI>\r\n");
@@ -200,8 +198,7 @@ TEST_F(MainDialog, CopySelectedItemGivesTheNameInThePathMode)
     EXPECT_EQ(Dialog->FileListBox().GetSelIndex(), 0);
 
     Dialog->FileListBox().SetSelIndex(1);
-    Type(IDC_HEADER, "QZ_GETSELINDEX QZ_GETCOUNT <");
-    Type(IDC_QUEUE, ">\r\n");
+    TypeAround("QZ_GETSELINDEX QZ_GETCOUNT <", ">\r\n");
     Command(IDM_COPYITEMLINE);
     EXPECT_EQ(ClipboardText(), "1 0 <../Docs/a.txt>\r\n");
 }
@@ -250,8 +247,7 @@ TEST_F(MainDialog, TheFrameHandsCopyDataToItsClient)
 TEST_F(MainDialog, ClosingSavesTheFieldsAsTheyStand)
 {
     StartWith("");
-    Type(IDC_HEADER, "  typed\r\nheader ");
-    Type(IDC_QUEUE, "pasted\nline");
+    TypeAround("  typed\r\nheader ", "pasted\nline");
     Click(IDC_PATH_NOPATH);
     Frame->SendMessage(WM_CLOSE);
     const std::string ini = ReadBytes(WindowsFolderIni());

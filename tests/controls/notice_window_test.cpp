@@ -1,5 +1,6 @@
 #include "controls/notice_window.h"
 #include "framework/gdi.h"
+#include "support/geometry.h"
 #include "support/pump.h"
 #include "support/window_lookup.h"
 
@@ -41,8 +42,8 @@ TEST_F(NoticeWindow, SizeFollowsTheLinesAndTheIcon)
 
     // centred on the screen
     int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    EXPECT_EQ(rect.left, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2);
-    EXPECT_EQ(rect.top, (::GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+    EXPECT_EQ(rect.left, (ScreenWidth() - width) / 2);
+    EXPECT_EQ(rect.top, (ScreenHeight() - height) / 2);
 }
 
 TEST_F(NoticeWindow, WithoutIconAndWithAWideCaption)

@@ -5,6 +5,16 @@
 
 #include <gtest/gtest.h>
 
+inline int ScreenWidth()
+{
+    return ::GetSystemMetrics(SM_CXSCREEN);
+}
+
+inline int ScreenHeight()
+{
+    return ::GetSystemMetrics(SM_CYSCREEN);
+}
+
 inline POINT Centre(const RECT& r)
 {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};

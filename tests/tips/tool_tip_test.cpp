@@ -13,16 +13,6 @@
 
 namespace {
 
-int ScreenWidth()
-{
-    return ::GetSystemMetrics(SM_CXSCREEN);
-}
-
-int ScreenHeight()
-{
-    return ::GetSystemMetrics(SM_CYSCREEN);
-}
-
 // A plain window for the pointer to rest on, that notes the parts of it that were painted.
 class THostWindow : public TPopupWindow {
 public:
