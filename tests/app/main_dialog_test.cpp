@@ -348,7 +348,7 @@ TEST_F(MainDialog, MenuHintsKeepToTheStatusLineAndAnInactiveWindowShowsNone)
 {
     StartWith("");
     ::SetForegroundWindow(Frame->GetHandle());
-    ::SetCursorPos(10, 10);
+    PointerTo({10, 10}, TEcho::None);
     HMENU menu = ::GetMenu(Frame->GetHandle());
     Dialog->SendMessage(WM_MENUSELECT, MAKEWPARAM(IDM_CREATE, 0), reinterpret_cast<LPARAM>(menu));
     EXPECT_EQ(MainStatusBar->GetShownText(), "Create output file containing header, files, queue");
@@ -358,7 +358,7 @@ TEST_F(MainDialog, MenuHintsKeepToTheStatusLineAndAnInactiveWindowShowsNone)
                                    nullptr, nullptr, nullptr, nullptr);
     ::SetForegroundWindow(other);
     ::SetActiveWindow(other);
-    ::SetCursorPos(12, 12);
+    PointerTo({12, 12}, TEcho::None);
     Dialog->SendMessage(WM_MENUSELECT, MAKEWPARAM(IDC_HEADER, 0), 0);
     EXPECT_EQ(MainStatusBar->GetShownText(), DesktopOutput());
     ::DestroyWindow(other);

@@ -244,9 +244,7 @@ TEST_F(WindowCommands, ChangeFontKeepsTheChoiceForTheNextStart)
     {
         TBoxAnswerer restart(IDOK, "Tarvik Strandel", 30000);
         TBoxAnswerer person(IDOK, "Font", 15000, [&](HWND box) {
-            char text[LF_FACESIZE] = "";
-            ::GetDlgItemTextA(box, 1136, text, sizeof text);   // the face the dialog offers
-            face = text;
+            face = TextOf(::GetDlgItem(box, 1136));   // the face the dialog offers
         });
         Frame->SendMessage(WM_COMMAND, IDM_CHANGEFONT, 0);
         ASSERT_TRUE(person.Answered());
@@ -323,11 +321,8 @@ TEST_F(WindowCommands, HelpAndAboutShowWhatTheyHave)
     ProgramFolder = kept;
 
     std::string web;
-    TBoxAnswerer person(IDOK, "Tarvik Strandel", 15000, [&](HWND box) {
-        char text[256] = "";
-        ::GetDlgItemTextA(box, IDC_ABOUT_WEB, text, sizeof text);
-        web = text;
-    });
+    TBoxAnswerer person(IDOK, "Tarvik Strandel", 15000,
+                        [&](HWND box) { web = TextOf(::GetDlgItem(box, IDC_ABOUT_WEB)); });
     Command(IDM_ABOUT);
     ASSERT_TRUE(person.Answered());
     EXPECT_EQ(web, std::string("Web: ") + HomePageAddress);

@@ -305,8 +305,7 @@ TEST_F(DialogSetUp, TheDialogIsWidenedAndCentredOnTheDesktop)
     EXPECT_EQ(width, Truncated(plain.right - plain.left, widen));
     EXPECT_EQ(height, plain.bottom - plain.top);
 
-    RECT desktop{};
-    ::GetWindowRect(::GetDesktopWindow(), &desktop);
+    const RECT desktop = WindowRect(::GetDesktopWindow());
     EXPECT_EQ(own.left, (desktop.right - desktop.left - width) / 2);
     EXPECT_EQ(own.top, (desktop.bottom - desktop.top - height) / 2);
 
@@ -773,7 +772,7 @@ TEST_F(DialogOnScreen, WithAMenuTheRightButtonOpensItAtThePointer)
                             HWND menu = ShownMenu();
                             if (!menu)
                                 return false;
-                            ::GetWindowRect(menu, &menuRect);
+                            menuRect = WindowRect(menu);
                             items = MenuItems(reinterpret_cast<HMENU>(::SendMessageA(menu, MN_GETHMENU, 0, 0)));
                             ::EndMenu();
                             return true;
