@@ -5,7 +5,6 @@
 #include "support/menu_picker.h"
 #include "support/sent_messages.h"
 
-#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <thread>
@@ -294,18 +293,15 @@ TEST_F(WindowCommands, ATemplatesItemReachesTheDialogOnce)
 {
     StartWith("");
     TSentMessages commands(Dialog->GetHandle(), WM_COMMAND);
-    auto delivered = [&] {
-        return std::count(commands.WParams.begin(), commands.WParams.end(), static_cast<WPARAM>(IDM_TEMPLATE_FIRST));
-    };
     // From the program's own loop, and from a loop that only dispatches (a modal one's).
     Frame->PostMessage(WM_COMMAND, IDM_TEMPLATE_FIRST, 0);
     MSG msg;
     ASSERT_TRUE(::PeekMessageA(&msg, Frame->GetHandle(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
     if (!Frame->PreProcessMsg(msg))
         ::DispatchMessageA(&msg);
-    EXPECT_EQ(delivered(), 1);
+    EXPECT_EQ(commands.Count(IDM_TEMPLATE_FIRST), 1);
     Frame->SendMessage(WM_COMMAND, IDM_TEMPLATE_FIRST, 0);
-    EXPECT_EQ(delivered(), 2);
+    EXPECT_EQ(commands.Count(IDM_TEMPLATE_FIRST), 2);
 }
 
 TEST_F(WindowCommands, HelpAndAboutShowWhatTheyHave)

@@ -68,14 +68,15 @@ TEST_F(HoverAnnouncement, TheDialogHearsTheControlsIdThenTheIdleThenTheLightCome
     } arrivals[] = {
         {Dialog.List, &Dialog.List.GetLumen(), {"menuselect 65", "enteridle 2", "light off", "light on"}},
         {Dialog.Header, &Dialog.Header.GetLumen(), {"menuselect 66", "enteridle 2", "light off", "light on"}},
-        {Dialog.InvertSlash, &Dialog.InvertSlash.GetLumen(), {"menuselect 6C", "enteridle 2", "light off", "light on"}},
+        {Dialog.InvertSlash, &Dialog.InvertSlash.GetLumen(),
+         {"menuselect 6C", "enteridle 2", "light off", "light on"}},
         {Dialog.FullPath, &Dialog.FullPath.GetLumen(), {"menuselect 69", "enteridle 2", "light off", "light on"}},
         {Dialog.Delete, &Dialog.Delete.GetLumen(), {"menuselect 6F", "enteridle 2", "light off", "light on"}},
         // A plain TQZButton has no light: the announcement is all.
         {Dialog.MoveUp, nullptr, {"menuselect 6D", "enteridle 2"}},
     };
-    for (const auto& arrival : arrivals)
-        EXPECT_EQ(MoveOverAndListen(arrival.Control, arrival.Lumen), arrival.Heard) << ::GetDlgCtrlID(arrival.Control);
+    for (const auto& [control, lumen, heard] : arrivals)
+        EXPECT_EQ(MoveOverAndListen(control, lumen), heard) << ::GetDlgCtrlID(control);
 }
 
 TEST_F(HoverAnnouncement, AnIdThatIsNotPositiveAnnouncesAClosedMenu)
@@ -112,10 +113,10 @@ TEST_F(Cursors, TheNamedCursorOfTheProgramOrTheSystemsArrowOrIBeam)
     ASSERT_NE(hand, nullptr);
     ASSERT_NE(normal, hand);
 
-    // No name given: the system's cursor of that kind of control.
     const std::pair<HWND, HCURSOR> cursors[] = {
-        {Dialog.List, normal},   {Dialog.Header, normal}, {Dialog.InvertSlash, normal},
-        {Dialog.FullPath, normal}, {Dialog.Create, normal}, {Dialog.MoveUp, hand},
+        {Dialog.List, normal}, {Dialog.Header, normal}, {Dialog.InvertSlash, normal}, {Dialog.FullPath, normal},
+        {Dialog.Create, normal}, {Dialog.MoveUp, hand},
+        // No name given: the system's cursor of that kind of control.
         {Dialog.MainHead, SystemCursor(IDC_IBEAM)}, {Dialog.Delete, SystemCursor(IDC_ARROW)},
         {*Dialog.NonePath, SystemCursor(IDC_ARROW)},
     };

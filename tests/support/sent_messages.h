@@ -2,6 +2,7 @@
 // Messages sent to a window of this thread, noted as its procedure gets them.
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 // While it lives, notes the wParam of every message of one kind sent to the window (one
@@ -22,6 +23,8 @@ public:
     TSentMessages& operator=(const TSentMessages&) = delete;
 
     std::vector<WPARAM> WParams;
+
+    int Count(WPARAM wParam) const { return static_cast<int>(std::count(WParams.begin(), WParams.end(), wParam)); }
 
 private:
     static LRESULT CALLBACK Look(int code, WPARAM wParam, LPARAM lParam)
