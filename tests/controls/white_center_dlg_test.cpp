@@ -11,8 +11,6 @@
 
 #include <cstdio>
 #include <cstdint>
-#include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
