@@ -9,10 +9,10 @@
 #include "gen/output_writer.h"
 #include "res/resource.h"
 #include "settings/settings.h"
+#include "support/drop.h"
+#include "support/pump.h"
 
-#include <shellapi.h>
 #include <psapi.h>
-#include <shlobj.h>
 
 #include <chrono>
 #include <cstdio>
@@ -35,24 +35,6 @@ std::vector<std::string> Names(int count)
         names.push_back(name);
     }
     return names;
-}
-
-HDROP MakeDrop(const std::vector<std::string>& names)
-{
-    std::size_t bytes = sizeof(DROPFILES) + 1;
-    for (const std::string& name : names)
-        bytes += name.size() + 1;
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
-    auto* header = static_cast<DROPFILES*>(::GlobalLock(block));
-    header->pFiles = sizeof(DROPFILES);
-    header->pt = {20, 20};   // on the file list
-    char* at = reinterpret_cast<char*>(header + 1);
-    for (const std::string& name : names) {
-        std::memcpy(at, name.c_str(), name.size() + 1);
-        at += name.size() + 1;
-    }
-    ::GlobalUnlock(block);
-    return static_cast<HDROP>(block);
 }
 
 std::string WriteList(const std::vector<std::string>& names)
@@ -110,9 +92,7 @@ double StartUp(const std::string& programFolder)
         auto start = std::chrono::steady_clock::now();
         auto frame = BuildMainWindow();
         frame->Create();
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
+        PumpMessages();
         double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         best = ms < best ? ms : best;
         frame->Destroy();
@@ -185,16 +165,15 @@ int main(int argc, char** argv)
     if (!frame->Create())
         return 1;
     BaseDlg& dialog = *frame->GetClient();
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        ::DispatchMessageA(&msg);
+    PumpMessages();
 
     const std::vector<std::string> dropNames = Names(dropCount);
     const std::string dropList = WriteList(dropNames);
     const std::string openList = WriteList(Names(openCount));
 
     const double drop = BestOfThree(dialog, [&] {
-        dialog.SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(dropNames)), 0);
+        // At 20, 20 of the dialog: on the file list.
+        dialog.SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(dropNames, {20, 20})), 0);
     });
     const double openSame = BestOfThree(dialog, [&] { dialog.AppendListFile(dropList); });
     std::printf("drop of %d files: %.0f ms; Open list of the same names: %.0f ms (ratio %.2f; target at most 1.5)\n",

@@ -1,26 +1,17 @@
 // The program as the shell starts it: a first copy, then a second copy with a file name
 // that hands the name over and ends. Real processes, the real clipboard.
-#include "test_support.h"
-#include "win_support.h"
-#include "windows_path.h"
+#include "support/clipboard.h"
+#include "support/paths.h"
+#include "support/pump.h"
+#include "support/window_lookup.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <chrono>
-#include <thread>
-
 namespace {
 
 const DWORD HandedOverExitCode = static_cast<DWORD>(-1);
-
-std::string WindowsFolderIni()
-{
-    char folder[MAX_PATH] = "";
-    ::GetWindowsDirectoryA(folder, MAX_PATH);
-    return std::string(folder) + "\\QZIni.ini";
-}
 
 // One copy of the program, ended by the test if it has not ended itself.
 class TProgram {
@@ -63,31 +54,9 @@ public:
     // This copy's main window, once it is shown.
     HWND MainWindow(int timeoutMs = 0) const
     {
-        auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-        do {
-            struct TSearch {
-                DWORD Process;
-                HWND Found;
-            } search{Info.dwProcessId, nullptr};
-            ::EnumWindows(
-                [](HWND window, LPARAM data) -> BOOL {
-                    auto* s = reinterpret_cast<TSearch*>(data);
-                    DWORD process = 0;
-                    ::GetWindowThreadProcessId(window, &process);
-                    char className[32] = "";
-                    ::GetClassNameA(window, className, sizeof className);
-                    if (process == s->Process && std::string(className) == "QZ_STRANDEL") {
-                        s->Found = window;
-                        return FALSE;
-                    }
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&search));
-            if (search.Found)
-                return search.Found;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        } while (std::chrono::steady_clock::now() < end);
-        return nullptr;
+        HWND found = nullptr;
+        PumpUntil([&] { return (found = FindShownWindow(Info.dwProcessId, "QZ_STRANDEL")) != nullptr; }, timeoutMs, 50);
+        return found;
     }
 
     // The number of entries in this copy's file list.
@@ -115,22 +84,16 @@ protected:
         ShortName = buffer;
         ::GetLongPathNameA(LongName.c_str(), buffer, MAX_PATH);
         LongName = buffer;
-        SetClipboardTextForTest("before");
+        SetClipboardText("before");
     }
 
     void TearDown() override { ::DeleteFileA(WindowsFolderIni().c_str()); }
 
     // Waits for the clipboard to change from what the test left there.
-    static std::string ClipboardOnceChanged(int timeoutMs = 20000)
+    static std::string ClipboardOnceChanged()
     {
-        auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
         std::string text;
-        do {
-            text = ClipboardText();
-            if (text != "before")
-                return text;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        } while (std::chrono::steady_clock::now() < end);
+        PumpUntil([&] { return (text = ClipboardText()) != "before"; }, 20000, 50);
         return text;
     }
 
@@ -180,8 +143,7 @@ TEST_F(HandOff, AMinimisedShortcutEndsUpMinimised)
     TProgram first(Exe, "", SW_SHOWMINNOACTIVE);
     HWND window = first.MainWindow(30000);
     ASSERT_NE(window, nullptr);
-    for (int i = 0; i < 200 && !::IsIconic(window); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    PumpUntil([&] { return ::IsIconic(window) != FALSE; }, 10000, 50);
     EXPECT_TRUE(::IsIconic(window));
 }
 

@@ -1,14 +1,13 @@
 #include "app/launch.h"
 #include "app/long_path.h"
-#include "test_support.h"
-#include "windows_path.h"
+#include "support/paths.h"
+#include "support/pump.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <chrono>
-#include <thread>
+#include <algorithm>
 
 namespace {
 
@@ -26,12 +25,10 @@ protected:
     std::string Runs(std::size_t lines)
     {
         std::string log;
-        for (int i = 0; i < 500; ++i) {
+        PumpUntil([&] {
             log = ReadBytes(Dir.File("probe-runs.txt"));
-            if (static_cast<std::size_t>(std::count(log.begin(), log.end(), '\n')) >= lines)
-                break;
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
+            return static_cast<std::size_t>(std::count(log.begin(), log.end(), '\n')) >= lines;
+        }, 10000, 20);
         return log;
     }
 

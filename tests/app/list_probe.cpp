@@ -3,32 +3,17 @@
 //   list_probe entries  its list entries as the program copies them, one per line
 //   list_probe close    asks it to close
 #include "app/program_names.h"
+#include "support/clipboard.h"
 
 #include <windows.h>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace {
 
 constexpr int FileListId = 101;
 constexpr int CopySelectedItem = 1004;
-
-std::string ClipboardText()
-{
-    std::string text;
-    for (int attempt = 0; attempt < 50 && !::OpenClipboard(nullptr); ++attempt)
-        ::Sleep(20);
-    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) {
-            text = bytes;
-            ::GlobalUnlock(data);
-        }
-    }
-    ::CloseClipboard();
-    return text;
-}
 
 HWND FindList(int waitMs)
 {

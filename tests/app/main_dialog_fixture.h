@@ -7,25 +7,19 @@
 #include "app/settings_location.h"
 #include "gen/file_list.h"
 #include "res/resource.h"
-#include "test_support.h"
-#include "win_support.h"
+#include "support/box_answerer.h"
+#include "support/clipboard.h"
+#include "support/drop.h"
+#include "support/geometry.h"
+#include "support/paths.h"
+#include "support/pump.h"
+#include "support/window_lookup.h"
 
 #include <gtest/gtest.h>
 
-#include <shellapi.h>
-#include <shlobj.h>
-
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
-
-inline std::string WindowsFolderIni()
-{
-    char folder[MAX_PATH] = "";
-    ::GetWindowsDirectoryA(folder, MAX_PATH);
-    return std::string(folder) + "\\QZIni.ini";
-}
 
 // The main window as the program builds it, over a settings file the test writes first.
 class MainDialog : public ::testing::Test {
@@ -54,13 +48,14 @@ protected:
     }
 
     HWND Control(int id) const { return ::GetDlgItem(Dialog->GetHandle(), id); }
-    std::string ControlText(int id) const
-    {
-        char text[2048] = "";
-        ::GetWindowTextA(Control(id), text, sizeof text);
-        return text;
-    }
+    std::string ControlText(int id) const { return TextOf(Control(id)); }
     void Type(int id, const std::string& text) const { ::SetWindowTextA(Control(id), text.c_str()); }
+    // The Header and the Queue, the texts around every name.
+    void TypeAround(const std::string& header, const std::string& queue) const
+    {
+        Type(IDC_HEADER, header);
+        Type(IDC_QUEUE, queue);
+    }
     bool Checked(int id) const { return ::SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void Click(int id) const { ::SendMessageA(Control(id), BM_CLICK, 0, 0); }
     void Command(int id) const { Dialog->SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); }
@@ -91,30 +86,9 @@ protected:
     // ... on the middle of a control, found by its rectangle (so a disabled one too).
     void DropOn(int id, const std::vector<std::string>& names) const
     {
-        RECT rect{};
-        ::GetWindowRect(Control(id), &rect);
-        POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        POINT middle = Centre(Control(id));
         ::ScreenToClient(Dialog->GetHandle(), &middle);
         DropAt(middle, names);
-    }
-
-    // A drop handle as the shell makes one: a DROPFILES block and the names after it.
-    static HDROP MakeDrop(const std::vector<std::string>& names, POINT point)
-    {
-        std::size_t bytes = sizeof(DROPFILES) + 1;
-        for (const std::string& name : names)
-            bytes += name.size() + 1;
-        HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
-        auto* header = static_cast<DROPFILES*>(::GlobalLock(block));
-        header->pFiles = sizeof(DROPFILES);
-        header->pt = point;
-        char* at = reinterpret_cast<char*>(header + 1);
-        for (const std::string& name : names) {
-            std::memcpy(at, name.c_str(), name.size() + 1);
-            at += name.size() + 1;
-        }
-        ::GlobalUnlock(block);
-        return static_cast<HDROP>(block);
     }
 
     std::unique_ptr<TMyWindow> Frame;

@@ -6,19 +6,14 @@
 #include "controls/notice_window.h"
 #include "tips/tip_status_bar.h"
 #include "tips/tool_tip.h"
-#include "gen/file_list.h"
 #include "gen/output_writer.h"
-#include "res/resource.h"
-#include "test_support.h"
-#include "win_support.h"
-
-#include <gtest/gtest.h>
+#include "main_dialog_fixture.h"
+#include "support/input.h"
+#include "support/menu_picker.h"
+#include "support/sent_messages.h"
 
 #include <filesystem>
-#include <thread>
 #include <vector>
-
-#include "main_dialog_fixture.h"
 
 namespace {
 
@@ -32,12 +27,8 @@ TEST_F(MainDialog, FirstStartShowsTheDefaults)
     EXPECT_EQ(ControlText(IDC_COUNTER), "0/0");
     EXPECT_EQ(MainStatusBar->GetShownText(), DesktopOutput());
     EXPECT_EQ(MainStatusBar->GetGadgetText(0), "Ready");
-    char title[64] = "";
-    ::GetWindowTextA(Frame->GetHandle(), title, sizeof title);
-    EXPECT_STREQ(title, "Tarvik Strandel");
-    char className[64] = "";
-    ::GetClassNameA(Frame->GetHandle(), className, sizeof className);
-    EXPECT_STREQ(className, "QZ_STRANDEL");
+    EXPECT_EQ(TextOf(Frame->GetHandle()), "Tarvik Strandel");
+    EXPECT_EQ(ClassOf(Frame->GetHandle()), "QZ_STRANDEL");
 }
 
 TEST_F(MainDialog, AFirstStartCreatesOnTheUsersDesktopUnlessAnotherOutputIsKept)
@@ -140,8 +131,7 @@ TEST_F(MainDialog, CreateWritesLinesWithCrLfOnlyWhereTheQueueBreaks)
     StartWith("");
     SetOutput(Dir.File("out.bat"));
     Add({"C:\\Web\\img\\cat.gif", "C:\\Docs\\a.txt"});
-    Type(IDC_HEADER, "copy ");
-    Type(IDC_QUEUE, " D:\\bak\r\n");
+    TypeAround("copy ", " D:\\bak\r\n");
     Click(IDC_PATH_NOPATH);
     Dialog->Settings().MainHead = "@echo off\r\n";
     Command(IDM_CREATE);
@@ -158,8 +148,7 @@ TEST_F(MainDialog, CreateAndCopyPutsTheFileOnTheClipboard)
     StartWith("");
     SetOutput(Dir.File("list.htm"));
     Add({"C:\\Web\\img\\cat.gif", "C:\\Docs\\a.txt"});
-    Type(IDC_HEADER, "<LI>");
-    Type(IDC_QUEUE, "</LI>\r\n");
+    TypeAround("<LI>", "</LI>\r\n");
     Command(IDM_CREATEANDCOPY);
     EXPECT_EQ(ClipboardText(), ReadBytes(Dir.File("list.htm")));
     EXPECT_EQ(ClipboardText(), "<LI>C:\\Web\\img\\cat.gif</LI>\r\n<LI>C:\\Docs\\a.txt</LI>\r\n");
@@ -209,8 +198,7 @@ TEST_F(MainDialog, CopySelectedItemGivesTheNameInThePathMode)
     EXPECT_EQ(Dialog->FileListBox().GetSelIndex(), 0);
 
     Dialog->FileListBox().SetSelIndex(1);
-    Type(IDC_HEADER, "QZ_GETSELINDEX QZ_GETCOUNT <");
-    Type(IDC_QUEUE, ">\r\n");
+    TypeAround("QZ_GETSELINDEX QZ_GETCOUNT <", ">\r\n");
     Command(IDM_COPYITEMLINE);
     EXPECT_EQ(ClipboardText(), "1 0 <../Docs/a.txt>\r\n");
 }
@@ -218,7 +206,7 @@ TEST_F(MainDialog, CopySelectedItemGivesTheNameInThePathMode)
 TEST_F(MainDialog, CopyCommandsOnAnEmptyListOnlySaySo)
 {
     StartWith("");
-    SetClipboardTextForTest("untouched");
+    SetClipboardText("untouched");
     for (int command : {IDM_COPYITEM, IDM_COPYITEMLINE}) {
         TBoxAnswerer person(IDOK, "Info");
         Command(command);
@@ -259,8 +247,7 @@ TEST_F(MainDialog, TheFrameHandsCopyDataToItsClient)
 TEST_F(MainDialog, ClosingSavesTheFieldsAsTheyStand)
 {
     StartWith("");
-    Type(IDC_HEADER, "  typed\r\nheader ");
-    Type(IDC_QUEUE, "pasted\nline");
+    TypeAround("  typed\r\nheader ", "pasted\nline");
     Click(IDC_PATH_NOPATH);
     Frame->SendMessage(WM_CLOSE);
     const std::string ini = ReadBytes(WindowsFolderIni());
@@ -311,61 +298,49 @@ TEST_F(MainDialog, F1AnywhereAsksForTheHelpIndex)
 
 // ---- hints, zoom, menus and dragging, as a person's pointer meets them ----
 
-POINT CentreOnScreen(HWND window)
-{
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
-// Puts the pointer there the way a hand would, and lets the window under it hear of it.
-void MovePointer(POINT to)
-{
-    ::SetCursorPos(to.x, to.y);
-    PumpMessagesFor(100);
-}
-
 const char* TipText()
 {
     QZTToolTip* tip = GetToolTip();
     return tip && tip->GetText() ? tip->GetText() : "";
 }
 
-TEST_F(MainDialog, HoveringAControlShowsItsHintAndItsTip)
+// The control under the pointer shows its hint on the status line and, with tips on, its tip.
+TEST_F(MainDialog, HoveringAControlShowsItsHintAndItsTipUnlessTipsAreOff)
 {
-    StartWith("[Strandel]\r\nUseTip=1\r\n");
-    ::SetForegroundWindow(Frame->GetHandle());
-    MovePointer(CentreOnScreen(Control(IDC_HEADER)));
-    EXPECT_EQ(MainStatusBar->GetShownText(), "Header, will be placed before file name");
-    EXPECT_STREQ(TipText(), "Header");
-
-    // The create button's tip has two lines.
-    MovePointer(CentreOnScreen(Control(IDC_CREATE)));
-    EXPECT_EQ(MainStatusBar->GetShownText(), "Create output file containing header, files, queue");
-    EXPECT_STREQ(TipText(), "Click here\nto create output");
-}
-
-TEST_F(MainDialog, WithTipsOffOnlyTheStatusLineShowsHints)
-{
-    StartWith("[Strandel]\r\nUseTip=0\r\n");
-    ::SetForegroundWindow(Frame->GetHandle());
-    MovePointer(CentreOnScreen(Control(IDC_QUEUE)));
-    EXPECT_EQ(MainStatusBar->GetShownText(), "Queue, will be placed after file name");
-    EXPECT_STREQ(TipText(), "");
+    const struct {
+        const char* Settings;
+        int Id;
+        const char* Hint;
+        const char* Tip;
+    } hovers[] = {
+        {"[Strandel]\r\nUseTip=1\r\n", IDC_HEADER, "Header, will be placed before file name", "Header"},
+        // The create button's tip has two lines.
+        {"[Strandel]\r\nUseTip=1\r\n", IDC_CREATE, "Create output file containing header, files, queue",
+         "Click here\nto create output"},
+        {"[Strandel]\r\nUseTip=0\r\n", IDC_QUEUE, "Queue, will be placed after file name", ""},
+    };
+    for (const auto& hover : hovers) {
+        SCOPED_TRACE(hover.Id);
+        Frame.reset();
+        StartWith(hover.Settings);
+        ::SetForegroundWindow(Frame->GetHandle());
+        PointerTo(Centre(Control(hover.Id)));
+        EXPECT_EQ(MainStatusBar->GetShownText(), hover.Hint);
+        EXPECT_STREQ(TipText(), hover.Tip);
+    }
 }
 
 TEST_F(MainDialog, TheDisabledRelPathFieldHasItsHintFromTheDialog)
 {
     StartWith("");
     ::SetForegroundWindow(Frame->GetHandle());
-    MovePointer(CentreOnScreen(Control(IDC_RELPATH)));
+    PointerTo(Centre(Control(IDC_RELPATH)));
     EXPECT_EQ(MainStatusBar->GetShownText(), "Relative path, drag a folder here to change");
     EXPECT_STREQ(TipText(), "Rel Path");
 
     // A free spot of the dialog: the hint goes and the status line shows the output file again.
-    RECT field{};
-    ::GetWindowRect(Control(IDC_RELPATH), &field);
-    MovePointer({field.left - 4, field.bottom + 2});
+    const RECT field = WindowRect(Control(IDC_RELPATH));
+    PointerTo({field.left - 4, field.bottom + 2});
     EXPECT_EQ(MainStatusBar->GetShownText(), DesktopOutput());
 }
 
@@ -373,7 +348,7 @@ TEST_F(MainDialog, MenuHintsKeepToTheStatusLineAndAnInactiveWindowShowsNone)
 {
     StartWith("");
     ::SetForegroundWindow(Frame->GetHandle());
-    ::SetCursorPos(10, 10);
+    PointerTo({10, 10}, TEcho::None);
     HMENU menu = ::GetMenu(Frame->GetHandle());
     Dialog->SendMessage(WM_MENUSELECT, MAKEWPARAM(IDM_CREATE, 0), reinterpret_cast<LPARAM>(menu));
     EXPECT_EQ(MainStatusBar->GetShownText(), "Create output file containing header, files, queue");
@@ -383,7 +358,7 @@ TEST_F(MainDialog, MenuHintsKeepToTheStatusLineAndAnInactiveWindowShowsNone)
                                    nullptr, nullptr, nullptr, nullptr);
     ::SetForegroundWindow(other);
     ::SetActiveWindow(other);
-    ::SetCursorPos(12, 12);
+    PointerTo({12, 12}, TEcho::None);
     Dialog->SendMessage(WM_MENUSELECT, MAKEWPARAM(IDC_HEADER, 0), 0);
     EXPECT_EQ(MainStatusBar->GetShownText(), DesktopOutput());
     ::DestroyWindow(other);
@@ -392,16 +367,14 @@ TEST_F(MainDialog, MenuHintsKeepToTheStatusLineAndAnInactiveWindowShowsNone)
 TEST_F(MainDialog, ResizingTheWindowZoomsTheWholeDialog)
 {
     StartWith("");
-    RECT listBefore{}, frame{};
-    ::GetWindowRect(Control(IDC_FILELIST), &listBefore);
-    ::GetWindowRect(Frame->GetHandle(), &frame);
+    const RECT listBefore = WindowRect(Control(IDC_FILELIST));
+    const RECT frame = Frame->GetWindowRect();
     RECT client = Dialog->GetClientRect();
     // Twice the dialog's size: the bars keep their heights.
     ::SetWindowPos(Frame->GetHandle(), nullptr, 0, 0, frame.right - frame.left + client.right,
                    frame.bottom - frame.top + client.bottom, SWP_NOMOVE | SWP_NOZORDER);
     PumpMessages();
-    RECT listAfter{};
-    ::GetWindowRect(Control(IDC_FILELIST), &listAfter);
+    const RECT listAfter = WindowRect(Control(IDC_FILELIST));
     EXPECT_NEAR(listAfter.right - listAfter.left, 2 * (listBefore.right - listBefore.left), 2);
     EXPECT_NEAR(listAfter.bottom - listAfter.top, 2 * (listBefore.bottom - listBefore.top), 2);
     EXPECT_EQ(Dialog->GetClientRect().right, 2 * client.right);
@@ -415,27 +388,11 @@ TEST_F(MainDialog, ARightClickOnTheListOpensItsMenuForTheEntryUnderThePointer)
     RECT item{};
     ::SendMessageA(Control(IDC_FILELIST), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
     POINT onItem{item.left + 10, (item.top + item.bottom) / 2};
-    POINT screen = onItem;
-    ::ClientToScreen(Control(IDC_FILELIST), &screen);
-    MovePointer(screen);
-
-    // A person picks the first item, "Copy selected item", once the menu is up.
-    std::thread person([] {
-        for (int i = 0; i < 500 && !::FindWindowA("#32768", nullptr); ++i)
-            ::Sleep(10);
-        ::Sleep(100);
-        INPUT keys[4]{};
-        for (INPUT& key : keys)
-            key.type = INPUT_KEYBOARD;
-        keys[0].ki.wVk = keys[1].ki.wVk = VK_DOWN;
-        keys[2].ki.wVk = keys[3].ki.wVk = VK_RETURN;
-        keys[1].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
-        ::SendInput(4, keys, sizeof keys[0]);
-    });
-    LPARAM point = MAKELPARAM(onItem.x, onItem.y);
-    ::SendMessageA(Control(IDC_FILELIST), WM_RBUTTONDOWN, MK_RBUTTON, point);
-    ::SendMessageA(Control(IDC_FILELIST), WM_RBUTTONUP, 0, point);
-    person.join();
+    ::ClientToScreen(Control(IDC_FILELIST), &onItem);
+    {
+        TMenuPicker person(1);   // "Copy selected item", once the menu is up
+        ClickOver(Control(IDC_FILELIST), TMouseButton::Right, onItem);
+    }
     PumpMessages();
     EXPECT_EQ(Dialog->FileListBox().GetSelIndex(), 1);
     EXPECT_EQ(ClipboardText(), "second.txt");
@@ -445,29 +402,16 @@ TEST_F(MainDialog, ARightClickOnTheListOpensItsMenuForTheEntryUnderThePointer)
 TEST_F(MainDialog, PressingAFreeSpotDragsTheMainWindow)
 {
     StartWith("");
-    static std::vector<std::pair<UINT, WPARAM>> frameMessages;
-    frameMessages.clear();
-    static HWND frameWindow = Frame->GetHandle();
-    HHOOK hook = ::SetWindowsHookExA(
-        WH_CALLWNDPROC,
-        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            auto* sent = reinterpret_cast<CWPSTRUCT*>(lParam);
-            if (code >= 0 && sent->hwnd == frameWindow && sent->message == WM_NCLBUTTONDOWN)
-                frameMessages.emplace_back(sent->message, sent->wParam);
-            return ::CallNextHookEx(nullptr, code, wParam, lParam);
-        },
-        nullptr, ::GetCurrentThreadId());
+    TSentMessages presses(Frame->GetHandle(), WM_NCLBUTTONDOWN);
     MainStatusBar->ShowHint("a hint");
     // The system's move loop ends at the button's release.
     ::PostMessageA(Frame->GetHandle(), WM_LBUTTONUP, 0, 0);
-    RECT field{};
-    ::GetWindowRect(Control(IDC_RELPATH), &field);
+    const RECT field = WindowRect(Control(IDC_RELPATH));
     POINT freeSpot{field.left - 4, field.bottom + 2};
     ::ScreenToClient(Dialog->GetHandle(), &freeSpot);
     Dialog->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(freeSpot.x, freeSpot.y));
-    ::UnhookWindowsHookEx(hook);
-    ASSERT_EQ(frameMessages.size(), 1u);
-    EXPECT_EQ(frameMessages[0].second, static_cast<WPARAM>(HTCAPTION));
+    ASSERT_EQ(presses.WParams.size(), 1u);
+    EXPECT_EQ(presses.WParams[0], static_cast<WPARAM>(HTCAPTION));
     EXPECT_EQ(MainStatusBar->GetShownText(), DesktopOutput());
 }
 

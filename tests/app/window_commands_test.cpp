@@ -2,6 +2,8 @@
 // real points, the questions answered as a person would, real files and the real clipboard.
 #include "app/program_state.h"
 #include "main_dialog_fixture.h"
+#include "support/menu_picker.h"
+#include "support/sent_messages.h"
 
 #include <atomic>
 #include <filesystem>
@@ -110,9 +112,10 @@ TEST_F(WindowCommands, OneFileOnAutoDragOffersItsMenuForThatFile)
     Add({"C:\\kept.txt"});
 
     auto dropAndPick = [&](const std::string& name, int downs) {
-        std::thread person = PickFromNextMenu(downs);
-        DropOn(IDC_AUTODRAG, {name});
-        person.join();
+        {
+            TMenuPicker person(downs);
+            DropOn(IDC_AUTODRAG, {name});
+        }
         PumpMessages();
     };
     dropAndPick("C:\\Web\\img\\cat.gif", 2);   // Help, Copy
@@ -240,9 +243,7 @@ TEST_F(WindowCommands, ChangeFontKeepsTheChoiceForTheNextStart)
     {
         TBoxAnswerer restart(IDOK, "Tarvik Strandel", 30000);
         TBoxAnswerer person(IDOK, "Font", 15000, [&](HWND box) {
-            char text[LF_FACESIZE] = "";
-            ::GetDlgItemTextA(box, 1136, text, sizeof text);   // the face the dialog offers
-            face = text;
+            face = TextOf(::GetDlgItem(box, 1136));   // the face the dialog offers
         });
         Frame->SendMessage(WM_COMMAND, IDM_CHANGEFONT, 0);
         ASSERT_TRUE(person.Answered());
@@ -270,7 +271,7 @@ TEST_F(WindowCommands, ChangeFontKeepsTheChoiceForTheNextStart)
 TEST_F(WindowCommands, TheHandOffMessageIsTakenOnlyFromThisThread)
 {
     StartWith("");
-    SetClipboardTextForTest("untouched");
+    SetClipboardText("untouched");
     std::string name = "C:\\from\\elsewhere.txt";
     COPYDATASTRUCT record{0, static_cast<DWORD>(name.size() + 1), name.data()};
     const HWND frame = Frame->GetHandle();
@@ -279,8 +280,7 @@ TEST_F(WindowCommands, TheHandOffMessageIsTakenOnlyFromThisThread)
         ::SendMessageA(frame, TMyWindow::HandOffMessage, 0, reinterpret_cast<LPARAM>(&record));
         answered = true;
     });
-    while (!answered)
-        PumpMessagesFor(10);
+    PumpUntil([&] { return answered.load(); }, 60000);
     other.join();
     Frame->SendMessage(TMyWindow::HandOffMessage, 0, 0x10);   // a record nowhere in this process
     EXPECT_EQ(ClipboardText(), "untouched");
@@ -292,29 +292,16 @@ TEST_F(WindowCommands, TheHandOffMessageIsTakenOnlyFromThisThread)
 TEST_F(WindowCommands, ATemplatesItemReachesTheDialogOnce)
 {
     StartWith("");
-    static int delivered;
-    static HWND dialog;
-    delivered = 0;
-    dialog = Dialog->GetHandle();
-    HHOOK hook = ::SetWindowsHookExA(
-        WH_CALLWNDPROC,
-        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            auto* sent = reinterpret_cast<CWPSTRUCT*>(lParam);
-            if (code >= 0 && sent->hwnd == dialog && sent->message == WM_COMMAND && sent->wParam == IDM_TEMPLATE_FIRST)
-                ++delivered;
-            return ::CallNextHookEx(nullptr, code, wParam, lParam);
-        },
-        nullptr, ::GetCurrentThreadId());
+    TSentMessages commands(Dialog->GetHandle(), WM_COMMAND);
     // From the program's own loop, and from a loop that only dispatches (a modal one's).
     Frame->PostMessage(WM_COMMAND, IDM_TEMPLATE_FIRST, 0);
     MSG msg;
     ASSERT_TRUE(::PeekMessageA(&msg, Frame->GetHandle(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
     if (!Frame->PreProcessMsg(msg))
         ::DispatchMessageA(&msg);
-    EXPECT_EQ(delivered, 1);
+    EXPECT_EQ(commands.Count(IDM_TEMPLATE_FIRST), 1);
     Frame->SendMessage(WM_COMMAND, IDM_TEMPLATE_FIRST, 0);
-    EXPECT_EQ(delivered, 2);
-    ::UnhookWindowsHookEx(hook);
+    EXPECT_EQ(commands.Count(IDM_TEMPLATE_FIRST), 2);
 }
 
 TEST_F(WindowCommands, HelpAndAboutShowWhatTheyHave)
@@ -330,11 +317,8 @@ TEST_F(WindowCommands, HelpAndAboutShowWhatTheyHave)
     ProgramFolder = kept;
 
     std::string web;
-    TBoxAnswerer person(IDOK, "Tarvik Strandel", 15000, [&](HWND box) {
-        char text[256] = "";
-        ::GetDlgItemTextA(box, IDC_ABOUT_WEB, text, sizeof text);
-        web = text;
-    });
+    TBoxAnswerer person(IDOK, "Tarvik Strandel", 15000,
+                        [&](HWND box) { web = TextOf(::GetDlgItem(box, IDC_ABOUT_WEB)); });
     Command(IDM_ABOUT);
     ASSERT_TRUE(person.Answered());
     EXPECT_EQ(web, std::string("Web: ") + HomePageAddress);

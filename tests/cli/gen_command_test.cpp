@@ -1,7 +1,7 @@
 #include "cli/gen_command.h"
 #include "settings/settings.h"
-#include "profile_for_tests.h"
-#include "test_support.h"
+#include "support/paths.h"
+#include "support/platform_profile.h"
 
 #include <gtest/gtest.h>
 

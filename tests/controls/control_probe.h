@@ -8,18 +8,17 @@
 #include "controls/qz_edit_cursor.h"
 #include "controls/qz_list_box.h"
 #include "framework/dialog.h"
-#include "framework/gdi.h"
 #include "res/resource.h"
-#include "win_support.h"
+#include "support/input.h"
+#include "support/popup_window.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace probe {
@@ -112,28 +111,6 @@ public:
     std::unique_ptr<TQZRadioButton> NonePath = std::make_unique<TQZRadioButton>(this, IDC_PATH_NONE, nullptr);
 };
 
-class THost : public TWindow {
-public:
-    THost() : TWindow(nullptr, "Controls host")
-    {
-        Attr.Style = WS_POPUP | WS_VISIBLE;
-        Attr.X = 40;
-        Attr.Y = 40;
-        Attr.W = 560;
-        Attr.H = 480;
-    }
-};
-
-// The colour on the screen at a point of the screen, as the window there shows it.
-inline COLORREF ScreenPixel(HWND anyOfTheWindow, POINT screen)
-{
-    HWND top = ::GetAncestor(anyOfTheWindow, GA_ROOT);
-    RECT outer{};
-    ::GetWindowRect(top, &outer);
-    TWindowDC dc(top);
-    return ::GetPixel(dc, screen.x - outer.left, screen.y - outer.top);
-}
-
 // The pixels of a ring of screen rectangle r (its outermost row and column of pixels).
 inline std::vector<COLORREF> RingPixels(HWND window, RECT r)
 {
@@ -151,152 +128,8 @@ inline std::vector<COLORREF> RingPixels(HWND window, RECT r)
 
 inline int CountColour(const std::vector<COLORREF>& pixels, COLORREF colour)
 {
-    int n = 0;
-    for (COLORREF pixel : pixels)
-        n += pixel == colour;
-    return n;
+    return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
 }
-
-// The client area of a window in screen coordinates.
-inline RECT ClientOnScreen(HWND window)
-{
-    RECT r{};
-    ::GetClientRect(window, &r);
-    ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-inline POINT Centre(HWND window)
-{
-    RECT r = ClientOnScreen(window);
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-inline LPARAM ClientPoint(HWND window, POINT screen)
-{
-    ::ScreenToClient(window, &screen);
-    return MAKELPARAM(screen.x, screen.y);
-}
-
-// Puts the pointer at a point of the screen and lets the system's own mouse messages pass,
-// so that the move a test then sends is the only one it looks at.
-inline void PointerAt(POINT screen)
-{
-    ::SetCursorPos(screen.x, screen.y);
-    PumpMessages();
-}
-
-// Puts the pointer at a point of the screen without the system's echo of the move: the
-// move a test then sends is the pointer's arrival.
-inline void PointerOnlyAt(POINT screen)
-{
-    ::SetCursorPos(screen.x, screen.y);
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE)) {
-    }
-}
-
-// The mouse buttons and keys as the thread's key state shows them, while a person holds them.
-inline void HoldKey(int virtualKey, bool down)
-{
-    BYTE keys[256];
-    ::GetKeyboardState(keys);
-    keys[virtualKey] = down ? 0x80 : 0;
-    ::SetKeyboardState(keys);
-}
-
-// A move of the mouse over a window to a point of the screen, with no button or key held.
-inline void MoveOver(HWND window, POINT screen, WPARAM keys = 0)
-{
-    PointerOnlyAt(screen);
-    ::SendMessageA(window, WM_MOUSEMOVE, keys, ClientPoint(window, screen));
-}
-
-// A mouse button going down over a window at a point of the screen, with the pointer there.
-inline void ButtonDown(HWND window, UINT message, POINT screen)
-{
-    PointerAt(screen);
-    const bool right = message == WM_RBUTTONDOWN;
-    HoldKey(right ? VK_RBUTTON : VK_LBUTTON, true);
-    ::SendMessageA(window, message, right ? MK_RBUTTON : MK_LBUTTON, ClientPoint(window, screen));
-}
-
-// The button coming up again at a point of the screen (the window may hold the mouse).
-inline void ButtonUp(HWND window, UINT message, POINT screen)
-{
-    PointerAt(screen);
-    HoldKey(message == WM_RBUTTONUP ? VK_RBUTTON : VK_LBUTTON, false);
-    ::SendMessageA(window, message, 0, ClientPoint(window, screen));
-}
-
-inline void RightClick(HWND window, POINT screen)
-{
-    ButtonDown(window, WM_RBUTTONDOWN, screen);
-    ButtonUp(window, WM_RBUTTONUP, screen);
-}
-
-inline void LeftClick(HWND window, POINT screen)
-{
-    ButtonDown(window, WM_LBUTTONDOWN, screen);
-    ButtonUp(window, WM_LBUTTONUP, screen);
-}
-
-// Watches, on another thread, for a pop-up menu of this process to open; notes where it
-// opened and answers it with the given keys (Escape closes it; Down, Enter picks the first
-// item) as a person would. Stop() ends the watch when no menu is expected.
-class TMenuWatcher {
-public:
-    explicit TMenuWatcher(std::vector<WORD> keys = {VK_ESCAPE}) : Keys(std::move(keys)), Worker([this] { Run(); }) {}
-    ~TMenuWatcher() { Stop(); }
-
-    void Stop()
-    {
-        Stopping = true;
-        if (Worker.joinable())
-            Worker.join();
-    }
-    bool Opened() { Stop(); return Found; }
-    RECT MenuRect() { Stop(); return Rect; }
-
-private:
-    static BOOL CALLBACK Look(HWND window, LPARAM data)
-    {
-        DWORD process = 0;
-        ::GetWindowThreadProcessId(window, &process);
-        char className[32] = "";
-        ::GetClassNameA(window, className, sizeof className);
-        if (process == ::GetCurrentProcessId() && std::string(className) == "#32768" && ::IsWindowVisible(window)) {
-            *reinterpret_cast<HWND*>(data) = window;
-            return FALSE;
-        }
-        return TRUE;
-    }
-
-    void Run()
-    {
-        // Long enough for any menu to show; a test that expects none stops the watch at once.
-        for (int round = 0; round < 1000 && !Stopping; ++round) {
-            HWND menu = nullptr;
-            ::EnumWindows(&Look, reinterpret_cast<LPARAM>(&menu));
-            if (menu) {
-                ::GetWindowRect(menu, &Rect);
-                Found = true;
-                for (WORD key : Keys) {
-                    ::PostMessageA(menu, WM_KEYDOWN, key, 1);
-                    ::PostMessageA(menu, WM_KEYUP, key, 0xC0000001);
-                }
-                return;
-            }
-            ::Sleep(10);
-        }
-    }
-
-    std::vector<WORD> Keys;
-    std::atomic<bool> Stopping{false};
-    std::atomic<bool> Found{false};
-    RECT Rect{};
-    std::thread Worker;
-};
 
 // The host, its dialog and controls, shown and settled, the pointer away from them.
 class ControlsTest : public ::testing::Test {
@@ -307,21 +140,21 @@ protected:
         ASSERT_NE(Dialog.GetHandle(), nullptr);
         ::SetForegroundWindow(Host.GetHandle());
         ::UpdateWindow(Host.GetHandle());
-        PointerAt(Away());
+        PointerTo(Away());
         PumpMessages();
         Dialog.Log.clear();
     }
 
     void TearDown() override
     {
-        PointerAt(Away());
+        PointerTo(Away());
         PumpMessages();
     }
 
     // A point of the screen outside the host.
     static POINT Away() { return {900, 900}; }
 
-    THost Host;
+    TPopupWindow Host{"Controls host", {40, 40, 600, 520}};
     TControlsDialog Dialog{&Host};
 };
 

@@ -41,7 +41,7 @@ bool DottedAllRound(const std::vector<COLORREF>& ring)
 class HoverLight : public ControlsTest {
 protected:
     // Leaves the control with the pointer gone from it, without letting the timer see it yet.
-    static void LeaveForGood() { PointerOnlyAt(Away()); }
+    static void LeaveForGood() { PointerTo(Away(), TEcho::None); }
 };
 
 TEST_F(HoverLight, AFrameLightsTheClientEdgeUntilATickFindsThePointerGone)
@@ -174,12 +174,12 @@ TEST_F(HoverLight, OverTheListsScrollBarThePointerHasLeftTheList)
     const int strip = ::GetSystemMetrics(SM_CXVSCROLL);
 
     MoveOver(Dialog.List, {client.left + 10, middle});
-    PointerOnlyAt({window.right - strip - 2, middle});   // just left of the strip
+    PointerTo({window.right - strip - 2, middle}, TEcho::None);   // just left of the strip
     Tick(Dialog.List);
     EXPECT_TRUE(LightTimerRunning(Dialog.List));
     EXPECT_TRUE(DottedAllRound(ClientEdge(Dialog.List)));
 
-    PointerOnlyAt({window.right - strip / 2, middle});   // on the scroll bar, still in the window
+    PointerTo({window.right - strip / 2, middle}, TEcho::None);   // on the scroll bar, still in the window
     ASSERT_EQ(::WindowFromPoint({window.right - strip / 2, middle}), Dialog.List.GetHandle());
     Tick(Dialog.List);
     EXPECT_FALSE(LightTimerRunning(Dialog.List));
@@ -216,21 +216,20 @@ TEST_F(HoverLight, TheEditsOwnTimerStillScrollsItWhileTheMouseDragsOutOfIt)
     const RECT client = ClientOnScreen(edit);
     const POINT inside{client.left + 3, (client.top + client.bottom) / 2};
     const POINT outside{client.left - 30, inside.y};
-    ButtonDown(edit, WM_LBUTTONDOWN, inside);
-    PointerOnlyAt(outside);
+    PressOver(edit, TMouseButton::Left, inside);
+    PointerTo(outside, TEcho::None);
     ::SendMessageA(edit, WM_MOUSEMOVE, MK_LBUTTON, ClientPoint(edit, outside));
     // Two steps back at least: the light's ticks neither swallow the edit's timer nor stop it.
     LRESULT shown = edit.SendMessage(EM_GETFIRSTVISIBLELINE);
     int steps = 0;
-    for (int round = 0; round < 400 && steps < 2; ++round) {
-        PumpMessages();
+    PumpUntil([&] {
         const LRESULT now = edit.SendMessage(EM_GETFIRSTVISIBLELINE);
         steps += now < shown;
         shown = now;
-        ::Sleep(5);
-    }
+        return steps == 2;
+    }, 4000);
     EXPECT_EQ(steps, 2);
-    ButtonUp(edit, WM_LBUTTONUP, outside);
+    ReleaseOver(edit, TMouseButton::Left, outside);
 }
 
 TEST_F(HoverLight, DestroyingALitControlKillsItsTimer)

@@ -1,6 +1,8 @@
 #include "controls/notice_window.h"
 #include "framework/gdi.h"
-#include "win_support.h"
+#include "support/geometry.h"
+#include "support/pump.h"
+#include "support/window_lookup.h"
 
 #include <gtest/gtest.h>
 
@@ -40,8 +42,8 @@ TEST_F(NoticeWindow, SizeFollowsTheLinesAndTheIcon)
 
     // centred on the screen
     int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    EXPECT_EQ(rect.left, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2);
-    EXPECT_EQ(rect.top, (::GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+    EXPECT_EQ(rect.left, (ScreenWidth() - width) / 2);
+    EXPECT_EQ(rect.top, (ScreenHeight() - height) / 2);
 }
 
 TEST_F(NoticeWindow, WithoutIconAndWithAWideCaption)
@@ -74,9 +76,7 @@ TEST_F(NoticeWindow, ASecondNoticeUpdatesTheSameWindow)
     ShowMex(nullptr, "second text\nin two lines", "Two", MB_ICONINFORMATION, 0);
     EXPECT_EQ(CurrentNotice(), first);
     EXPECT_EQ(CurrentNotice()->GetHandle(), window);
-    char caption[64] = "";
-    ::GetWindowTextA(window, caption, sizeof caption);
-    EXPECT_STREQ(caption, "Two");
+    EXPECT_EQ(TextOf(window), "Two");
     EXPECT_EQ(CurrentNotice()->GetText(), "second text\nin two lines");
     EXPECT_EQ(CurrentNotice()->GetLineCount(), 3);
 }

@@ -2,17 +2,15 @@
 // and in which order, their cursors, pop-up menus, the list's item moves, the edit's undo
 // and focus frame, and the push button's clean-up of its parent.
 #include "control_probe.h"
+#include "framework/gdi.h"
+#include "support/menu_picker.h"
+#include "support/resources.h"
 
 using namespace probe;
 
 namespace {
 
 using Log = std::vector<std::string>;
-
-HCURSOR ProgramCursor(const char* name)
-{
-    return ::LoadCursorA(::GetModuleHandleA(nullptr), name);
-}
 
 HCURSOR SystemCursor(LPCSTR name)
 {
@@ -43,9 +41,9 @@ protected:
     // A move over the control; the dialog notes whether the light was on when told.
     Log MoveOverAndListen(HWND control, const TMouseLumen* lumen)
     {
-        PointerAt(Away());
+        PointerTo(Away());
         ::SendMessageA(control, WM_TIMER, TMouseLumen::LightTimerId, 0);   // dark to begin with
-        PointerOnlyAt(Centre(control));
+        PointerTo(Centre(control), TEcho::None);
         Dialog.Log.clear();
         Dialog.OnEnterIdle = [&] {
             if (lumen)
@@ -59,21 +57,26 @@ protected:
     }
 };
 
-// The dialog notes wParam in hex: 65 is the list's id 101.
+// What the dialog hears, in order, as the pointer arrives over a control: the control's id as a
+// menu item (in hex: 65 is the list's id 101), the idle, and the light coming on.
 TEST_F(HoverAnnouncement, TheDialogHearsTheControlsIdThenTheIdleThenTheLightComesOn)
 {
-    EXPECT_EQ(MoveOverAndListen(Dialog.List, &Dialog.List.GetLumen()),
-              (Log{"menuselect 65", "enteridle 2", "light off", "light on"}));
-    EXPECT_EQ(MoveOverAndListen(Dialog.Header, &Dialog.Header.GetLumen()),
-              (Log{"menuselect 66", "enteridle 2", "light off", "light on"}));
-    EXPECT_EQ(MoveOverAndListen(Dialog.InvertSlash, &Dialog.InvertSlash.GetLumen()),
-              (Log{"menuselect 6C", "enteridle 2", "light off", "light on"}));
-    EXPECT_EQ(MoveOverAndListen(Dialog.FullPath, &Dialog.FullPath.GetLumen()),
-              (Log{"menuselect 69", "enteridle 2", "light off", "light on"}));
-    EXPECT_EQ(MoveOverAndListen(Dialog.Delete, &Dialog.Delete.GetLumen()),
-              (Log{"menuselect 6F", "enteridle 2", "light off", "light on"}));
-    // A plain TQZButton has no light: the announcement is all.
-    EXPECT_EQ(MoveOverAndListen(Dialog.MoveUp, nullptr), (Log{"menuselect 6D", "enteridle 2"}));
+    const struct {
+        HWND Control;
+        const TMouseLumen* Lumen;
+        Log Heard;
+    } arrivals[] = {
+        {Dialog.List, &Dialog.List.GetLumen(), {"menuselect 65", "enteridle 2", "light off", "light on"}},
+        {Dialog.Header, &Dialog.Header.GetLumen(), {"menuselect 66", "enteridle 2", "light off", "light on"}},
+        {Dialog.InvertSlash, &Dialog.InvertSlash.GetLumen(),
+         {"menuselect 6C", "enteridle 2", "light off", "light on"}},
+        {Dialog.FullPath, &Dialog.FullPath.GetLumen(), {"menuselect 69", "enteridle 2", "light off", "light on"}},
+        {Dialog.Delete, &Dialog.Delete.GetLumen(), {"menuselect 6F", "enteridle 2", "light off", "light on"}},
+        // A plain TQZButton has no light: the announcement is all.
+        {Dialog.MoveUp, nullptr, {"menuselect 6D", "enteridle 2"}},
+    };
+    for (const auto& [control, lumen, heard] : arrivals)
+        EXPECT_EQ(MoveOverAndListen(control, lumen), heard) << ::GetDlgCtrlID(control);
 }
 
 TEST_F(HoverAnnouncement, AnIdThatIsNotPositiveAnnouncesAClosedMenu)
@@ -110,17 +113,15 @@ TEST_F(Cursors, TheNamedCursorOfTheProgramOrTheSystemsArrowOrIBeam)
     ASSERT_NE(hand, nullptr);
     ASSERT_NE(normal, hand);
 
-    using Answer = std::pair<LRESULT, HCURSOR>;
-    EXPECT_EQ(Hover(Dialog.List), (Answer{TRUE, normal}));
-    EXPECT_EQ(Hover(Dialog.Header), (Answer{TRUE, normal}));
-    EXPECT_EQ(Hover(Dialog.InvertSlash), (Answer{TRUE, normal}));
-    EXPECT_EQ(Hover(Dialog.FullPath), (Answer{TRUE, normal}));
-    EXPECT_EQ(Hover(Dialog.Create), (Answer{TRUE, normal}));
-    EXPECT_EQ(Hover(Dialog.MoveUp), (Answer{TRUE, hand}));
-    // No name given: the system's cursor of that kind of control.
-    EXPECT_EQ(Hover(Dialog.MainHead), (Answer{TRUE, SystemCursor(IDC_IBEAM)}));
-    EXPECT_EQ(Hover(Dialog.Delete), (Answer{TRUE, SystemCursor(IDC_ARROW)}));
-    EXPECT_EQ(Hover(*Dialog.NonePath), (Answer{TRUE, SystemCursor(IDC_ARROW)}));
+    const std::pair<HWND, HCURSOR> cursors[] = {
+        {Dialog.List, normal}, {Dialog.Header, normal}, {Dialog.InvertSlash, normal}, {Dialog.FullPath, normal},
+        {Dialog.Create, normal}, {Dialog.MoveUp, hand},
+        // No name given: the system's cursor of that kind of control.
+        {Dialog.MainHead, SystemCursor(IDC_IBEAM)}, {Dialog.Delete, SystemCursor(IDC_ARROW)},
+        {*Dialog.NonePath, SystemCursor(IDC_ARROW)},
+    };
+    for (const auto& [control, cursor] : cursors)
+        EXPECT_EQ(Hover(control), (std::pair<LRESULT, HCURSOR>{TRUE, cursor})) << ::GetDlgCtrlID(control);
     // Even over the list's scroll bar the control decides.
     ::SetCursor(SystemCursor(IDC_WAIT));
     EXPECT_EQ(::SendMessageA(Dialog.List, WM_SETCURSOR, reinterpret_cast<WPARAM>(Dialog.List.GetHandle()),
@@ -158,15 +159,13 @@ protected:
             Dialog.List.AddString(name);
         Dialog.Log.clear();
     }
-
-    static std::vector<WORD> PickFirst() { return {VK_DOWN, VK_RETURN}; }
 };
 
 TEST_F(PopupMenus, ARightClickOnAListItemSelectsItThenOpensTheListMenuThere)
 {
     const POINT point = ItemCentre(Dialog.List, 2);
-    TMenuWatcher watcher(PickFirst());
-    RightClick(Dialog.List, point);
+    TMenuPicker watcher(1);
+    ClickOver(Dialog.List, TMouseButton::Right, point);
     ASSERT_TRUE(watcher.Opened());
     EXPECT_EQ(watcher.MenuRect().left, point.x);
     EXPECT_EQ(watcher.MenuRect().top, point.y);
@@ -186,8 +185,8 @@ TEST_F(PopupMenus, ARightClickOnAListItemSelectsItThenOpensTheListMenuThere)
 TEST_F(PopupMenus, PressingOutsideAndReleasingOverTheControlOpensNoMenu)
 {
     for (HWND control : {Dialog.List.GetHandle(), Dialog.MoveDown.GetHandle(), Dialog.SaveLocal->GetHandle()}) {
-        TMenuWatcher watcher;
-        ButtonUp(control, WM_RBUTTONUP, Centre(control));
+        TMenuPicker watcher;
+        ReleaseOver(control, TMouseButton::Right, Centre(control));
         watcher.Stop();
         EXPECT_FALSE(watcher.Opened()) << ::GetDlgCtrlID(control);
     }
@@ -200,11 +199,11 @@ TEST_F(PopupMenus, ReleasingAwayFromTheControlOpensNoMenuAndLeavesNoPressBehind)
 {
     TQZButton& button = Dialog.MoveDown;
     {
-        TMenuWatcher watcher;
-        ButtonDown(button, WM_RBUTTONDOWN, Centre(button));
+        TMenuPicker watcher;
+        PressOver(button, TMouseButton::Right, Centre(button));
         EXPECT_TRUE(button.GetRightButton().IsRightDown());
         EXPECT_EQ(::GetCapture(), button.GetHandle());   // the release comes back to the button
-        ButtonUp(button, WM_RBUTTONUP, Centre(Dialog.List));
+        ReleaseOver(button, TMouseButton::Right, Centre(Dialog.List));
         watcher.Stop();
         EXPECT_FALSE(watcher.Opened());
     }
@@ -212,19 +211,19 @@ TEST_F(PopupMenus, ReleasingAwayFromTheControlOpensNoMenuAndLeavesNoPressBehind)
     EXPECT_EQ(::GetCapture(), nullptr);
     {
         // A later press elsewhere released over the button is still no press of the button.
-        TMenuWatcher watcher;
-        ButtonUp(button, WM_RBUTTONUP, Centre(button));
+        TMenuPicker watcher;
+        ReleaseOver(button, TMouseButton::Right, Centre(button));
         watcher.Stop();
         EXPECT_FALSE(watcher.Opened());
     }
     // Losing the mouse to another window ends a press as well.
     {
-        TMenuWatcher watcher;
-        ButtonDown(button, WM_RBUTTONDOWN, Centre(button));
+        TMenuPicker watcher;
+        PressOver(button, TMouseButton::Right, Centre(button));
         ::SetCapture(Dialog.List);
         ::ReleaseCapture();
         EXPECT_FALSE(button.GetRightButton().IsRightDown());
-        ButtonUp(button, WM_RBUTTONUP, Centre(button));
+        ReleaseOver(button, TMouseButton::Right, Centre(button));
         watcher.Stop();
         EXPECT_FALSE(watcher.Opened());
     }
@@ -234,8 +233,8 @@ TEST_F(PopupMenus, ReleasingAwayFromTheControlOpensNoMenuAndLeavesNoPressBehind)
 
 TEST_F(PopupMenus, AButtonWithoutAMenuTakesARightClickAsALeftClick)
 {
-    TMenuWatcher watcher;
-    RightClick(Dialog.MoveUp, Centre(Dialog.MoveUp));
+    TMenuPicker watcher;
+    ClickOver(Dialog.MoveUp, TMouseButton::Right, Centre(Dialog.MoveUp));
     watcher.Stop();
     EXPECT_FALSE(watcher.Opened());
     PumpMessages();
@@ -246,8 +245,8 @@ TEST_F(PopupMenus, AButtonWithoutAMenuTakesARightClickAsALeftClick)
 TEST_F(PopupMenus, AButtonWithAMenuOnlyOpensIt)
 {
     const POINT point = Centre(Dialog.MoveDown);
-    TMenuWatcher watcher(PickFirst());
-    RightClick(Dialog.MoveDown, point);
+    TMenuPicker watcher(1);
+    ClickOver(Dialog.MoveDown, TMouseButton::Right, point);
     EXPECT_TRUE(watcher.Opened());
     EXPECT_EQ(watcher.MenuRect().left, point.x);
     EXPECT_EQ(watcher.MenuRect().top, point.y);
@@ -259,21 +258,21 @@ TEST_F(PopupMenus, ARightClickTogglesACheckBoxLikeALeftClickThenOpensItsMenu)
 {
     ASSERT_FALSE(Dialog.InvertSlash.IsChecked());
     {
-        TMenuWatcher watcher;
-        RightClick(Dialog.InvertSlash, Centre(Dialog.InvertSlash));
+        TMenuPicker watcher;
+        ClickOver(Dialog.InvertSlash, TMouseButton::Right, Centre(Dialog.InvertSlash));
         watcher.Stop();
         EXPECT_FALSE(watcher.Opened());   // no menu given
     }
     EXPECT_TRUE(Dialog.InvertSlash.IsChecked());
     {
-        TMenuWatcher watcher(PickFirst());
-        RightClick(*Dialog.SaveLocal, Centre(*Dialog.SaveLocal));
+        TMenuPicker watcher(1);
+        ClickOver(*Dialog.SaveLocal, TMouseButton::Right, Centre(*Dialog.SaveLocal));
         EXPECT_TRUE(watcher.Opened());
     }
     EXPECT_TRUE(Dialog.SaveLocal->IsChecked());
     {
-        TMenuWatcher watcher;
-        RightClick(Dialog.NoPath, Centre(Dialog.NoPath));
+        TMenuPicker watcher;
+        ClickOver(Dialog.NoPath, TMouseButton::Right, Centre(Dialog.NoPath));
         watcher.Stop();
         EXPECT_FALSE(watcher.Opened());
     }
@@ -288,8 +287,8 @@ TEST_F(PopupMenus, TheDropDownButtonOpensItsMenuUnderItsBottomLeftCornerInsteadO
     ASSERT_TRUE(Dialog.Create.GetMenuOnLeftClick());
     const POINT corner = BottomLeft(Dialog.Create);
     {
-        TMenuWatcher watcher;   // Escape: nothing chosen
-        LeftClick(Dialog.Create, Centre(Dialog.Create));
+        TMenuPicker watcher;   // Escape: nothing chosen
+        ClickOver(Dialog.Create, TMouseButton::Left, Centre(Dialog.Create));
         ASSERT_TRUE(watcher.Opened());
         EXPECT_EQ(watcher.MenuRect().left, corner.x);
         EXPECT_EQ(watcher.MenuRect().top, corner.y);
@@ -297,8 +296,8 @@ TEST_F(PopupMenus, TheDropDownButtonOpensItsMenuUnderItsBottomLeftCornerInsteadO
     PumpMessages();
     EXPECT_EQ(Dialog.Commands(), Log{});
     {
-        TMenuWatcher watcher({VK_DOWN, VK_DOWN, VK_RETURN});
-        LeftClick(Dialog.Create, Centre(Dialog.Create));
+        TMenuPicker watcher(2);
+        ClickOver(Dialog.Create, TMouseButton::Left, Centre(Dialog.Create));
         EXPECT_TRUE(watcher.Opened());
     }
     PumpMessages();
@@ -308,13 +307,13 @@ TEST_F(PopupMenus, TheDropDownButtonOpensItsMenuUnderItsBottomLeftCornerInsteadO
 TEST_F(PopupMenus, WithoutTheFlagOrWithoutAMenuTheLeftButtonClicks)
 {
     // A menu but no drop-down flag.
-    LeftClick(Dialog.MainQueueButton, Centre(Dialog.MainQueueButton));
+    ClickOver(Dialog.MainQueueButton, TMouseButton::Left, Centre(Dialog.MainQueueButton));
     // The flag but no menu to drop down.
     Dialog.MoveUp.SetMenuOnLeftClick(5);
     EXPECT_TRUE(Dialog.MoveUp.GetMenuOnLeftClick());
     {
-        TMenuWatcher watcher;
-        LeftClick(Dialog.MoveUp, Centre(Dialog.MoveUp));
+        TMenuPicker watcher;
+        ClickOver(Dialog.MoveUp, TMouseButton::Left, Centre(Dialog.MoveUp));
         watcher.Stop();
         EXPECT_FALSE(watcher.Opened());
     }
@@ -409,12 +408,6 @@ TEST_F(MoveItem, WithNoSelectionTheFirstItemIsSelectedAndNothingMoves)
 
 class EditField : public ControlsTest {
 protected:
-    void Press(WORD key)
-    {
-        SendKeyPress(key);
-        PumpMessages();
-    }
-
     // Replaces the whole text as typing over a selection does, so it can be undone.
     static void TypeOver(const TEdit& edit, const char* text)
     {
@@ -446,13 +439,13 @@ TEST_F(EditField, EscapeUndoesTheLastEditAsTheEditsOwnUndoDoes)
     Dialog.Header.SetText("first");
     ::SetFocus(Dialog.Header);
     TypeOver(Dialog.Header, "second");
-    Press(VK_ESCAPE);
+    PressKey(VK_ESCAPE);
     EXPECT_EQ(Dialog.Header.GetText(), undone);
-    Press(VK_ESCAPE);
+    PressKey(VK_ESCAPE);
     EXPECT_EQ(Dialog.Header.GetText(), redone);
     // Other keys are the edit's own; Esc never asks the dialog to close.
-    Press(VK_END);
-    Press('X');
+    PressKey(VK_END);
+    PressKey('X');
     EXPECT_EQ(Dialog.Header.GetText(), "secondx");
     EXPECT_TRUE(::IsWindow(Dialog.GetHandle()));
 }

@@ -1,12 +1,13 @@
 #include "controls/qz_property_sheet.h"
 #include "res/resource.h"
-#include "win_support.h"
+#include "support/input.h"
+#include "support/resources.h"
+#include "support/timer_script.h"
 
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -61,99 +62,6 @@ BEGIN_MESSAGE_TABLE(TObservedSheet, TQZPropertySheet)
     ON_MESSAGE(TObservedSheet, WM_NCLBUTTONDOWN, EvNcLButtonDown)
 END_MESSAGE_TABLE(TObservedSheet, TQZPropertySheet)
 
-// ---- what a person does ----
-
-void Click(POINT point)
-{
-    PointerTo(point);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    SendMouse(MOUSEEVENTF_LEFTUP);
-}
-
-POINT Centre(const RECT& rect)
-{
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
-POINT Centre(HWND window)
-{
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    return Centre(rect);
-}
-
-// A point of the page's own background, on the screen.
-POINT PageBackground(HWND page)
-{
-    RECT client{};
-    ::GetClientRect(page, &client);
-    for (int y = client.bottom - 5; y > 3; y -= 6) {
-        for (int x = client.right - 5; x > 3; x -= 6) {
-            POINT screen{x, y};
-            ::ClientToScreen(page, &screen);
-            if (::WindowFromPoint(screen) == page)
-                return screen;
-        }
-    }
-    ADD_FAILURE() << "no free spot on the page";
-    return {};
-}
-
-// Steps run one after the other from the thread's timer, inside the sheet's own loop. A step
-// returns true when it is done; one that never is gives up the run and cancels the sheet.
-class TScript {
-public:
-    using TStep = std::function<bool(int tick)>;
-
-    TScript(TPropertySheet& sheet, std::vector<TStep> steps) : Sheet(sheet), Steps(std::move(steps))
-    {
-        Current = this;
-        Timer = ::SetTimer(nullptr, 0, 30, &TScript::Tick);
-    }
-    ~TScript()
-    {
-        ::KillTimer(nullptr, Timer);
-        Current = nullptr;
-    }
-    bool Completed() const { return Next == Steps.size(); }
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        TScript* self = Current;
-        if (!self || self->Busy || self->Abandoned)
-            return;
-        self->Busy = true;
-        if (self->Completed()) {
-            if (++self->StepTicks > 200)   // the last step should have closed the sheet
-                self->GiveUp("the sheet stayed open");
-        } else if (self->Steps[self->Next](self->StepTicks++)) {
-            ++self->Next;
-            self->StepTicks = 0;
-        } else if (self->StepTicks > 200) {
-            self->GiveUp("step " + std::to_string(self->Next) + " never finished");
-        }
-        self->Busy = false;
-    }
-
-    void GiveUp(const std::string& why)
-    {
-        Abandoned = true;
-        ADD_FAILURE() << why;
-        if (HWND sheet = Sheet.GetHandle())
-            ::PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
-    }
-
-    static inline TScript* Current = nullptr;
-    TPropertySheet& Sheet;
-    std::vector<TStep> Steps;
-    std::size_t Next = 0;
-    int StepTicks = 0;
-    UINT_PTR Timer = 0;
-    bool Busy = false;
-    bool Abandoned = false;
-};
-
 bool Shown(const TWindow& window)
 {
     return window.GetHandle() && ::IsWindowVisible(window.GetHandle());
@@ -171,14 +79,23 @@ protected:
         Log.clear();
     }
 
-    TScript::TStep PressButton(int id)
+    // Steps run inside the sheet's own loop; a run that gives up cancels the sheet.
+    TTimerScript Script(std::vector<TTimerScript::TStep> steps)
+    {
+        return TTimerScript(std::move(steps), [this](const std::string& why) {
+            ADD_FAILURE() << why;
+            if (HWND sheet = Sheet.GetHandle())
+                ::PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
+        });
+    }
+    TTimerScript::TStep ClickButton(int id)
     {
         return [this, id](int) {
-            Click(Centre(::GetDlgItem(Sheet.GetHandle(), id)));
+            ClickAt(Centre(::GetDlgItem(Sheet.GetHandle(), id)));
             return true;
         };
     }
-    TScript::TStep WaitForSheet()
+    TTimerScript::TStep WaitForSheet()
     {
         return [this](int) { return Shown(Sheet) && Shown(SendTo); };
     }
@@ -192,7 +109,7 @@ TEST_F(OptionsSheet, OkAppliesEveryPageThatWasShown)
 {
     std::string caption;
     bool applyButton = true;
-    TScript script(Sheet, {
+    TTimerScript script = Script({
         WaitForSheet(),
         [&](int) {
             caption = Sheet.GetWindowText();
@@ -203,11 +120,11 @@ TEST_F(OptionsSheet, OkAppliesEveryPageThatWasShown)
             RECT tab{};
             ::SendMessageA(tabs, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&tab));
             ::MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&tab), 2);
-            Click(Centre(tab));
+            ClickAt(Centre(tab));
             return true;
         },
         [&](int) { return Shown(Various); },
-        PressButton(IDOK),
+        ClickButton(IDOK),
     });
     EXPECT_TRUE(Sheet.Execute());
     EXPECT_TRUE(script.Completed());
@@ -219,7 +136,7 @@ TEST_F(OptionsSheet, OkAppliesEveryPageThatWasShown)
 
 TEST_F(OptionsSheet, OkWithoutVisitingAPageAppliesOnlyTheFirst)
 {
-    TScript script(Sheet, {WaitForSheet(), PressButton(IDOK)});
+    TTimerScript script = Script({WaitForSheet(), ClickButton(IDOK)});
     EXPECT_TRUE(Sheet.Execute());
     EXPECT_TRUE(script.Completed());
     EXPECT_EQ(Log, (std::vector<std::string>{"set-up Send To", "apply Send To"}));
@@ -227,7 +144,7 @@ TEST_F(OptionsSheet, OkWithoutVisitingAPageAppliesOnlyTheFirst)
 
 TEST_F(OptionsSheet, CancelAppliesNothing)
 {
-    TScript script(Sheet, {WaitForSheet(), PressButton(IDCANCEL)});
+    TTimerScript script = Script({WaitForSheet(), ClickButton(IDCANCEL)});
     EXPECT_FALSE(Sheet.Execute());
     EXPECT_TRUE(script.Completed());
     EXPECT_EQ(Log, std::vector<std::string>{"set-up Send To"});
@@ -237,16 +154,16 @@ TEST_F(OptionsSheet, APageThatRefusesKeepsTheSheetOpenAndCancelThenSaysSo)
 {
     SendTo.Answer = PSNRET_INVALID;
     bool openAfterOk = false;
-    TScript script(Sheet, {
+    TTimerScript script = Script({
         WaitForSheet(),
-        PressButton(IDOK),
+        ClickButton(IDOK),
         [&](int tick) {
             if (tick < 5)
                 return false;   // a moment for the press to be handled
             openAfterOk = Shown(Sheet);
             return true;
         },
-        PressButton(IDCANCEL),
+        ClickButton(IDCANCEL),
     });
     EXPECT_FALSE(Sheet.Execute());
     EXPECT_TRUE(script.Completed());
@@ -256,23 +173,23 @@ TEST_F(OptionsSheet, APageThatRefusesKeepsTheSheetOpenAndCancelThenSaysSo)
 
 TEST_F(OptionsSheet, APageShowsTheHandAndDragsTheWholeSheet)
 {
-    const HCURSOR hand = ::LoadCursorA(::GetModuleHandleA(nullptr), "CUR_MANO");
+    const HCURSOR hand = ProgramCursor("CUR_MANO");
     HCURSOR overPage = nullptr;
     HCURSOR overControl = nullptr;
     POINT spot{};
     RECT before{}, after{};
-    TScript script(Sheet, {
+    TTimerScript script = Script({
         WaitForSheet(),
         [&](int) {
-            spot = PageBackground(SendTo.GetHandle());
-            PointerTo(spot);
+            spot = BackgroundPoint(SendTo.GetHandle());
+            PointerTo(spot, TEcho::Input);
             return true;
         },
         [&](int tick) {
             overPage = ::GetCursor();
             if (overPage != hand && tick < 20)
                 return false;
-            PointerTo(Centre(::GetDlgItem(SendTo.GetHandle(), IDC_SENDTO_NAME)));
+            PointerTo(Centre(::GetDlgItem(SendTo.GetHandle(), IDC_SENDTO_NAME)), TEcho::Input);
             return true;
         },
         [&](int tick) {
@@ -280,23 +197,23 @@ TEST_F(OptionsSheet, APageShowsTheHandAndDragsTheWholeSheet)
             if (overControl == hand && tick < 20)
                 return false;
             before = Sheet.GetWindowRect();
-            PointerTo(spot);
-            SendMouse(MOUSEEVENTF_LEFTDOWN);
+            PointerTo(spot, TEcho::Input);
+            PressButton();
             return true;
         },
         [&](int) {
             // Once the sheet's drag has the mouse: moved, and let go.
             if (::GetCapture() != Sheet.GetHandle())
                 return false;
-            PointerTo({spot.x + 30, spot.y + 20});
-            SendMouse(MOUSEEVENTF_LEFTUP);
+            PointerTo({spot.x + 30, spot.y + 20}, TEcho::Input);
+            ReleaseButton();
             return true;
         },
         [&](int) {
             after = Sheet.GetWindowRect();
             return ::GetCapture() == nullptr;
         },
-        PressButton(IDOK),
+        ClickButton(IDOK),
     });
     EXPECT_TRUE(Sheet.Execute());
     EXPECT_TRUE(script.Completed());

@@ -1,14 +1,16 @@
 #include "controls/white_center_dlg.h"
 #include "framework/frame_window.h"
 #include "framework/gdi.h"
-#include "win_support.h"
+#include "support/input.h"
+#include "support/popup_window.h"
+#include "support/resources.h"
+#include "support/timer_script.h"
+#include "support/window_lookup.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdint>
-#include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,25 +25,6 @@ constexpr int EditId = 305;
 constexpr int ButtonId = 306;
 constexpr int FixedId = 1000;   // a control of the dialog itself with a combo box's inner id
 constexpr int OwnerDrawnListId = 307;   // its items as high as the dialog's own font makes them
-
-// ---- what a person does with the mouse and the keyboard ----
-
-// Keys held down, as the thread's key state shows them, while this lives.
-class THeldKeys {
-public:
-    explicit THeldKeys(std::initializer_list<int> keys)
-    {
-        BYTE state[256]{};
-        for (int key : keys)
-            state[key] = 0x80;
-        ::SetKeyboardState(state);
-    }
-    ~THeldKeys()
-    {
-        BYTE state[256]{};
-        ::SetKeyboardState(state);
-    }
-};
 
 // ---- the dialog under test, observed ----
 
@@ -132,20 +115,17 @@ const TRecord* RecordOf(const std::vector<TRecord>& records, HWND window)
 
 bool IsCombo(HWND window)
 {
-    char name[32] = "";
-    ::GetClassNameA(window, name, sizeof name);
-    return std::string(name) == "ComboBox";
+    return ClassOf(window) == "ComboBox";
 }
 
 // A window's rectangle in its parent's client area; a combo box's with its list dropped down.
 RECT PlaceOf(HWND window)
 {
+    if (!IsCombo(window))
+        return PlaceInParent(window);
     RECT rect{};
-    if (IsCombo(window))
-        ::SendMessageA(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&rect));
-    else
-        ::GetWindowRect(window, &rect);
-    ::MapWindowPoints(nullptr, ::GetAncestor(window, GA_PARENT), reinterpret_cast<POINT*>(&rect), 2);
+    ::SendMessageA(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&rect));
+    ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
 
@@ -187,105 +167,6 @@ float Widening(HWND plainDialog)
     RECT probe{1000, 1000, 1000, 1000};
     ::MapDialogRect(plainDialog, &probe);
     return static_cast<float>(probe.top) / static_cast<float>(probe.left) * 1.125f;
-}
-
-// A point of the dialog's background: on the dialog and over none of its controls.
-POINT BackgroundPoint(HWND dialog)
-{
-    RECT client{};
-    ::GetClientRect(dialog, &client);
-    for (int y = client.bottom - 6; y > 4; y -= 7) {
-        for (int x = client.right - 6; x > 4; x -= 7) {
-            POINT point{x, y};
-            POINT screen = point;
-            ::ClientToScreen(dialog, &screen);
-            if (::ChildWindowFromPointEx(dialog, point, CWP_ALL) == dialog && ::WindowFromPoint(screen) == dialog)
-                return screen;
-        }
-    }
-    ADD_FAILURE() << "no free spot on the dialog";
-    return {};
-}
-
-POINT Centre(HWND window)
-{
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
-// Runs on the thread's timer inside whatever loop is running (a menu's, say) until the
-// action reports it is done; gives up, doing the fallback, after many ticks.
-class TTimerHelper {
-public:
-    TTimerHelper(std::function<bool()> action, std::function<void()> fallback = {})
-        : Action(std::move(action)), Fallback(std::move(fallback))
-    {
-        Current = this;
-        Timer = ::SetTimer(nullptr, 0, 30, &TTimerHelper::Tick);
-    }
-    ~TTimerHelper()
-    {
-        ::KillTimer(nullptr, Timer);
-        Current = nullptr;
-    }
-    bool Done() const { return Finished; }
-    bool GaveUp() const { return Abandoned; }
-
-    // Pumps this thread's messages until the action is done or given up.
-    void PumpUntilDone()
-    {
-        while (!Finished && !Abandoned) {
-            PumpMessages();
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        }
-    }
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        TTimerHelper* self = Current;
-        if (!self || self->Busy || self->Finished || self->Abandoned)
-            return;
-        self->Busy = true;
-        if (self->Action())
-            self->Finished = true;
-        else if (++self->Ticks > 300) {
-            self->Abandoned = true;
-            if (self->Fallback)
-                self->Fallback();
-        }
-        self->Busy = false;
-    }
-
-    static inline TTimerHelper* Current = nullptr;
-    std::function<bool()> Action;
-    std::function<void()> Fallback;
-    UINT_PTR Timer = 0;
-    int Ticks = 0;
-    bool Busy = false;
-    bool Finished = false;
-    bool Abandoned = false;
-};
-
-// The pop-up menu window of this process on the screen, or null.
-HWND ShownMenu()
-{
-    HWND found = nullptr;
-    ::EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            char name[16] = "";
-            ::GetClassNameA(window, name, sizeof name);
-            DWORD process = 0;
-            ::GetWindowThreadProcessId(window, &process);
-            if (std::string(name) == "#32768" && process == ::GetCurrentProcessId() && ::IsWindowVisible(window)) {
-                *reinterpret_cast<HWND*>(data) = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
 }
 
 std::vector<std::string> MenuItems(HMENU menu)
@@ -393,9 +274,7 @@ TEST_F(DialogSetUp, TheStoreIsAnInvisibleListBoxOutOfSight)
 {
     HWND store = Control(2001);
     ASSERT_NE(store, nullptr);
-    char name[32] = "";
-    ::GetClassNameA(store, name, sizeof name);
-    EXPECT_STREQ(name, "ListBox");
+    EXPECT_EQ(ClassOf(store), "ListBox");
     EXPECT_FALSE(::GetWindowLongPtrA(store, GWL_STYLE) & WS_VISIBLE);
     RECT place = PlaceOf(store);
     EXPECT_EQ(place.left, -2);
@@ -424,8 +303,7 @@ TEST_F(DialogSetUp, TheDialogIsWidenedAndCentredOnTheDesktop)
     EXPECT_EQ(width, Truncated(plain.right - plain.left, widen));
     EXPECT_EQ(height, plain.bottom - plain.top);
 
-    RECT desktop{};
-    ::GetWindowRect(::GetDesktopWindow(), &desktop);
+    const RECT desktop = WindowRect(::GetDesktopWindow());
     EXPECT_EQ(own.left, (desktop.right - desktop.left - width) / 2);
     EXPECT_EQ(own.top, (desktop.bottom - desktop.top - height) / 2);
 
@@ -802,21 +680,20 @@ protected:
     void DragBackground(int dx, int dy)
     {
         Start = BackgroundPoint(Dialog->GetHandle());
-        PointerTo(Start);
+        PointerTo(Start, TEcho::Input);
         PumpMessages();
         const POINT end{Start.x + dx, Start.y + dy};
-        TTimerHelper mover(
-            [&] {
-                if (::GetCapture() != Dialog->GetHandle())
-                    return false;
-                PointerTo(end);
-                SendMouse(MOUSEEVENTF_LEFTUP);
-                return true;
-            },
-            [] { SendMouse(MOUSEEVENTF_LEFTUP); });
-        SendMouse(MOUSEEVENTF_LEFTDOWN);
-        mover.PumpUntilDone();
-        EXPECT_TRUE(mover.Done());
+        TTimerScript mover({[&](int) {
+                               if (::GetCapture() != Dialog->GetHandle())
+                                   return false;
+                               PointerTo(end, TEcho::Input);
+                               ReleaseButton();
+                               return true;
+                           }},
+                           [](const std::string&) { ReleaseButton(); });
+        PressButton();
+        mover.PumpUntilEnded();
+        EXPECT_TRUE(mover.Completed());
         PumpMessagesFor(50);
     }
 
@@ -846,15 +723,15 @@ TEST_F(DialogOnScreen, WithoutAMenuTheRightButtonActsAsTheLeft)
     RECT before = Dialog->GetWindowRect();
     const POINT start = BackgroundPoint(Dialog->GetHandle());
     const POINT end{start.x - 24, start.y - 16};   // still over the dialog
-    PointerTo(start);
+    PointerTo(start, TEcho::Input);
     PumpMessages();
     // Should the drag outlive the right button, a left release ends it and the test fails.
-    TTimerHelper watchdog([&] { return Dialog->LeftPresses > 0 && ::GetCapture() == nullptr; },
-                          [&] { ::PostMessageA(::GetCapture(), WM_LBUTTONUP, 0, 0); });
-    SendMouse(MOUSEEVENTF_RIGHTDOWN);
-    PointerTo(end);
-    SendMouse(MOUSEEVENTF_RIGHTUP);
-    watchdog.PumpUntilDone();
+    TTimerScript watchdog({[&](int) { return Dialog->LeftPresses > 0 && ::GetCapture() == nullptr; }},
+                          [](const std::string&) { ::PostMessageA(::GetCapture(), WM_LBUTTONUP, 0, 0); });
+    PressButton(TMouseButton::Right);
+    PointerTo(end, TEcho::Input);
+    ReleaseButton(TMouseButton::Right);
+    watchdog.PumpUntilEnded();
     EXPECT_FALSE(watchdog.GaveUp()) << "the drag went on after the right button was let go";
     PumpMessagesFor(50);
 
@@ -871,7 +748,7 @@ TEST_F(DialogOnScreen, WithoutAMenuTheRightButtonActsAsTheLeft)
     EXPECT_EQ(after.left - before.left, -24);
     EXPECT_EQ(after.top - before.top, -16);
     EXPECT_EQ(::GetCapture(), nullptr);
-    PointerTo({end.x - 10, end.y - 10});
+    PointerTo({end.x - 10, end.y - 10}, TEcho::Input);
     PumpMessagesFor(50);
     RECT later = Dialog->GetWindowRect();
     EXPECT_EQ(later.left, after.left);
@@ -884,26 +761,25 @@ TEST_F(DialogOnScreen, WithAMenuTheRightButtonOpensItAtThePointer)
     EXPECT_TRUE(Dialog->HasPopupMenu());
     RECT before = Dialog->GetWindowRect();
     POINT start = BackgroundPoint(Dialog->GetHandle());
-    PointerTo(start);
+    PointerTo(start, TEcho::Input);
     PumpMessages();
 
     std::vector<std::string> items;
     RECT menuRect{};
-    TTimerHelper closer(
-        [&] {
-            HWND menu = ShownMenu();
-            if (!menu)
-                return false;
-            ::GetWindowRect(menu, &menuRect);
-            items = MenuItems(reinterpret_cast<HMENU>(::SendMessageA(menu, MN_GETHMENU, 0, 0)));
-            ::EndMenu();
-            return true;
-        },
-        [] { ::EndMenu(); });
-    SendMouse(MOUSEEVENTF_RIGHTDOWN);
-    SendMouse(MOUSEEVENTF_RIGHTUP);
-    closer.PumpUntilDone();
-    ASSERT_TRUE(closer.Done());
+    TTimerScript closer({[&](int) {
+                            HWND menu = ShownMenu();
+                            if (!menu)
+                                return false;
+                            menuRect = WindowRect(menu);
+                            items = MenuItems(reinterpret_cast<HMENU>(::SendMessageA(menu, MN_GETHMENU, 0, 0)));
+                            ::EndMenu();
+                            return true;
+                        }},
+                        [](const std::string&) { ::EndMenu(); });
+    PressButton(TMouseButton::Right);
+    ReleaseButton(TMouseButton::Right);
+    closer.PumpUntilEnded();
+    ASSERT_TRUE(closer.Completed());
 
     EXPECT_EQ(items, (std::vector<std::string>{"File", "Auto", "Help"}));
     EXPECT_NEAR(menuRect.left, start.x, 2);
@@ -919,30 +795,24 @@ TEST_F(DialogOnScreen, ARightReleaseWithoutAPressOnTheDialogOpensNoMenu)
 {
     Open("MENU_PROVA");
     // Pressed on another window, released over the dialog.
-    TWindow elsewhere(nullptr, "elsewhere");
-    elsewhere.Attr.Style = WS_POPUP | WS_VISIBLE | WS_BORDER;
-    elsewhere.Attr.X = 0;
-    elsewhere.Attr.Y = 0;
-    elsewhere.Attr.W = 80;
-    elsewhere.Attr.H = 80;
+    TPopupWindow elsewhere("elsewhere", {0, 0, 80, 80}, WS_POPUP | WS_VISIBLE | WS_BORDER);
     ASSERT_TRUE(elsewhere.Create());
     PumpMessages();
-    PointerTo({40, 40});
+    PointerTo({40, 40}, TEcho::Input);
     PumpMessages();
-    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+    PressButton(TMouseButton::Right);
     PumpMessages();
-    PointerTo(BackgroundPoint(Dialog->GetHandle()));
+    PointerTo(BackgroundPoint(Dialog->GetHandle()), TEcho::Input);
     bool menuShown = false;
-    TTimerHelper watcher([&] {
+    TTimerScript watcher({[&](int) {
         if (ShownMenu()) {
             menuShown = true;
             ::EndMenu();
         }
         return false;
-    });
-    SendMouse(MOUSEEVENTF_RIGHTUP);
-    for (int i = 0; i < 10; ++i)
-        PumpMessagesFor(20);
+    }});
+    ReleaseButton(TMouseButton::Right);
+    PumpMessagesFor(200);
     EXPECT_FALSE(menuShown);
     EXPECT_EQ(Dialog->MenuLoops, 0);
 }
@@ -950,12 +820,12 @@ TEST_F(DialogOnScreen, ARightReleaseWithoutAPressOnTheDialogOpensNoMenu)
 TEST_F(DialogOnScreen, TheHandIsShownOverTheBackgroundOnly)
 {
     Open(nullptr);
-    HCURSOR hand = ::LoadCursorA(::GetModuleHandleA(nullptr), "CUR_MANO");
+    HCURSOR hand = ProgramCursor("CUR_MANO");
     ASSERT_NE(hand, nullptr);
-    PointerTo(BackgroundPoint(Dialog->GetHandle()));
+    PointerTo(BackgroundPoint(Dialog->GetHandle()), TEcho::Input);
     PumpMessagesFor(50);
     EXPECT_EQ(::GetCursor(), hand);
-    PointerTo(Centre(::GetDlgItem(Dialog->GetHandle(), EditId)));
+    PointerTo(Centre(::GetDlgItem(Dialog->GetHandle(), EditId)), TEcho::Input);
     PumpMessagesFor(50);
     EXPECT_NE(::GetCursor(), hand);
     EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_IBEAM));

@@ -4,7 +4,7 @@
 #include "framework/dialog.h"
 #include "framework/exception.h"
 #include "framework/status_bar.h"
-#include "win_support.h"
+#include "support/pump.h"
 
 #include <commctrl.h>
 

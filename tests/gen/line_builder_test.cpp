@@ -32,27 +32,46 @@ protected:
     TVectorFileList List{{"C:\\Web\\img\\cat.gif", "C:\\Docs\\a.txt", "D:\\x\\b.txt"}};
 };
 
-TEST_F(LineBuilderTest, VariablesDescribeTheFile)
+// A text with its variables replaced for a file, as the file's entry at the index.
+TEST_F(LineBuilderTest, ExpandReplacesTheVariablesForTheFile)
 {
-    const std::string cat = "C:\\Web\\img\\cat.gif";
-    EXPECT_EQ(Expand("QZ_DRIVE|QZ_PATH|QZ_NAME|QZ_EXT|QZ_RELPATH|QZ_GETSELINDEX|QZ_GETCOUNT", cat),
-              "C:|\\Web\\img\\|cat|.gif|img|1|0");
-    EXPECT_EQ(Expand("QZ_GETSELINDEX/QZ_GETCOUNT", cat, 41), "42/41");
-    // on another drive the relative folder is the full folder
-    EXPECT_EQ(Expand("QZ_RELPATH", "D:\\x\\b.txt"), "D:\\x");
-    // directly in the base folder: no relative folder
-    EXPECT_EQ(Expand("[QZ_RELPATH]", "C:\\Web\\cat.gif"), "[]");
-    // a share has no drive
-    EXPECT_EQ(Expand("[QZ_DRIVE]QZ_PATH", "\\\\srv\\sh\\f.txt"), "[]\\\\srv\\sh\\");
-}
-
-TEST_F(LineBuilderTest, NamesAndExtensionsSplitAtTheLastDot)
-{
-    EXPECT_EQ(Expand("QZ_NAME|QZ_EXT", "C:\\a.tar.gz"), "a.tar|.gz");
-    EXPECT_EQ(Expand("QZ_NAME|QZ_EXT|", "C:\\dir.d\\README"), "README||");
-    EXPECT_EQ(Expand("[QZ_NAME]QZ_EXT", "C:\\home\\.profile"), "[].profile");
-    EXPECT_EQ(Expand("QZ_PATH|QZ_NAME", "C:/www/pics/dog.jpg"), "/www/pics/|dog");
-    EXPECT_EQ(Expand("QZ_PATH|QZ_NAME", "cat.gif"), "|cat");
+    const char* const cat = "C:\\Web\\img\\cat.gif";
+    const struct {
+        const char* Text;
+        const char* File;
+        const char* Expanded;
+        int Index = 0;
+    } cases[] = {
+        // Variables describe the file; on another drive the relative folder is the full folder,
+        // directly in the base folder there is none, and a share has no drive.
+        {"QZ_DRIVE|QZ_PATH|QZ_NAME|QZ_EXT|QZ_RELPATH|QZ_GETSELINDEX|QZ_GETCOUNT", cat,
+         "C:|\\Web\\img\\|cat|.gif|img|1|0"},
+        {"QZ_GETSELINDEX/QZ_GETCOUNT", cat, "42/41", 41},
+        {"QZ_RELPATH", "D:\\x\\b.txt", "D:\\x"},
+        {"[QZ_RELPATH]", "C:\\Web\\cat.gif", "[]"},
+        {"[QZ_DRIVE]QZ_PATH", "\\\\srv\\sh\\f.txt", "[]\\\\srv\\sh\\"},
+        // Names and extensions split at the last dot.
+        {"QZ_NAME|QZ_EXT", "C:\\a.tar.gz", "a.tar|.gz"},
+        {"QZ_NAME|QZ_EXT|", "C:\\dir.d\\README", "README||"},
+        {"[QZ_NAME]QZ_EXT", "C:\\home\\.profile", "[].profile"},
+        {"QZ_PATH|QZ_NAME", "C:/www/pics/dog.jpg", "/www/pics/|dog"},
+        {"QZ_PATH|QZ_NAME", "cat.gif", "|cat"},
+        // Variables match exactly, anywhere and every time.
+        {"qz_name Qz_NAME", cat, "qz_name Qz_NAME"},
+        {"XQZ_NAMEX", cat, "XcatX"},
+        {"QZ_NAME-QZ_NAME-QZ_NAMEQZ_NAME", cat, "cat-cat-catcat"},
+        {"QZ_ QZ_NAM QZ_", cat, "QZ_ QZ_NAM QZ_"},
+        // Replacement ends when a value holds its own name.
+        {"<QZ_NAME>", "C:\\QZ_NAME.txt", "<QZ_NAME>"},
+        {"QZ_NAME QZ_NAME", "C:\\xQZ_NAMEx.txt", "xQZ_NAMEx xQZ_NAMEx"},
+        // Text inserted for a variable is searched for the later ones: QZ_PATH brings "QZ_EXT" in;
+        // an empty drive joins the text around it into a later variable, but not into an earlier one.
+        {"QZ_PATH", "C:\\QZ_EXT\\f.txt", "\\.txt\\"},
+        {"QZ_QZ_DRIVENAME", "\\\\srv\\sh\\f.txt", "f"},
+        {"QZ_DRQZ_EXTIVE", "C:\\f", "QZ_DRIVE"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Expand(c.Text, c.File, c.Index), c.Expanded) << c.Text << " for " << c.File;
 }
 
 TEST_F(LineBuilderTest, LongNamesAreSplitWithinTheirFirst260Characters)
@@ -68,31 +87,6 @@ TEST_F(LineBuilderTest, InvertSlashTouchesFoldersNotDriveNameOrTexts)
     Settings.InvertSlash = true;
     EXPECT_EQ(Expand("QZ_DRIVE QZ_PATH QZ_NAMEQZ_EXT QZ_RELPATH \\", "C:\\Web\\img\\sub\\cat.gif"),
               "C: /Web/img/sub/ cat.gif img/sub \\");
-}
-
-TEST_F(LineBuilderTest, VariablesMatchExactlyAnywhereAndEveryTime)
-{
-    const std::string cat = "C:\\Web\\img\\cat.gif";
-    EXPECT_EQ(Expand("qz_name Qz_NAME", cat), "qz_name Qz_NAME");
-    EXPECT_EQ(Expand("XQZ_NAMEX", cat), "XcatX");
-    EXPECT_EQ(Expand("QZ_NAME-QZ_NAME-QZ_NAMEQZ_NAME", cat), "cat-cat-catcat");
-    EXPECT_EQ(Expand("QZ_ QZ_NAM QZ_", cat), "QZ_ QZ_NAM QZ_");
-}
-
-TEST_F(LineBuilderTest, ReplacementEndsWhenAValueHoldsItsOwnName)
-{
-    EXPECT_EQ(Expand("<QZ_NAME>", "C:\\QZ_NAME.txt"), "<QZ_NAME>");
-    EXPECT_EQ(Expand("QZ_NAME QZ_NAME", "C:\\xQZ_NAMEx.txt"), "xQZ_NAMEx xQZ_NAMEx");
-}
-
-TEST_F(LineBuilderTest, TextInsertedForAVariableIsSearchedForTheLaterOnes)
-{
-    // QZ_PATH brings "QZ_EXT" in; QZ_EXT comes later and is replaced there too.
-    EXPECT_EQ(Expand("QZ_PATH", "C:\\QZ_EXT\\f.txt"), "\\.txt\\");
-    // an empty drive joins the text around it into a later variable
-    EXPECT_EQ(Expand("QZ_QZ_DRIVENAME", "\\\\srv\\sh\\f.txt"), "f");
-    // but not into an earlier one
-    EXPECT_EQ(Expand("QZ_DRQZ_EXTIVE", "C:\\f"), "QZ_DRIVE");
 }
 
 TEST_F(LineBuilderTest, LinesExpandTheirTextsExactlyAsExpandPartDoes)

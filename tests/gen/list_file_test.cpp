@@ -1,6 +1,6 @@
 #include "gen/file_list.h"
 #include "gen/list_file.h"
-#include "test_support.h"
+#include "support/paths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "gen/output_writer.h"
-#include "test_support.h"
+#include "support/paths.h"
 
 #include <gtest/gtest.h>
 

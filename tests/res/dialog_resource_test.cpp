@@ -2,7 +2,10 @@
 // creates them: what each control is, where it sits, and how the keyboard
 // walks through them.
 #include "res/resource.h"
-#include "res_test_support.h"
+#include "support/geometry.h"
+#include "support/owned_handle.h"
+#include "support/resources.h"
+#include "support/window_lookup.h"
 
 #include <gtest/gtest.h>
 
@@ -126,6 +129,25 @@ const std::vector<TDialogResource> SmallDialogs = {
       {IDC_IMAGEEXT, Edit, "", Border | Tab, 9, 61, 214, 12}}},
 };
 
+// As the dialog manager places a control: position and size converted apart.
+RECT DialogUnitsToPixels(HWND dialog, int x, int y, int width, int height)
+{
+    RECT units{x, y, width, height};
+    MapDialogRect(dialog, &units);
+    return {units.left, units.top, units.left + units.right, units.top + units.bottom};
+}
+
+bool SameRect(const RECT& a, const RECT& b)
+{
+    return EqualRect(&a, &b) != FALSE;
+}
+
+std::string Describe(const RECT& r)
+{
+    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ")-(" + std::to_string(r.right) + ", " +
+           std::to_string(r.bottom) + ")";
+}
+
 std::string Describe(const TControl& control)
 {
     return "control " + std::to_string(control.Id) + " \"" + control.Text + "\"";
@@ -150,7 +172,7 @@ void ExpectControl(HWND dialog, HWND window, const TControl& want)
         EXPECT_EQ(style & SS_TYPEMASK, static_cast<DWORD>(SS_LEFT));
     }
 
-    const RECT place = PlaceOf(window);
+    const RECT place = PlaceInParent(window);
     const RECT expected = DialogUnitsToPixels(dialog, want.X, want.Y, want.W, want.H);
     EXPECT_TRUE(SameRect(place, expected)) << Describe(place) << " instead of " << Describe(expected);
 }
@@ -164,10 +186,41 @@ std::vector<HWND> Children(HWND dialog)
     return children;
 }
 
+using TWindowHandle = TOwned<HWND, &DestroyWindow>;
+
+// A top-level window that owns nothing but its child dialogs. It stays hidden:
+// under Xvfb without a window manager, showing one costs seconds.
+TWindowHandle MakeParentWindow()
+{
+    static const ATOM atom = [] {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = Module();
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = "StrandelResTestParent";
+        return RegisterClassA(&wc);
+    }();
+    return TWindowHandle(CreateWindowA(MAKEINTATOM(atom), "res_test", WS_OVERLAPPEDWINDOW, 0, 0, 800, 700, nullptr,
+                                       nullptr, Module(), nullptr));
+}
+
+// A dialog made from a resource by the system's dialog manager, with a procedure that handles nothing.
+class TResourceDialog {
+public:
+    TResourceDialog(const char* name, HWND parent) : Handle(CreateDialogParamA(Module(), name, parent, Ignore, 0)) {}
+    HWND Get() const { return Handle.get(); }
+    HWND Item(int id) const { return GetDlgItem(Get(), id); }
+
+private:
+    static INT_PTR CALLBACK Ignore(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+    TWindowHandle Handle;
+};
+
 class MainDialog : public testing::Test {
 protected:
-    TParentWindow Parent;
-    TResourceDialog Dialog{"DLG_PROVA", Parent.Get()};
+    TWindowHandle Parent = MakeParentWindow();
+    TResourceDialog Dialog{"DLG_PROVA", Parent.get()};
 };
 
 TEST_F(MainDialog, IsABorderedChildOfTheGivenSize)
@@ -252,21 +305,21 @@ TEST_F(MainDialog, KeyboardOnlyButtonsLieBelowTheClientArea)
     RECT client{};
     GetClientRect(Dialog.Get(), &client);
     for (int id : {IDC_VIEW, IDC_SETRELPATH}) {
-        EXPECT_GE(PlaceOf(Dialog.Item(id)).top, client.bottom) << id;
+        EXPECT_GE(PlaceInParent(Dialog.Item(id)).top, client.bottom) << id;
     }
     for (const TControl& control : MainControls) {
         if (control.Id == IDC_VIEW || control.Id == IDC_SETRELPATH || control.Id == IDC_STATIC)
             continue;
-        EXPECT_LE(PlaceOf(Dialog.Item(control.Id)).bottom, client.bottom) << control.Id;
+        EXPECT_LE(PlaceInParent(Dialog.Item(control.Id)).bottom, client.bottom) << control.Id;
     }
 }
 
 TEST(SmallDialogs, CaptionSizeAndControls)
 {
-    TParentWindow parent;
+    const TWindowHandle parent = MakeParentWindow();
     for (const TDialogResource& resource : SmallDialogs) {
         SCOPED_TRACE(resource.Name);
-        TResourceDialog dialog(resource.Name, parent.Get());
+        TResourceDialog dialog(resource.Name, parent.get());
         ASSERT_NE(dialog.Get(), nullptr) << "error " << GetLastError();
         EXPECT_EQ(TextOf(dialog.Get()), resource.Caption);
 
@@ -294,8 +347,8 @@ TEST(SmallDialogs, CaptionSizeAndControls)
 
 TEST(AboutDialog, ShowsIconNameVersionAndOk)
 {
-    TParentWindow parent;
-    TResourceDialog about("ABOUT_DLG", parent.Get());
+    const TWindowHandle parent = MakeParentWindow();
+    TResourceDialog about("ABOUT_DLG", parent.get());
     ASSERT_NE(about.Get(), nullptr) << "error " << GetLastError();
     EXPECT_EQ(TextOf(about.Get()), "Tarvik Strandel");
     EXPECT_TRUE(GetWindowLongA(about.Get(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);

@@ -1,6 +1,6 @@
 // The pictures: tool-bar bitmaps, the program icon and the two cursors.
 #include "res/resource.h"
-#include "res_test_support.h"
+#include "support/resources.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
 // The menu resources as the program loads them: the menu bar, the Templates
 // pop-up it inserts into the bar, and the pop-ups it shows with TrackPopupMenu.
 #include "res/resource.h"
-#include "res_test_support.h"
+#include "support/owned_handle.h"
+#include "support/resources.h"
 
 #include <gtest/gtest.h>
 
@@ -68,21 +69,7 @@ const std::vector<TMenuResource>& MenuResources()
     return menus;
 }
 
-class TMenu {
-public:
-    explicit TMenu(const char* name) : Handle(LoadMenuA(Module(), name)) {}
-    ~TMenu()
-    {
-        if (Handle)
-            DestroyMenu(Handle);
-    }
-    TMenu(const TMenu&) = delete;
-    TMenu& operator=(const TMenu&) = delete;
-    HMENU Get() const { return Handle; }
-
-private:
-    HMENU Handle;
-};
+using TMenu = TOwned<HMENU, &DestroyMenu>;
 
 struct TLoadedItem {
     std::string Text;
@@ -145,9 +132,9 @@ TEST(MenuResource, EveryMenuHasItsItemsInOrder)
 {
     for (const TMenuResource& resource : MenuResources()) {
         SCOPED_TRACE(resource.Name);
-        TMenu menu(resource.Name);
-        ASSERT_NE(menu.Get(), nullptr);
-        ExpectItems(menu.Get(), resource.Items, resource.Name);
+        TMenu menu(LoadMenuA(Module(), resource.Name));
+        ASSERT_NE(menu.get(), nullptr);
+        ExpectItems(menu.get(), resource.Items, resource.Name);
     }
 }
 
@@ -157,10 +144,10 @@ TEST(MenuResource, PopupMenusAreOnePopupEach)
 {
     for (const char* name : {"MENU_PLUGIN", "MAINLIST_MNU", "CREATE_MNU", "AUTODRAG_MNU"}) {
         SCOPED_TRACE(name);
-        TMenu menu(name);
-        ASSERT_NE(menu.Get(), nullptr);
-        EXPECT_EQ(GetMenuItemCount(menu.Get()), 1);
-        HMENU popup = GetSubMenu(menu.Get(), 0);
+        TMenu menu(LoadMenuA(Module(), name));
+        ASSERT_NE(menu.get(), nullptr);
+        EXPECT_EQ(GetMenuItemCount(menu.get()), 1);
+        HMENU popup = GetSubMenu(menu.get(), 0);
         ASSERT_NE(popup, nullptr);
         EXPECT_GT(GetMenuItemCount(popup), 1);
     }
@@ -168,8 +155,8 @@ TEST(MenuResource, PopupMenusAreOnePopupEach)
 
 TEST(MenuResource, TemplatesTitleComesOffAndLeavesTheFixedItems)
 {
-    TMenu menu("MENU_PLUGIN");
-    HMENU templates = GetSubMenu(menu.Get(), 0);
+    TMenu menu(LoadMenuA(Module(), "MENU_PLUGIN"));
+    HMENU templates = GetSubMenu(menu.get(), 0);
     ASSERT_NE(templates, nullptr);
 
     char title[31] = {};
@@ -187,8 +174,8 @@ TEST(MenuResource, TemplatesTitleComesOffAndLeavesTheFixedItems)
 TEST(MenuResource, EveryCommandHasAHint)
 {
     for (const TMenuResource& resource : MenuResources()) {
-        TMenu menu(resource.Name);
-        ForEachCommand(menu.Get(), resource.Name,
+        TMenu menu(LoadMenuA(Module(), resource.Name));
+        ForEachCommand(menu.get(), resource.Name,
                        [](UINT id, const std::string& text, const std::string& path) {
                            if (id == IDM_TEMPLATES_TITLE)
                                return;

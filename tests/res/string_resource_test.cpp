@@ -1,6 +1,6 @@
 // The hint strings: the status line, a line feed, the tool tip.
 #include "res/resource.h"
-#include "res_test_support.h"
+#include "support/resources.h"
 
 #include <gtest/gtest.h>
 

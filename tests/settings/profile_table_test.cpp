@@ -2,6 +2,7 @@
 // under Windows (and Wine) the table runs against them and against the portable
 // implementation; elsewhere against the portable one alone.
 #include "settings/profile_portable.h"
+#include "support/paths.h"
 #ifdef _WIN32
 #include "settings/profile_win.h"
 #include <windows.h>
@@ -12,15 +13,11 @@
 #include <climits>
 #include <cstddef>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <ostream>
-#include <random>
 #include <string>
-#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -384,56 +381,11 @@ const std::vector<TCase>& Cases()
     return cases;
 }
 
-std::string FileBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void PutFileBytes(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::string RandomTag()
-{
-    std::random_device random;
-    return std::to_string(random()) + std::to_string(random());
-}
-
-// A fresh folder per case: the system caches profile files by name.
-class TCaseFolder {
-public:
-    explicit TCaseFolder(const std::string& name)
-    {
-        do
-            Path = fs::temp_directory_path() / ("strandel-profile-" + name + "-" + RandomTag());
-        while (!fs::create_directory(Path));
-    }
-    ~TCaseFolder()
-    {
-        std::error_code ignored;
-        fs::remove_all(Path, ignored);
-    }
-    TCaseFolder(const TCaseFolder&) = delete;
-    TCaseFolder& operator=(const TCaseFolder&) = delete;
-
-    fs::path Path;
-};
-
 #ifdef _WIN32
 bool UnderWine()
 {
     HMODULE ntdll = GetModuleHandleA("ntdll.dll");
     return ntdll && GetProcAddress(ntdll, "wine_get_version");
-}
-
-std::string WindowsFolder()
-{
-    char buffer[MAX_PATH + 1] = {};
-    UINT length = GetWindowsDirectoryA(buffer, MAX_PATH + 1);
-    return std::string(buffer, length <= MAX_PATH ? length : 0);
 }
 #endif
 
@@ -441,8 +393,9 @@ using TMakeProfile = std::function<std::unique_ptr<TProfile>(const std::string& 
 
 void RunCase(const TCase& c, const TMakeProfile& make, bool wineSystem)
 {
-    TCaseFolder folder(c.Name);
-    std::string bareNameFolder = folder.Path.string();
+    // A fresh folder per case: the system caches profile files by name.
+    TTempDir folder("profile-" + c.Name);
+    std::string bareNameFolder = folder.Folder().string();
 #ifdef _WIN32
     // The system looks bare names up in the Windows folder; the portable one is told the same.
     bareNameFolder = WindowsFolder();
@@ -452,7 +405,7 @@ void RunCase(const TCase& c, const TMakeProfile& make, bool wineSystem)
     std::string fileArgument;
     switch (c.Where) {
     case EWhere::Folder:
-        target = folder.Path / (c.Name + ".ini");
+        target = folder.Folder() / (c.Name + ".ini");
         fileArgument = target.string();
         break;
     case EWhere::BareName:
@@ -460,11 +413,11 @@ void RunCase(const TCase& c, const TMakeProfile& make, bool wineSystem)
         target = fs::path(bareNameFolder) / fileArgument;
         break;
     case EWhere::MissingFolder:
-        target = folder.Path / "missing" / "settings.ini";
+        target = folder.Folder() / "missing" / "settings.ini";
         fileArgument = target.string();
         break;
     case EWhere::FolderItself:
-        target = folder.Path / "settings.ini";
+        target = folder.Folder() / "settings.ini";
         fileArgument = target.string();
         fs::create_directory(target);
         break;
@@ -478,7 +431,7 @@ void RunCase(const TCase& c, const TMakeProfile& make, bool wineSystem)
         }
     } removeBare{c.Where == EWhere::BareName ? target : fs::path()};
     if (c.Before)
-        PutFileBytes(target, *c.Before);
+        WriteBytes(target.string(), *c.Before);
 
     std::unique_ptr<TProfile> profile = make(bareNameFolder);
     const TWineDiff* wine = wineSystem && c.Wine ? &*c.Wine : nullptr;
@@ -505,9 +458,9 @@ void RunCase(const TCase& c, const TMakeProfile& make, bool wineSystem)
     }
 
     if (c.After.Kind == TFileAfter::Bytes) {
-        EXPECT_EQ(FileBytes(target), wine && wine->After ? *wine->After : c.After.Content);
+        EXPECT_EQ(ReadBytes(target.string()), wine && wine->After ? *wine->After : c.After.Content);
     } else if (c.Before) {
-        EXPECT_EQ(FileBytes(target), *c.Before) << "the file should be as it was";
+        EXPECT_EQ(ReadBytes(target.string()), *c.Before) << "the file should be as it was";
     } else if (c.Where == EWhere::FolderItself) {
         EXPECT_TRUE(fs::is_directory(target));
     } else {
@@ -518,8 +471,8 @@ void RunCase(const TCase& c, const TMakeProfile& make, bool wineSystem)
     }
 
     // Nothing else left behind (no temporary copies).
-    if (c.Where != EWhere::BareName || bareNameFolder == folder.Path.string()) {
-        for (const fs::directory_entry& entry : fs::directory_iterator(folder.Path)) {
+    if (c.Where != EWhere::BareName || bareNameFolder == folder.Folder().string()) {
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder.Folder())) {
             EXPECT_EQ(entry.path().filename(), target.filename()) << "left behind: " << entry.path();
         }
     }

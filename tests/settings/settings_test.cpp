@@ -1,6 +1,6 @@
 #include "settings/settings.h"
-#include "profile_for_tests.h"
-#include "test_support.h"
+#include "support/paths.h"
+#include "support/platform_profile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "settings/settings.h"
 #include "settings/template_file.h"
-#include "profile_for_tests.h"
-#include "test_support.h"
+#include "support/paths.h"
+#include "support/platform_profile.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "framework/decorated_frame.h"
 #include "res/resource.h"
-#include "tips/tip_test_support.h"
+#include "support/input.h"
 #include "tips/tool_tip.h"
 
 #include <gtest/gtest.h>
@@ -36,8 +36,7 @@ protected:
         PumpMessages();
         Tip = GetToolTip();
         ASSERT_NE(Tip, nullptr);
-        RECT frame = Frame->GetWindowRect();
-        MovePointer({(frame.left + frame.right) / 2, frame.top + 60});
+        PointerTo({Centre(Frame->GetWindowRect()).x, Frame->GetWindowRect().top + 60});
         Tip->SetText(nullptr);
     }
 

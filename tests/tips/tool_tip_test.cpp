@@ -1,14 +1,49 @@
 #include "tips/tool_tip.h"
 
 #include "framework/gdi.h"
-#include "tips/tip_test_support.h"
+#include "support/input.h"
+#include "support/popup_window.h"
+#include "support/window_lookup.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
+
+// A plain window for the pointer to rest on, that notes the parts of it that were painted.
+class THostWindow : public TPopupWindow {
+public:
+    using TPopupWindow::TPopupWindow;
+
+    std::vector<RECT> Painted;   // client rectangles of the paints, in order
+    int Erasures = 0;
+
+protected:
+    LRESULT EvPaint(TMessage&)
+    {
+        PAINTSTRUCT paint{};
+        ::BeginPaint(Handle, &paint);
+        Painted.push_back(paint.rcPaint);
+        ::EndPaint(Handle, &paint);
+        return 0;
+    }
+
+    LRESULT EvEraseBackground(TMessage& message)
+    {
+        ++Erasures;
+        return DefaultProcessing(message);
+    }
+
+    DECLARE_MESSAGE_TABLE()
+};
+
+BEGIN_MESSAGE_TABLE(THostWindow, TPopupWindow)
+    ON_MESSAGE(THostWindow, WM_PAINT, EvPaint)
+    ON_MESSAGE(THostWindow, WM_ERASEBKGND, EvEraseBackground)
+END_MESSAGE_TABLE(THostWindow, TPopupWindow)
 
 // Two windows side by side fill the screen, so the pointer always rests on one of ours.
 class ToolTip : public ::testing::Test {
@@ -20,7 +55,7 @@ protected:
         Tip = std::make_unique<QZTToolTip>(std::make_unique<TToolTipFont>());
         // A text that follows no SetAnchor lets go of an anchor an earlier test left.
         Tip->SetText(nullptr);
-        MovePointer(Left.Centre());
+        PointerTo(Centre(Left));
         PumpMessages();
     }
 
@@ -62,9 +97,7 @@ TEST_F(ToolTip, IsOneHiddenTopMostToolWindowOfItsOwnClassWithItsKeyboardHook)
 {
     HWND tip = Tip->GetHandle();
     ASSERT_NE(tip, nullptr);
-    char className[64] = "";
-    ::GetClassNameA(tip, className, sizeof className);
-    EXPECT_STREQ(className, "QZTooltip");
+    EXPECT_EQ(ClassOf(tip), "QZTooltip");
     EXPECT_EQ(::GetClassLongPtrA(tip, GCL_STYLE), CS_SAVEBITS | CS_HREDRAW | CS_VREDRAW);
     EXPECT_EQ(::GetClassLongPtrA(tip, GCLP_HBRBACKGROUND), 0);
     LONG_PTR style = ::GetWindowLongPtrA(tip, GWL_STYLE);
@@ -139,7 +172,7 @@ TEST_F(ToolTip, HangsBelowThePointerInsideTheScreen)
     const char* text = "Relative Path";
 
     // Well inside: 32 pixels below, its centre 5 pixels right of the pointer.
-    MovePointer({300, 200});
+    PointerTo({300, 200});
     ShowText(text);
     SIZE size = Tip->GetTipSize();
     RECT rect = TipRect();
@@ -151,25 +184,25 @@ TEST_F(ToolTip, HangsBelowThePointerInsideTheScreen)
 
     // Near the left edge: 2 pixels in.
     ASSERT_GT(size.cx, 16);
-    MovePointer({3, 300});
+    PointerTo({3, 300});
     ShowText("Left edge");
     EXPECT_EQ(TipRect().left, 2);
     EXPECT_EQ(TipRect().top, 332);
 
     // Near the right edge: its right edge 2 pixels in.
-    MovePointer({width - 3, 300});
+    PointerTo({width - 3, 300});
     ShowText("Right edge");
     EXPECT_EQ(TipRect().right, width - 2);
     EXPECT_EQ(Tip->GetAnchorWindow(), Right.GetHandle());
 
     // Near the bottom: above the pointer, 10 pixels clear of it.
-    MovePointer({400, height - 20});
+    PointerTo({400, height - 20});
     ShowText("Bottom\nedge");
     EXPECT_EQ(TipRect().bottom, height - 30);
     EXPECT_EQ(TipRect().bottom - TipRect().top, Tip->GetTipSize().cy);
 
     // In the bottom right corner both rules hold.
-    MovePointer({width - 1, height - 1});
+    PointerTo({width - 1, height - 1});
     ShowText("Corner");
     EXPECT_EQ(TipRect().right, width - 2);
     EXPECT_EQ(TipRect().bottom, height - 11);
@@ -221,7 +254,7 @@ TEST_F(ToolTip, ShowsWhenTheShowTimerFiresAndStaysAMinute)
     EXPECT_EQ(Tip->GetAnchorWindow(), Left.GetHandle());
 
     // The poll leaves it while the pointer stays on its window, even when it moves.
-    MovePointer({Left.Centre().x + 40, Left.Centre().y - 40});
+    PointerTo({Centre(Left).x + 40, Centre(Left).y - 40});
     FirePollTimer();
     PumpMessages();
     EXPECT_TRUE(Tip->IsWindowVisible());
@@ -242,7 +275,7 @@ TEST_F(ToolTip, TheSameTextAgainOnlyMovesTheTipToThePointer)
 {
     ShowText("Header");
     RECT before = TipRect();
-    MovePointer({Left.Centre().x + 50, Left.Centre().y + 20});
+    PointerTo({Centre(Left).x + 50, Centre(Left).y + 20});
     Tip->SetText("Header");
     EXPECT_TRUE(Tip->IsWindowVisible());
     EXPECT_EQ(Tip->GetShowTimerPeriod(), QZTToolTip::ShownTime);
@@ -260,7 +293,7 @@ TEST_F(ToolTip, TheSameTextAgainOnlyMovesTheTipToThePointer)
 TEST_F(ToolTip, HidesWhenThePointerMovesToAnotherWindow)
 {
     ShowText("Header");
-    MovePointer(Right.Centre());
+    PointerTo(Centre(Right));
     EXPECT_TRUE(Tip->IsWindowVisible());   // until the next poll
     ASSERT_TRUE(PumpUntil([&] { return !Tip->IsWindowVisible(); }));
     EXPECT_EQ(Tip->GetAnchorWindow(), nullptr);
@@ -274,7 +307,7 @@ TEST_F(ToolTip, HidesWhenThePointerMovesOntoIt)
     ShowText("Header");
     RECT rect = TipRect();
     // Only the mouse message is handled: no poll can have done it.
-    MovePointer({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    PointerTo(Centre(rect));
     EXPECT_FALSE(Tip->IsWindowVisible());
     EXPECT_FALSE(Tip->IsShowTimerRunning());
     EXPECT_EQ(Tip->GetText(), nullptr);
@@ -408,7 +441,7 @@ TEST_F(ToolTip, AnAnchorServesTheTextThatFollowsIt)
     POINT anchor{200, 300};
     SetAnchor(anchor);
     EXPECT_EQ(GetTipAnchor().Window, Left.GetHandle());
-    MovePointer(Right.Centre());
+    PointerTo(Centre(Right));
     ShowText("Header");
     EXPECT_EQ(TipRect().top, anchor.y + 32);
     EXPECT_EQ(TipRect().left, anchor.x - (Tip->GetTipSize().cx / 2 - 5));
@@ -423,7 +456,7 @@ TEST_F(ToolTip, AnAnchorServesTheTextThatFollowsIt)
     Tip->SetText("Queue");
     EXPECT_FALSE(GetTipAnchor().IsSet);
     FireShowTimer();
-    EXPECT_EQ(TipRect().top, Right.Centre().y + 32);
+    EXPECT_EQ(TipRect().top, Centre(Right).y + 32);
     EXPECT_EQ(Tip->GetAnchorWindow(), Right.GetHandle());
 }
 

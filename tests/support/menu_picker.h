@@ -1,0 +1,59 @@
+#pragma once
+// A person answering the next pop-up menu of this process.
+#include "support/window_lookup.h"
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+// Watches, on another thread, for a pop-up menu of this process to open; notes where it opened
+// and answers it with keys as a person would: Escape, which closes it, or Down as often as
+// asked and then Enter, which picks that item. Stop() ends the watch where no menu is expected.
+class TMenuPicker {
+public:
+    TMenuPicker() : TMenuPicker(std::vector<WORD>{VK_ESCAPE}) {}
+    explicit TMenuPicker(int downs) : TMenuPicker(Picking(downs)) {}
+    ~TMenuPicker() { Stop(); }
+
+    void Stop()
+    {
+        Stopping = true;
+        if (Worker.joinable())
+            Worker.join();
+    }
+    bool Opened() { Stop(); return Found; }
+    RECT MenuRect() { Stop(); return Rect; }
+
+private:
+    explicit TMenuPicker(std::vector<WORD> keys) : Keys(std::move(keys)), Worker([this] { Run(); }) {}
+
+    static std::vector<WORD> Picking(int downs)
+    {
+        std::vector<WORD> keys(static_cast<std::size_t>(downs), VK_DOWN);
+        keys.push_back(VK_RETURN);
+        return keys;
+    }
+
+    void Run()
+    {
+        // Long enough for any menu to show; a test that expects none stops the watch at once.
+        for (int round = 0; round < 1000 && !Stopping; ++round) {
+            if (HWND menu = ShownMenu()) {
+                ::GetWindowRect(menu, &Rect);
+                Found = true;
+                for (WORD key : Keys) {
+                    ::PostMessageA(menu, WM_KEYDOWN, key, 1);
+                    ::PostMessageA(menu, WM_KEYUP, key, 0xC0000001);
+                }
+                return;
+            }
+            ::Sleep(10);
+        }
+    }
+
+    std::vector<WORD> Keys;
+    std::atomic<bool> Stopping{false};
+    std::atomic<bool> Found{false};
+    RECT Rect{};
+    std::thread Worker;
+};

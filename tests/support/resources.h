@@ -1,0 +1,36 @@
+#pragma once
+// The resources the tests are built with (the program's own), read as the program reads them.
+#include <windows.h>
+
+#include <string>
+
+// The module that holds the resources: the test executable.
+inline HINSTANCE Module()
+{
+    return ::GetModuleHandleA(nullptr);
+}
+
+// The program reads hints into a buffer of 499 characters.
+inline std::string StringResource(UINT id)
+{
+    char text[499] = {};
+    int length = ::LoadStringA(Module(), id, text, sizeof text);
+    return std::string(text, length > 0 ? length : 0);
+}
+
+// Raw bytes of a resource in the module; null when it is missing.
+inline const BYTE* ResourceBytes(LPCSTR name, LPCSTR type, DWORD* size = nullptr)
+{
+    HRSRC found = ::FindResourceA(Module(), name, type);
+    if (!found)
+        return nullptr;
+    if (size)
+        *size = ::SizeofResource(Module(), found);
+    return static_cast<const BYTE*>(::LockResource(::LoadResource(Module(), found)));
+}
+
+// One of the program's own cursors (CUR_NORMAL, CUR_MANO).
+inline HCURSOR ProgramCursor(const char* name)
+{
+    return ::LoadCursorA(Module(), name);
+}

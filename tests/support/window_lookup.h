@@ -1,0 +1,50 @@
+#pragma once
+// Reading windows: their class and text, and finding a shown top-level window of a process.
+#include <windows.h>
+
+#include <string>
+
+inline std::string ClassOf(HWND window)
+{
+    char name[64] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+inline std::string TextOf(HWND window)
+{
+    std::string text(::GetWindowTextLengthA(window) + 1, '\0');
+    text.resize(::GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
+    return text;
+}
+
+// The first shown top-level window of the process of the class and, where one is given, with
+// the caption; null when there is none.
+inline HWND FindShownWindow(DWORD process, const std::string& className, const std::string& caption = {})
+{
+    struct TSearch {
+        DWORD Process;
+        const std::string& Class;
+        const std::string& Caption;
+        HWND Found;
+    } search{process, className, caption, nullptr};
+    ::EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<TSearch*>(data);
+            DWORD process = 0;
+            ::GetWindowThreadProcessId(window, &process);
+            if (process != s->Process || ClassOf(window) != s->Class || !::IsWindowVisible(window) ||
+                (!s->Caption.empty() && TextOf(window) != s->Caption))
+                return TRUE;
+            s->Found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
+// The pop-up menu of this process on the screen, or null.
+inline HWND ShownMenu()
+{
+    return FindShownWindow(::GetCurrentProcessId(), "#32768");
+}
