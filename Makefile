@@ -6,7 +6,7 @@ BENCH_DIR  := build/bench
 FUZZ_DIR   := build/fuzz
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 # make fuzz runs each fuzz target this long; make test runs each for FUZZ_TEST_SECONDS.
-FUZZ_SECONDS      ?= 90
+FUZZ_SECONDS      ?= 120
 FUZZ_TEST_SECONDS ?= 3
 WINE_ENV   := WINEPREFIX=$(CURDIR)/$(WIN_DIR)/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 

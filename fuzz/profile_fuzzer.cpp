@@ -46,8 +46,10 @@ std::vector<TEntry> EntriesIn(std::string_view text)
         std::string_view line = text.substr(pos, end == std::string_view::npos ? end : end - pos);
         pos = end == std::string_view::npos ? text.size() : end + 1;
         std::size_t first = line.find_first_not_of(" \t");
-        if (first != std::string_view::npos && line[first] == '[' && line.rfind(']') > first) {
-            section = line.substr(first + 1, line.rfind(']') - first - 1);
+        std::size_t close = line.rfind(']');
+        if (first != std::string_view::npos && line[first] == '[' && close != std::string_view::npos &&
+            close > first) {
+            section = line.substr(first + 1, close - first - 1);
             continue;
         }
         std::size_t eq = line.find('=');
