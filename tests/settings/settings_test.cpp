@@ -78,6 +78,18 @@ TEST_F(SettingsStore, SavedSettingsComeBackUnchanged)
     EXPECT_FALSE(s.UseTip);
 }
 
+TEST_F(SettingsStore, ValuesWithBlanksOrQuotesAtTheEndsComeBackUnchanged)
+{
+    Settings.SetFileOutput(" C:\\Web\\out.txt ");
+    Settings.ImageExt = "'gif' ";
+    SaveSettings(Settings, *Profile, "", "");
+    SaveImageExt(Settings, *Profile);
+
+    TSettings s = Load();
+    EXPECT_EQ(s.FileOutput, " C:\\Web\\out.txt ");
+    EXPECT_EQ(s.ImageExt, "'gif' ");
+}
+
 TEST_F(SettingsStore, SaveWritesTheKeysInOrderAndLeavesImageExtAlone)
 {
     Settings.SetFileOutput("C:\\o.txt");
