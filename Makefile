@@ -3,10 +3,14 @@
 NATIVE_DIR := build/native
 WIN_DIR    := build/win
 BENCH_DIR  := build/bench
+FUZZ_DIR   := build/fuzz
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+# make fuzz runs each fuzz target this long; make test runs each for FUZZ_TEST_SECONDS.
+FUZZ_SECONDS      ?= 120
+FUZZ_TEST_SECONDS ?= 3
 WINE_ENV   := WINEPREFIX=$(CURDIR)/$(WIN_DIR)/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-.PHONY: all bootstrap native win test test-native test-win run bench clean
+.PHONY: all bootstrap native win fuzz-build test test-native test-fuzz test-win run bench fuzz clean
 
 all: native win
 
@@ -21,10 +25,19 @@ win: bootstrap
 	cmake -S . -B $(WIN_DIR) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake
 	cmake --build $(WIN_DIR) -j $(JOBS)
 
-test: test-native test-win
+fuzz-build: bootstrap
+	cmake -S . -B $(FUZZ_DIR) -DSTRANDEL_FUZZ=ON -DSTRANDEL_TESTS=OFF \
+	      -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target strandel_fuzzers
+
+test: test-native test-fuzz test-win
 
 test-native: native
 	cd $(NATIVE_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# A few seconds of each fuzz target and every kept regression input.
+test-fuzz: fuzz-build
+	bash fuzz/run.sh $(FUZZ_DIR) $(FUZZ_TEST_SECONDS)
 
 test-win: win
 	cd $(WIN_DIR) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure
@@ -41,6 +54,9 @@ bench: bootstrap
 	cmake -S . -B $(WIN_DIR) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake
 	cmake --build $(WIN_DIR) -j $(JOBS) --target window_bench strandel-gen
 	bash bench/win/run_window_bench.sh $(WIN_DIR)
+
+fuzz: fuzz-build
+	bash fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

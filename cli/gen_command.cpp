@@ -107,13 +107,14 @@ bool ParseGenArguments(const std::vector<std::string>& args, TGenOptions& option
             target = args[++i];
             return true;
         };
-        auto flag = [&](bool set) {
-            if (inlineValue) {
+        auto noValue = [&] {
+            if (inlineValue)
                 error = "option " + arg + " takes no value";
-                return false;
-            }
+            return !inlineValue;
+        };
+        auto flag = [&](bool set) {
             options.InvertSlash = set;
-            return true;
+            return noValue();
         };
 
         bool ok;
@@ -137,7 +138,7 @@ bool ParseGenArguments(const std::vector<std::string>& args, TGenOptions& option
             ok = flag(false);
         else if (arg == "--help" || arg == "-h") {
             options.Help = true;
-            ok = true;
+            ok = noValue();
         } else if (arg == "--mode") {
             std::optional<std::string> name;
             ok = value(name);

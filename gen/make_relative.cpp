@@ -10,14 +10,14 @@ namespace {
 constexpr int MaxLevels = 50;
 constexpr std::string_view LevelUp = "..\\";
 
-// \\server\share of a \\server\share\... folder.
+// \\server\share\ of a \\server\share\... folder; a shorter folder whole.
 std::string_view SharePrefix(std::string_view dir)
 {
     std::size_t serverEnd = dir.find('\\', 2);
     if (serverEnd == std::string_view::npos)
         return dir;
     std::size_t shareEnd = dir.find('\\', serverEnd + 1);
-    return shareEnd == std::string_view::npos ? dir : dir.substr(0, shareEnd);
+    return shareEnd == std::string_view::npos ? dir : dir.substr(0, shareEnd + 1);
 }
 
 // Puts levels times "..\" in place of the first cut characters of path.
@@ -34,8 +34,7 @@ void ClimbInstead(std::string& path, std::size_t cut, int levels)
 
 void MakeRelative(std::string& path, const std::string& base)
 {
-    std::string_view baseDir = !base.empty() && base.back() == '\\' ? std::string_view(base)
-                                                                      : FolderPart(base);
+    std::string_view baseDir = FolderPart(base);
     const std::size_t fileDirLength = FolderPart(path).size();
     std::string_view fileDir = std::string_view(path).substr(0, fileDirLength);
 
@@ -47,7 +46,9 @@ void MakeRelative(std::string& path, const std::string& base)
         return;
     }
 
-    if (StartsWithNoCase(baseDir, fileDir)) {
+    // A name without a backslash is no folder: climbing must not put "..\" in its place.
+    const bool hasFolder = fileDirLength > 0 && path[fileDirLength - 1] == '\\';
+    if (hasFolder && StartsWithNoCase(baseDir, fileDir)) {
         int levels = 0;
         for (char c : baseDir.substr(fileDirLength))
             levels += c == '\\';
@@ -57,8 +58,8 @@ void MakeRelative(std::string& path, const std::string& base)
 
     bool sameDrive = baseDir.size() >= 2 && baseDir[1] == ':' && !fileDir.empty() &&
                      EqualsNoCase(baseDir.substr(0, 1), fileDir.substr(0, 1));
-    bool sameShare = baseDir.starts_with("\\\\") && fileDir.starts_with("\\\\") &&
-                     fileDir.find(SharePrefix(baseDir)) != std::string_view::npos;
+    // The file's folder must begin with the whole share, not hold it somewhere.
+    bool sameShare = baseDir.starts_with("\\\\") && fileDir.starts_with(SharePrefix(baseDir));
     if (!sameDrive && !sameShare)
         return;
 

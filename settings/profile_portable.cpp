@@ -253,6 +253,14 @@ bool ProfileEntryIsWritable(const std::string& section, const std::string& key,
         && name.find('=') == std::string_view::npos;
 }
 
+std::string ProfileStoredValue(const std::string& value)
+{
+    bool blankEnd = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
+    bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
+        && value.back() == value.front();
+    return blankEnd || quoted ? '"' + value + '"' : value;
+}
+
 TPortableProfile::TPortableProfile(std::string bareNameFolder)
     : BareNameFolder(std::move(bareNameFolder))
 {
@@ -314,10 +322,11 @@ bool TPortableProfile::WriteString(const std::string& file, const std::string& s
     if (!LoadFile(path, text, exists))
         return false;
 
-    // As the system stores them: leading blanks dropped, trailing ones kept.
+    // As the system stores names: leading blanks dropped, trailing ones kept.
     std::string_view sectionOut = TrimLeft(section);
     std::string_view keyOut = TrimLeft(key);
-    std::string_view valueOut = TrimLeft(value);
+    const std::string stored = ProfileStoredValue(value);
+    std::string_view valueOut = stored;
     std::string entry = std::string(keyOut) + '=' + std::string(valueOut) + "\r\n";
 
     std::vector<TLine> lines = SplitLines(text);

@@ -10,6 +10,11 @@
 bool ProfileEntryIsWritable(const std::string& section, const std::string& key,
                             const std::string& value);
 
+// The value as both implementations store it, so that reading gives it back: one that
+// starts or ends with a blank, or stands between a pair of quotes, goes between double
+// quotes, which reading drops. Others are stored as they are.
+std::string ProfileStoredValue(const std::string& value);
+
 class TPortableProfile : public TProfile {
 public:
     // A file name without any folder ('\\', '/' or a drive "X:") is looked up

@@ -42,5 +42,6 @@ bool TSystemProfile::WriteString(const std::string& file, const std::string& sec
     // The system writes line breaks as they come, and Windows crashes on empty names.
     if (!ProfileEntryIsWritable(section, key, value))
         return false;
-    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != FALSE;
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), ProfileStoredValue(value).c_str(),
+                                      file.c_str()) != FALSE;
 }

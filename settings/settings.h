@@ -12,7 +12,9 @@ enum PathMode : int32_t { Full = 0, Relative = 1, NoPath = 2, None = 3 };
 
 // Room (characters + 1) the values are read with, and the longest texts kept.
 constexpr std::size_t FileNameRoom = 1000;   // FileOutput, TemplateFile, RelPath
-constexpr std::size_t EncodedRoom = 2000;    // Header, Queue, MainHead, MainQueue
+// Header, Queue, MainHead, MainQueue: room for the stored form of the longest text kept (1999
+// characters), even one of line breaks alone, each stored as a 7-character marker.
+constexpr std::size_t EncodedRoom = 14000;
 constexpr std::size_t ImageExtRoom = 80;
 constexpr std::size_t MainTextMax = 1999;    // MainHead, MainQueue
 constexpr std::size_t FieldTextMax = 1998;   // what is read of the Header and Queue fields

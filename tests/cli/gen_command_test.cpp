@@ -182,7 +182,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TUsageCase{{"l.lst", "-t"}, "-t needs a value"},
                       TUsageCase{{"--mode", "short", "l.lst"}, "unknown mode"},
                       TUsageCase{{"--frobnicate", "l.lst"}, "unknown option"},
-                      TUsageCase{{"--invert-slash=1", "l.lst"}, "takes no value"}));
+                      TUsageCase{{"--invert-slash=1", "l.lst"}, "takes no value"},
+                      TUsageCase{{"--help=1"}, "--help takes no value"}));
 
 TEST(GenArguments, HelpNeedsNoListAndDoubleDashEndsOptions)
 {

@@ -136,6 +136,15 @@ TEST_F(LineBuilderTest, PathModesShapeTheName)
     EXPECT_EQ(Line("", " ", 1) + Line("", " ", 2) + Line("", "", 0), "../Docs/a.txt D:/x/b.txt img/cat.gif");
 }
 
+TEST_F(LineBuilderTest, EntriesWithoutAFolderKeepTheirNameInRelativeMode)
+{
+    // An empty line of a list file, or a bare name, has no folder to climb from.
+    Settings.CheckIndex = Relative;
+    List = TVectorFileList({"", "C", "readme.txt"});
+    EXPECT_EQ(Line("[", "]", 0) + Line("[", "]", 1) + Line("[", "]", 2), "[][C][readme.txt]");
+    EXPECT_EQ(Expand("[QZ_RELPATH]", "") + Expand("[QZ_RELPATH]", "C"), "[][]");
+}
+
 TEST_F(LineBuilderTest, NoneModeLineIsHeaderThenQueue)
 {
     Settings.CheckIndex = None;

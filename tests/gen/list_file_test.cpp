@@ -6,6 +6,7 @@
 
 namespace {
 
+using namespace std::string_literals;
 using Names = std::vector<std::string>;
 
 Names ReadBack(const std::string& bytes, TVectorFileList list = {})
@@ -69,6 +70,52 @@ TEST(ListFileRead, MissingFileIsReportedAndListUnchanged)
     TVectorFileList list({"keep"});
     EXPECT_FALSE(ReadListFile(dir.File("none.lst"), list));
     EXPECT_EQ(list.Items(), Names{"keep"});
+}
+
+// Files that are not list files at all: the reader keeps what it can read as lines.
+struct THostileList {
+    const char* Name;
+    std::string Bytes;
+    Names Expected;
+};
+
+// A long run of one character, as the entries of 1999 it is read as.
+Names Pieces(char c, std::size_t length)
+{
+    Names pieces(length / EntryMax, std::string(EntryMax, c));
+    if (length % EntryMax)
+        pieces.push_back(std::string(length % EntryMax, c));
+    return pieces;
+}
+
+std::string EveryByte()
+{
+    std::string bytes;
+    for (int c = 0; c < 256; ++c)
+        bytes += static_cast<char>(c);
+    return bytes;
+}
+
+Names Joined(Names a, const Names& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+TEST(ListFileRead, HostileFilesGiveWhatCanBeRead)
+{
+    const std::size_t megabyte = 1 << 20;
+    const std::string all = EveryByte();
+    const THostileList cases[] = {
+        {"binary garbage", all + all, {all.substr(0, 10), all.substr(11) + all.substr(0, 10), all.substr(11)}},
+        {"NUL bytes", "C:\\a\0b.txt\r\n\0\0\r\nC:\\c.txt"s, {"C:\\a\0b.txt"s, "\0\0"s, "C:\\c.txt"}},
+        {"a line of a megabyte", std::string(megabyte, 'x') + "\r\nnext", Joined(Pieces('x', megabyte), {"next"})},
+        {"no line break at all", std::string(megabyte, 'y'), Pieces('y', megabyte)},
+        {"end inside a CR LF", "C:\\a.txt\r\nC:\\b.txt\r", {"C:\\a.txt", "C:\\b.txt\r"}},
+        {"line breaks only", "\r\n\n\r\n", {"", "", ""}},
+    };
+    for (const THostileList& c : cases)
+        EXPECT_EQ(ReadBack(c.Bytes), c.Expected) << c.Name;
 }
 
 TEST(ListFileWrite, CrLfBetweenEntriesAndNoneAfterTheLast)

@@ -44,6 +44,13 @@ INSTANTIATE_TEST_SUITE_P(
         TRelativeCase{"\\\\srv\\sh\\a\\f.txt", "\\\\srv\\sh\\a\\", "f.txt"},
         TRelativeCase{"\\\\SRV\\SH\\b\\f.txt", "\\\\srv\\sh\\a\\", "\\\\SRV\\SH\\b\\f.txt"},
         TRelativeCase{"\\\\srv\\other\\f.txt", "\\\\srv\\sh\\a\\", "\\\\srv\\other\\f.txt"},
+        // a name without a backslash is no folder to climb from
+        TRelativeCase{"", "C:\\Web\\", ""},
+        TRelativeCase{"C", "C:\\Web\\", "C"},
+        // a share counts only where it begins the file's folder, whole
+        TRelativeCase{"\\\\srv\\shared\\x\\f.txt", "\\\\srv\\sh\\a\\", "\\\\srv\\shared\\x\\f.txt"},
+        // a base without a backslash (an output name on Linux) comes off the front as it stands
+        TRelativeCase{"/out/index.htmimg\\cat.gif", "/out/index.htm", "img\\cat.gif"},
         // the base itself stays as it is
         TRelativeCase{"c:\\web\\", "C:\\Web\\", "c:\\web\\"},
         // an empty base takes nothing away

@@ -78,6 +78,18 @@ TEST_F(SettingsStore, SavedSettingsComeBackUnchanged)
     EXPECT_FALSE(s.UseTip);
 }
 
+TEST_F(SettingsStore, ValuesWithBlanksOrQuotesAtTheEndsComeBackUnchanged)
+{
+    Settings.SetFileOutput(" C:\\Web\\out.txt ");
+    Settings.ImageExt = "'gif' ";
+    SaveSettings(Settings, *Profile, "", "");
+    SaveImageExt(Settings, *Profile);
+
+    TSettings s = Load();
+    EXPECT_EQ(s.FileOutput, " C:\\Web\\out.txt ");
+    EXPECT_EQ(s.ImageExt, "'gif' ");
+}
+
 TEST_F(SettingsStore, SaveWritesTheKeysInOrderAndLeavesImageExtAlone)
 {
     Settings.SetFileOutput("C:\\o.txt");
@@ -124,14 +136,29 @@ TEST_F(SettingsStore, HandEditedValuesLoadAsTheRulesSay)
 TEST_F(SettingsStore, ValuesLongerThanTheReadingRoomAreCut)
 {
     std::string longName = "C:\\" + std::string(1200, 'f');
-    std::string longText(2100, 't');
+    std::string longText(EncodedRoom + 100, 't');
     WriteBytes(Settings.IniFileName, "[Strandel]\r\nFileOutput=" + longName + "\r\nHeader=" +
                                          EncodeValue(longText) + "\r\nImageExt=" + std::string(100, 'e') + "\r\n");
     TSettings s = Load();
     EXPECT_EQ(s.FileOutput, longName.substr(0, 999));
-    // 1999 characters read: "<" plus 1998 t's; decoding drops the first and the last.
-    EXPECT_EQ(Header, std::string(1997, 't'));
+    // The room less one read: "<" and then t's; decoding drops the first and the last.
+    EXPECT_EQ(Header, std::string(EncodedRoom - 3, 't'));
     EXPECT_EQ(s.ImageExt, std::string(79, 'e'));
+}
+
+TEST_F(SettingsStore, TheLongestTextsTheProgramKeepsComeBackWhole)
+{
+    // A Header at the field's limit, and a Main head of line breaks alone: their stored forms
+    // are far longer than the texts.
+    std::string header(FieldTextMax, 'h');
+    header[100] = '\n';
+    Settings.MainHead = std::string(MainTextMax, '\n');
+    ASSERT_TRUE(SaveSettings(Settings, *Profile, header, ""));
+    TSettings s = Load();
+    header.replace(100, 1, "\r\n");
+    EXPECT_EQ(Header, header);
+    EXPECT_EQ(s.MainHead.size(), 2 * MainTextMax);
+    EXPECT_EQ(s.MainHead.find_first_not_of("\r\n"), std::string::npos);
 }
 
 TEST_F(SettingsStore, AFileThatCannotBeWrittenIsReported)

@@ -1,3 +1,4 @@
+#include "settings/profile_portable.h"
 #include "settings/settings.h"
 #include "settings/template_file.h"
 #include "support/paths.h"
@@ -6,6 +7,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using namespace std::string_literals;
 
 class TemplateFiles : public ::testing::Test {
 protected:
@@ -129,6 +132,45 @@ TEST_F(TemplateFiles, AMissingOrForeignFileLoadsEmptyTextsAndZeroFlags)
     EXPECT_FALSE(Settings.InvertSlash);
     EXPECT_FALSE(Settings.SaveLocal);
     EXPECT_EQ(Settings.FileOutput, "C:\\Out\\before.txt");
+}
+
+// Files that are not templates at all: the core's reader takes what it can read as lines.
+struct THostileTemplate {
+    const char* Name;
+    std::string Bytes;
+    std::string Header, Queue;
+    int CheckIndex;
+};
+
+TEST(HostileTemplateFiles, GiveWhatCanBeRead)
+{
+    const std::size_t megabyte = 1 << 20;
+    std::string garbage;
+    for (int c = 0; c < 512; ++c)
+        garbage += static_cast<char>(c);
+    std::string unbroken = "[Strandel]";
+    while (unbroken.size() < megabyte)
+        unbroken += "Header=<x>";
+    const THostileTemplate cases[] = {
+        {"binary garbage", garbage, "", "", Full},
+        {"NUL bytes", "[Strandel]\r\nHeader=<a\0b>\r\nCheckIndex=\0" "2\r\nQueue=<\0>\r\n"s, "a\0b"s, "\0"s, 2},
+        {"a line of a megabyte", "[Strandel]\r\nHeader=<" + std::string(megabyte, 'h') + ">\r\nQueue=<q>\r\nCheckIndex=1",
+         std::string(EncodedRoom - 3, 'h'), "q", 1},
+        {"no line break at all", unbroken, "", "", Full},
+        {"end inside a CR LF", "[Strandel]\r\nHeader=<x>\r\nCheckIndex=3\r", "x", "", 3},
+        {"CR alone ends lines", "[Strandel]\rQueue=<a#QZ_BR#b>\rCheckIndex=2", "", "a\r\nb", 2},
+    };
+    TTempDir dir;
+    TPortableProfile profile(dir.Folder().string());
+    for (const THostileTemplate& c : cases) {
+        WriteBytes(dir.File("hostile.hqd"), c.Bytes);
+        TSettings settings = FirstStartSettings();
+        std::string header = "stale", queue = "stale";
+        ReadTemplateFile(settings, profile, dir.File("hostile.hqd"), header, queue);
+        EXPECT_EQ(header, c.Header) << c.Name;
+        EXPECT_EQ(queue, c.Queue) << c.Name;
+        EXPECT_EQ(settings.CheckIndex, c.CheckIndex) << c.Name;
+    }
 }
 
 } // namespace
