@@ -14,9 +14,11 @@
 class TBoxAnswerer {
 public:
     // fill: what the person does in the box before pressing the button (types a name, say).
+    // textPart: only a message box whose text holds it (a question that follows another box
+    // of the same caption, say).
     explicit TBoxAnswerer(int button = IDOK, std::string caption = {}, int timeoutMs = 15000,
-                          std::function<void(HWND)> fill = {})
-        : Button(button), WantedCaption(std::move(caption)), Fill(std::move(fill)),
+                          std::function<void(HWND)> fill = {}, std::string textPart = {})
+        : Button(button), WantedCaption(std::move(caption)), WantedText(std::move(textPart)), Fill(std::move(fill)),
           Worker([this, timeoutMs] { Run(timeoutMs); })
     {
     }
@@ -38,7 +40,7 @@ private:
     {
         const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
         HWND box = nullptr;
-        while (!(box = FindShownWindow(::GetCurrentProcessId(), "#32770", WantedCaption))) {
+        while (!(box = FindBox())) {
             if (std::chrono::steady_clock::now() >= end)
                 return;
             ::Sleep(20);
@@ -56,8 +58,34 @@ private:
                        reinterpret_cast<LPARAM>(::GetDlgItem(box, Button)));
     }
 
+    HWND FindBox() const
+    {
+        if (WantedText.empty())
+            return FindShownWindow(::GetCurrentProcessId(), "#32770", WantedCaption);
+        struct TSearch {
+            const TBoxAnswerer* Self;
+            HWND Found;
+        } search{this, nullptr};
+        ::EnumWindows(
+            [](HWND window, LPARAM data) -> BOOL {
+                auto* s = reinterpret_cast<TSearch*>(data);
+                DWORD process = 0;
+                ::GetWindowThreadProcessId(window, &process);
+                if (process == ::GetCurrentProcessId() && ClassOf(window) == "#32770" && ::IsWindowVisible(window) &&
+                    (s->Self->WantedCaption.empty() || TextOf(window) == s->Self->WantedCaption) &&
+                    TextOf(::GetDlgItem(window, 0xFFFF)).find(s->Self->WantedText) != std::string::npos) {
+                    s->Found = window;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.Found;
+    }
+
     int Button;
     std::string WantedCaption;
+    std::string WantedText;
     std::string SeenCaption;
     std::string SeenText;
     int SeenDefault = 0;
