@@ -74,6 +74,11 @@ void TLineBuilder::LoadFile(TCurrentFile& file, int index, const std::string* gi
         file.FullName = *givenName;
     else if (index >= 0 && index < List.Count())
         List.GetText(index, file.FullName);
+    StartFile(file, index);
+}
+
+void TLineBuilder::StartFile(TCurrentFile& file, int index) const
+{
     file.Index = index;
     file.HaveParts = false;
     file.HaveDir = false;
@@ -273,8 +278,10 @@ void TLineBuilder::BuildOutput(TOutputSink& sink)
     LoadFile(file, 0, nullptr);
     EmitPattern(TPattern(Cut(Settings.MainHead, MainTextMax)), file, sink);
 
+    // Every index below the count has an entry: no check per entry (a list box answers each).
     for (int i = 0; i < count; ++i) {
-        LoadFile(file, i, nullptr);
+        List.GetText(i, file.FullName);
+        StartFile(file, i);
         EmitLine(file, sink);
     }
 

@@ -69,6 +69,7 @@ private:
     };
 
     void LoadFile(TCurrentFile& file, int index, const std::string* givenName) const;
+    void StartFile(TCurrentFile& file, int index) const;
     const TPathParts& PartsOf(TCurrentFile& file) const;
     const std::string& DirOf(TCurrentFile& file) const;
     const std::string& RelFolderOf(TCurrentFile& file) const;
