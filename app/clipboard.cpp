@@ -28,6 +28,7 @@ void CopyTextToClipboard(HWND owner, const std::string& text)
     ::EmptyClipboard();
     if (::SetClipboardData(CF_TEXT, block))
         block.Release();   // the clipboard owns it now
+
 }
 
 void CopyFileToClipboard(HWND owner, const std::string& fileName)

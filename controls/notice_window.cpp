@@ -11,11 +11,18 @@ TQZMex* Notice = nullptr;
 constexpr int InformationIconWidth = 42;
 constexpr int Margin = 10;
 
-// Busy on purpose: the notice stays while the program does nothing else.
+// The notice stays while the program does nothing else: no input and nothing of its own queue
+// is handled. Only what other threads and programs send and wait for is answered (a clipboard
+// manager asking about the text just copied, another copy handing a file over), so that they
+// are not held up by this wait.
 void BusyWait(int milliseconds)
 {
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (std::chrono::steady_clock::now() < end) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    for (auto now = std::chrono::steady_clock::now(); now < end; now = std::chrono::steady_clock::now()) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - now).count();
+        ::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(left) + 1, QS_SENDMESSAGE, 0);
+        MSG msg;
+        ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
 }
 

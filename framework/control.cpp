@@ -48,6 +48,13 @@ LRESULT TListBox::Ask(UINT message, WPARAM wParam, LPARAM lParam) const
     return SendMessage(message, wParam, lParam);
 }
 
+LRESULT TListBox::AskWide(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    if (PreviousProcW)
+        return ::CallWindowProcW(PreviousProcW, Handle, message, wParam, lParam);
+    return ::SendMessageW(Handle, message, wParam, lParam);
+}
+
 int TListBox::GetCount() const
 {
     return static_cast<int>(Ask(LB_GETCOUNT));
@@ -93,14 +100,21 @@ std::string TListBox::GetString(int index) const
 
 void TListBox::GetString(int index, std::string& text) const
 {
-    LRESULT length = Ask(LB_GETTEXTLEN, static_cast<WPARAM>(index));
-    if (length == LB_ERR) {
-        text.clear();
+    // Read as wide text: Wine hands a list box's text to callers of the ANSI message through
+    // a buffer of 512 characters, and a longer entry overruns it.
+    const LRESULT length = AskWide(LB_GETTEXTLEN, static_cast<WPARAM>(index));
+    text.clear();
+    if (length == LB_ERR)
         return;
-    }
-    text.resize(static_cast<std::size_t>(length) + 1);
-    LRESULT got = Ask(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
+    Wide.resize(static_cast<std::size_t>(length) + 1);
+    const LRESULT got = AskWide(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(Wide.data()));
+    if (got == LB_ERR || got <= 0)
+        return;
+    const int size = static_cast<int>(got);
+    const int bytes = ::WideCharToMultiByte(CP_ACP, 0, Wide.data(), size, nullptr, 0, nullptr, nullptr);
+    text.resize(static_cast<std::size_t>(bytes > 0 ? bytes : 0));
+    if (bytes > 0)
+        ::WideCharToMultiByte(CP_ACP, 0, Wide.data(), size, text.data(), bytes, nullptr, nullptr);
 }
 
 LPARAM TListBox::GetItemData(int index) const

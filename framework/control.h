@@ -46,6 +46,9 @@ protected:
 
 private:
     LRESULT Ask(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    LRESULT AskWide(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+
+    mutable std::wstring Wide;   // an entry read as wide text, kept for the next read
 };
 
 class TEdit : public TControl {

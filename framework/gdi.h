@@ -136,10 +136,17 @@ private:
     void* Data;
 };
 
-// The clipboard, open for one owner while this lives.
+// The clipboard, open for one owner while this lives. Another program may hold it open for
+// a moment (a clipboard manager taking a copy): it is asked again for up to waitMs.
 class TClipboard : TNoCopy {
 public:
-    explicit TClipboard(HWND owner) : Open(::OpenClipboard(owner) != FALSE) {}
+    explicit TClipboard(HWND owner, DWORD waitMs = 1000) : Open(::OpenClipboard(owner) != FALSE)
+    {
+        for (DWORD waited = 0; !Open && waited < waitMs; waited += 10) {
+            ::Sleep(10);
+            Open = ::OpenClipboard(owner) != FALSE;
+        }
+    }
     ~TClipboard() { if (Open) ::CloseClipboard(); }
     bool IsOpen() const { return Open; }
 

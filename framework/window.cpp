@@ -347,6 +347,7 @@ void TWindow::Attach(HWND handle)
 void TWindow::Subclass(HWND handle)
 {
     Attach(handle);
+    PreviousProcW = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(handle, GWLP_WNDPROC));
     PreviousProc = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWindow::StaticWindowProc)));
 }
@@ -358,6 +359,7 @@ void TWindow::Detach()
     if (PreviousProc) {
         ::SetWindowLongPtrA(Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PreviousProc));
         PreviousProc = nullptr;
+        PreviousProcW = nullptr;
     }
     AttachedObjects().Detach(Handle);
     Handle = nullptr;

@@ -107,6 +107,7 @@ protected:
     TWindow* Parent;
     std::string Title;
     WNDPROC PreviousProc = nullptr;   // the class's own procedure of a subclassed window
+    WNDPROC PreviousProcW = nullptr;  // the same, called with wide-character messages
     DWORD StyleToClear = 0;           // bits ClearStyle took before the window existed
     bool OwnsHandle = true;           // false for windows bound from a dialog resource
     bool BindToResource = false;      // a control of the parent's dialog resource, by Attr.Id

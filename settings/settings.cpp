@@ -73,18 +73,19 @@ void LoadSettings(TSettings& s, const TProfile& profile, std::string& header, st
 {
     const std::string& file = s.IniFileName;
     const std::string& section = s.SectionName;
-    auto encoded = [&](const char* key) {
-        return DecodeValue(profile.ReadString(file, section, key, "", EncodedRoom));
+    // Each text as long as the program keeps it: what is shown is what is saved again.
+    auto encoded = [&](const char* key, std::size_t max) {
+        return DecodeValue(profile.ReadString(file, section, key, "", EncodedRoom)).substr(0, max);
     };
 
     s.SetFileOutput(profile.ReadString(file, section, "FileOutput", DefaultFileOutput, FileNameRoom));
-    header = encoded("Header");
-    queue = encoded("Queue");
+    header = encoded("Header", FieldTextMax);
+    queue = encoded("Queue", FieldTextMax);
     s.InvertSlash = profile.ReadInt(file, section, "InvertSlash", 0) != 0;
     s.CheckIndex = profile.ReadInt(file, section, "CheckIndex", Full);
     s.SendToIndex = profile.ReadInt(file, section, "SendToIndex", 0);
-    s.MainHead = encoded("MainHead");
-    s.MainQueue = encoded("MainQueue");
+    s.MainHead = encoded("MainHead", MainTextMax);
+    s.MainQueue = encoded("MainQueue", MainTextMax);
     s.SaveLocal = profile.ReadInt(file, section, "SaveLocal", 0) != 0;
     s.UseTip = profile.ReadInt(file, section, "UseTip", 1) != 0;
     s.ImageExt = profile.ReadString(file, section, "ImageExt", DefaultImageExt, ImageExtRoom);

@@ -11,7 +11,9 @@ class TProfile;
 enum PathMode : int32_t { Full = 0, Relative = 1, NoPath = 2, None = 3 };
 
 // Room (characters + 1) the values are read with, and the longest texts kept.
-constexpr std::size_t FileNameRoom = 1000;   // FileOutput, TemplateFile, RelPath
+// FileOutput, TemplateFile, RelPath: the longest name Windows has (32,767 characters), so a
+// name is never cut into the name of another file.
+constexpr std::size_t FileNameRoom = 32768;
 // Header, Queue, MainHead, MainQueue: room for the stored form of the longest text kept (1999
 // characters), even one of line breaks alone, each stored as a 7-character marker.
 constexpr std::size_t EncodedRoom = 14000;

@@ -42,16 +42,17 @@ void ReadTemplateFile(TSettings& s, const TProfile& profile, const std::string& 
                       std::string& header, std::string& queue)
 {
     const std::string& section = s.SectionName;
-    auto encoded = [&](const char* key) {
-        return DecodeValue(profile.ReadString(file, section, key, "", EncodedRoom));
+    // Each text as long as the program keeps it: what is shown is what is saved again.
+    auto encoded = [&](const char* key, std::size_t max) {
+        return DecodeValue(profile.ReadString(file, section, key, "", EncodedRoom)).substr(0, max);
     };
 
-    header = encoded("Header");
-    queue = encoded("Queue");
+    header = encoded("Header", FieldTextMax);
+    queue = encoded("Queue", FieldTextMax);
     s.InvertSlash = profile.ReadInt(file, section, "InvertSlash", 0) != 0;
     s.CheckIndex = profile.ReadInt(file, section, "CheckIndex", Full);
-    s.MainHead = encoded("MainHead");
-    s.MainQueue = encoded("MainQueue");
+    s.MainHead = encoded("MainHead", MainTextMax);
+    s.MainQueue = encoded("MainQueue", MainTextMax);
     s.SaveLocal = profile.ReadInt(file, section, "SaveLocal", 0) != 0;
     if (s.SaveLocal) {
         std::string output = profile.ReadString(file, section, "FileOutput", "", FileNameRoom);

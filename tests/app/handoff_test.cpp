@@ -9,6 +9,13 @@
 
 #include <windows.h>
 
+#include <atomic>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
 namespace {
 
 const DWORD HandedOverExitCode = static_cast<DWORD>(-1);
@@ -58,6 +65,8 @@ public:
         PumpUntil([&] { return (found = FindShownWindow(Info.dwProcessId, "QZ_STRANDEL")) != nullptr; }, timeoutMs, 50);
         return found;
     }
+
+    DWORD ProcessId() const { return Info.dwProcessId; }
 
     // The number of entries in this copy's file list.
     int ListCount() const
@@ -159,6 +168,124 @@ TEST_F(HandOff, ClosingTheFirstCopySavesItsSettings)
     const std::string ini = ReadBytes(WindowsFolderIni());
     EXPECT_NE(ini.find("FileOutput=" + DesktopOutput() + "\r\n"), std::string::npos) << ini;
     EXPECT_NE(ini.find("UseTip=1"), std::string::npos) << ini;
+}
+
+// Notes every text the clipboard takes, on a thread of its own: each stays at least the 600 ms
+// of its notice, and the clipboard is looked at far more often (under Wine its change notices
+// come late, in bursts).
+class TClipboardWatch {
+public:
+    TClipboardWatch() : Watcher([this] { Watch(); }) {}
+    ~TClipboardWatch()
+    {
+        Stop = true;
+        Watcher.join();
+    }
+    std::vector<std::string> Texts()
+    {
+        std::lock_guard<std::mutex> lock(Guard);
+        return Seen;
+    }
+
+private:
+    void Watch()
+    {
+        DWORD sequence = ::GetClipboardSequenceNumber();
+        while (!Stop) {
+            if (const DWORD now = ::GetClipboardSequenceNumber(); now != sequence) {
+                sequence = now;
+                std::string text = ClipboardText();
+                std::lock_guard<std::mutex> lock(Guard);
+                if (Seen.empty() || Seen.back() != text)
+                    Seen.push_back(text);
+            }
+            ::Sleep(10);
+        }
+    }
+
+    std::mutex Guard;
+    std::vector<std::string> Seen;
+    std::atomic<bool> Stop{false};
+    std::thread Watcher;
+};
+
+TEST_F(HandOff, FiftyCopiesSendingAtOnceAreEachAnsweredAndCopiedInTurn)
+{
+    WriteBytes(WindowsFolderIni(), "[Strandel]\r\nCheckIndex=2\r\nSendToIndex=0\r\n");
+    TProgram first(Exe, "");
+    ASSERT_NE(first.MainWindow(30000), nullptr);
+    TClipboardWatch watch;
+
+    constexpr int Copies = 50;
+    std::vector<std::unique_ptr<TProgram>> seconds;
+    for (int i = 0; i < Copies; ++i)
+        seconds.push_back(std::make_unique<TProgram>(Exe, "C:\\sent\\file" + std::to_string(i) + ".txt"));
+    for (auto& second : seconds) {
+        DWORD code = STILL_ACTIVE;
+        PumpUntil([&] { return (code = second->ExitCode(0)) != STILL_ACTIVE; }, 120000, 20);
+        EXPECT_EQ(code, HandedOverExitCode);
+    }
+    // Every name reaches the clipboard once, one after the other.
+    std::map<std::string, int> seen;
+    PumpUntil([&] {
+        seen.clear();
+        for (const std::string& text : watch.Texts())
+            ++seen[text];
+        return seen.size() >= Copies;
+    }, 120000, 20);
+    EXPECT_EQ(seen.size(), static_cast<std::size_t>(Copies));
+    for (int i = 0; i < Copies; ++i)
+        EXPECT_EQ(seen["file" + std::to_string(i) + ".txt"], 1) << i;
+    DWORD_PTR answer = 0;
+    EXPECT_NE(::SendMessageTimeoutA(first.MainWindow(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer), 0);
+    EXPECT_EQ(first.ListCount(), 0);
+}
+
+TEST_F(HandOff, ASecondCopyGivesUpOnAFirstCopyThatDoesNotAnswer)
+{
+    // A window of the program's class whose thread never handles a message.
+    std::atomic<HWND> silent{nullptr};
+    std::atomic<bool> release{false};
+    std::thread hung([&] {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = ::DefWindowProcA;
+        windowClass.hInstance = ::GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "QZ_STRANDEL";
+        ::RegisterClassA(&windowClass);
+        silent = ::CreateWindowExA(0, "QZ_STRANDEL", "hung", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                                   windowClass.hInstance, nullptr);
+        while (!release)
+            ::Sleep(50);
+        ::DestroyWindow(silent);
+    });
+    PumpUntil([&] { return silent.load() != nullptr; }, 5000);
+
+    TProgram second(Exe, "C:\\never\\taken.txt");
+    DWORD process = second.ProcessId();
+    HWND box = nullptr;
+    PumpUntil([&] { return (box = FindShownWindow(process, "#32770", "Tarvik Strandel")) != nullptr; }, 40000, 100);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(TextOf(::GetDlgItem(box, 0xFFFF)),
+              "The running Strandel does not answer, so this file may not have been copied:\n\nC:\\never\\taken.txt");
+    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(second.ExitCode(), 1u);
+    release = true;
+    hung.join();
+}
+
+TEST_F(HandOff, LongNamesOnTheCommandLineArriveWhole)
+{
+    WriteBytes(WindowsFolderIni(), "[Strandel]\r\nCheckIndex=0\r\n");
+    const std::string first2000 = "C:\\" + std::string(1991, 'f') + "\\x.txt";
+    const std::string second5000 = "C:\\" + std::string(4991, 's') + "\\y.txt";
+    ASSERT_EQ(first2000.size(), 2000u);
+    TProgram first(Exe, first2000);
+    ASSERT_NE(first.MainWindow(30000), nullptr);
+    EXPECT_EQ(ClipboardOnceChanged(), first2000);
+    SetClipboardText("before");
+    TProgram second(Exe, second5000);
+    EXPECT_EQ(second.ExitCode(), HandedOverExitCode);
+    EXPECT_EQ(ClipboardOnceChanged(), second5000);
 }
 
 } // namespace

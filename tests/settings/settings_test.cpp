@@ -140,25 +140,27 @@ TEST_F(SettingsStore, ValuesLongerThanTheReadingRoomAreCut)
     WriteBytes(Settings.IniFileName, "[Strandel]\r\nFileOutput=" + longName + "\r\nHeader=" +
                                          EncodeValue(longText) + "\r\nImageExt=" + std::string(100, 'e') + "\r\n");
     TSettings s = Load();
-    EXPECT_EQ(s.FileOutput, longName.substr(0, 999));
-    // The room less one read: "<" and then t's; decoding drops the first and the last.
-    EXPECT_EQ(Header, std::string(EncodedRoom - 3, 't'));
+    EXPECT_EQ(s.FileOutput, longName);   // a name is kept whole
+    // No more than the Header field keeps.
+    EXPECT_EQ(Header, std::string(FieldTextMax, 't'));
     EXPECT_EQ(s.ImageExt, std::string(79, 'e'));
 }
 
 TEST_F(SettingsStore, TheLongestTextsTheProgramKeepsComeBackWhole)
 {
-    // A Header at the field's limit, and a Main head of line breaks alone: their stored forms
-    // are far longer than the texts.
+    // A Header at the field's limit, and a Main head of line breaks: their stored forms are far
+    // longer than the texts.
     std::string header(FieldTextMax, 'h');
-    header[100] = '\n';
-    Settings.MainHead = std::string(MainTextMax, '\n');
+    header.replace(100, 2, "\r\n");
+    std::string mainHead;
+    while (mainHead.size() + 2 <= MainTextMax)
+        mainHead += "\r\n";
+    mainHead += "x";
+    Settings.MainHead = mainHead;
     ASSERT_TRUE(SaveSettings(Settings, *Profile, header, ""));
     TSettings s = Load();
-    header.replace(100, 1, "\r\n");
     EXPECT_EQ(Header, header);
-    EXPECT_EQ(s.MainHead.size(), 2 * MainTextMax);
-    EXPECT_EQ(s.MainHead.find_first_not_of("\r\n"), std::string::npos);
+    EXPECT_EQ(s.MainHead, mainHead);
 }
 
 TEST_F(SettingsStore, AFileThatCannotBeWrittenIsReported)

@@ -155,7 +155,7 @@ TEST(HostileTemplateFiles, GiveWhatCanBeRead)
         {"binary garbage", garbage, "", "", Full},
         {"NUL bytes", "[Strandel]\r\nHeader=<a\0b>\r\nCheckIndex=\0" "2\r\nQueue=<\0>\r\n"s, "a\0b"s, "\0"s, 2},
         {"a line of a megabyte", "[Strandel]\r\nHeader=<" + std::string(megabyte, 'h') + ">\r\nQueue=<q>\r\nCheckIndex=1",
-         std::string(EncodedRoom - 3, 'h'), "q", 1},
+         std::string(FieldTextMax, 'h'), "q", 1},
         {"no line break at all", unbroken, "", "", Full},
         {"end inside a CR LF", "[Strandel]\r\nHeader=<x>\r\nCheckIndex=3\r", "x", "", 3},
         {"CR alone ends lines", "[Strandel]\rQueue=<a#QZ_BR#b>\rCheckIndex=2", "", "a\r\nb", 2},
