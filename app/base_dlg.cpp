@@ -5,11 +5,11 @@
 #include "app/program_names.h"
 #include "app/program_state.h"
 #include "app/settings_location.h"
+#include "settings/profile.h"
 #include "app/templates_menu.h"
 #include "controls/notice_window.h"
 #include "framework/gdi.h"
 #include "res/resource.h"
-#include "settings/profile_win.h"
 #include "tips/tip_status_bar.h"
 #include "tips/tool_tip.h"
 
@@ -88,7 +88,7 @@ BaseDlg::BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStat
     : TWhiteCenterDlg(parent, resourceName, "MENU_PROVA", font),
       ProgramFont(font),
       SettingsRecord(std::make_unique<TSettings>()),
-      Profile(std::make_unique<TSystemProfile>()),
+      Profile(MakeProgramProfile()),
       StatusBar(statusBar),
       List(this, IDC_FILELIST, NormalCursor, nullptr, "MAINLIST_MNU"),
       Header(this, IDC_HEADER, FieldRoom, nullptr, NormalCursor),

@@ -13,22 +13,26 @@ constexpr SIZE_T Spare = 5;
 
 void CopyTextToClipboard(HWND owner, const std::string& text)
 {
-    TGlobalMemory block(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + Spare);
+    // As Unicode text: every program then reads the characters the names hold (the system
+    // makes the ANSI text of the reader's own code page from it).
+    const int length = static_cast<int>(text.size());
+    const int wide = length ? ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0) : 0;
+    TGlobalMemory block(GMEM_MOVEABLE | GMEM_ZEROINIT, (static_cast<SIZE_T>(wide) + Spare) * sizeof(wchar_t));
     if (!block)
         return;
     {
         TGlobalLock lock(block);
         if (!lock.Get())
             return;
-        std::memcpy(lock.Get(), text.c_str(), text.size() + 1);
+        if (wide)
+            ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, static_cast<wchar_t*>(lock.Get()), wide);
     }
     TClipboard clipboard(owner);
     if (!clipboard.IsOpen())
         return;
     ::EmptyClipboard();
-    if (::SetClipboardData(CF_TEXT, block))
+    if (::SetClipboardData(CF_UNICODETEXT, block))
         block.Release();   // the clipboard owns it now
-
 }
 
 void CopyFileToClipboard(HWND owner, const std::string& fileName)
@@ -45,17 +49,4 @@ void CopyFileToClipboard(HWND owner, const std::string& fileName)
     std::fclose(file);
     bytes.resize(got);
     CopyTextToClipboard(owner, bytes.c_str());
-}
-
-std::string ReadClipboardText(HWND owner)
-{
-    TClipboard clipboard(owner);
-    if (!clipboard.IsOpen())
-        return {};
-    HANDLE data = ::GetClipboardData(CF_TEXT);
-    if (!data)
-        return {};
-    TGlobalLock lock(data);
-    const char* text = static_cast<const char*>(lock.Get());
-    return text ? std::string(text, strnlen(text, ::GlobalSize(data))) : std::string();
 }

@@ -4,12 +4,10 @@
 
 #include <string>
 
-// Puts the text on the clipboard for the owner window; failures are not reported.
+// Puts the text (in the program's code page) on the clipboard for the owner window, as Unicode
+// text; failures are not reported.
 void CopyTextToClipboard(HWND owner, const std::string& text);
 
 // Puts the file's text (up to its first zero byte) on the clipboard; a file that cannot
 // be read puts nothing.
 void CopyFileToClipboard(HWND owner, const std::string& fileName);
-
-// The clipboard's text, empty when it holds none.
-std::string ReadClipboardText(HWND owner);

@@ -3,6 +3,7 @@
 
 #include "app/list_box_file_list.h"
 #include "app/program_names.h"
+#include "app/settings_location.h"
 #include "framework/file_dialog.h"
 #include "gen/list_file.h"
 
@@ -82,7 +83,7 @@ void BaseDlg::AppendListFile(const std::string& fileName)
     bool read;
     {
         TListBoxBulkChange change(List);
-        read = ReadListFile(fileName, FileList());
+        read = ReadListFile(fileName, FileList(), LegacyCodePage());
     }
     UpdateCounter();
     if (!read)

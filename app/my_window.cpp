@@ -8,7 +8,7 @@
 #include "framework/choose_font_dialog.h"
 #include "framework/control_bar.h"
 #include "res/resource.h"
-#include "settings/profile_win.h"
+#include "settings/profile.h"
 #include "settings/settings.h"
 #include "tips/tip_status_bar.h"
 
@@ -62,7 +62,7 @@ TMyWindow::TMyWindow(TWindow* parent, const char* title) : TDecoratedFrame(paren
 void TMyWindow::SetupWindow()
 {
     try {
-        ProgramFont.Reset(BuildProgramFont(TSystemProfile(), SettingsFileName(), DefaultSectionName));
+        ProgramFont.Reset(BuildProgramFont(*MakeProgramProfile(), SettingsFileName(), DefaultSectionName));
         auto client = std::make_unique<BaseDlg>(this, "DLG_PROVA", ProgramFont, StatusBar);
         Client = client.get();
         Client->ClearStyle(WS_BORDER);
@@ -119,7 +119,8 @@ LRESULT TMyWindow::EvHandOff(TMessage& message)
 
 void TMyWindow::CmChangeFont()
 {
-    TSystemProfile profile;
+    const std::unique_ptr<TProfile> settings = MakeProgramProfile();
+    TProfile& profile = *settings;
     const std::string& file = SettingsFileName();
     TChooseFontDialog::TData data;
     data.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_FORCEFONTEXIST;

@@ -1,10 +1,15 @@
 #include "app/settings_location.h"
 
 #include "text/ascii_text.h"
+#include "settings/profile_legacy.h"
+#include "settings/profile_portable.h"
 #include "settings/settings.h"
+#include "text/legacy_text.h"
 
 #include <windows.h>
 #include <shlobj.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -88,4 +93,20 @@ std::string OutputFileForThisSystem(const std::string& fileOutput)
     if (FAILED(::SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop)))
         return fileOutput;
     return std::string(desktop) + "\\" + fileOutput.substr(oldDesktop.size());
+}
+
+int LegacyCodePage()
+{
+    char number[8] = "";
+    ::GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE, number, sizeof number);
+    const int page = std::atoi(number);
+    // A system already on UTF-8 left no other code page behind.
+    return page > 0 && page != CP_UTF8 ? page : WesternCodePage;
+}
+
+std::unique_ptr<TProfile> MakeProgramProfile()
+{
+    char windows[MAX_PATH] = "";
+    ::GetWindowsDirectoryA(windows, MAX_PATH);
+    return std::make_unique<TLegacyAwareProfile>(std::make_unique<TPortableProfile>(windows), LegacyCodePage());
 }

@@ -1,5 +1,8 @@
 #pragma once
+#include <memory>
 #include <string>
+
+class TProfile;
 
 // The name the settings file is read and written under, decided once per run: the bare
 // name, which the system keeps in the Windows folder, where that folder can be written;
@@ -18,3 +21,11 @@ std::string OutputFileForThisSystem(const std::string& fileOutput);
 // The folder of the temporary web page, with a trailing backslash: the program's folder where
 // it can be written, else the user's own folder of the program (made when missing).
 std::string WebPageFolder(const std::string& programFolder);
+
+// The code page the system used for names and texts before the program kept UTF-8: files
+// written then are read in it.
+int LegacyCodePage();
+
+// How the program reads and writes its settings and templates: the files' own bytes (values
+// written in the legacy code page read in it), a bare name in the Windows folder.
+std::unique_ptr<TProfile> MakeProgramProfile();

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -17,7 +18,7 @@ const char* const GenUsage =
     "Usage: strandel-gen [-t TEMPLATE] [-r RELPATH] [-o OUTPUT]\n"
     "                    [--mode full|relative|nopath|none] [--invert-slash | --no-invert-slash]\n"
     "                    [--header TEXT] [--queue TEXT] [--main-head TEXT] [--main-queue TEXT]\n"
-    "                    LIST...\n"
+    "                    [--legacy-codepage N] LIST...\n"
     "\n"
     "Builds, from the file names of the LIST files (one per line; - reads standard input),\n"
     "the text Strandel's Create writes: Main head, one line per name (Header, the name in\n"
@@ -32,6 +33,9 @@ const char* const GenUsage =
     "  --no-invert-slash  keep backslashes\n"
     "  --header TEXT, --queue TEXT, --main-head TEXT, --main-queue TEXT\n"
     "                     the texts, taken literally (line breaks allowed)\n"
+    "  --legacy-codepage N\n"
+    "                     the Windows code page of list and template lines that are not\n"
+    "                     UTF-8, written before Strandel kept UTF-8 (default 1252)\n"
     "  --help             show this text\n"
     "\n"
     "Exit status: 0 done, 1 failed (nothing written), 2 bad usage.\n";
@@ -149,6 +153,18 @@ bool ParseGenArguments(const std::vector<std::string>& args, TGenOptions& option
                     ok = false;
                 }
             }
+        } else if (arg == "--legacy-codepage") {
+            std::optional<std::string> number;
+            ok = value(number);
+            if (ok) {
+                char* end = nullptr;
+                const long page = std::strtol(number->c_str(), &end, 10);
+                ok = !number->empty() && *end == '\0' && page > 0 && page < 65536;
+                if (ok)
+                    options.LegacyCodePage = static_cast<int>(page);
+                else
+                    error = "code page '" + *number + "' is not a number from 1 to 65535";
+            }
         } else {
             error = "unknown option " + arg;
             ok = false;
@@ -213,7 +229,7 @@ int RunGen(const TGenOptions& options, TProfile& profile, std::FILE* in, std::FI
 
     for (const std::string& name : options.Lists) {
         if (name == "-") {
-            if (!ReadListStream(in, list))
+            if (!ReadListStream(in, list, options.LegacyCodePage))
                 return fail("cannot read the list from standard input: " + Reason());
             continue;
         }
@@ -221,7 +237,7 @@ int RunGen(const TGenOptions& options, TProfile& profile, std::FILE* in, std::FI
             errno = EISDIR;
             return fail("cannot read list " + name + ": " + Reason());
         }
-        if (!ReadListFile(name, list))
+        if (!ReadListFile(name, list, options.LegacyCodePage))
             return fail("cannot read list " + name + ": " + Reason());
     }
     if (!HasEntries(list))

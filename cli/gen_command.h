@@ -1,5 +1,7 @@
 #pragma once
 // strandel-gen: applies a template file to list files and writes what Create would write.
+#include "text/legacy_text.h"
+
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -18,6 +20,7 @@ struct TGenOptions {
     std::optional<std::string> MainHead;
     std::optional<std::string> MainQueue;
     std::vector<std::string> Lists;   // "-" is standard input
+    int LegacyCodePage = WesternCodePage;   // for list and template bytes that are not UTF-8
     bool Help = false;
 };
 

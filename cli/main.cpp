@@ -1,14 +1,14 @@
 #include "cli/gen_command.h"
+#include "settings/profile_legacy.h"
+#include "settings/profile_portable.h"
 
 #ifdef _WIN32
-#include "settings/profile_win.h"
 #include <fcntl.h>
 #include <io.h>
-#else
-#include "settings/profile_portable.h"
 #endif
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv)
 {
@@ -27,9 +27,9 @@ int main(int argc, char** argv)
     // The bytes go out as built: no second CR from a text-mode stream.
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stdin), _O_BINARY);
-    TSystemProfile profile;
-#else
-    TPortableProfile profile(".");
 #endif
+    // The template's bytes as they stand in the file (the system's functions would turn bytes
+    // that are not UTF-8 into question marks before they could be read in the legacy code page).
+    TLegacyAwareProfile profile(std::make_unique<TPortableProfile>("."), options.LegacyCodePage);
     return RunGen(options, profile, stdin, stdout, stderr);
 }

@@ -3,6 +3,7 @@
 #include "framework/gdi.h"
 
 #include <chrono>
+#include <string>
 
 namespace {
 
@@ -118,13 +119,20 @@ void TQZMex::Paint(HDC dc) const
     ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
     UINT oldAlign = ::SetTextAlign(dc, TA_UPDATECP);
     ::MoveToEx(dc, x, y, nullptr);
-    for (char c : Text) {
-        if (c == '\n') {
+    // One character at a time, a character being what the text's code page makes of its
+    // bytes (several bytes, in UTF-8; a pair of UTF-16 units beyond the first plane).
+    const int length = static_cast<int>(Text.size());
+    std::wstring wide(static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, Text.data(), length, nullptr, 0)), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, Text.data(), length, wide.data(), static_cast<int>(wide.size()));
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        if (wide[i] == L'\n') {
             y += LineHeight;
             ::MoveToEx(dc, x, y, nullptr);
             continue;
         }
-        ::TextOutA(dc, 0, 0, &c, 1);
+        const bool pair = wide[i] >= 0xD800 && wide[i] <= 0xDBFF && i + 1 < wide.size();
+        ::TextOutW(dc, 0, 0, &wide[i], pair ? 2 : 1);
+        i += pair ? 1 : 0;
     }
     ::SetTextAlign(dc, oldAlign);
     ::GdiFlush();

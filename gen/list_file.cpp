@@ -2,6 +2,7 @@
 
 #include "gen/file_list.h"
 #include "gen/output_writer.h"
+#include "text/legacy_text.h"
 
 #include <cstring>
 #include <memory>
@@ -11,7 +12,7 @@ namespace {
 // Collects lines across read blocks and cuts them into entries.
 class TLineSplitter {
 public:
-    explicit TLineSplitter(TFileList& list) : List(list) {}
+    TLineSplitter(TFileList& list, int legacyCodePage) : List(list), LegacyCodePage(legacyCodePage) {}
 
     void Feed(const char* data, std::size_t size)
     {
@@ -58,12 +59,13 @@ private:
 
     void Emit()
     {
-        AppendEntry(List, Line);
+        AppendEntry(List, LegacyCodePage ? Utf8FromLegacy(Line, LegacyCodePage) : Line);
         Line.clear();
         ++PiecesInLine;
     }
 
     TFileList& List;
+    int LegacyCodePage;
     std::string Line;
     int PiecesInLine = 0;   // entries already made of the current line
 };
@@ -74,9 +76,9 @@ struct TFileCloser {
 
 } // namespace
 
-bool ReadListStream(std::FILE* stream, TFileList& list)
+bool ReadListStream(std::FILE* stream, TFileList& list, int legacyCodePage)
 {
-    TLineSplitter splitter(list);
+    TLineSplitter splitter(list, legacyCodePage);
     std::unique_ptr<char[]> block(new char[1 << 16]);
     std::size_t got;
     while ((got = std::fread(block.get(), 1, 1 << 16, stream)) > 0)
@@ -85,12 +87,12 @@ bool ReadListStream(std::FILE* stream, TFileList& list)
     return !std::ferror(stream);
 }
 
-bool ReadListFile(const std::string& fileName, TFileList& list)
+bool ReadListFile(const std::string& fileName, TFileList& list, int legacyCodePage)
 {
     std::unique_ptr<std::FILE, TFileCloser> file(std::fopen(fileName.c_str(), "rb"));
     if (!file)
         return false;
-    return ReadListStream(file.get(), list);
+    return ReadListStream(file.get(), list, legacyCodePage);
 }
 
 bool WriteListFile(const std::string& fileName, const TFileList& list)

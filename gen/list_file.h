@@ -8,10 +8,12 @@ class TFileList;
 // Appends every line of the stream to the list. CR LF and LF both end a line; a line
 // longer than 1999 characters gives one entry per piece of 1999; a line break after
 // the last line adds no entry. False when reading failed.
-bool ReadListStream(std::FILE* stream, TFileList& list);
+bool ReadListStream(std::FILE* stream, TFileList& list, int legacyCodePage = 0);
 
-// As above from a named file; false (and the list unchanged) when it cannot be opened.
-bool ReadListFile(const std::string& fileName, TFileList& list);
+// As above from a named file; false (and the list unchanged) when it cannot be opened. With a
+// legacy code page, a line that is not UTF-8 is read in that code page (list files saved
+// before the names were UTF-8).
+bool ReadListFile(const std::string& fileName, TFileList& list, int legacyCodePage = 0);
 
 // Writes the entries with CR LF between them and none after the last; false when the
 // file cannot be created or written.

@@ -1,6 +1,7 @@
 #include "settings/profile_portable.h"
 
 #include "text/ascii_text.h"
+#include "text/native_path.h"
 
 #include <chrono>
 #include <cstdint>
@@ -285,7 +286,7 @@ std::string TPortableProfile::ReadString(const std::string& file, const std::str
     bool found = false;
     std::string_view value;
     std::vector<TLine> lines;
-    if (LoadFile(PathOf(file), text, exists)) {
+    if (LoadFile(NativePath(PathOf(file)), text, exists)) {
         lines = SplitLines(text);
         value = LookUp(lines, section, key, found);
     }
@@ -316,7 +317,7 @@ bool TPortableProfile::WriteString(const std::string& file, const std::string& s
 {
     if (!ProfileEntryIsWritable(section, key, value))
         return false;
-    fs::path path = PathOf(file);
+    fs::path path = NativePath(PathOf(file));
     std::string text;
     bool exists = false;
     if (!LoadFile(path, text, exists))

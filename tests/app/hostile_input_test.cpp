@@ -99,9 +99,10 @@ TEST_F(MainDialog, HostileTemplatesAndListFilesAreReadAsFarAsTheyGoAndLeftAsThey
 
         const std::string list = Dir.File("hostile.lst");
         WriteBytes(list, bytes);
-        // The entries as the list file gives them, each up to its first NUL (no name holds one).
+        // The entries as the list file gives them (lines that are not UTF-8 in the legacy code
+        // page), each up to its first NUL (no name holds one).
         TVectorFileList read;
-        ASSERT_TRUE(ReadListFile(list, read));
+        ASSERT_TRUE(ReadListFile(list, read, LegacyCodePage()));
         Names expected;
         for (const std::string& entry : read.Items())
             expected.push_back(entry.substr(0, entry.find('\0')));

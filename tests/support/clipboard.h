@@ -12,13 +12,17 @@ inline void OpenClipboardPatiently()
         ::Sleep(20);
 }
 
+// The clipboard's Unicode text, in UTF-8: what a program of today reads there.
 inline std::string ClipboardText()
 {
     std::string text;
     OpenClipboardPatiently();
-    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) {
-            text = bytes;
+    if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* wide = static_cast<const wchar_t*>(::GlobalLock(data))) {
+            const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+            text.resize(static_cast<std::size_t>(size > 0 ? size : 1));
+            ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
+            text.resize(text.size() - 1);
             ::GlobalUnlock(data);
         }
     }
@@ -26,13 +30,15 @@ inline std::string ClipboardText()
     return text;
 }
 
+// Puts a UTF-8 text on the clipboard as Unicode text.
 inline void SetClipboardText(const std::string& text)
 {
+    const int wide = ::MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
     OpenClipboardPatiently();
     ::EmptyClipboard();
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(::GlobalLock(block), text.c_str(), text.size() + 1);
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(wide) * sizeof(wchar_t));
+    ::MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, static_cast<wchar_t*>(::GlobalLock(block)), wide);
     ::GlobalUnlock(block);
-    ::SetClipboardData(CF_TEXT, block);
+    ::SetClipboardData(CF_UNICODETEXT, block);
     ::CloseClipboard();
 }
