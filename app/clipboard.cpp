@@ -1,6 +1,7 @@
 #include "app/clipboard.h"
 
 #include "framework/gdi.h"
+#include "text/native_path.h"
 
 #include <cstdio>
 #include <cstring>
@@ -41,7 +42,7 @@ void CopyFileToClipboard(HWND owner, const std::string& fileName)
     if (!file)
         return;
     std::error_code error;
-    std::uintmax_t size = std::filesystem::file_size(fileName, error);
+    std::uintmax_t size = std::filesystem::file_size(NativePath(fileName), error);
     if (error)
         size = 0;
     std::string bytes(static_cast<std::size_t>(size) + Spare, '\0');

@@ -6,6 +6,7 @@
 #include "gen/output_writer.h"
 #include "settings/settings.h"
 #include "settings/template_file.h"
+#include "text/native_path.h"
 
 #include <cerrno>
 #include <cstring>
@@ -73,7 +74,7 @@ bool Readable(const std::string& fileName)
     if (!file)
         return false;
     std::fclose(file);
-    return !std::filesystem::is_directory(fileName);
+    return !std::filesystem::is_directory(NativePath(fileName));
 }
 
 } // namespace
@@ -192,7 +193,7 @@ int RunGen(const TGenOptions& options, TProfile& profile, std::FILE* in, std::FI
     if (options.Template) {
         // The profile functions look for a bare name in the Windows folder: pass a full one.
         std::error_code ignored;
-        std::string file = std::filesystem::absolute(*options.Template, ignored).string();
+        std::string file = NameOfPath(std::filesystem::absolute(NativePath(*options.Template), ignored));
         if (file.empty() || !Readable(file))
             return fail("cannot read template " + *options.Template + ": " + Reason());
         ReadTemplateFile(settings, profile, file, header, queue);
@@ -221,7 +222,7 @@ int RunGen(const TGenOptions& options, TProfile& profile, std::FILE* in, std::FI
     std::uintmax_t total = 0;
     for (const std::string& name : options.Lists) {
         std::error_code ignored;
-        std::uintmax_t size = name == "-" ? 0 : std::filesystem::file_size(name, ignored);
+        std::uintmax_t size = name == "-" ? 0 : std::filesystem::file_size(NativePath(name), ignored);
         if (size != static_cast<std::uintmax_t>(-1))
             total += size;
     }
@@ -233,7 +234,7 @@ int RunGen(const TGenOptions& options, TProfile& profile, std::FILE* in, std::FI
                 return fail("cannot read the list from standard input: " + Reason());
             continue;
         }
-        if (std::filesystem::is_directory(name)) {
+        if (std::filesystem::is_directory(NativePath(name))) {
             errno = EISDIR;
             return fail("cannot read list " + name + ": " + Reason());
         }
@@ -265,7 +266,7 @@ int RunGen(const TGenOptions& options, TProfile& profile, std::FILE* in, std::FI
         return fail("cannot write " + output + ": " + reason);
     }
     std::error_code renameError;
-    std::filesystem::rename(temporary, output, renameError);
+    std::filesystem::rename(NativePath(temporary), NativePath(output), renameError);
     if (renameError) {
         std::remove(temporary.c_str());
         return fail("cannot write " + output + ": " + renameError.message());

@@ -5,3 +5,6 @@
 #include <string>
 
 std::filesystem::path NativePath(const std::string& name);
+
+// The other way: a path as the program holds names.
+std::string NameOfPath(const std::filesystem::path& path);

@@ -4,3 +4,8 @@ std::filesystem::path NativePath(const std::string& name)
 {
     return std::filesystem::path(name);
 }
+
+std::string NameOfPath(const std::filesystem::path& path)
+{
+    return path.string();
+}

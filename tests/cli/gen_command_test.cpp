@@ -183,7 +183,18 @@ INSTANTIATE_TEST_SUITE_P(
                       TUsageCase{{"--mode", "short", "l.lst"}, "unknown mode"},
                       TUsageCase{{"--frobnicate", "l.lst"}, "unknown option"},
                       TUsageCase{{"--invert-slash=1", "l.lst"}, "takes no value"},
-                      TUsageCase{{"--help=1"}, "--help takes no value"}));
+                      TUsageCase{{"--help=1"}, "--help takes no value"},
+                      TUsageCase{{"--legacy-codepage", "latin", "l.lst"}, "is not a number from 1 to 65535"}));
+
+TEST_F(GenCommand, LinesOfOlderListsAreReadInTheLegacyCodePage)
+{
+    // Lines as older copies wrote them (code pages 1252 and 1251) beside a line of UTF-8.
+    const std::string list = List("old.lst", "C:\\Caf\xE9.txt\r\nC:\\\xCF\xF0\xE8\xE2\xE5\xF2.txt\r\nC:\\报告.txt\r\n");
+    ASSERT_EQ(Run({"--mode", "nopath", "--queue", ";", list}), GenOk) << Err;
+    EXPECT_EQ(Out, "Café.txt;Ïðèâåò.txt;报告.txt;");
+    ASSERT_EQ(Run({"--legacy-codepage", "1251", "--mode", "nopath", "--queue", ";", list}), GenOk) << Err;
+    EXPECT_EQ(Out, "Cafй.txt;Привет.txt;报告.txt;");
+}
 
 TEST(GenArguments, HelpNeedsNoListAndDoubleDashEndsOptions)
 {
