@@ -5,8 +5,36 @@
 #include "framework/status_bar.h"
 
 namespace {
-constexpr int ButtonImageSize = 32;
+constexpr int ButtonImageSize = 32;   // the pictures as drawn, for 96 DPI
 constexpr COLORREF FaceColour = RGB(192, 192, 192);
+
+// The size the pictures take on this screen: larger on a screen of more dots per inch.
+int ScaledImageSize()
+{
+    TClientDC screen(nullptr);
+    return ::MulDiv(ButtonImageSize, ::GetDeviceCaps(screen, LOGPIXELSY), 96);
+}
+
+// The picture at that size, every pixel copied whole (no blurred edges on pixel art).
+HBITMAP ScaledPicture(HBITMAP picture, int size)
+{
+    if (size == ButtonImageSize)
+        return picture;
+    TClientDC screen(nullptr);
+    HDC from = ::CreateCompatibleDC(screen);
+    HDC to = ::CreateCompatibleDC(screen);
+    HBITMAP scaled = ::CreateCompatibleBitmap(screen, size, size);
+    {
+        TSelectObject source(from, picture);
+        TSelectObject target(to, scaled);
+        ::SetStretchBltMode(to, COLORONCOLOR);
+        ::StretchBlt(to, 0, 0, size, size, from, 0, 0, ButtonImageSize, ButtonImageSize, SRCCOPY);
+    }
+    ::DeleteDC(from);
+    ::DeleteDC(to);
+    ::DeleteObject(picture);
+    return scaled;
+}
 } // namespace
 
 BEGIN_MESSAGE_TABLE(TControlBar, TControl)
@@ -33,9 +61,10 @@ void TControlBar::SetupWindow()
     if (Font)
         SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(Font), FALSE);
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
-    Images = ::ImageList_Create(ButtonImageSize, ButtonImageSize, ILC_COLOR24 | ILC_MASK, 8, 4);
+    ImageSize = ScaledImageSize();
+    Images = ::ImageList_Create(ImageSize, ImageSize, ILC_COLOR24 | ILC_MASK, 8, 4);
     SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(Images));
-    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(ButtonImageSize, ButtonImageSize));
+    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(ImageSize, ImageSize));
     for (const TGadget& gadget : Gadgets)
         AddGadgetToWindow(gadget);
     SendMessage(TB_AUTOSIZE);
@@ -64,8 +93,9 @@ void TControlBar::AddGadgetToWindow(const TGadget& gadget)
 {
     TBBUTTON button{};
     if (gadget.BitmapName) {
-        TGdiObject<HBITMAP> bitmap(static_cast<HBITMAP>(
-            ::LoadImageA(GetInstance(), gadget.BitmapName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        HBITMAP picture = static_cast<HBITMAP>(
+            ::LoadImageA(GetInstance(), gadget.BitmapName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        TGdiObject<HBITMAP> bitmap(picture ? ScaledPicture(picture, ImageSize) : nullptr);
         button.iBitmap = bitmap ? ::ImageList_AddMasked(Images, bitmap, FaceColour) : I_IMAGENONE;
         button.idCommand = gadget.CommandId;
         button.fsState = TBSTATE_ENABLED;

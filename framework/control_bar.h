@@ -41,6 +41,7 @@ private:
 
     HFONT Font;
     HIMAGELIST Images = nullptr;
+    int ImageSize = 32;   // the buttons' pictures on this screen
     std::vector<TGadget> Gadgets;
     bool HintOnEnter = false;
     int HintCommand = 0;

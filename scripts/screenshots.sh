@@ -75,8 +75,27 @@ chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run --d
   --window-size=640,800 --screenshot="$shots/image-page.png" "file://$PWD/build/win/program/dragtmp.htm" 2>/dev/null
 convert "$shots/image-page.png" "$shots/image-page.bmp"
 
+# The same window on a screen of 144 dots per inch (Wine's LogPixels), with files in the list.
+dpi="$PWD/build/win/dpi-prefix"
+sh scripts/wine-prefix.sh "$dpi"
+WINEPREFIX="$dpi" wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+WINEPREFIX="$dpi" wineserver -w
+cp "$prefix/drive_c/windows/QZIni.ini" "$dpi/drive_c/windows/QZIni.ini"
+WINEPREFIX="$dpi" xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  set -e
+  shots=$1 pics=$2
+  tour() { wine build/win/tools/screen_tour.exe "$@" | tr -d "\r"; }
+  wine build/win/program/strandel.exe & strandel=$!
+  tour place
+  read -r x y < <(tour point 101)
+  /usr/bin/python3 tests/app/xdnd_source.py "$x" "$y" "$pics/sunset.jpg" "$pics/Lake.GIF" "$pics/dusk.bmp"
+  tour shot "$(winepath -w "$shots/dpi-144.bmp")"
+  tour close
+  wait $strandel' dpi "$shots" "$pics"
+WINEPREFIX="$dpi" wineserver -k 2>/dev/null || true
+
 mkdir -p docs/screenshots
-for shot in filled-list hover-hint zoomed list-menu drop-question autodrag-menu templates-menu options-sheet image-page; do
+for shot in filled-list hover-hint zoomed list-menu drop-question autodrag-menu templates-menu options-sheet image-page dpi-144; do
   convert "$shots/$shot.bmp" -trim +repage -bordercolor black -border 8 "docs/screenshots/$shot.png"
 done
 echo "docs/screenshots: $(ls docs/screenshots | tr '\n' ' ')"

@@ -153,7 +153,7 @@ int main(int argc, char** argv)
     if (step == "place") {
         ::SetWindowPos(strandel.Main, nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         ::SetForegroundWindow(strandel.Main);
-        MoveMouse({1000, 740});
+        MoveMouse({2, 2});   // away from the window: no hint, no tip
         Pause(500);
     } else if (step == "point") {
         POINT point = CentreOf(strandel.Control(std::atoi(argument.c_str())));
