@@ -59,7 +59,10 @@ private:
 
     void Emit()
     {
-        AppendEntry(List, LegacyCodePage ? Utf8FromLegacy(Line, LegacyCodePage) : Line);
+        if (LegacyCodePage && !IsValidUtf8(Line))
+            AppendEntry(List, Utf8FromLegacy(Line, LegacyCodePage));
+        else
+            AppendEntry(List, Line);
         Line.clear();
         ++PiecesInLine;
     }

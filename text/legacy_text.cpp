@@ -1,5 +1,8 @@
 #include "text/legacy_text.h"
 
+#include <cstdint>
+#include <cstring>
+
 bool IsValidUtf8(std::string_view bytes)
 {
     std::size_t i = 0;
@@ -8,7 +11,16 @@ bool IsValidUtf8(std::string_view bytes)
         std::size_t length;
         unsigned long point;
         if (lead < 0x80) {
-            ++i;
+            // Names are mostly ASCII: eight bytes at a time while no high bit is set.
+            while (i + 8 <= bytes.size()) {
+                std::uint64_t block;
+                std::memcpy(&block, bytes.data() + i, 8);
+                if (block & 0x8080808080808080ull)
+                    break;
+                i += 8;
+            }
+            if (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80)
+                ++i;
             continue;
         } else if (lead >= 0xC2 && lead <= 0xDF) {
             length = 2;
