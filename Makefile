@@ -10,7 +10,7 @@ FUZZ_SECONDS      ?= 120
 FUZZ_TEST_SECONDS ?= 3
 WINE_ENV   := WINEPREFIX=$(CURDIR)/$(WIN_DIR)/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-.PHONY: all bootstrap native win fuzz-build test test-native test-fuzz test-win run bench fuzz clean
+.PHONY: all bootstrap native win fuzz-build test test-native test-fuzz test-win run bench fuzz dist clean
 
 all: native win
 
@@ -58,5 +58,15 @@ bench: bootstrap
 fuzz: fuzz-build
 	bash fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
+# The release packages, dist/Strandel-VERSION-win64.zip and dist/Strandel-VERSION-setup.exe:
+# builds the program in the Windows tree and packs it (installer/make_packages.sh).
+dist: bootstrap
+	cmake -S . -B $(WIN_DIR) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake
+	cmake --build $(WIN_DIR) -j $(JOBS) --target packages
+	rm -rf dist
+	mkdir dist
+	cp $(WIN_DIR)/packages/Strandel-* dist/
+	@ls -l dist
+
 clean:
-	rm -rf build
+	rm -rf build dist
