@@ -8,7 +8,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 # make fuzz runs each fuzz target this long; make test runs each for FUZZ_TEST_SECONDS.
 FUZZ_SECONDS      ?= 120
 FUZZ_TEST_SECONDS ?= 3
-WINE_ENV   := WINEPREFIX=$(CURDIR)/$(WIN_DIR)/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+WINE_ENV   := WINEPREFIX=$(CURDIR)/$(WIN_DIR)/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 .PHONY: all bootstrap native win fuzz-build test test-native test-fuzz test-win run bench fuzz dist clean
 

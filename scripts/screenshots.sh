@@ -12,7 +12,7 @@ cmake --build build/win -j "$(nproc)" --target strandel screen_tour
 
 prefix="$PWD/build/win/screens-prefix"
 sh scripts/wine-prefix.sh "$prefix"
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"; wineserver -k 2>/dev/null || true' EXIT
 

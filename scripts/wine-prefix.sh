@@ -2,13 +2,15 @@
 # Makes the private Wine prefix the tests run in, once per build tree.
 set -e
 prefix="$1"
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 if [ ! -f "$prefix/.strandel-ready" ]; then
   wineboot -i >/dev/null 2>&1
   # No window manager runs on the tests' virtual display: Wine draws the frames itself
   # instead of waiting for one at every window shown or hidden.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+  # Nothing of the prefix goes into the desktop's own menus and folders.
+  wine reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /d '' /f >/dev/null 2>&1
   wineserver -w
   touch "$prefix/.strandel-ready"
 fi
