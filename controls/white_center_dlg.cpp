@@ -12,19 +12,6 @@
 
 namespace {
 
-std::vector<HWND> Descendants(HWND window)
-{
-    std::vector<HWND> found;
-    ::EnumChildWindows(
-        window,
-        [](HWND child, LPARAM data) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 bool ClassIs(HWND window, const char* name)
 {
     char className[32] = "";

@@ -402,3 +402,16 @@ LRESULT CALLBACK TWindow::StaticWindowProc(HWND handle, UINT message, WPARAM wPa
         window->Detach();
     return result;
 }
+
+std::vector<HWND> Descendants(HWND window)
+{
+    std::vector<HWND> found;
+    ::EnumChildWindows(
+        window,
+        [](HWND child, LPARAM data) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}

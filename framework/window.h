@@ -121,3 +121,6 @@ private:
     std::vector<TWindow*> ChildList;
     TMessage* Current = nullptr;   // the message the window is handling, innermost first
 };
+
+// Every window below this one (children, their children...), in the system's order.
+std::vector<HWND> Descendants(HWND window);

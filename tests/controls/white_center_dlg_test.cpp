@@ -129,19 +129,6 @@ RECT PlaceOf(HWND window)
     return rect;
 }
 
-std::vector<HWND> AllDescendants(HWND window)
-{
-    std::vector<HWND> found;
-    ::EnumChildWindows(
-        window,
-        [](HWND child, LPARAM data) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 int CharacterHeight(HWND window, HFONT font)
 {
     TClientDC dc(window);
@@ -201,7 +188,7 @@ protected:
         // The same resource as it comes, with the font the dialog gives its controls.
         Plain = std::make_unique<TDialog>(nullptr, "LAYOUT_POPUP_DLG");
         ASSERT_TRUE(Plain->Create());
-        for (HWND child : AllDescendants(Plain->GetHandle()))
+        for (HWND child : Descendants(Plain->GetHandle()))
             ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font.Get()), FALSE);
     }
     void TearDown() override
@@ -227,7 +214,7 @@ TEST_F(DialogSetUp, OneRecordPerDescendantWithItsWidenedPlaceAndItemHeights)
 
     // Every descendant but the store and a combo box's list and edit, each once.
     std::vector<HWND> expected;
-    for (HWND child : AllDescendants(dialog)) {
+    for (HWND child : Descendants(dialog)) {
         int id = ::GetDlgCtrlID(child);
         if (id != 2001 && id != 1000 && id != 1001)
             expected.push_back(child);
