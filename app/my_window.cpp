@@ -1,12 +1,12 @@
 #include "app/my_window.h"
 
 #include "app/base_dlg.h"
+#include "app/my_control_bar.h"
 #include "app/program_font.h"
 #include "app/program_state.h"
 #include "app/readable_memory.h"
 #include "app/settings_location.h"
 #include "framework/choose_font_dialog.h"
-#include "framework/control_bar.h"
 #include "res/resource.h"
 #include "settings/profile.h"
 #include "settings/settings.h"
@@ -24,17 +24,6 @@ BEGIN_MESSAGE_TABLE(TMyWindow, TDecoratedFrame)
     ON_COMMAND(TMyWindow, IDM_CHANGEFONT, CmChangeFont)
 END_MESSAGE_TABLE(TMyWindow, TDecoratedFrame)
 
-namespace {
-
-HFONT PointFont(const char* face, int points)
-{
-    TClientDC screen(nullptr);
-    int height = -::MulDiv(points, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
-    return ::CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, face);
-}
-
-} // namespace
-
 HFONT StatusBarFont()
 {
     static TFontHandle font([] {
@@ -45,12 +34,6 @@ HFONT StatusBarFont()
             return ::CreateFontIndirectA(&metrics.lfStatusFont);
         return PointFont("MS Sans Serif", 9);
     }());
-    return font;
-}
-
-HFONT ToolBarFont()
-{
-    static TFontHandle font(PointFont("MS Sans Serif", 10));
     return font;
 }
 
@@ -164,16 +147,6 @@ std::unique_ptr<TMyWindow> BuildMainWindow()
     frame->SetStatusBar(statusBar.get());
     frame->Insert(std::move(statusBar), TDecoratedFrame::TLocation::Bottom);
 
-    auto toolBar = std::make_unique<TControlBar>(frame.get(), ToolBarFont());
-    toolBar->SetHintModeEnter(true);
-    toolBar->AddButton(MAKEINTRESOURCEA(IDB_CREATE), IDM_CREATE);
-    toolBar->AddButton(MAKEINTRESOURCEA(IDB_VIEW), IDM_VIEW);
-    toolBar->AddButton(MAKEINTRESOURCEA(IDB_EXECUTE), IDM_EXECUTE);
-    toolBar->AddSeparator(6);
-    toolBar->AddButton("BMP_URL", IDM_HTMLIMAGES);
-    toolBar->AddButton("BMP_URLLINK", IDM_HTMLLINK);
-    toolBar->AddSeparator(6);
-    toolBar->AddButton(MAKEINTRESOURCEA(IDB_CLEARLIST), IDM_CLEARLIST);
-    frame->Insert(std::move(toolBar), TDecoratedFrame::TLocation::Top);
+    frame->Insert(std::make_unique<TMyControlBar>(frame.get()), TDecoratedFrame::TLocation::Top);
     return frame;
 }

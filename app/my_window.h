@@ -41,7 +41,5 @@ private:
 // gadget, tool bar with its eight gadgets.
 std::unique_ptr<TMyWindow> BuildMainWindow();
 
-// Fonts of the bars: the system's status-bar font (a 9-point one when it cannot be had)
-// and the 10-point font of the tool bar.
+// The status bar's font: the system's status-bar font (a 9-point one when it cannot be had).
 HFONT StatusBarFont();
-HFONT ToolBarFont();

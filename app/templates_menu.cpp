@@ -86,7 +86,7 @@ bool TTemplatesMenu::AddToMenu(const TTemplateFolder& folder, HMENU target, UINT
         // Beyond the template range an item shows but sends nothing that could mean another command.
         const UINT id = NextId <= IDM_TEMPLATE_LAST ? NextId : 0;
         ::AppendMenuA(target, MF_STRING, id, entry.substr(0, separator).c_str());
-        Items.push_back(file + Separator + file);
+        TemplateItems.push_back(file + Separator + file);
         ++NextId;
     }
 
@@ -121,9 +121,9 @@ void TTemplatesMenu::RemoveEmptySubmenus(HMENU menu)
 const std::string& TTemplatesMenu::ItemText(UINT id) const
 {
     static const std::string none;
-    if (id < FirstId || id - FirstId >= Items.size())
+    if (id < FirstId || id - FirstId >= TemplateItems.size())
         return none;
-    return Items[id - FirstId];
+    return TemplateItems[id - FirstId];
 }
 
 std::string TTemplatesMenu::FileOf(UINT id) const

@@ -29,14 +29,14 @@ public:
     const std::string& ItemText(UINT id) const;
     // The template file of an item id; empty for an id no template has.
     std::string FileOf(UINT id) const;
-    std::size_t ItemCount() const { return Items.size(); }
+    std::size_t ItemCount() const { return TemplateItems.size(); }
 
 private:
     bool AddToMenu(const TTemplateFolder& folder, HMENU target, UINT firstId);
     static void RemoveEmptySubmenus(HMENU menu);
 
     HMENU Popup;
-    std::vector<std::string> Items;   // the text of id FirstId + i at index i
+    std::vector<std::string> TemplateItems;   // the text of id FirstId + i at index i
     UINT FirstId;
     UINT NextId;
 };

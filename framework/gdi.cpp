@@ -18,3 +18,10 @@ std::string LoadResourceString(HINSTANCE instance, UINT id, int room)
     text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
     return text;
 }
+
+HFONT PointFont(const char* face, int points)
+{
+    TClientDC screen(nullptr);
+    int height = -::MulDiv(points, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
+    return ::CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, face);
+}

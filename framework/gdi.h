@@ -171,6 +171,9 @@ private:
     HHOOK Hook = nullptr;
 };
 
+// A plain font of the face at this many points on the screen.
+HFONT PointFont(const char* face, int points);
+
 // Registers the common control classes (tool bar, status bar) once per process.
 void EnsureCommonControls();
 
