@@ -89,11 +89,11 @@ protected:
     void CmHelpIndex();
     void CmWebPage();
     void CmAbout();
-    void CmSaveTemplate();
-    void CmOpenTemplate();
+    void SaveTemplate();
+    void OpenTemplate();
     LRESULT CmTemplateItem(TMessage& message);
-    void CmHtmlImages();
-    void CmHtmlLink();
+    void HtmlImages();
+    void HtmlLink();
     void CmOptions();
     void CmCreate();
     void CmCreateAndCopy();

@@ -29,7 +29,7 @@ TOpenSaveDialog::TData TemplateDialog(DWORD extraFlags)
 
 } // namespace
 
-void BaseDlg::CmSaveTemplate()
+void BaseDlg::SaveTemplate()
 {
     ControlsToSettings();
     TOpenSaveDialog::TData data = TemplateDialog(OFN_OVERWRITEPROMPT);
@@ -46,7 +46,7 @@ void BaseDlg::CmSaveTemplate()
     LoadTemplate(data.FileName);
 }
 
-void BaseDlg::CmOpenTemplate()
+void BaseDlg::OpenTemplate()
 {
     TOpenSaveDialog::TData data = TemplateDialog(0);
     if (TOpenSaveDialog(this, TOpenSaveDialog::TKind::Open, data).Execute())

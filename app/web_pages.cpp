@@ -30,12 +30,12 @@ std::string ForField(const std::string& text)
 
 } // namespace
 
-void BaseDlg::CmHtmlImages()
+void BaseDlg::HtmlImages()
 {
     MakeWebPage(true);
 }
 
-void BaseDlg::CmHtmlLink()
+void BaseDlg::HtmlLink()
 {
     MakeWebPage(false);
 }
