@@ -38,7 +38,7 @@ void CopyTextToClipboard(HWND owner, const std::string& text)
 
 void CopyFileToClipboard(HWND owner, const std::string& fileName)
 {
-    std::FILE* file = std::fopen(fileName.c_str(), "rb");
+    std::FILE* file = OpenNativeFile(fileName, "rb");
     if (!file)
         return;
     std::error_code error;

@@ -70,7 +70,7 @@ std::string TemporaryNameFor(const std::string& output)
 
 bool Readable(const std::string& fileName)
 {
-    std::FILE* file = std::fopen(fileName.c_str(), "rb");
+    std::FILE* file = OpenNativeFile(fileName, "rb");
     if (!file)
         return false;
     std::fclose(file);

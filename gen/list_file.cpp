@@ -3,6 +3,7 @@
 #include "gen/file_list.h"
 #include "gen/output_writer.h"
 #include "text/legacy_text.h"
+#include "text/native_path.h"
 
 #include <cstring>
 #include <memory>
@@ -92,7 +93,7 @@ bool ReadListStream(std::FILE* stream, TFileList& list, int legacyCodePage)
 
 bool ReadListFile(const std::string& fileName, TFileList& list, int legacyCodePage)
 {
-    std::unique_ptr<std::FILE, TFileCloser> file(std::fopen(fileName.c_str(), "rb"));
+    std::unique_ptr<std::FILE, TFileCloser> file(OpenNativeFile(fileName, "rb"));
     if (!file)
         return false;
     return ReadListStream(file.get(), list, legacyCodePage);

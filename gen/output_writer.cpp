@@ -1,5 +1,7 @@
 #include "gen/output_writer.h"
 
+#include "text/native_path.h"
+
 #include <cstring>
 
 namespace {
@@ -31,7 +33,7 @@ TCrLfFileWriter::~TCrLfFileWriter()
 
 bool TCrLfFileWriter::Open(const std::string& fileName)
 {
-    Stream = std::fopen(fileName.c_str(), "wb");
+    Stream = OpenNativeFile(fileName, "wb");
     OwnsStream = Stream != nullptr;
     Error = Stream == nullptr;
     return Stream != nullptr;

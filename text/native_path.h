@@ -1,6 +1,7 @@
 #pragma once
-// A name as the program holds it (bytes in the code page of the system's ANSI functions: UTF-8
-// for the program) as a path the standard library opens the same file with.
+// A name as the program holds it (UTF-8) as a path the standard library and the C library open
+// the same file with: on Windows through the wide (UTF-16) names, whatever the code page.
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -8,3 +9,6 @@ std::filesystem::path NativePath(const std::string& name);
 
 // The other way: a path as the program holds names.
 std::string NameOfPath(const std::filesystem::path& path);
+
+// std::fopen for a UTF-8 name (mode as fopen's: "rb", "wb"...).
+std::FILE* OpenNativeFile(const std::string& name, const char* mode);

@@ -9,3 +9,8 @@ std::string NameOfPath(const std::filesystem::path& path)
 {
     return path.string();
 }
+
+std::FILE* OpenNativeFile(const std::string& name, const char* mode)
+{
+    return std::fopen(name.c_str(), mode);
+}
