@@ -1,5 +1,7 @@
 #include "gen/file_list.h"
 
+#include <algorithm>
+
 void InsertAfterSelection(TFileList& list, const std::string& name)
 {
     int selected = list.Selected();
@@ -74,6 +76,56 @@ std::string CounterText(const TFileList& list)
     return std::to_string(list.Selected() + 1) + "/" + std::to_string(count);
 }
 
+// ---- Bulk changes, entry by entry ----
+
+std::vector<std::string> TFileList::ReadAll() const
+{
+    std::vector<std::string> texts(static_cast<std::size_t>(Count()));
+    for (int i = 0; i < Count(); ++i)
+        GetText(i, texts[static_cast<std::size_t>(i)]);
+    return texts;
+}
+
+void TFileList::ReplaceAll(std::span<const std::string_view> texts)
+{
+    Clear();
+    for (std::string_view text : texts)
+        Insert(Count(), std::string(text));
+}
+
+void TFileList::InsertRange(int index, std::span<const std::string_view> texts)
+{
+    index = std::clamp(index, 0, Count());
+    for (std::string_view text : texts)
+        Insert(index++, std::string(text));
+}
+
+void TFileList::RemoveRange(int index, int count)
+{
+    index = std::max(index, 0);
+    count = std::min(count, Count() - index);
+    // From the end: nothing after the removed entries moves more than once.
+    for (int i = index + count - 1; i >= index; --i)
+        Remove(i);
+}
+
+std::vector<std::string_view> TextViews(const std::vector<std::string>& texts)
+{
+    return std::vector<std::string_view>(texts.begin(), texts.end());
+}
+
+namespace {
+
+// Where a selection goes when count entries are removed from index on (-1 when it was among them).
+int SelectionAfterRemoval(int selection, int index, int count)
+{
+    if (selection < index)
+        return selection;
+    return selection < index + count ? -1 : selection - count;
+}
+
+} // namespace
+
 // ---- TVectorFileList ----
 
 void TVectorFileList::GetText(int index, std::string& text) const
@@ -113,6 +165,30 @@ void TVectorFileList::Clear()
 {
     Entries.clear();
     Selection = -1;
+}
+
+void TVectorFileList::ReplaceAll(std::span<const std::string_view> texts)
+{
+    Entries.assign(texts.begin(), texts.end());
+    Selection = -1;
+}
+
+void TVectorFileList::InsertRange(int index, std::span<const std::string_view> texts)
+{
+    index = std::clamp(index, 0, Count());
+    Entries.insert(Entries.begin() + index, texts.begin(), texts.end());
+    if (Selection >= index)
+        Selection += static_cast<int>(texts.size());
+}
+
+void TVectorFileList::RemoveRange(int index, int count)
+{
+    index = std::max(index, 0);
+    count = std::min(count, Count() - index);
+    if (count <= 0)
+        return;
+    Entries.erase(Entries.begin() + index, Entries.begin() + index + count);
+    Selection = SelectionAfterRemoval(Selection, index, count);
 }
 
 // ---- TPackedFileList ----
@@ -171,4 +247,49 @@ void TPackedFileList::Clear()
     Block.clear();
     Starts.clear();
     Selection = -1;
+}
+
+void TPackedFileList::ReplaceAll(std::span<const std::string_view> texts)
+{
+    Clear();
+    InsertRange(0, texts);
+}
+
+void TPackedFileList::InsertRange(int index, std::span<const std::string_view> texts)
+{
+    index = std::clamp(index, 0, Count());
+    if (texts.empty())
+        return;
+    const std::size_t i = static_cast<std::size_t>(index);
+    const std::size_t at = i < Starts.size() ? Starts[i] : Block.size();
+    std::string added;
+    std::vector<std::size_t> starts;
+    starts.reserve(texts.size());
+    for (std::string_view text : texts) {
+        starts.push_back(at + added.size());
+        added.append(text);
+    }
+    Block.insert(at, added);
+    for (std::size_t k = i; k < Starts.size(); ++k)
+        Starts[k] += added.size();
+    Starts.insert(Starts.begin() + index, starts.begin(), starts.end());
+    if (Selection >= index)
+        Selection += static_cast<int>(texts.size());
+}
+
+void TPackedFileList::RemoveRange(int index, int count)
+{
+    index = std::max(index, 0);
+    count = std::min(count, Count() - index);
+    if (count <= 0)
+        return;
+    const std::size_t first = static_cast<std::size_t>(index);
+    const std::size_t end = first + static_cast<std::size_t>(count);
+    const std::size_t from = Starts[first];
+    const std::size_t to = end < Starts.size() ? Starts[end] : Block.size();
+    Block.erase(from, to - from);
+    Starts.erase(Starts.begin() + index, Starts.begin() + index + count);
+    for (std::size_t k = first; k < Starts.size(); ++k)
+        Starts[k] -= to - from;
+    Selection = SelectionAfterRemoval(Selection, index, count);
 }

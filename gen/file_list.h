@@ -3,6 +3,7 @@
 // the plain containers below implement the same small interface, so the list
 // operations are written once.
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,7 +30,23 @@ public:
         GetText(index, text);
         return text;
     }
+
+    // Bulk changes: many entries in one call, so a list box reads or fills itself in one pass and
+    // repaints once. The defaults go entry by entry; a list that can do better overrides them.
+
+    // Every entry in order.
+    virtual std::vector<std::string> ReadAll() const;
+    // The texts in place of every entry; no entry is selected after it.
+    virtual void ReplaceAll(std::span<const std::string_view> texts);
+    // The texts in their order from index on (index == Count() appends); the selection follows
+    // its entry.
+    virtual void InsertRange(int index, std::span<const std::string_view> texts);
+    // Removes count entries from index on; a selection among them is cleared, one after them follows.
+    virtual void RemoveRange(int index, int count);
 };
+
+// Views of the texts, for the bulk changes above (valid while the texts live).
+std::vector<std::string_view> TextViews(const std::vector<std::string>& texts);
 
 // Inserts the name right after the selected entry (at 0 when none) and selects it.
 void InsertAfterSelection(TFileList& list, const std::string& name);
@@ -62,6 +79,10 @@ public:
     void Insert(int index, const std::string& text) override;
     void Remove(int index) override;
     void Clear() override;
+    std::vector<std::string> ReadAll() const override { return Entries; }
+    void ReplaceAll(std::span<const std::string_view> texts) override;
+    void InsertRange(int index, std::span<const std::string_view> texts) override;
+    void RemoveRange(int index, int count) override;
 
     const std::vector<std::string>& Items() const { return Entries; }
 
@@ -81,8 +102,13 @@ public:
     void Insert(int index, const std::string& text) override;
     void Remove(int index) override;
     void Clear() override;
+    void ReplaceAll(std::span<const std::string_view> texts) override;
+    void InsertRange(int index, std::span<const std::string_view> texts) override;
+    void RemoveRange(int index, int count) override;
 
     std::string_view View(int index) const;
+    // The bytes the list holds (its text and its offsets), for measuring.
+    std::size_t MemoryBytes() const { return Block.capacity() + Starts.capacity() * sizeof(std::size_t); }
     // Room for this many bytes of text, so a large list grows its block once.
     void Reserve(std::size_t bytes) { Block.reserve(bytes); }
 
