@@ -1,7 +1,14 @@
 // Code pages as Windows knows them.
 #include "text/legacy_text.h"
 
+#include "text/wide_text.h"
+
 #include <windows.h>
+
+int SystemLegacyCodePage()
+{
+    return static_cast<int>(::GetACP());
+}
 
 std::string Utf8FromLegacy(std::string_view bytes, int codePage)
 {
@@ -19,4 +26,26 @@ std::string Utf8FromLegacy(std::string_view bytes, int codePage)
     if (narrow > 0)
         ::WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, utf8.data(), narrow, nullptr, nullptr);
     return utf8;
+}
+
+std::string LegacyFromUtf8(std::string_view utf8, int codePage, bool& lost)
+{
+    if (codePage == Utf8CodePage || utf8.empty())
+        return std::string(utf8);
+    const std::wstring wide = Wide(utf8);
+    const int size = static_cast<int>(wide.size());
+    const UINT page = static_cast<UINT>(codePage);
+    // No best fit: a character without a place of its own becomes the default character and
+    // is reported, never silently turned into a look-alike ("a" for a macron a).
+    BOOL usedDefault = FALSE;
+    int bytes = ::WideCharToMultiByte(page, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, &usedDefault);
+    if (bytes <= 0) {
+        lost = true;
+        return std::string(wide.size(), '?');
+    }
+    std::string legacy(static_cast<std::size_t>(bytes), '\0');
+    ::WideCharToMultiByte(page, WC_NO_BEST_FIT_CHARS, wide.data(), size, legacy.data(), bytes, nullptr, &usedDefault);
+    if (usedDefault)
+        lost = true;
+    return legacy;
 }
