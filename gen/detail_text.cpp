@@ -26,10 +26,10 @@ std::string_view SizeText(std::uint64_t bytes, char* room)
     }
     const unsigned long long whole = bytes / divisor;
     const unsigned long long rest = bytes % divisor;
-    unsigned long long tenths = whole * 10 + (rest * 10 + divisor / 2) / divisor;
+    const unsigned long long tenths = whole * 10 + (rest * 10 + divisor / 2) / divisor;
     if (tenths < 100)
         return Printed(room, std::snprintf(room, DetailTextRoom, "%llu.%llu %s", tenths / 10, tenths % 10, Units[unit]));
-    unsigned long long rounded = (tenths + 5) / 10;
+    const unsigned long long rounded = whole + (rest >= divisor - rest ? 1 : 0);
     if (rounded >= 1024 && unit + 1 < std::size(Units)) {
         // 1023.6 KB is 1.0 MB, not 1024 KB.
         ++unit;

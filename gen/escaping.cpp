@@ -52,7 +52,7 @@ void AppendDoubling(std::string& out, std::string_view value, char doubled)
 
 bool NeedsQuotes(std::string_view value)
 {
-    return value.empty() || value.find_first_of(" \t&()[]{}^=;!'+,`~|<>\"%") != std::string_view::npos;
+    return value.empty() || value.find_first_of(" \t&()[]{}^=;!'+,`~|<>\"") != std::string_view::npos;
 }
 
 // In quotes the way CommandLineToArgvW reads them back: backslashes before a quote, and

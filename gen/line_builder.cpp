@@ -327,7 +327,7 @@ void TLineBuilder::NameInMode(TCurrentFile& file, std::string& name)
     }
     if (Settings.InvertSlash)
         InvertSlashes(name);
-    if (Settings.NameEscape != TEscape::None) {
+    if (Settings.NameEscape != TEscape::None && Settings.CheckIndex != None) {
         Spare.clear();
         AppendEscaped(Spare, name, Settings.NameEscape);
         name.swap(Spare);
