@@ -15,8 +15,8 @@ bool IsValidUtf8(std::string_view bytes);
 // Windows code page number, 1252 say). Bytes the code page does not know become U+FFFD.
 std::string Utf8FromLegacy(std::string_view bytes, int codePage);
 
-// The code page the system gives programs that do not use Unicode (GetACP on Windows); the
-// Western one where the system has none.
+// The code page the system gives programs that do not use Unicode (the system locale's ANSI
+// code page on Windows); the Western one where the system has none.
 int SystemLegacyCodePage();
 
 // The UTF-8 text in codePage, for a consumer that reads only that. A character the code page

@@ -5,9 +5,14 @@
 
 #include <windows.h>
 
+// The system locale's, not GetACP: a program whose manifest asks for UTF-8 gets 65001 there.
 int SystemLegacyCodePage()
 {
-    return static_cast<int>(::GetACP());
+    DWORD page = 0;
+    if (::GetLocaleInfoW(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                         reinterpret_cast<LPWSTR>(&page), sizeof page / sizeof(WCHAR)) == 0 || page == 0)
+        return WesternCodePage;
+    return static_cast<int>(page);
 }
 
 std::string Utf8FromLegacy(std::string_view bytes, int codePage)
