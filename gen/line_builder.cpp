@@ -288,6 +288,10 @@ void TLineBuilder::ExpandInPlace(std::string& text, TCurrentFile& file)
 void TLineBuilder::Expand(const TPattern& pattern, TCurrentFile& file, std::string& out)
 {
     static_assert(DetailTextRoom >= CounterTextRoom);
+    if (!pattern.HasVariables) {
+        out.assign(pattern.Fixed);
+        return;
+    }
     char room[DetailTextRoom];
     out.clear();
     for (const TPattern::TPiece& piece : pattern.Pieces) {

@@ -259,6 +259,8 @@ TEST_F(LineBuilderTest, MoreVariablesAddDetailsCountersAndEscapedForms)
         {"QZ_PATH", "C:\\QZ_EXT\\f.txt", "\\QZ_EXT\\"},
         {"<QZ_NAME>", "C:\\QZ_NAME_URL.txt", "<QZ_NAME_URL>"},
         {"XQZ_NAMEX QZ_QZ_NAME QZ_NAME_url QZ_NAME_", hash, "Xa #1X QZ_a #1 a #1_url a #1_"},
+        {"no variable\r\n here", hash, "no variable\n here"},
+        {"QZ_X QZ_ QZ_SIZ", hash, "QZ_X QZ_ QZ_SIZ"},
         // A file that cannot be read has empty details.
         {"[QZ_SIZE|QZ_SIZETEXT|QZ_DATE|QZ_TIME]", "C:\\no\\such\\file.txt", "[|||]"},
     };
