@@ -33,23 +33,56 @@ std::string Utf8FromLegacy(std::string_view bytes, int codePage)
     return utf8;
 }
 
+namespace {
+
+// One run of UTF-16 in the code page, without best fit; usedDefault tells whether a character
+// had no place there. false when the code page cannot be used at all.
+bool ConvertRun(UINT page, const wchar_t* text, int size, std::string& out, bool& usedDefault)
+{
+    if (size == 0)
+        return true;
+    BOOL defaulted = FALSE;
+    const int bytes = ::WideCharToMultiByte(page, WC_NO_BEST_FIT_CHARS, text, size, nullptr, 0, nullptr, &defaulted);
+    if (bytes <= 0)
+        return false;
+    const std::size_t at = out.size();
+    out.resize(at + static_cast<std::size_t>(bytes));
+    ::WideCharToMultiByte(page, WC_NO_BEST_FIT_CHARS, text, size, out.data() + at, bytes, nullptr, &defaulted);
+    usedDefault = usedDefault || defaulted;
+    return true;
+}
+
+} // namespace
+
 std::string LegacyFromUtf8(std::string_view utf8, int codePage, bool& lost)
 {
     if (codePage == Utf8CodePage || utf8.empty())
         return std::string(utf8);
     const std::wstring wide = Wide(utf8);
-    const int size = static_cast<int>(wide.size());
     const UINT page = static_cast<UINT>(codePage);
     // No best fit: a character without a place of its own becomes the default character and
-    // is reported, never silently turned into a look-alike ("a" for a macron a).
-    BOOL usedDefault = FALSE;
-    int bytes = ::WideCharToMultiByte(page, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, &usedDefault);
-    if (bytes <= 0) {
+    // is reported, never silently turned into a look-alike ("a" for a macron a). A character
+    // beyond the BMP goes alone, so that one the code page lacks gives one "?", not one a half.
+    std::string legacy;
+    legacy.reserve(utf8.size());
+    bool usedDefault = false, usable = true;
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        if (!IS_HIGH_SURROGATE(wide[i]) || i + 1 >= wide.size() || !IS_LOW_SURROGATE(wide[i + 1]))
+            continue;
+        usable = usable && ConvertRun(page, wide.data() + run, static_cast<int>(i - run), legacy, usedDefault);
+        std::string pair;
+        bool pairDefaulted = false;
+        usable = usable && ConvertRun(page, wide.data() + i, 2, pair, pairDefaulted);
+        legacy += pairDefaulted ? std::string("?") : pair;
+        usedDefault = usedDefault || pairDefaulted;
+        run = ++i + 1;
+    }
+    usable = usable && ConvertRun(page, wide.data() + run, static_cast<int>(wide.size() - run), legacy, usedDefault);
+    if (!usable) {
         lost = true;
         return std::string(wide.size(), '?');
     }
-    std::string legacy(static_cast<std::size_t>(bytes), '\0');
-    ::WideCharToMultiByte(page, WC_NO_BEST_FIT_CHARS, wide.data(), size, legacy.data(), bytes, nullptr, &usedDefault);
     if (usedDefault)
         lost = true;
     return legacy;
