@@ -117,6 +117,28 @@ void WriteOutput(TLineBuilder& builder, TCrLfFileWriter& file, const TOutputForm
     sink.Finish();
 }
 
+std::string TextOfOutput(std::string_view bytes, const TOutputFormat& format)
+{
+    auto markless = [&](std::string_view mark) { return bytes.starts_with(mark) ? bytes.substr(mark.size()) : bytes; };
+    switch (format.Encoding) {
+    case TOutputEncoding::Utf8Bom:
+        return std::string(markless("\xEF\xBB\xBF"));
+    case TOutputEncoding::Ansi:
+        return format.CodePage == Utf8CodePage ? std::string(bytes) : Utf8FromCodePage(bytes, format.CodePage);
+    case TOutputEncoding::Utf16Le: {
+        const std::string_view units = markless("\xFF\xFE");
+        std::u16string text(units.size() / 2, u'\0');
+        for (std::size_t i = 0; i < text.size(); ++i)
+            text[i] = static_cast<char16_t>(static_cast<unsigned char>(units[2 * i]) |
+                                            static_cast<unsigned char>(units[2 * i + 1]) << 8);
+        return Utf8FromUtf16(text);
+    }
+    case TOutputEncoding::Utf8:
+        break;
+    }
+    return std::string(bytes);
+}
+
 TUnwritable FindUnwritable(const TOutputFormat& format, const TFileList& list, const TSettings& settings,
                            std::string_view header, std::string_view queue)
 {

@@ -53,6 +53,10 @@ private:
 // for the plain format, with a byte-order mark first where the encoding has one.
 void WriteOutput(TLineBuilder& builder, TCrLfFileWriter& file, const TOutputFormat& format);
 
+// The text of an output file written in a format, in UTF-8 with CR LF or LF as written: what
+// Create and copy puts on the clipboard. The byte-order mark is left out.
+std::string TextOfOutput(std::string_view bytes, const TOutputFormat& format);
+
 // What the format cannot hold, known before anything is written so the caller can ask whether
 // to write anyway (each such character would be written as "?").
 struct TUnwritable {

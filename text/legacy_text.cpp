@@ -63,3 +63,8 @@ bool FitsLegacy(std::string_view utf8, int codePage)
     LegacyFromUtf8(utf8, codePage, lost);
     return !lost;
 }
+
+std::string Utf8FromLegacy(std::string_view bytes, int codePage)
+{
+    return IsValidUtf8(bytes) ? std::string(bytes) : Utf8FromCodePage(bytes, codePage);
+}

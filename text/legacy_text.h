@@ -15,6 +15,9 @@ bool IsValidUtf8(std::string_view bytes);
 // Windows code page number, 1252 say). Bytes the code page does not know become U+FFFD.
 std::string Utf8FromLegacy(std::string_view bytes, int codePage);
 
+// The bytes read in codePage, whatever they look like (text known to be in that code page).
+std::string Utf8FromCodePage(std::string_view bytes, int codePage);
+
 // The code page the system gives programs that do not use Unicode (the system locale's ANSI
 // code page on Windows); the Western one where the system has none.
 int SystemLegacyCodePage();

@@ -22,10 +22,8 @@ int SystemLegacyCodePage()
     return WesternCodePage;
 }
 
-std::string Utf8FromLegacy(std::string_view bytes, int codePage)
+std::string Utf8FromCodePage(std::string_view bytes, int codePage)
 {
-    if (IsValidUtf8(bytes))
-        return std::string(bytes);
     const std::string from = "CP" + std::to_string(codePage);
     iconv_t convert = iconv_open("UTF-8", from.c_str());
     if (convert == reinterpret_cast<iconv_t>(-1))

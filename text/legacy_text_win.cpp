@@ -15,10 +15,8 @@ int SystemLegacyCodePage()
     return static_cast<int>(page);
 }
 
-std::string Utf8FromLegacy(std::string_view bytes, int codePage)
+std::string Utf8FromCodePage(std::string_view bytes, int codePage)
 {
-    if (IsValidUtf8(bytes))
-        return std::string(bytes);
     const int size = static_cast<int>(bytes.size());
     const UINT page = static_cast<UINT>(codePage);
     int wide = ::MultiByteToWideChar(page, 0, bytes.data(), size, nullptr, 0);
