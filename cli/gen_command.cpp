@@ -105,7 +105,7 @@ bool CheckTemplateChoices(const TProfile& profile, const std::string& file, cons
            check("LineEnds", LineEndChoices);
 }
 
-// "2 names cannot be written in code page 1252: "C:\\a.txt", ...", on one line.
+// "2 names cannot be written in code page 1252: "C:\a.txt", ...", on one line.
 std::string UnwritableMessage(const TUnwritable& found, int codePage)
 {
     const std::string page = "code page " + std::to_string(codePage);
