@@ -218,7 +218,7 @@ const TFileDetails& TLineBuilder::DetailsOf(TCurrentFile& file) const
     return file.Details;
 }
 
-// room holds a number or a detail's text: at least DetailTextRoom and CounterTextRoom.
+// room holds a number: at least DetailTextRoom.
 std::string_view TLineBuilder::ValueOf(int variable, const TCounter& counter, TCurrentFile& file, char* room) const
 {
     switch (variable) {
@@ -227,30 +227,36 @@ std::string_view TLineBuilder::ValueOf(int variable, const TCounter& counter, TC
     case FileName: return PartsOf(file).Name;
     case Ext: return PartsOf(file).Ext;
     case RelPath: return RelFolderOf(file);
-    case FullName: return ShownFullNameOf(file);
-    case Counter: return CounterText(counter, file.Index, room);
-    case Size:
-    case HumanSize: {
-        const TFileDetails& details = DetailsOf(file);
-        if (!details.Found || details.Folder)
-            return {};
-        if (variable == HumanSize)
-            return SizeText(details.Size, room);
-        char* end = std::to_chars(room, room + DetailTextRoom, details.Size).ptr;
-        return std::string_view(room, static_cast<std::size_t>(end - room));
-    }
-    case Date:
-    case Time: {
-        const TFileDetails& details = DetailsOf(file);
-        if (!details.Found)
-            return {};
-        return variable == Date ? IsoDate(details.Modified, room) : IsoTime(details.Modified, room);
-    }
-    default: {
+    case SelIndex:
+    case Count: {
         long long value = variable == SelIndex ? file.Index + 1LL : file.Index;
         char* end = std::to_chars(room, room + DetailTextRoom, value).ptr;
         return std::string_view(room, static_cast<std::size_t>(end - room));
     }
+    default: return MoreValueOf(variable, counter, file, room);
+    }
+}
+
+// The variables MoreVariables adds; apart, so the classic ones stay a short road.
+std::string_view TLineBuilder::MoreValueOf(int variable, const TCounter& counter, TCurrentFile& file, char* room) const
+{
+    if (variable == FullName)
+        return ShownFullNameOf(file);
+    if (variable == Counter)
+        return CounterText(counter, file.Index, room);
+    const TFileDetails& details = DetailsOf(file);
+    if (!details.Found)
+        return {};
+    switch (variable) {
+    case Size: {
+        if (details.Folder)
+            return {};
+        char* end = std::to_chars(room, room + DetailTextRoom, details.Size).ptr;
+        return std::string_view(room, static_cast<std::size_t>(end - room));
+    }
+    case HumanSize: return details.Folder ? std::string_view() : SizeText(details.Size, room);
+    case Date: return IsoDate(details.Modified, room);
+    default: return IsoTime(details.Modified, room);
     }
 }
 
@@ -283,9 +289,30 @@ void TLineBuilder::ExpandInPlace(std::string& text, TCurrentFile& file)
 // Puts the values in place of the variables found in the pattern, in one pass. That is
 // the same as replacing one variable after the other unless a new variable name forms
 // on the way, which needs the prefix in the result: then the text is expanded the long way.
-//
-// With MoreVariables there is no second search: each value goes in once, escaped as its piece asks.
 void TLineBuilder::Expand(const TPattern& pattern, TCurrentFile& file, std::string& out)
+{
+    if (pattern.MoreVariables) {
+        ExpandOnce(pattern, file, out);
+        return;
+    }
+    char number[DetailTextRoom];
+    out.clear();
+    for (const TPattern::TPiece& piece : pattern.Pieces) {
+        if (piece.Variable < 0)
+            out.append(pattern.Text, piece.Start, piece.Length);
+        else
+            out.append(ValueOf(piece.Variable, piece.Counter, file, number));
+    }
+    if (out.find(VariablePrefix) != std::string::npos) {
+        out.assign(pattern.Text);
+        ExpandInPlace(out, file);
+        return;
+    }
+    DropCarriageReturns(out);
+}
+
+// With MoreVariables there is no second search: each value goes in once, escaped as its piece asks.
+void TLineBuilder::ExpandOnce(const TPattern& pattern, TCurrentFile& file, std::string& out)
 {
     static_assert(DetailTextRoom >= CounterTextRoom);
     if (!pattern.HasVariables) {
@@ -297,15 +324,8 @@ void TLineBuilder::Expand(const TPattern& pattern, TCurrentFile& file, std::stri
     for (const TPattern::TPiece& piece : pattern.Pieces) {
         if (piece.Variable < 0)
             out.append(pattern.Text, piece.Start, piece.Length);
-        else if (piece.Escape == TEscape::None)
-            out.append(ValueOf(piece.Variable, piece.Counter, file, room));
         else
             AppendEscaped(out, ValueOf(piece.Variable, piece.Counter, file, room), piece.Escape);
-    }
-    if (!pattern.MoreVariables && out.find(VariablePrefix) != std::string::npos) {
-        out.assign(pattern.Text);
-        ExpandInPlace(out, file);
-        return;
     }
     DropCarriageReturns(out);
 }

@@ -91,8 +91,10 @@ private:
     const std::string& ShownFullNameOf(TCurrentFile& file) const;
     const TFileDetails& DetailsOf(TCurrentFile& file) const;
     std::string_view ValueOf(int variable, const TCounter& counter, TCurrentFile& file, char* room) const;
+    std::string_view MoreValueOf(int variable, const TCounter& counter, TCurrentFile& file, char* room) const;
     void ExpandInPlace(std::string& text, TCurrentFile& file);
     void Expand(const TPattern& pattern, TCurrentFile& file, std::string& out);
+    void ExpandOnce(const TPattern& pattern, TCurrentFile& file, std::string& out);
     void NameInMode(TCurrentFile& file, std::string& name);
     bool UsesAlternate(TCurrentFile& file) const;
     void EmitPattern(const TPattern& pattern, TCurrentFile& file, TOutputSink& sink);
