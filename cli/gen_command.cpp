@@ -1,12 +1,15 @@
 #include "cli/gen_command.h"
 
+#include "gen/encoded_output.h"
 #include "gen/file_list.h"
 #include "gen/line_builder.h"
 #include "gen/list_file.h"
 #include "gen/output_writer.h"
+#include "settings/profile.h"
 #include "settings/settings.h"
 #include "settings/template_file.h"
 #include "text/native_path.h"
+#include "text/utf16_text.h"
 
 #include <cerrno>
 #include <cstring>
@@ -19,11 +22,14 @@ const char* const GenUsage =
     "Usage: strandel-gen [-t TEMPLATE] [-r RELPATH] [-o OUTPUT]\n"
     "                    [--mode full|relative|nopath|none] [--invert-slash | --no-invert-slash]\n"
     "                    [--header TEXT] [--queue TEXT] [--main-head TEXT] [--main-queue TEXT]\n"
+    "                    [--more-variables | --no-more-variables] [--name-escape HOW]\n"
+    "                    [--encoding ENCODING] [--line-ends crlf|lf] [--write-anyway]\n"
     "                    [--legacy-codepage N] LIST...\n"
     "\n"
     "Builds, from the file names of the LIST files (one per line; - reads standard input),\n"
     "the text Strandel's Create writes: Main head, one line per name (Header, the name in\n"
-    "the path mode, Queue), Main queue, every line break stored as CR LF.\n"
+    "the path mode, Queue), Main queue, every line break stored as CR LF unless the template\n"
+    "or --line-ends says LF.\n"
     "\n"
     "  -t TEMPLATE        apply a template file (*.hqd) as opening it in Strandel does\n"
     "  -r RELPATH         base folder of relative names (default: the folder of OUTPUT,\n"
@@ -34,12 +40,24 @@ const char* const GenUsage =
     "  --no-invert-slash  keep backslashes\n"
     "  --header TEXT, --queue TEXT, --main-head TEXT, --main-queue TEXT\n"
     "                     the texts, taken literally (line breaks allowed)\n"
+    "  --more-variables   the texts may also hold QZ_FULLNAME, QZ_SIZE, QZ_SIZETEXT, QZ_DATE,\n"
+    "                     QZ_TIME, QZ_COUNTER(first,step) and escaped forms such as QZ_NAME_URL\n"
+    "  --no-more-variables  the texts hold the seven classic variables only\n"
+    "  --name-escape HOW  make the name between Header and Queue safe for: url, html, batch,\n"
+    "                     csv, arg (a command line), ps (PowerShell) or none\n"
+    "  --encoding ENCODING  utf-8, utf-8-bom, ansi (the Windows code page, see below) or\n"
+    "                     utf-16le\n"
+    "  --line-ends crlf|lf  what ends a line in the output\n"
+    "  --write-anyway     with ansi, write the characters the code page cannot hold as ?\n"
+    "                     (without it such names stop the command)\n"
     "  --legacy-codepage N\n"
     "                     the Windows code page of list and template lines that are not\n"
-    "                     UTF-8, written before Strandel kept UTF-8 (default 1252)\n"
+    "                     UTF-8, written before Strandel kept UTF-8 (default 1252), and of\n"
+    "                     the ansi encoding (default: the system's code page, else 1252)\n"
     "  --help             show this text\n"
     "\n"
-    "Exit status: 0 done, 1 failed (nothing written), 2 bad usage.\n";
+    "Exit status: 0 done, 1 failed (nothing written), 2 bad usage, 3 names the encoding\n"
+    "cannot hold (nothing written).\n";
 
 namespace {
 
@@ -54,6 +72,55 @@ std::optional<int> ModeByName(const std::string& name)
     if (name == "none")
         return None;
     return std::nullopt;
+}
+
+// Reads a choice word into target, or says which words there are.
+template <class T, std::size_t N>
+bool ReadChoice(const TChoice<T> (&choices)[N], const std::string& what, const std::string& word,
+                std::optional<T>& target, std::string& error)
+{
+    target = ChoiceByName(choices, word);
+    if (target)
+        return true;
+    error = "unknown " + what + " '" + word + "' (";
+    for (std::size_t i = 0; i < N; ++i)
+        error += std::string(i == 0 ? "" : i + 1 == N ? " or " : ", ") + choices[i].Name;
+    error += ")";
+    return false;
+}
+
+// A template's choice words that this strandel-gen does not know: better refused than guessed.
+bool CheckTemplateChoices(const TProfile& profile, const std::string& file, const std::string& section,
+                          std::string& error)
+{
+    auto check = [&](const char* key, auto& choices) {
+        const std::string word = profile.ReadString(file, section, key, "", 64);
+        std::optional<decltype(choices[0].Value)> ignored;
+        if (word.empty() || ReadChoice(choices, std::string(key), word, ignored, error))
+            return true;
+        error = "template " + file + ": " + error;
+        return false;
+    };
+    return check("NameEscape", EscapeChoices) && check("OutputEncoding", EncodingChoices) &&
+           check("LineEnds", LineEndChoices);
+}
+
+// "2 names cannot be written in code page 1252: "C:\a.txt", ...", on one line.
+std::string UnwritableMessage(const TUnwritable& found, int codePage)
+{
+    const std::string page = "code page " + std::to_string(codePage);
+    std::string message;
+    if (found.NameCount > 0) {
+        message = std::to_string(found.NameCount) + (found.NameCount == 1 ? " name" : " names") +
+                  " cannot be written in " + page + ":";
+        for (std::size_t i = 0; i < found.FirstNames.size(); ++i)
+            message += (i == 0 ? " \"" : ", \"") + found.FirstNames[i] + "\"";
+        if (found.NameCount > found.FirstNames.size())
+            message += ", ...";
+    }
+    if (found.Texts)
+        message += std::string(message.empty() ? "" : "; ") + "the texts hold characters " + page + " cannot hold";
+    return message + " (--write-anyway writes them as ?, --encoding utf-8 keeps them)";
 }
 
 std::string Reason()
@@ -121,6 +188,10 @@ bool ParseGenArguments(const std::vector<std::string>& args, TGenOptions& option
             options.InvertSlash = set;
             return noValue();
         };
+        auto choice = [&](auto& choices, const char* what, auto& target) {
+            std::optional<std::string> word;
+            return value(word) && ReadChoice(choices, what, *word, target, error);
+        };
 
         bool ok;
         if (arg == "-t" || arg == "--template")
@@ -141,6 +212,18 @@ bool ParseGenArguments(const std::vector<std::string>& args, TGenOptions& option
             ok = flag(true);
         else if (arg == "--no-invert-slash")
             ok = flag(false);
+        else if (arg == "--more-variables" || arg == "--no-more-variables") {
+            options.MoreVariables = arg == "--more-variables";
+            ok = noValue();
+        } else if (arg == "--write-anyway") {
+            options.WriteAnyway = true;
+            ok = noValue();
+        } else if (arg == "--name-escape")
+            ok = choice(EscapeChoices, "escape", options.NameEscape);
+        else if (arg == "--encoding")
+            ok = choice(EncodingChoices, "encoding", options.Encoding);
+        else if (arg == "--line-ends")
+            ok = choice(LineEndChoices, "line ends", options.LineEnds);
         else if (arg == "--help" || arg == "-h") {
             options.Help = true;
             ok = noValue();
@@ -161,8 +244,10 @@ bool ParseGenArguments(const std::vector<std::string>& args, TGenOptions& option
                 char* end = nullptr;
                 const long page = std::strtol(number->c_str(), &end, 10);
                 ok = !number->empty() && *end == '\0' && page > 0 && page < 65536;
-                if (ok)
+                if (ok) {
                     options.LegacyCodePage = static_cast<int>(page);
+                    options.LegacyCodePageGiven = true;
+                }
                 else
                     error = "code page '" + *number + "' is not a number from 1 to 65535";
             }
@@ -196,6 +281,9 @@ int RunGen(const TGenOptions& options, TProfile& profile, std::FILE* in, std::FI
         std::string file = NameOfPath(std::filesystem::absolute(NativePath(*options.Template), ignored));
         if (file.empty() || !Readable(file))
             return fail("cannot read template " + *options.Template + ": " + Reason());
+        std::string error;
+        if (!CheckTemplateChoices(profile, file, settings.SectionName, error))
+            return fail(error);
         ReadTemplateFile(settings, profile, file, header, queue);
         settings.TemplateFile = file;
     }
@@ -209,9 +297,17 @@ int RunGen(const TGenOptions& options, TProfile& profile, std::FILE* in, std::FI
     if (options.Queue)
         queue = *options.Queue;
     if (options.MainHead)
-        settings.MainHead = options.MainHead->substr(0, MainTextMax);
+        settings.MainHead = CutToUtf16Units(*options.MainHead, MainTextMax);
     if (options.MainQueue)
-        settings.MainQueue = options.MainQueue->substr(0, MainTextMax);
+        settings.MainQueue = CutToUtf16Units(*options.MainQueue, MainTextMax);
+    if (options.MoreVariables)
+        settings.MoreVariables = *options.MoreVariables;
+    if (options.NameEscape)
+        settings.NameEscape = *options.NameEscape;
+    if (options.Encoding)
+        settings.OutputEncoding = *options.Encoding;
+    if (options.LineEnds)
+        settings.LineEnds = *options.LineEnds;
 
     if (options.RelPath)
         settings.RelPath = *options.RelPath;
@@ -244,12 +340,22 @@ int RunGen(const TGenOptions& options, TProfile& profile, std::FILE* in, std::FI
     if (!HasEntries(list))
         return fail("the list is empty: no file names to write");
 
+    const TOutputFormat format = options.LegacyCodePageGiven ? OutputFormatOf(settings, options.LegacyCodePage)
+                                                             : OutputFormatOf(settings);
+    if (!options.WriteAnyway) {
+        const TUnwritable unwritable = FindUnwritable(format, list, settings, header, queue);
+        if (unwritable.Any()) {
+            fail(UnwritableMessage(unwritable, format.CodePage));
+            return GenUnwritable;
+        }
+    }
+
     TLineBuilder builder(settings, list, header, queue);
     TCrLfFileWriter writer;
 
     if (!options.Output) {
         writer.Attach(out);
-        builder.BuildOutput(writer);
+        WriteOutput(builder, writer, format);
         if (!writer.Flush())
             return fail("cannot write to standard output: " + Reason());
         return GenOk;
@@ -259,7 +365,7 @@ int RunGen(const TGenOptions& options, TProfile& profile, std::FILE* in, std::FI
     const std::string temporary = TemporaryNameFor(output);
     if (!writer.Open(temporary))
         return fail("cannot write " + output + ": " + Reason());
-    builder.BuildOutput(writer);
+    WriteOutput(builder, writer, format);
     if (!writer.Close()) {
         std::string reason = Reason();
         std::remove(temporary.c_str());

@@ -1,5 +1,6 @@
 #pragma once
 // strandel-gen: applies a template file to list files and writes what Create would write.
+#include "settings/settings.h"
 #include "text/legacy_text.h"
 
 #include <cstdio>
@@ -19,8 +20,16 @@ struct TGenOptions {
     std::optional<std::string> Queue;
     std::optional<std::string> MainHead;
     std::optional<std::string> MainQueue;
+    std::optional<bool> MoreVariables;
+    std::optional<TEscape> NameEscape;
+    std::optional<TOutputEncoding> Encoding;
+    std::optional<TLineEnds> LineEnds;
     std::vector<std::string> Lists;   // "-" is standard input
-    int LegacyCodePage = WesternCodePage;   // for list and template bytes that are not UTF-8
+    // For list and template bytes that are not UTF-8 and, when given, for the ANSI encoding
+    // (which otherwise uses the system's code page).
+    int LegacyCodePage = WesternCodePage;
+    bool LegacyCodePageGiven = false;
+    bool WriteAnyway = false;   // the ANSI encoding writes what it cannot hold as "?"
     bool Help = false;
 };
 
@@ -30,8 +39,8 @@ extern const char* const GenUsage;
 bool ParseGenArguments(const std::vector<std::string>& args, TGenOptions& options, std::string& error);
 
 // Exit codes of the command.
-enum : int { GenOk = 0, GenFailed = 1, GenBadUsage = 2 };
+enum : int { GenOk = 0, GenFailed = 1, GenBadUsage = 2, GenUnwritable = 3 };
 
 // Generates; on failure writes one line to err, leaves any existing output untouched
-// and returns GenFailed.
+// and returns GenFailed (GenUnwritable for names the chosen encoding cannot hold).
 int RunGen(const TGenOptions& options, TProfile& profile, std::FILE* in, std::FILE* out, std::FILE* err);

@@ -33,6 +33,18 @@ std::vector<std::string> LongForm(const TGenOptions& o)
         put("--mode", std::string(ModeNames[*o.Mode]));
     if (o.InvertSlash)
         args.push_back(*o.InvertSlash ? "--invert-slash" : "--no-invert-slash");
+    if (o.MoreVariables)
+        args.push_back(*o.MoreVariables ? "--more-variables" : "--no-more-variables");
+    if (o.NameEscape)
+        put("--name-escape", std::string(ChoiceName(EscapeChoices, *o.NameEscape)));
+    if (o.Encoding)
+        put("--encoding", std::string(ChoiceName(EncodingChoices, *o.Encoding)));
+    if (o.LineEnds)
+        put("--line-ends", std::string(ChoiceName(LineEndChoices, *o.LineEnds)));
+    if (o.LegacyCodePageGiven)
+        put("--legacy-codepage", std::to_string(o.LegacyCodePage));
+    if (o.WriteAnyway)
+        args.push_back("--write-anyway");
     if (o.Help)
         args.push_back("--help");
     args.push_back("--");
@@ -44,12 +56,16 @@ bool Same(const TGenOptions& a, const TGenOptions& b)
 {
     return a.Template == b.Template && a.RelPath == b.RelPath && a.Output == b.Output && a.Mode == b.Mode &&
            a.InvertSlash == b.InvertSlash && a.Header == b.Header && a.Queue == b.Queue &&
-           a.MainHead == b.MainHead && a.MainQueue == b.MainQueue && a.Lists == b.Lists && a.Help == b.Help;
+           a.MainHead == b.MainHead && a.MainQueue == b.MainQueue && a.Lists == b.Lists && a.Help == b.Help &&
+           a.MoreVariables == b.MoreVariables && a.NameEscape == b.NameEscape && a.Encoding == b.Encoding &&
+           a.LineEnds == b.LineEnds && a.WriteAnyway == b.WriteAnyway && a.LegacyCodePage == b.LegacyCodePage &&
+           a.LegacyCodePageGiven == b.LegacyCodePageGiven;
 }
 
 bool TakesNoValue(const std::string& name)
 {
-    return name == "--help" || name == "--invert-slash" || name == "--no-invert-slash";
+    return name == "--help" || name == "--invert-slash" || name == "--no-invert-slash" || name == "--more-variables" ||
+           name == "--no-more-variables" || name == "--write-anyway";
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include "gen/line_builder.h"
 
+#include "gen/detail_text.h"
+#include "gen/escaping.h"
 #include "gen/file_list.h"
 #include "gen/make_relative.h"
 #include "gen/output_writer.h"
-#include "settings/settings.h"
+#include "text/utf16_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -14,9 +16,33 @@ namespace {
 constexpr std::string_view Variables[] = {
     "QZ_DRIVE", "QZ_PATH", "QZ_NAME", "QZ_EXT", "QZ_RELPATH", "QZ_GETSELINDEX", "QZ_GETCOUNT",
 };
-enum { Drive, Path, FileName, Ext, RelPath, SelIndex, Count };
+enum { Drive, Path, FileName, Ext, RelPath, SelIndex, Count, FullName, Size, HumanSize, Date, Time, Counter };
 
 constexpr std::string_view VariablePrefix = "QZ_";
+
+// With MoreVariables: every name after the prefix, a longer one before a shorter it begins with.
+constexpr struct {
+    std::string_view Name;
+    int Variable;
+} MoreVariableNames[] = {
+    {"DRIVE", Drive}, {"PATH", Path}, {"NAME", FileName}, {"EXT", Ext}, {"RELPATH", RelPath},
+    {"GETSELINDEX", SelIndex}, {"GETCOUNT", Count}, {"FULLNAME", FullName}, {"SIZETEXT", HumanSize},
+    {"SIZE", Size}, {"DATE", Date}, {"TIME", Time}, {"COUNTER", Counter},
+};
+
+// The suffixes that escape a variable's value: QZ_NAME_URL.
+constexpr struct {
+    std::string_view Suffix;
+    TEscape Escape;
+} EscapeSuffixes[] = {
+    {"_URL", TEscape::Url}, {"_HTML", TEscape::Html}, {"_BATCH", TEscape::Batch},
+    {"_CSV", TEscape::Csv}, {"_ARG", TEscape::Arg},   {"_PS", TEscape::PowerShell},
+};
+
+bool At(std::string_view text, std::size_t at, std::string_view word)
+{
+    return text.compare(at, word.size(), word) == 0;
+}
 
 void InvertSlashes(std::string& text)
 {
@@ -29,19 +55,29 @@ void DropCarriageReturns(std::string& text)
         text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
 }
 
+// The fields' and Main texts' limits count characters as an edit field does, never cutting one.
 std::string_view Cut(std::string_view text, std::size_t max)
 {
-    return text.substr(0, max);
+    return CutToUtf16Units(text, max);
 }
 
 } // namespace
 
-TLineBuilder::TPattern::TPattern(std::string_view text)
-    : Text(text), Fixed(text), HasVariables(text.find(VariablePrefix) != std::string_view::npos)
+TLineBuilder::TPattern::TPattern(std::string_view text, bool moreVariables)
+    : Text(text), Fixed(text), HasVariables(text.find(VariablePrefix) != std::string_view::npos),
+      MoreVariables(moreVariables)
 {
     DropCarriageReturns(Fixed);
     if (!HasVariables)
         return;
+    if (MoreVariables)
+        FindMoreVariables();
+    else
+        FindVariables();
+}
+
+void TLineBuilder::TPattern::FindVariables()
+{
     // Occurrences of different variables never overlap: each begins with the prefix,
     // which no name holds further on, and no name begins another.
     std::vector<TPiece> found;
@@ -62,9 +98,48 @@ TLineBuilder::TPattern::TPattern(std::string_view text)
         Pieces.push_back({-1, from, Text.size() - from});
 }
 
+// Left to right: at each prefix the longest variable name, its counter arguments, its suffix.
+void TLineBuilder::TPattern::FindMoreVariables()
+{
+    std::size_t from = 0;
+    for (std::size_t at = Text.find(VariablePrefix); at != std::string::npos; at = Text.find(VariablePrefix, at + 1)) {
+        const std::size_t nameAt = at + VariablePrefix.size();
+        TPiece variable{-1, at, 0};
+        for (const auto& known : MoreVariableNames)
+            if (At(Text, nameAt, known.Name)) {
+                variable.Variable = known.Variable;
+                variable.Length = VariablePrefix.size() + known.Name.size();
+                break;
+            }
+        if (variable.Variable < 0)
+            continue;
+        std::size_t taken = 0;
+        if (variable.Variable == Counter &&
+            ReadCounterArguments(std::string_view(Text).substr(at + variable.Length), variable.Counter, taken))
+            variable.Length += taken;
+        for (const auto& suffix : EscapeSuffixes)
+            if (At(Text, at + variable.Length, suffix.Suffix)) {
+                variable.Escape = suffix.Escape;
+                variable.Length += suffix.Suffix.size();
+                break;
+            }
+        if (at > from)
+            Pieces.push_back({-1, from, at - from});
+        Pieces.push_back(variable);
+        from = at + variable.Length;
+        at = from - 1;
+    }
+    HasVariables = !Pieces.empty();
+    if (!HasVariables)
+        return;
+    if (from < Text.size())
+        Pieces.push_back({-1, from, Text.size() - from});
+}
+
 TLineBuilder::TLineBuilder(const TSettings& settings, const TFileList& list,
                            std::string_view header, std::string_view queue)
-    : Settings(settings), List(list), Header(Cut(header, FieldTextMax)), Queue(Cut(queue, FieldTextMax))
+    : Settings(settings), List(list), Header(Cut(header, FieldTextMax), settings.MoreVariables),
+      Queue(Cut(queue, FieldTextMax), settings.MoreVariables)
 {
 }
 
@@ -83,6 +158,8 @@ void TLineBuilder::StartFile(TCurrentFile& file, int index) const
     file.HaveParts = false;
     file.HaveDir = false;
     file.HaveRelFolder = false;
+    file.HaveShownFullName = false;
+    file.HaveDetails = false;
 }
 
 const TPathParts& TLineBuilder::PartsOf(TCurrentFile& file) const
@@ -120,7 +197,29 @@ const std::string& TLineBuilder::RelFolderOf(TCurrentFile& file) const
     return file.RelFolder;
 }
 
-std::string_view TLineBuilder::ValueOf(int variable, TCurrentFile& file, char* number) const
+const std::string& TLineBuilder::ShownFullNameOf(TCurrentFile& file) const
+{
+    if (!file.HaveShownFullName) {
+        file.ShownFullName = file.FullName;
+        if (Settings.InvertSlash)
+            InvertSlashes(file.ShownFullName);
+        file.HaveShownFullName = true;
+    }
+    return file.ShownFullName;
+}
+
+// Asked of the file system once per file, and only by a text that shows a detail.
+const TFileDetails& TLineBuilder::DetailsOf(TCurrentFile& file) const
+{
+    if (!file.HaveDetails) {
+        file.Details = ReadFileDetails(file.FullName);
+        file.HaveDetails = true;
+    }
+    return file.Details;
+}
+
+// room holds a number: at least DetailTextRoom.
+std::string_view TLineBuilder::ValueOf(int variable, const TCounter& counter, TCurrentFile& file, char* room) const
 {
     switch (variable) {
     case Drive: return PartsOf(file).Drive;
@@ -128,24 +227,49 @@ std::string_view TLineBuilder::ValueOf(int variable, TCurrentFile& file, char* n
     case FileName: return PartsOf(file).Name;
     case Ext: return PartsOf(file).Ext;
     case RelPath: return RelFolderOf(file);
-    default: {
+    case SelIndex:
+    case Count: {
         long long value = variable == SelIndex ? file.Index + 1LL : file.Index;
-        char* end = std::to_chars(number, number + 24, value).ptr;
-        return std::string_view(number, static_cast<std::size_t>(end - number));
+        char* end = std::to_chars(room, room + DetailTextRoom, value).ptr;
+        return std::string_view(room, static_cast<std::size_t>(end - room));
     }
+    default: return MoreValueOf(variable, counter, file, room);
+    }
+}
+
+// The variables MoreVariables adds; apart, so the classic ones stay a short road.
+std::string_view TLineBuilder::MoreValueOf(int variable, const TCounter& counter, TCurrentFile& file, char* room) const
+{
+    if (variable == FullName)
+        return ShownFullNameOf(file);
+    if (variable == Counter)
+        return CounterText(counter, file.Index, room);
+    const TFileDetails& details = DetailsOf(file);
+    if (!details.Found)
+        return {};
+    switch (variable) {
+    case Size: {
+        if (details.Folder)
+            return {};
+        char* end = std::to_chars(room, room + DetailTextRoom, details.Size).ptr;
+        return std::string_view(room, static_cast<std::size_t>(end - room));
+    }
+    case HumanSize: return details.Folder ? std::string_view() : SizeText(details.Size, room);
+    case Date: return IsoDate(details.Modified, room);
+    default: return IsoTime(details.Modified, room);
     }
 }
 
 // The variables replaced one after the other over the whole text, as the rules state them.
 void TLineBuilder::ExpandInPlace(std::string& text, TCurrentFile& file)
 {
-    char number[24];
+    char number[DetailTextRoom];
     for (int v = 0; v < static_cast<int>(std::size(Variables)); ++v) {
         std::string_view variable = Variables[v];
         std::size_t at = text.find(variable);
         if (at == std::string::npos)
             continue;
-        std::string_view value = ValueOf(v, file, number);
+        std::string_view value = ValueOf(v, TCounter{}, file, number);
         // Each occurrence that stood in the text is replaced once; the search goes on
         // after the value put in its place, so a value holding the variable's name ends.
         Spare.clear();
@@ -167,13 +291,17 @@ void TLineBuilder::ExpandInPlace(std::string& text, TCurrentFile& file)
 // on the way, which needs the prefix in the result: then the text is expanded the long way.
 void TLineBuilder::Expand(const TPattern& pattern, TCurrentFile& file, std::string& out)
 {
-    char number[24];
+    if (pattern.MoreVariables) {
+        ExpandOnce(pattern, file, out);
+        return;
+    }
+    char number[DetailTextRoom];
     out.clear();
     for (const TPattern::TPiece& piece : pattern.Pieces) {
         if (piece.Variable < 0)
             out.append(pattern.Text, piece.Start, piece.Length);
         else
-            out.append(ValueOf(piece.Variable, file, number));
+            out.append(ValueOf(piece.Variable, piece.Counter, file, number));
     }
     if (out.find(VariablePrefix) != std::string::npos) {
         out.assign(pattern.Text);
@@ -183,7 +311,26 @@ void TLineBuilder::Expand(const TPattern& pattern, TCurrentFile& file, std::stri
     DropCarriageReturns(out);
 }
 
-void TLineBuilder::NameInMode(TCurrentFile& file, std::string& name) const
+// With MoreVariables there is no second search: each value goes in once, escaped as its piece asks.
+void TLineBuilder::ExpandOnce(const TPattern& pattern, TCurrentFile& file, std::string& out)
+{
+    static_assert(DetailTextRoom >= CounterTextRoom);
+    if (!pattern.HasVariables) {
+        out.assign(pattern.Fixed);
+        return;
+    }
+    char room[DetailTextRoom];
+    out.clear();
+    for (const TPattern::TPiece& piece : pattern.Pieces) {
+        if (piece.Variable < 0)
+            out.append(pattern.Text, piece.Start, piece.Length);
+        else
+            AppendEscaped(out, ValueOf(piece.Variable, piece.Counter, file, room), piece.Escape);
+    }
+    DropCarriageReturns(out);
+}
+
+void TLineBuilder::NameInMode(TCurrentFile& file, std::string& name)
 {
     name = file.FullName;
     switch (Settings.CheckIndex) {
@@ -204,6 +351,11 @@ void TLineBuilder::NameInMode(TCurrentFile& file, std::string& name) const
     }
     if (Settings.InvertSlash)
         InvertSlashes(name);
+    if (Settings.NameEscape != TEscape::None && Settings.CheckIndex != None) {
+        Spare.clear();
+        AppendEscaped(Spare, name, Settings.NameEscape);
+        name.swap(Spare);
+    }
 }
 
 void TLineBuilder::ExpandPart(std::string& text, int index, const std::string* givenName,
@@ -212,7 +364,13 @@ void TLineBuilder::ExpandPart(std::string& text, int index, const std::string* g
     TCurrentFile file;
     file.FullName = name;
     LoadFile(file, index, givenName);
-    ExpandInPlace(text, file);
+    if (Settings.MoreVariables) {
+        std::string expanded;
+        Expand(TPattern(text, true), file, expanded);
+        text.swap(expanded);
+    } else {
+        ExpandInPlace(text, file);
+    }
     NameInMode(file, name);
 }
 
@@ -239,7 +397,7 @@ void TLineBuilder::EmitPattern(const TPattern& pattern, TCurrentFile& file, TOut
 void TLineBuilder::EmitLine(TCurrentFile& file, TOutputSink& sink)
 {
     if (UsesAlternate(file)) {
-        TPattern head(AltHeadQueue.Head), queue(AltHeadQueue.Queue);
+        TPattern head(AltHeadQueue.Head, Settings.MoreVariables), queue(AltHeadQueue.Queue, Settings.MoreVariables);
         EmitPattern(head, file, sink);
         NameInMode(file, Name);
         sink.Append(Name);
@@ -276,7 +434,7 @@ void TLineBuilder::BuildOutput(TOutputSink& sink)
     TCurrentFile file;
 
     LoadFile(file, 0, nullptr);
-    EmitPattern(TPattern(Cut(Settings.MainHead, MainTextMax)), file, sink);
+    EmitPattern(TPattern(Cut(Settings.MainHead, MainTextMax), Settings.MoreVariables), file, sink);
 
     // Every index below the count has an entry: no check per entry (a list box answers each).
     for (int i = 0; i < count; ++i) {
@@ -288,7 +446,7 @@ void TLineBuilder::BuildOutput(TOutputSink& sink)
     // The Main queue counts the entries; its file variables describe the last entry.
     std::string last = List.Text(count - 1);
     LoadFile(file, count, &last);
-    EmitPattern(TPattern(Cut(Settings.MainQueue, MainTextMax)), file, sink);
+    EmitPattern(TPattern(Cut(Settings.MainQueue, MainTextMax), Settings.MoreVariables), file, sink);
 }
 
 std::string TLineBuilder::BuildOutput()

@@ -1,13 +1,15 @@
 #pragma once
 // Turns entries of the file list into lines: Header + name in the path mode + Queue,
 // with the QZ_ variables of Header and Queue replaced for each file.
+#include "gen/counter.h"
+#include "gen/file_details.h"
 #include "gen/path_parts.h"
+#include "settings/settings.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-struct TSettings;
 class TFileList;
 class TOutputSink;
 
@@ -20,6 +22,8 @@ struct THeadQueue {
 class TLineBuilder {
 public:
     // header and queue are the two fields' texts; only their first 1998 characters count.
+    // With the settings' MoreVariables the texts may also hold the file details, counters and
+    // escaped forms (QZ_SIZE, QZ_COUNTER(001), QZ_NAME_URL...); without it they are plain text.
     TLineBuilder(const TSettings& settings, const TFileList& list, std::string_view header,
                  std::string_view queue);
 
@@ -49,23 +53,34 @@ private:
         bool HaveParts = false;
         bool HaveDir = false;
         bool HaveRelFolder = false;
+        bool HaveShownFullName = false;
+        bool HaveDetails = false;
         TPathParts Parts;
         std::string Dir;         // the folder part, slashes inverted when asked
         std::string RelFolder;
+        std::string ShownFullName;
+        TFileDetails Details;
     };
 
     // A text to expand, cut into literal pieces and the variables that stand in it.
     struct TPattern {
-        explicit TPattern(std::string_view text);
+        TPattern(std::string_view text, bool moreVariables);
         struct TPiece {
             int Variable;        // -1 for literal text
             std::size_t Start;
             std::size_t Length;
+            TEscape Escape = TEscape::None;
+            TCounter Counter{};
         };
         std::string Text;
         std::vector<TPiece> Pieces;
         std::string Fixed;       // a text without variables: its expansion, CRs dropped
         bool HasVariables;
+        bool MoreVariables;      // values go in once, escaped as asked, never searched again
+
+    private:
+        void FindVariables();
+        void FindMoreVariables();
     };
 
     void LoadFile(TCurrentFile& file, int index, const std::string* givenName) const;
@@ -73,10 +88,14 @@ private:
     const TPathParts& PartsOf(TCurrentFile& file) const;
     const std::string& DirOf(TCurrentFile& file) const;
     const std::string& RelFolderOf(TCurrentFile& file) const;
-    std::string_view ValueOf(int variable, TCurrentFile& file, char* number) const;
+    const std::string& ShownFullNameOf(TCurrentFile& file) const;
+    const TFileDetails& DetailsOf(TCurrentFile& file) const;
+    std::string_view ValueOf(int variable, const TCounter& counter, TCurrentFile& file, char* room) const;
+    std::string_view MoreValueOf(int variable, const TCounter& counter, TCurrentFile& file, char* room) const;
     void ExpandInPlace(std::string& text, TCurrentFile& file);
     void Expand(const TPattern& pattern, TCurrentFile& file, std::string& out);
-    void NameInMode(TCurrentFile& file, std::string& name) const;
+    void ExpandOnce(const TPattern& pattern, TCurrentFile& file, std::string& out);
+    void NameInMode(TCurrentFile& file, std::string& name);
     bool UsesAlternate(TCurrentFile& file) const;
     void EmitPattern(const TPattern& pattern, TCurrentFile& file, TOutputSink& sink);
     void EmitLine(TCurrentFile& file, TOutputSink& sink);

@@ -35,6 +35,8 @@ public:
     void Attach(std::FILE* stream);
 
     void Append(std::string_view text) override;
+    // Bytes stored as they are, line breaks and all (an encoding layer has made them).
+    void AppendBytes(std::string_view bytes) { Put(bytes.data(), bytes.size()); }
     bool Flush();
     // Flushes and closes an opened file; false when anything could not be written.
     bool Close();

@@ -89,6 +89,7 @@ void LoadSettings(TSettings& s, const TProfile& profile, std::string& header, st
     s.SaveLocal = profile.ReadInt(file, section, "SaveLocal", 0) != 0;
     s.UseTip = profile.ReadInt(file, section, "UseTip", 1) != 0;
     s.ImageExt = profile.ReadString(file, section, "ImageExt", DefaultImageExt, ImageExtRoom);
+    ReadOutputChoices(s, profile, file);
 }
 
 bool SaveSettings(const TSettings& s, TProfile& profile, const std::string& header,
@@ -112,10 +113,38 @@ bool SaveSettings(const TSettings& s, TProfile& profile, const std::string& head
     write("MainQueue", EncodeValue(s.MainQueue));
     write("SaveLocal", flag(s.SaveLocal));
     write("UseTip", flag(s.UseTip));
-    return written;
+    return WriteOutputChoices(s, profile, file) && written;
 }
 
 bool SaveImageExt(const TSettings& s, TProfile& profile)
 {
     return profile.WriteString(s.IniFileName, s.SectionName, "ImageExt", s.ImageExt);
+}
+
+namespace {
+constexpr std::size_t ChoiceRoom = 32;
+}
+
+void ReadOutputChoices(TSettings& s, const TProfile& profile, const std::string& file)
+{
+    auto word = [&](const char* key) { return profile.ReadString(file, s.SectionName, key, "", ChoiceRoom); };
+    s.MoreVariables = profile.ReadInt(file, s.SectionName, "MoreVariables", 0) != 0;
+    s.NameEscape = ChoiceByName(EscapeChoices, word("NameEscape")).value_or(TEscape::None);
+    s.OutputEncoding = ChoiceByName(EncodingChoices, word("OutputEncoding")).value_or(TOutputEncoding::Utf8);
+    s.LineEnds = ChoiceByName(LineEndChoices, word("LineEnds")).value_or(TLineEnds::CrLf);
+}
+
+bool WriteOutputChoices(const TSettings& s, TProfile& profile, const std::string& file)
+{
+    bool written = true;
+    auto write = [&](const char* key, const std::string& value, bool isDefault) {
+        if (isDefault && profile.ReadString(file, s.SectionName, key, "", ChoiceRoom).empty())
+            return;
+        written = profile.WriteString(file, s.SectionName, key, value) && written;
+    };
+    write("MoreVariables", s.MoreVariables ? "1" : "0", !s.MoreVariables);
+    write("NameEscape", ChoiceName(EscapeChoices, s.NameEscape), s.NameEscape == TEscape::None);
+    write("OutputEncoding", ChoiceName(EncodingChoices, s.OutputEncoding), s.OutputEncoding == TOutputEncoding::Utf8);
+    write("LineEnds", ChoiceName(LineEndChoices, s.LineEnds), s.LineEnds == TLineEnds::CrLf);
+    return written;
 }

@@ -1,14 +1,59 @@
 #pragma once
 // The working settings of the program and their initialisation file.
+#include "text/ascii_text.h"
 #include "text/path_text.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 class TProfile;
 
 // How an entry's name appears in its line; stored as CheckIndex.
 enum PathMode : int32_t { Full = 0, Relative = 1, NoPath = 2, None = 3 };
+
+// How a name or a variable's value is made safe for where it goes; stored as NameEscape.
+enum class TEscape : int32_t { None, Url, Html, Batch, Csv, Arg, PowerShell };
+// The bytes of the output file; stored as OutputEncoding.
+enum class TOutputEncoding : int32_t { Utf8, Utf8Bom, Ansi, Utf16Le };
+// What ends a line in the output file; stored as LineEnds.
+enum class TLineEnds : int32_t { CrLf, Lf };
+
+// A stored choice and the word a settings or template file holds for it.
+template <class T>
+struct TChoice {
+    T Value;
+    const char* Name;
+};
+inline constexpr TChoice<TEscape> EscapeChoices[] = {
+    {TEscape::None, "none"}, {TEscape::Url, "url"},     {TEscape::Html, "html"},      {TEscape::Batch, "batch"},
+    {TEscape::Csv, "csv"},   {TEscape::Arg, "arg"},     {TEscape::PowerShell, "ps"},
+};
+inline constexpr TChoice<TOutputEncoding> EncodingChoices[] = {
+    {TOutputEncoding::Utf8, "utf-8"}, {TOutputEncoding::Utf8Bom, "utf-8-bom"},
+    {TOutputEncoding::Ansi, "ansi"},  {TOutputEncoding::Utf16Le, "utf-16le"},
+};
+inline constexpr TChoice<TLineEnds> LineEndChoices[] = {{TLineEnds::CrLf, "crlf"}, {TLineEnds::Lf, "lf"}};
+
+// The choice a word names, ignoring case; nothing for a word that names none.
+template <class T, std::size_t N>
+std::optional<T> ChoiceByName(const TChoice<T> (&choices)[N], std::string_view name)
+{
+    for (const TChoice<T>& choice : choices)
+        if (EqualsNoCase(choice.Name, name))
+            return choice.Value;
+    return std::nullopt;
+}
+
+template <class T, std::size_t N>
+const char* ChoiceName(const TChoice<T> (&choices)[N], T value)
+{
+    for (const TChoice<T>& choice : choices)
+        if (choice.Value == value)
+            return choice.Name;
+    return choices[0].Name;
+}
 
 // Room (characters + 1) the values are read with, and the longest texts kept.
 // FileOutput, TemplateFile, RelPath: the longest name Windows has (32,767 characters), so a
@@ -41,6 +86,11 @@ struct TSettings {
     bool InvertSlash = false;
     bool SaveLocal = false;
     bool UseTip = false;
+    // Newer keys, each off by default so older files give what they gave before.
+    bool MoreVariables = false;   // sizes, dates, counters and escaped forms (QZ_NAME_URL) in the texts
+    TEscape NameEscape = TEscape::None;                       // for the name between Header and Queue
+    TOutputEncoding OutputEncoding = TOutputEncoding::Utf8;
+    TLineEnds LineEnds = TLineEnds::CrLf;
 
     // Sets FileOutput and, with it, RelPath to its folder.
     void SetFileOutput(const std::string& name);
@@ -54,6 +104,12 @@ TSettings FirstStartSettings();
 // LF or CR (pasted text) is a line break too, stored as CR LF.
 std::string EncodeValue(const std::string& text);
 std::string DecodeValue(const std::string& stored);
+
+// The newer keys (MoreVariables, NameEscape, OutputEncoding, LineEnds): a missing key or a word
+// that names no choice gives the default. They are written when they differ from the default
+// or the file holds them already, so a file that never used them stays as it was.
+void ReadOutputChoices(TSettings& settings, const TProfile& profile, const std::string& file);
+bool WriteOutputChoices(const TSettings& settings, TProfile& profile, const std::string& file);
 
 // Reads every settings key of the record's section in IniFileName; Header and Queue
 // go to the two texts (the main dialog's fields).

@@ -35,7 +35,7 @@ bool WriteTemplateFile(const TSettings& s, TProfile& profile, const std::string&
     write("SaveLocal", s.SaveLocal ? "1" : "0");
     if (s.SaveLocal)
         write("FileOutput", s.FileOutput);
-    return written;
+    return WriteOutputChoices(s, profile, file) && written;
 }
 
 void ReadTemplateFile(TSettings& s, const TProfile& profile, const std::string& file,
@@ -59,4 +59,5 @@ void ReadTemplateFile(TSettings& s, const TProfile& profile, const std::string& 
         if (!output.empty())
             s.SetFileOutput(output);
     }
+    ReadOutputChoices(s, profile, file);
 }

@@ -50,3 +50,21 @@ bool IsValidUtf8(std::string_view bytes)
     }
     return true;
 }
+
+bool FitsLegacy(std::string_view utf8, int codePage)
+{
+    // ASCII is the same in every code page the program writes.
+    bool ascii = true;
+    for (char c : utf8)
+        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii)
+        return true;
+    bool lost = false;
+    LegacyFromUtf8(utf8, codePage, lost);
+    return !lost;
+}
+
+std::string Utf8FromLegacy(std::string_view bytes, int codePage)
+{
+    return IsValidUtf8(bytes) ? std::string(bytes) : Utf8FromCodePage(bytes, codePage);
+}

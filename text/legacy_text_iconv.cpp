@@ -3,13 +3,27 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <string>
 
-std::string Utf8FromLegacy(std::string_view bytes, int codePage)
+namespace {
+
+// The length of the UTF-8 character that starts with lead (1 for a stray byte).
+std::size_t Utf8Length(unsigned char lead)
 {
-    if (IsValidUtf8(bytes))
-        return std::string(bytes);
+    return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+}
+
+} // namespace
+
+int SystemLegacyCodePage()
+{
+    return WesternCodePage;
+}
+
+std::string Utf8FromCodePage(std::string_view bytes, int codePage)
+{
     const std::string from = "CP" + std::to_string(codePage);
     iconv_t convert = iconv_open("UTF-8", from.c_str());
     if (convert == reinterpret_cast<iconv_t>(-1))
@@ -31,4 +45,37 @@ std::string Utf8FromLegacy(std::string_view bytes, int codePage)
     }
     iconv_close(convert);
     return utf8;
+}
+
+std::string LegacyFromUtf8(std::string_view utf8, int codePage, bool& lost)
+{
+    if (codePage == Utf8CodePage)
+        return std::string(utf8);
+    const std::string to = "CP" + std::to_string(codePage);
+    iconv_t convert = iconv_open(to.c_str(), "UTF-8");
+    if (convert == reinterpret_cast<iconv_t>(-1)) {
+        lost = true;
+        return std::string(utf8.size(), '?');
+    }
+    std::string legacy;
+    legacy.reserve(utf8.size());
+    char out[256];
+    char* in = const_cast<char*>(utf8.data());
+    std::size_t inLeft = utf8.size();
+    while (inLeft > 0) {
+        char* to = out;
+        std::size_t outLeft = sizeof out;
+        const std::size_t done = iconv(convert, &in, &inLeft, &to, &outLeft);
+        legacy.append(out, static_cast<std::size_t>(to - out));
+        if (done == static_cast<std::size_t>(-1) && errno != E2BIG) {
+            // A character the code page lacks (or a cut one at the end): one "?" in its place.
+            legacy += '?';
+            lost = true;
+            const std::size_t skip = std::min(Utf8Length(static_cast<unsigned char>(*in)), inLeft);
+            in += skip;
+            inLeft -= skip;
+        }
+    }
+    iconv_close(convert);
+    return legacy;
 }

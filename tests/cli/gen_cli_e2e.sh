@@ -3,6 +3,7 @@
 # Usage: gen_cli_e2e.sh [RUNNER...] STRANDEL_GEN  (RUNNER is "wine" for the Windows build)
 set -u
 gen_cmd="$*"
+here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
@@ -53,6 +54,28 @@ check "unreadable template exit" 1 $?
 $gen_cmd -o no-dir/out.txt example.lst 2> /dev/null
 check "unwritable output exit" 1 $?
 check "existing output still untouched" keep "$(cat kept.txt)"
+
+# The regression table: older templates and settings files give the bytes kept beside them.
+cp -R "$here/../regression" table
+cases=0
+while IFS='|' read -r name kind template list relpath; do
+    [ -n "$name" ] || continue
+    cases=$((cases + 1))
+    $gen_cmd -t "table/templates/$template" -r "$relpath" -o "table/$name.out" "table/lists/$list"
+    check "$name exit" 0 $?
+    cmp -s "table/$name.out" "table/expected/$name.out"
+    check "$name bytes as before" 0 $?
+done < table/cases.txt
+[ "$cases" -ge 20 ] || check "regression cases" "20 or more" "$cases"
+
+# Names the ANSI code page cannot hold: one line, exit 3, nothing written; written with the flag.
+printf 'C:\\\316\251mega.txt\r\n' > greek.lst
+$gen_cmd --encoding ansi --legacy-codepage 1252 -o greek.txt greek.lst 2> err.txt
+check "unwritable names exit" 3 $?
+check "unwritable names message lines" 1 "$(wc -l < err.txt | tr -d ' ')"
+check "nothing written" no "$([ -e greek.txt ] && echo yes || echo no)"
+$gen_cmd --encoding ansi --legacy-codepage 1252 --write-anyway -o greek.txt greek.lst
+check "written anyway" 'C:\?mega.txt' "$(cat greek.txt)"
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"

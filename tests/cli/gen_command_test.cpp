@@ -184,7 +184,11 @@ INSTANTIATE_TEST_SUITE_P(
                       TUsageCase{{"--frobnicate", "l.lst"}, "unknown option"},
                       TUsageCase{{"--invert-slash=1", "l.lst"}, "takes no value"},
                       TUsageCase{{"--help=1"}, "--help takes no value"},
-                      TUsageCase{{"--legacy-codepage", "latin", "l.lst"}, "is not a number from 1 to 65535"}));
+                      TUsageCase{{"--legacy-codepage", "latin", "l.lst"}, "is not a number from 1 to 65535"},
+                      TUsageCase{{"--name-escape", "sql", "l.lst"}, "unknown escape 'sql' (none, url, html"},
+                      TUsageCase{{"--encoding=utf-32", "l.lst"}, "or utf-16le)"},
+                      TUsageCase{{"--line-ends", "cr", "l.lst"}, "(crlf or lf)"},
+                      TUsageCase{{"--write-anyway=yes", "l.lst"}, "takes no value"}));
 
 TEST_F(GenCommand, LinesOfOlderListsAreReadInTheLegacyCodePage)
 {
@@ -194,6 +198,61 @@ TEST_F(GenCommand, LinesOfOlderListsAreReadInTheLegacyCodePage)
     EXPECT_EQ(Out, "Café.txt;Ïðèâåò.txt;报告.txt;");
     ASSERT_EQ(Run({"--legacy-codepage", "1251", "--mode", "nopath", "--queue", ";", list}), GenOk) << Err;
     EXPECT_EQ(Out, "Cafй.txt;Привет.txt;报告.txt;");
+}
+
+TEST_F(GenCommand, EscapesVariablesAndEncodingsFromFlagsAndTemplates)
+{
+    const std::string list = List("l.lst", "C:\\Web\\img\\a #1.png\r\nC:\\Web\\Tom & Jerry.png\r\n");
+    ASSERT_EQ(Run({"--more-variables", "--name-escape", "url", "--mode", "relative", "-r", "C:\\Web\\",
+                   "--header", "<img src=\"", "--queue", "\" alt=\"QZ_NAME_HTML\" title=\"QZ_COUNTER(01)\">\n",
+                   "--line-ends", "lf", list}), GenOk) << Err;
+    EXPECT_EQ(Out, "<img src=\"img/a%20%231.png\" alt=\"a #1\" title=\"01\">\n"
+                   "<img src=\"Tom%20%26%20Jerry.png\" alt=\"Tom &amp; Jerry\" title=\"02\">\n");
+
+    // A template's keys do the same, and the flags override them.
+    WriteBytes(Dir.File("csv.hqd"), "[Strandel]\r\nHeader=<\"QZ_NAME_CSV\";QZ_GETSELINDEX#QZ_BR#>\r\n"
+                                    "CheckIndex=3\r\nMoreVariables=1\r\nOutputEncoding=utf-8-bom\r\n");
+    ASSERT_EQ(Run({"-t", Dir.File("csv.hqd"), List("q.lst", "C:\\say \"hi\".txt")}), GenOk) << Err;
+    EXPECT_EQ(Out, "\xEF\xBB\xBF\"say \"\"hi\"\"\";1\r\n");
+    ASSERT_EQ(Run({"-t", Dir.File("csv.hqd"), "--encoding", "utf-8", "--no-more-variables",
+                   List("q.lst", "C:\\say \"hi\".txt")}), GenOk) << Err;
+    EXPECT_EQ(Out, "\"say \"hi\"_CSV\";1\r\n");
+}
+
+TEST_F(GenCommand, NamesTheAnsiCodePageCannotHoldStopTheCommandUnlessAllowed)
+{
+    const std::string output = Dir.File("out.txt");
+    WriteBytes(output, "previous output");
+    const std::string list = List("l.lst", "C:\\caf\xC3\xA9.txt\r\nC:\\\xCE\xA9mega.txt\r\nC:\\\xE6\x97\xA5.txt\r\n");
+    const std::vector<std::string> ansi = {"--encoding", "ansi", "--legacy-codepage", "1252", "--mode", "nopath",
+                                           "--queue", ";"};
+    std::vector<std::string> args = ansi;
+    args.insert(args.end(), {"-o", output, list});
+    EXPECT_EQ(Run(args), GenUnwritable);
+    EXPECT_EQ(Err, "strandel-gen: 2 names cannot be written in code page 1252: \"C:\\\xCE\xA9mega.txt\", "
+                   "\"C:\\\xE6\x97\xA5.txt\" (--write-anyway writes them as ?, --encoding utf-8 keeps them)\n");
+    EXPECT_EQ(ReadBytes(output), "previous output");
+
+    args.push_back("--write-anyway");
+    ASSERT_EQ(Run(args), GenOk) << Err;
+    EXPECT_EQ(ReadBytes(output), "caf\xE9.txt;?mega.txt;?.txt;");
+
+    // A code page that holds them writes them, with no question.
+    args = ansi;
+    args[3] = "1253";
+    args.push_back(List("greek.lst", "C:\\\xCE\xA9mega.txt"));
+    ASSERT_EQ(Run(args), GenOk) << Err;
+    EXPECT_EQ(Out, "\xD9mega.txt;");
+}
+
+TEST_F(GenCommand, ATemplateChoiceThisCopyDoesNotKnowIsRefused)
+{
+    WriteBytes(Dir.File("new.hqd"), "[Strandel]\r\nHeader=<x>\r\nOutputEncoding=utf-32\r\n");
+    EXPECT_EQ(Run({"-t", Dir.File("new.hqd"), List("l.lst", "C:\\a")}), GenFailed);
+    EXPECT_NE(Err.find("new.hqd: unknown OutputEncoding 'utf-32' (utf-8, utf-8-bom, ansi or utf-16le)"),
+              std::string::npos)
+        << Err;
+    EXPECT_EQ(Out, "");
 }
 
 TEST(GenArguments, HelpNeedsNoListAndDoubleDashEndsOptions)

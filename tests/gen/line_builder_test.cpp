@@ -1,8 +1,13 @@
+#include "gen/detail_text.h"
 #include "gen/file_list.h"
 #include "gen/line_builder.h"
 #include "settings/settings.h"
+#include "support/paths.h"
+#include "text/native_path.h"
 
 #include <gtest/gtest.h>
+
+#include <ctime>
 
 namespace {
 
@@ -225,6 +230,132 @@ TEST_F(LineBuilderTest, SpecialExtensionsPickTheAlternatePairForOtherFiles)
     EXPECT_EQ(builder.BuildLine(1), "<A HREF=\"two.txt\">two</A>\n");
     EXPECT_EQ(builder.BuildLine(2), "<IMG SRC=\"three\">\n");   // no extension: the normal pair
     EXPECT_EQ(builder.BuildLine(3), "<IMG SRC=\"four.pe\">\n"); // found inside "jpeg"
+}
+
+// With MoreVariables: the new variables, counters and escaped forms, each value put in once.
+TEST_F(LineBuilderTest, MoreVariablesAddDetailsCountersAndEscapedForms)
+{
+    const char* const hash = "C:\\Web\\img sub\\a #1.png";
+    const struct {
+        const char* Text;
+        const char* File;
+        const char* Expanded;
+        int Index = 0;
+    } cases[] = {
+        {"QZ_FULLNAME|QZ_NAME_URL|QZ_PATH_URL|QZ_RELPATH_URL", hash,
+         "C:\\Web\\img sub\\a #1.png|a%20%231|/Web/img%20sub/|img%20sub"},
+        {"QZ_NAME_HTMLQZ_EXT_HTML|QZ_FULLNAME_ARG|QZ_NAME_CSV", "C:\\a\\Tom & \"J\".txt",
+         "Tom &amp; &quot;J&quot;.txt|\"C:\\a\\Tom & \\\"J\\\".txt\"|Tom & \"\"J\"\""},
+        {"QZ_DRIVEQZ_PATH_BATCHQZ_NAME_BATCH QZ_NAME_PS", "C:\\100%\\it's 5%.txt", "C:\\100%%\\it's 5%% it''s 5%"},
+        // The classic variables keep their meaning, the suffixes go on any of them.
+        {"QZ_GETSELINDEX QZ_GETCOUNT QZ_GETCOUNT_HTML QZ_DRIVE_URL", hash, "42 41 41 C:", 41},
+        // Counters: from first by step, zeros in front ask for a width; an unreadable argument
+        // leaves a plain counter and the text after it.
+        {"QZ_COUNTER(001) QZ_COUNTER(10,10) QZ_COUNTER(5,-3) QZ_COUNTER QZ_COUNTER(0)", hash, "004 40 -4 4 3", 3},
+        {"QZ_COUNTER(x) QZ_COUNTER(1,) QZ_COUNTER(01,2)_HTML", hash, "1(x) 1(1,) 01", 0},
+        {"QZ_COUNTER(00)", hash, "1234", 1234},
+        {"QZ_COUNTER(9999999999999999999)", hash, "1(9999999999999999999)"},
+        // A value is never searched again, and names match the longest first, anywhere.
+        {"QZ_PATH", "C:\\QZ_EXT\\f.txt", "\\QZ_EXT\\"},
+        {"<QZ_NAME>", "C:\\QZ_NAME_URL.txt", "<QZ_NAME_URL>"},
+        {"XQZ_NAMEX QZ_QZ_NAME QZ_NAME_url QZ_NAME_", hash, "Xa #1X QZ_a #1 a #1_url a #1_"},
+        {"no variable\r\n here", hash, "no variable\n here"},
+        {"QZ_X QZ_ QZ_SIZ", hash, "QZ_X QZ_ QZ_SIZ"},
+        // A file that cannot be read has empty details.
+        {"[QZ_SIZE|QZ_SIZETEXT|QZ_DATE|QZ_TIME]", "C:\\no\\such\\file.txt", "[|||]"},
+    };
+    Settings.MoreVariables = true;
+    for (const auto& c : cases)
+        EXPECT_EQ(Expand(c.Text, c.File, c.Index), c.Expanded) << c.Text << " for " << c.File;
+
+    // Lines take the same road.
+    TVectorFileList one({hash});
+    TLineBuilder builder(Settings, one, "QZ_NAME_URL ", " QZ_COUNTER(01)\r\n");
+    EXPECT_EQ(builder.BuildLine(0), "a%20%231 C:\\Web\\img sub\\a #1.png 01\n");
+}
+
+TEST_F(LineBuilderTest, WithoutMoreVariablesTheNewFormsAreText)
+{
+    const std::string text = "QZ_NAME_URL QZ_SIZE QZ_COUNTER(001) QZ_FULLNAME QZ_DATE";
+    EXPECT_EQ(Expand(text, "C:\\Web\\cat.gif"), "cat_URL QZ_SIZE QZ_COUNTER(001) QZ_FULLNAME QZ_DATE");
+}
+
+TEST_F(LineBuilderTest, NameEscapeShapesTheNameInEveryPathMode)
+{
+    List = TVectorFileList({"C:\\Web\\my img\\a #1.png", "D:\\x\\100%.txt"});
+    const struct {
+        int Mode;
+        TEscape Escape;
+        bool Invert;
+        const char* First;
+        const char* Second;
+    } cases[] = {
+        {Relative, TEscape::Url, false, "my%20img/a%20%231.png", "D:/x/100%25.txt"},
+        {Full, TEscape::Batch, false, "C:\\Web\\my img\\a #1.png", "D:\\x\\100%%.txt"},
+        {NoPath, TEscape::Html, true, "a #1.png", "100%.txt"},
+        {Full, TEscape::Arg, true, "\"C:/Web/my img/a #1.png\"", "D:/x/100%.txt"},
+        {None, TEscape::Arg, false, "", ""},
+    };
+    for (const auto& c : cases) {
+        Settings.CheckIndex = c.Mode;
+        Settings.NameEscape = c.Escape;
+        Settings.InvertSlash = c.Invert;
+        EXPECT_EQ(Line("[", "]", 0), std::string("[") + c.First + "]") << c.Mode;
+        EXPECT_EQ(Line("[", "]", 1), std::string("[") + c.Second + "]") << c.Mode;
+        // Copying a name gives it as the line holds it.
+        TLineBuilder builder(Settings, List, "", "");
+        std::string text, name;
+        builder.ExpandPart(text, 1, nullptr, name);
+        EXPECT_EQ(name, c.Second);
+    }
+}
+
+TEST_F(LineBuilderTest, DetailsOfRealFilesInLinesAndTheMainTexts)
+{
+    TTempDir dir("details");
+    auto make = [&](const std::string& name, const std::string& bytes) {
+        const std::string full = NameOfPath(dir.Folder() / NativePath(name));
+        std::FILE* file = OpenNativeFile(full, "wb");
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+        return full;
+    };
+    const std::string small = make("\xCE\xA9 small.txt", "12345");
+    const std::string big = make("big.bin", std::string(1536, 'b'));
+    const std::string folder = NameOfPath(dir.Folder() / "sub");
+    std::filesystem::create_directory(NativePath(folder));
+    char room[DetailTextRoom];
+    const std::time_t now = std::time(nullptr);
+    const std::tm local = *std::localtime(&now);
+    const std::string d(IsoDate({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}, room));
+
+    Settings.MoreVariables = true;
+    Settings.CheckIndex = None;
+    Settings.MainHead = "QZ_SIZE|";
+    Settings.MainQueue = "|QZ_COUNTER(01) QZ_SIZETEXT";
+    TVectorFileList files({small, "C:\\missing\\gone.txt", folder, big});
+    TLineBuilder builder(Settings, files, "QZ_NAME:QZ_SIZE:QZ_SIZETEXT:", "QZ_DATE;");
+    EXPECT_EQ(builder.BuildOutput(),
+              "5|\xCE\xA9 small:5:5 bytes:" + d + ";gone:::;sub:::" + d + ";big:1536:1.5 KB:" + d + ";|05 1.5 KB");
+    const std::string time = Expand("QZ_TIME", big);
+    ASSERT_EQ(time.size(), 8u) << time;
+    EXPECT_EQ(time[2], ':');
+    EXPECT_EQ(time[5], ':');
+}
+
+TEST(DetailText, SizesReadAsAPersonReadsThem)
+{
+    const struct {
+        std::uint64_t Bytes;
+        const char* Text;
+    } cases[] = {
+        {0, "0 bytes"}, {1, "1 byte"}, {1023, "1023 bytes"}, {1024, "1.0 KB"}, {1536, "1.5 KB"},
+        {10188, "9.9 KB"}, {10189, "10 KB"}, {1048063, "1023 KB"}, {1048064, "1.0 MB"}, {1258291, "1.2 MB"},
+        {5ull << 30, "5.0 GB"}, {~0ull, "16 EB"},
+    };
+    char room[DetailTextRoom];
+    for (const auto& c : cases)
+        EXPECT_EQ(SizeText(c.Bytes, room), c.Text) << c.Bytes;
 }
 
 } // namespace

@@ -142,6 +142,58 @@ struct THostileTemplate {
     int CheckIndex;
 };
 
+// The newer keys: stored as words only once a template or the settings use them, read back,
+// and a word this copy does not know read as the default.
+TEST_F(TemplateFiles, OutputChoicesAreStoredOnlyWhenUsed)
+{
+    const std::string file = Dir.File("Gallery.hqd");
+    Settings.MoreVariables = true;
+    Settings.NameEscape = TEscape::Url;
+    Settings.OutputEncoding = TOutputEncoding::Utf8Bom;
+    Settings.LineEnds = TLineEnds::Lf;
+    WriteTemplateFile(Settings, *Profile, file, "", "");
+    const std::string written = ReadBytes(file);
+    EXPECT_NE(written.find("SaveLocal=0\r\nMoreVariables=1\r\nNameEscape=url\r\nOutputEncoding=utf-8-bom\r\n"
+                           "LineEnds=lf\r\n"),
+              std::string::npos)
+        << written;
+
+    TSettings opened = FirstStartSettings();
+    ReadTemplateFile(opened, *Profile, file, Header, Queue);
+    EXPECT_TRUE(opened.MoreVariables);
+    EXPECT_EQ(opened.NameEscape, TEscape::Url);
+    EXPECT_EQ(opened.OutputEncoding, TOutputEncoding::Utf8Bom);
+    EXPECT_EQ(opened.LineEnds, TLineEnds::Lf);
+
+    // Back to the defaults: keys the file holds are rewritten, none are added to another file.
+    WriteTemplateFile(FirstStartSettings(), *Profile, file, "", "");
+    ReadTemplateFile(opened, *Profile, file, Header, Queue);
+    EXPECT_FALSE(opened.MoreVariables);
+    EXPECT_EQ(opened.OutputEncoding, TOutputEncoding::Utf8);
+    EXPECT_NE(ReadBytes(file).find("NameEscape=none\r\n"), std::string::npos);
+    const std::string plain = Dir.File("Plain.hqd");
+    WriteTemplateFile(FirstStartSettings(), *Profile, plain, "", "");
+    EXPECT_EQ(ReadBytes(plain).find("Escape"), std::string::npos);
+
+    // The settings file takes the same keys.
+    const std::string ini = Dir.File("QZIni.ini");
+    TSettings saved = FirstStartSettings();
+    saved.IniFileName = ini;
+    saved.OutputEncoding = TOutputEncoding::Ansi;
+    ASSERT_TRUE(SaveSettings(saved, *Profile, "", ""));
+    TSettings loaded = FirstStartSettings();
+    loaded.IniFileName = ini;
+    LoadSettings(loaded, *Profile, Header, Queue);
+    EXPECT_EQ(loaded.OutputEncoding, TOutputEncoding::Ansi);
+    EXPECT_EQ(ReadBytes(ini).find("LineEnds"), std::string::npos);
+
+    WriteBytes(file, "[Strandel]\r\nNameEscape=Html\r\nOutputEncoding=utf-32\r\nLineEnds=\r\n");
+    ReadTemplateFile(opened, *Profile, file, Header, Queue);
+    EXPECT_EQ(opened.NameEscape, TEscape::Html);
+    EXPECT_EQ(opened.OutputEncoding, TOutputEncoding::Utf8);
+    EXPECT_EQ(opened.LineEnds, TLineEnds::CrLf);
+}
+
 TEST(HostileTemplateFiles, GiveWhatCanBeRead)
 {
     const std::size_t megabyte = 1 << 20;
