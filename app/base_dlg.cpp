@@ -9,6 +9,7 @@
 #include "app/templates_menu.h"
 #include "controls/notice_window.h"
 #include "framework/gdi.h"
+#include "framework/message_box.h"
 #include "res/resource.h"
 #include "tips/tip_status_bar.h"
 #include "tips/tool_tip.h"
@@ -275,7 +276,7 @@ void BaseDlg::EvLButtonDown(UINT, POINT)
     }
     POINT point{};
     ::GetCursorPos(&point);
-    ::SendMessageA(::GetParent(Handle), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+    ::SendMessageW(::GetParent(Handle), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
 }
 
 bool BaseDlg::CanClose()
@@ -309,12 +310,12 @@ void BaseDlg::EditMainText(std::string& text)
 void BaseDlg::CmExit()
 {
     HWND frame = ::GetParent(Handle);
-    ::PostMessageA(frame ? frame : Handle, WM_CLOSE, 0, 0);
+    ::PostMessageW(frame ? frame : Handle, WM_CLOSE, 0, 0);
 }
 
 int BaseDlg::Say(const char* text, const char* caption, UINT flags)
 {
-    return ::MessageBoxA(Handle, text, caption, flags);
+    return MessageBoxText(Handle, text, caption, flags);
 }
 
 bool BaseDlg::CheckNotEmpty()

@@ -1,5 +1,7 @@
 #include "framework/control.h"
 
+#include "text/wide_text.h"
+
 TControl::TControl(TWindow* parent, int resourceId) : TWindow(parent)
 {
     Attr.Id = resourceId;
@@ -22,13 +24,14 @@ bool TControl::Create()
     if (Handle)
         return true;
     // A class of the program's own is registered and attached like any framework window.
-    WNDCLASSA existing;
-    if (!::GetClassInfoA(GetInstance(), GetClassName(), &existing) ||
+    const std::wstring className = Wide(GetClassName());
+    WNDCLASSW existing;
+    if (!::GetClassInfoW(GetInstance(), className.c_str(), &existing) ||
         existing.lpfnWndProc == &TWindow::StaticWindowProc)
         return TWindow::Create();
     Attr.Style &= ~StyleToClear;
     HWND parentHandle = GetParentObject() ? GetParentObject()->GetHandle() : nullptr;
-    HWND handle = ::CreateWindowExA(Attr.ExStyle, GetClassName(), Title.c_str(), Attr.Style, Attr.X, Attr.Y,
+    HWND handle = ::CreateWindowExW(Attr.ExStyle, className.c_str(), Wide(Title).c_str(), Attr.Style, Attr.X, Attr.Y,
                                     Attr.W, Attr.H, parentHandle,
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(Attr.Id)), GetInstance(), nullptr);
     if (!handle)
@@ -44,15 +47,8 @@ bool TControl::Create()
 LRESULT TListBox::Ask(UINT message, WPARAM wParam, LPARAM lParam) const
 {
     if (PreviousProc)
-        return ::CallWindowProcA(PreviousProc, Handle, message, wParam, lParam);
+        return ::CallWindowProcW(PreviousProc, Handle, message, wParam, lParam);
     return SendMessage(message, wParam, lParam);
-}
-
-LRESULT TListBox::AskWide(UINT message, WPARAM wParam, LPARAM lParam) const
-{
-    if (PreviousProcW)
-        return ::CallWindowProcW(PreviousProcW, Handle, message, wParam, lParam);
-    return ::SendMessageW(Handle, message, wParam, lParam);
 }
 
 int TListBox::GetCount() const
@@ -62,13 +58,13 @@ int TListBox::GetCount() const
 
 int TListBox::AddString(const std::string& text) const
 {
-    return static_cast<int>(Ask(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    return static_cast<int>(Ask(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str())));
 }
 
 int TListBox::InsertString(const std::string& text, int index) const
 {
     return static_cast<int>(
-        Ask(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str())));
+        Ask(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(Wide(text).c_str())));
 }
 
 int TListBox::DeleteString(int index) const
@@ -100,21 +96,15 @@ std::string TListBox::GetString(int index) const
 
 void TListBox::GetString(int index, std::string& text) const
 {
-    // Read as wide text: Wine hands a list box's text to callers of the ANSI message through
-    // a buffer of 512 characters, and a longer entry overruns it.
-    const LRESULT length = AskWide(LB_GETTEXTLEN, static_cast<WPARAM>(index));
+    const LRESULT length = Ask(LB_GETTEXTLEN, static_cast<WPARAM>(index));
     text.clear();
     if (length == LB_ERR)
         return;
-    Wide.resize(static_cast<std::size_t>(length) + 1);
-    const LRESULT got = AskWide(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(Wide.data()));
+    Entry.resize(static_cast<std::size_t>(length) + 1);
+    const LRESULT got = Ask(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(Entry.data()));
     if (got == LB_ERR || got <= 0)
         return;
-    const int size = static_cast<int>(got);
-    const int bytes = ::WideCharToMultiByte(CP_ACP, 0, Wide.data(), size, nullptr, 0, nullptr, nullptr);
-    text.resize(static_cast<std::size_t>(bytes > 0 ? bytes : 0));
-    if (bytes > 0)
-        ::WideCharToMultiByte(CP_ACP, 0, Wide.data(), size, text.data(), bytes, nullptr, nullptr);
+    Utf16Detail::AppendUtf8FromUtf16(text, Entry.data(), static_cast<std::size_t>(got));
 }
 
 LPARAM TListBox::GetItemData(int index) const
@@ -148,7 +138,6 @@ void TEdit::LimitText(int limit) const
 std::string TEdit::GetText(std::size_t max) const
 {
     std::string text = GetWindowText();
-    if (text.size() > max)
-        text.resize(max);
+    text.resize(CutToUtf16Units(text, max).size());
     return text;
 }

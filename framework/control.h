@@ -46,9 +46,8 @@ protected:
 
 private:
     LRESULT Ask(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    LRESULT AskWide(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
-    mutable std::wstring Wide;   // an entry read as wide text, kept for the next read
+    mutable std::wstring Entry;   // the room an entry is read into, kept for the next read
 };
 
 class TEdit : public TControl {
@@ -57,7 +56,8 @@ public:
 
     void SetText(const std::string& text) const { SetWindowText(text); }
     std::string GetText() const { return GetWindowText(); }
-    // The first max characters of the text, as a buffer of max + 1 would hold them.
+    // The text up to max characters (UTF-16 units, as the field counts them), never ending
+    // inside a character.
     std::string GetText(std::size_t max) const;
     void LimitText(int limit) const;
 
