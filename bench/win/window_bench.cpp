@@ -70,10 +70,10 @@ std::string MakeTemplateTree(int folders, int count)
     char temp[MAX_PATH] = "";
     ::GetTempPathA(MAX_PATH, temp);
     const std::string root = std::string(temp) + "strandel-bench-templates\\";
-    ::CreateDirectoryA(root.c_str(), nullptr);
+    ::CreateDirectoryW(Wide(root).c_str(), nullptr);
     for (int f = 0; f < folders; ++f) {
         const std::string folder = root + "Folder " + std::to_string(f) + "\\";
-        ::CreateDirectoryA(folder.c_str(), nullptr);
+        ::CreateDirectoryW(Wide(folder).c_str(), nullptr);
         for (int t = f; t < count; t += folders) {
             std::FILE* out = std::fopen((folder + "Template " + std::to_string(t) + ".hqd").c_str(), "wb");
             std::fprintf(out, "[Strandel]\r\nHeader=<<LI>>\r\nQueue=<#QZ_BR#>\r\n");
@@ -151,7 +151,7 @@ int main(int argc, char** argv)
     ::GetTempPathA(MAX_PATH, temp);
 
     const std::string emptyFolder = std::string(temp) + "strandel-bench-empty\\";
-    ::CreateDirectoryA(emptyFolder.c_str(), nullptr);
+    ::CreateDirectoryW(Wide(emptyFolder).c_str(), nullptr);
     const double bare = StartUp(emptyFolder);
     const std::string tree = MakeTemplateTree(100, 1000);
     const double withTemplates = StartUp(tree);
@@ -197,8 +197,8 @@ int main(int argc, char** argv)
 
     // Create with the texts of an HTML list; the same texts as a template for strandel-gen.
     const std::string output = std::string(temp) + "strandel-bench-create.htm";
-    ::SetDlgItemTextA(dialog.GetHandle(), IDC_HEADER, "<LI><A HREF=\"");
-    ::SetDlgItemTextA(dialog.GetHandle(), IDC_QUEUE, "\">QZ_NAMEQZ_EXT</A>\r\n");
+    ::SetDlgItemTextW(dialog.GetHandle(), IDC_HEADER, L"<LI><A HREF=\"");
+    ::SetDlgItemTextW(dialog.GetHandle(), IDC_QUEUE, L"\">QZ_NAMEQZ_EXT</A>\r\n");
     TSettings& settings = dialog.Settings();
     settings.SetFileOutput(output);
     settings.RelPath = "C:\\Web\\";
@@ -234,13 +234,13 @@ int main(int argc, char** argv)
                     same ? "the same" : "DIFFERENT");
         std::printf("Create / strandel-gen: %.2f (target at most 2); Open list / strandel-gen: %.2f (target at most 3)\n",
                     create / whole, openLarge / whole);
-        ::DeleteFileA(hqd.c_str());
-        ::DeleteFileA(genOutput.c_str());
+        ::DeleteFileW(Wide(hqd).c_str());
+        ::DeleteFileW(Wide(genOutput).c_str());
     }
 
-    ::DeleteFileA(output.c_str());
-    ::DeleteFileA(dropList.c_str());
-    ::DeleteFileA(openList.c_str());
+    ::DeleteFileW(Wide(output).c_str());
+    ::DeleteFileW(Wide(dropList).c_str());
+    ::DeleteFileW(Wide(openList).c_str());
     frame->Destroy();
     return 0;
 }

@@ -64,7 +64,7 @@ TEST(LongNames, EveryShortComponentBecomesItsLongName)
 {
     TTempDir dir;
     const std::string folder = dir.File("A Long Folder Name");
-    ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr));
+    ASSERT_TRUE(::CreateDirectoryW(Wide(folder).c_str(), nullptr));
     const std::string file = folder + "\\My long file name.text";
     WriteBytes(file, "x");
     char shortName[MAX_PATH] = "";

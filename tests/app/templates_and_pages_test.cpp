@@ -133,7 +133,7 @@ TEST_F(TemplatesAndPages, SaveThenOpenKeepsTheTextsAndTheMenuTexts)
     std::string offered;
     auto typeName = [&](HWND box) {
         offered = TextOf(::GetDlgItem(box, 1148));
-        ::SetDlgItemTextA(box, 1148, file.c_str());
+        ::SetDlgItemTextW(box, 1148, Wide(file).c_str());
     };
     TypeAround("[", "]\r\n");
     Click(IDC_PATH_RELATIVE);
@@ -266,12 +266,12 @@ TEST_F(TemplatesAndPages, TheOptionsSheetKeepsWhatOkConfirmsAndNothingOnCancel)
     StartWith("[Strandel]\r\nUseTip=1\r\n");
     ASSERT_EQ(MainStatusBar->UseTip, 1);
     auto setPages = [](HWND sheet) {
-        HWND sendTo = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-        ::SendMessageA(::GetDlgItem(sendTo, IDC_SENDTO_LINE), BM_CLICK, 0, 0);
-        ::SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
-        HWND various = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-        ::SendMessageA(::GetDlgItem(various, IDC_USETIP), BM_SETCHECK, BST_UNCHECKED, 0);
-        ::SetDlgItemTextA(various, IDC_IMAGEEXT, (std::string("png;svg;") + std::string(100, 'x')).c_str());
+        HWND sendTo = reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+        ::SendMessageW(::GetDlgItem(sendTo, IDC_SENDTO_LINE), BM_CLICK, 0, 0);
+        ::SendMessageW(sheet, PSM_SETCURSEL, 1, 0);
+        HWND various = reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+        ::SendMessageW(::GetDlgItem(various, IDC_USETIP), BM_SETCHECK, BST_UNCHECKED, 0);
+        ::SetDlgItemTextW(various, IDC_IMAGEEXT, Wide((std::string("png;svg;") + std::string(100, 'x'))).c_str());
     };
     {
         TBoxAnswerer person(IDCANCEL, "Options", 15000, setPages);

@@ -8,6 +8,8 @@
 #include <string>
 
 #ifdef _WIN32
+#include "text/wide_text.h"
+
 #include <windows.h>
 #include <shlobj.h>
 #endif
@@ -70,9 +72,9 @@ inline std::string WindowsPath(std::string path)
 // The Windows folder; empty where its name does not fit a path.
 inline std::string WindowsFolder()
 {
-    char buffer[MAX_PATH + 1] = {};
-    UINT length = ::GetWindowsDirectoryA(buffer, MAX_PATH + 1);
-    return std::string(buffer, length <= MAX_PATH ? length : 0);
+    wchar_t buffer[MAX_PATH + 1] = {};
+    UINT length = ::GetWindowsDirectoryW(buffer, MAX_PATH + 1);
+    return Narrow(std::wstring_view(buffer, length <= MAX_PATH ? length : 0));
 }
 
 // The settings file a program started with no other finds (the Windows folder is writable here).
@@ -85,8 +87,8 @@ inline std::string WindowsFolderIni()
 // folder of old Windows being gone.
 inline std::string DesktopOutput()
 {
-    char desktop[MAX_PATH] = "";
-    ::SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop);
-    return std::string(desktop) + "\\QZScript.txt";
+    wchar_t desktop[MAX_PATH] = L"";
+    ::SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop);
+    return Narrow(desktop) + "\\QZScript.txt";
 }
 #endif
