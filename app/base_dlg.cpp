@@ -38,6 +38,8 @@ std::string OneLine(const std::string& text)
 }
 
 constexpr int FieldRoom = static_cast<int>(NameRoom);
+// The Header and the Queue take as much as is kept of them: what they show is what is saved.
+constexpr int AroundRoom = static_cast<int>(FieldTextMax);
 constexpr const char* NormalCursor = "CUR_NORMAL";
 constexpr int HintRoom = 499;   // 498 characters of a hint string
 constexpr const char* RelPathHint = "Relative path, drag a folder here to change\nRel Path";
@@ -92,8 +94,8 @@ BaseDlg::BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStat
       Profile(MakeProgramProfile()),
       StatusBar(statusBar),
       List(this, IDC_FILELIST, NormalCursor, nullptr, "MAINLIST_MNU"),
-      Header(this, IDC_HEADER, FieldRoom, nullptr, NormalCursor),
-      Queue(this, IDC_QUEUE, FieldRoom, nullptr, NormalCursor),
+      Header(this, IDC_HEADER, AroundRoom, nullptr, NormalCursor),
+      Queue(this, IDC_QUEUE, AroundRoom, nullptr, NormalCursor),
       RelPathField(this, IDC_RELPATH, FieldRoom, nullptr, NormalCursor),
       OutFileField(this, IDC_OUTFILE, FieldRoom, nullptr, NormalCursor),
       MainHeadField(this, IDC_MAINHEAD, FieldRoom, nullptr, NormalCursor),

@@ -119,8 +119,87 @@ int TListBox::SetItemData(int index, LPARAM data) const
 
 // ---- TEdit ----
 
+namespace {
+
+bool IsHighHalf(wchar_t unit)
+{
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool IsLowHalf(wchar_t unit)
+{
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// The clipboard's Unicode text, as a paste would take it.
+std::wstring ClipboardText(HWND owner)
+{
+    std::wstring text;
+    if (!::OpenClipboard(owner))
+        return text;
+    if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* units = static_cast<const wchar_t*>(::GlobalLock(data))) {
+            text = units;
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_TABLE(TEdit, TControl)
+    ON_MESSAGE(TEdit, WM_CHAR, EvChar)
+    ON_MESSAGE(TEdit, WM_PASTE, EvPaste)
+END_MESSAGE_TABLE(TEdit, TControl)
+
 TEdit::TEdit(TWindow* parent, int resourceId, int textLimit) : TControl(parent, resourceId), TextLimit(textLimit)
 {
+}
+
+std::size_t TEdit::Room() const
+{
+    const auto limit = static_cast<std::size_t>(SendMessage(EM_GETLIMITTEXT));
+    DWORD start = 0, end = 0;
+    SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const auto length = static_cast<std::size_t>(::GetWindowTextLengthW(Handle));
+    const std::size_t kept = length - (end > start && end - start <= length ? end - start : 0);
+    return limit > kept ? limit - kept : 0;
+}
+
+LRESULT TEdit::EvChar(TMessage& message)
+{
+    // The system would take the first half of a pair that has room for one unit only.
+    const auto unit = static_cast<wchar_t>(message.WParam);
+    if (IsHighHalf(unit)) {
+        RefusingLowHalf = Room() < 2;
+        if (RefusingLowHalf) {
+            ::MessageBeep(MB_OK);
+            return 0;
+        }
+    } else if (IsLowHalf(unit) && RefusingLowHalf) {
+        RefusingLowHalf = false;
+        return 0;
+    }
+    return DefaultProcessing(message);
+}
+
+LRESULT TEdit::EvPaste(TMessage& message)
+{
+    // The system cuts a paste at the limit, pairs or not: where it would end inside a pair it is
+    // made to stop one unit earlier.
+    const std::size_t room = Room();
+    std::wstring text = ClipboardText(Handle);
+    if (!(::GetWindowLongPtrW(Handle, GWL_STYLE) & ES_MULTILINE))
+        text = text.substr(0, text.find_first_of(L"\r\n"));   // a one-line field takes the first line
+    if (text.size() <= room || room == 0 || !IsHighHalf(text[room - 1]))
+        return DefaultProcessing(message);
+    const LRESULT limit = SendMessage(EM_GETLIMITTEXT);
+    SendMessage(EM_SETLIMITTEXT, static_cast<WPARAM>(limit - 1));
+    const LRESULT result = DefaultProcessing(message);
+    SendMessage(EM_SETLIMITTEXT, static_cast<WPARAM>(limit));
+    return result;
 }
 
 void TEdit::SetupWindow()

@@ -226,4 +226,100 @@ INSTANTIATE_TEST_SUITE_P(Keyboard, TypedAndPasted, ::testing::Values(TEntry::Typ
                              return info.param == TEntry::Typed ? "Typed" : "Pasted";
                          });
 
+
+// ---- Fields filled to their limits: what a field shows is what is kept ----
+
+// A text of so many UTF-16 units in one script; an odd count of emoji units starts with an "a".
+std::string Filled(const std::string& character, std::size_t units)
+{
+    const bool pairs = character == "😀";
+    std::string text = pairs && units % 2 ? "a" : "";
+    for (std::size_t i = 0; i < (pairs ? units / 2 : units); ++i)
+        text += character;
+    return text;
+}
+
+// Pastes the text over the whole of a field, as Ctrl+V over a selection does.
+void PasteInto(HWND field, const std::string& text)
+{
+    SetClipboardText(text);
+    ::SendMessageW(field, EM_SETSEL, 0, -1);
+    ::SendMessageW(field, WM_PASTE, 0, 0);
+}
+
+// The fields and how much of each is kept: the Header, Main head, the image extensions.
+struct TLimitedField {
+    const char* Name;
+    std::size_t Limit;
+};
+
+const TLimitedField LimitedFields[] = {
+    {"Header", FieldTextMax},
+    {"Main head", MainTextMax},
+    {"Image extensions", ImageExtRoom - 1},
+};
+
+TEST_F(MainDialog, FieldsFilledToTheirLimitsKeepWhatTheyShowThroughSaveAndRestart)
+{
+    for (const std::string script : {"Ω", "报", "😀"}) {
+        for (const std::size_t past : {0, 1}) {
+            SCOPED_TRACE(script + (past ? " one past the limits" : " at the limits"));
+            Frame.reset();
+            StartWith("[Strandel]\r\nUseTip=0\r\n");
+            // Every field pasted over: the Header, then Main head and the image extensions in their dialogs.
+            std::vector<std::string> shown(std::size(LimitedFields)), kept;
+            // One more Greek or CJK character is refused; an emoji that would be cut in two too.
+            for (const TLimitedField& field : LimitedFields)
+                kept.push_back(Filled(script, past && script == "😀" ? field.Limit - 1 : field.Limit));
+            PasteInto(Control(IDC_HEADER), Filled(script, LimitedFields[0].Limit + past));
+            shown[0] = ControlText(IDC_HEADER);
+            {
+                TBoxAnswerer person(IDOK, "Input", 15000, [&](HWND box) {
+                    PasteInto(::GetDlgItem(box, IDC_MLINPUT_TEXT), Filled(script, LimitedFields[1].Limit + past));
+                    shown[1] = TextOf(::GetDlgItem(box, IDC_MLINPUT_TEXT));
+                });
+                Command(IDM_SETMAINHEAD);
+                ASSERT_TRUE(person.Answered());
+            }
+            {
+                TBoxAnswerer person(IDOK, "Options", 15000, [&](HWND sheet) {
+                    ::SendMessageW(sheet, PSM_SETCURSEL, 1, 0);
+                    HWND page = reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+                    PasteInto(::GetDlgItem(page, IDC_IMAGEEXT), Filled(script, LimitedFields[2].Limit + past));
+                    shown[2] = TextOf(::GetDlgItem(page, IDC_IMAGEEXT));
+                });
+                Command(IDM_OPTIONS);
+                ASSERT_TRUE(person.Answered());
+            }
+            EXPECT_EQ(shown, kept);
+
+            // The settings file holds what the fields showed; the next start shows it again.
+            Frame->SendMessage(WM_CLOSE);
+            const std::string ini = ReadBytes(WindowsFolderIni());
+            EXPECT_NE(ini.find("Header=<" + kept[0] + ">\r\n"), std::string::npos);
+            EXPECT_NE(ini.find("MainHead=<" + kept[1] + ">\r\n"), std::string::npos);
+            EXPECT_NE(ini.find("ImageExt=" + kept[2] + "\r\n"), std::string::npos);
+            Frame.reset();
+            StartWith(ini);
+            EXPECT_EQ((std::vector<std::string>{ControlText(IDC_HEADER), Dialog->Settings().MainHead,
+                                                Dialog->Settings().ImageExt}),
+                      kept);
+        }
+    }
+
+    // Typed, too: with room for one unit, an emoji is refused whole and a letter still goes in.
+    Frame.reset();
+    StartWith("[Strandel]\r\nUseTip=0\r\n");
+    const std::string almost = Filled("Ω", FieldTextMax - 1);
+    PasteInto(Control(IDC_HEADER), almost);
+    GiveKeyboardTo(Control(IDC_HEADER));
+    ::SendMessageW(Control(IDC_HEADER), EM_SETSEL, FieldTextMax, FieldTextMax);
+    SendText("😀");
+    PumpMessagesFor(200);
+    EXPECT_EQ(ControlText(IDC_HEADER), almost);
+    SendText("b");
+    PumpMessagesFor(200);
+    EXPECT_EQ(ControlText(IDC_HEADER), almost + "b");
+}
+
 } // namespace
