@@ -4,6 +4,7 @@
 #include "support/paths.h"
 #include "support/pump.h"
 #include "support/window_lookup.h"
+#include "text/native_path.h"
 
 #include <gtest/gtest.h>
 
@@ -25,12 +26,12 @@ class TProgram {
 public:
     TProgram(const std::string& exe, const std::string& arguments, WORD showWindow = SW_SHOWNORMAL)
     {
-        std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
-        STARTUPINFOA startup{};
+        std::wstring commandLine = Wide("\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments));
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = showWindow;
-        Started = ::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+        Started = ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                    &startup, &Info) != FALSE;
     }
     ~TProgram()
@@ -84,15 +85,16 @@ protected:
     void SetUp() override
     {
         Exe = Dir.File("strandel.exe");
-        ASSERT_TRUE(::CopyFileA(WindowsPath(STRANDEL_PROGRAM).c_str(), Exe.c_str(), FALSE)) << STRANDEL_PROGRAM;
+        ASSERT_TRUE(::CopyFileW(Wide(WindowsPath(STRANDEL_PROGRAM)).c_str(), Wide(Exe).c_str(), FALSE))
+            << STRANDEL_PROGRAM;
         ::CreateDirectoryW(Wide(Dir.File("A Long Folder Name")).c_str(), nullptr);
         LongName = Dir.File("A Long Folder Name\\My long file name.text");
         WriteBytes(LongName, "x");
-        char buffer[MAX_PATH] = "";
-        ::GetShortPathNameA(LongName.c_str(), buffer, MAX_PATH);
-        ShortName = buffer;
-        ::GetLongPathNameA(LongName.c_str(), buffer, MAX_PATH);
-        LongName = buffer;
+        wchar_t buffer[MAX_PATH] = L"";
+        ::GetShortPathNameW(Wide(LongName).c_str(), buffer, MAX_PATH);
+        ShortName = Narrow(buffer);
+        ::GetLongPathNameW(Wide(LongName).c_str(), buffer, MAX_PATH);
+        LongName = Narrow(buffer);
         SetClipboardText("before");
     }
 
@@ -135,6 +137,19 @@ TEST_F(HandOff, WithTheLineOptionTheWholeLineGoesWithCrLf)
     EXPECT_EQ(second.ExitCode(), HandedOverExitCode);
     EXPECT_EQ(ClipboardOnceChanged(), "copy \"My long file name.text\" 1/0\r\n");
     EXPECT_EQ(first.ListCount(), 0);
+}
+
+// The name comes from the system's wide command line: in any script, whatever the code page.
+TEST_F(HandOff, ANameInAnyScriptGoesWholeFromTheCommandLineToTheFirstCopy)
+{
+    WriteBytes(WindowsFolderIni(), "[Strandel]\r\nCheckIndex=0\r\nSendToIndex=0\r\n");
+    const std::string name = Dir.File("报告 Ωμέγα Фото 😀.txt");
+    ASSERT_TRUE(std::fclose(OpenNativeFile(name, "wb")) == 0);
+    TProgram first(Exe, "");
+    ASSERT_NE(first.MainWindow(30000), nullptr);
+    TProgram second(Exe, "\"" + name + "\"");
+    EXPECT_EQ(second.ExitCode(), HandedOverExitCode);
+    EXPECT_EQ(ClipboardOnceChanged(), name);
 }
 
 TEST_F(HandOff, AFirstCopyStartedWithAFileCopiesItOnceItIsUp)
