@@ -1,6 +1,8 @@
 #pragma once
 // Where the tests keep and find files: fresh folders, whole-file reads and writes and, under
 // Windows, the places of the prefix the program uses.
+#include "text/native_path.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -45,15 +47,17 @@ private:
     std::filesystem::path Path;
 };
 
+// Whole files by the names the program holds (UTF-8), opened through the wide names on Windows
+// whatever the code page.
 inline std::string ReadBytes(const std::string& fileName)
 {
-    std::ifstream in(fileName, std::ios::binary);
+    std::ifstream in(NativePath(fileName), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 inline void WriteBytes(const std::string& fileName, const std::string& bytes)
 {
-    std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
+    std::ofstream out(NativePath(fileName), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
