@@ -2,9 +2,10 @@
 
 #include "app/program_names.h"
 #include "res/resource.h"
+#include "text/wide_text.h"
 
 void TAboutDlg::SetupWindow()
 {
     TDialog::SetupWindow();
-    ::SetDlgItemTextA(Handle, IDC_ABOUT_WEB, (std::string("Web: ") + HomePageAddress).c_str());
+    ::SetDlgItemTextW(Handle, IDC_ABOUT_WEB, Wide(std::string("Web: ") + HomePageAddress).c_str());
 }

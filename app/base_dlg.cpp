@@ -9,6 +9,7 @@
 #include "app/templates_menu.h"
 #include "controls/notice_window.h"
 #include "framework/gdi.h"
+#include "framework/message_box.h"
 #include "res/resource.h"
 #include "tips/tip_status_bar.h"
 #include "tips/tool_tip.h"
@@ -37,6 +38,8 @@ std::string OneLine(const std::string& text)
 }
 
 constexpr int FieldRoom = static_cast<int>(NameRoom);
+// The Header and the Queue take as much as is kept of them: what they show is what is saved.
+constexpr int AroundRoom = static_cast<int>(FieldTextMax);
 constexpr const char* NormalCursor = "CUR_NORMAL";
 constexpr int HintRoom = 499;   // 498 characters of a hint string
 constexpr const char* RelPathHint = "Relative path, drag a folder here to change\nRel Path";
@@ -91,8 +94,8 @@ BaseDlg::BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStat
       Profile(MakeProgramProfile()),
       StatusBar(statusBar),
       List(this, IDC_FILELIST, NormalCursor, nullptr, "MAINLIST_MNU"),
-      Header(this, IDC_HEADER, FieldRoom, nullptr, NormalCursor),
-      Queue(this, IDC_QUEUE, FieldRoom, nullptr, NormalCursor),
+      Header(this, IDC_HEADER, AroundRoom, nullptr, NormalCursor),
+      Queue(this, IDC_QUEUE, AroundRoom, nullptr, NormalCursor),
       RelPathField(this, IDC_RELPATH, FieldRoom, nullptr, NormalCursor),
       OutFileField(this, IDC_OUTFILE, FieldRoom, nullptr, NormalCursor),
       MainHeadField(this, IDC_MAINHEAD, FieldRoom, nullptr, NormalCursor),
@@ -275,7 +278,7 @@ void BaseDlg::EvLButtonDown(UINT, POINT)
     }
     POINT point{};
     ::GetCursorPos(&point);
-    ::SendMessageA(::GetParent(Handle), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+    ::SendMessageW(::GetParent(Handle), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
 }
 
 bool BaseDlg::CanClose()
@@ -309,12 +312,12 @@ void BaseDlg::EditMainText(std::string& text)
 void BaseDlg::CmExit()
 {
     HWND frame = ::GetParent(Handle);
-    ::PostMessageA(frame ? frame : Handle, WM_CLOSE, 0, 0);
+    ::PostMessageW(frame ? frame : Handle, WM_CLOSE, 0, 0);
 }
 
 int BaseDlg::Say(const char* text, const char* caption, UINT flags)
 {
-    return ::MessageBoxA(Handle, text, caption, flags);
+    return MessageBoxText(Handle, text, caption, flags);
 }
 
 bool BaseDlg::CheckNotEmpty()

@@ -2,6 +2,7 @@
 
 #include "framework/gdi.h"
 #include "text/native_path.h"
+#include "text/wide_text.h"
 
 #include <cstdio>
 #include <cstring>
@@ -16,17 +17,15 @@ void CopyTextToClipboard(HWND owner, const std::string& text)
 {
     // As Unicode text: every program then reads the characters the names hold (the system
     // makes the ANSI text of the reader's own code page from it).
-    const int length = static_cast<int>(text.size());
-    const int wide = length ? ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0) : 0;
-    TGlobalMemory block(GMEM_MOVEABLE | GMEM_ZEROINIT, (static_cast<SIZE_T>(wide) + Spare) * sizeof(wchar_t));
+    const std::wstring wide = Wide(text);
+    TGlobalMemory block(GMEM_MOVEABLE | GMEM_ZEROINIT, (wide.size() + Spare) * sizeof(wchar_t));
     if (!block)
         return;
     {
         TGlobalLock lock(block);
         if (!lock.Get())
             return;
-        if (wide)
-            ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, static_cast<wchar_t*>(lock.Get()), wide);
+        wide.copy(static_cast<wchar_t*>(lock.Get()), wide.size());
     }
     TClipboard clipboard(owner);
     if (!clipboard.IsOpen())

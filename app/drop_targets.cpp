@@ -7,6 +7,7 @@
 #include "app/program_state.h"
 #include "framework/drop_info.h"
 #include "framework/popup_menu.h"
+#include "text/wide_text.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ constexpr UINT StandardBeep = 0xFFFFFFFF;
 
 bool IsFolder(const std::string& name)
 {
-    DWORD attributes = ::GetFileAttributesA(name.c_str());
+    DWORD attributes = ::GetFileAttributesW(Wide(name).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 

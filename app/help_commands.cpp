@@ -7,18 +7,19 @@
 #include "app/program_names.h"
 #include "app/program_state.h"
 #include "controls/notice_window.h"
+#include "text/wide_text.h"
 
 void BaseDlg::CmHelpIndex()
 {
     // A help file of the old kind, where one is kept beside the program, still opens in the
     // system's help viewer; otherwise the help page opens in the browser.
     const std::string helpFile = ProgramFolder + "Strandel.hlp";
-    if (::GetFileAttributesA(helpFile.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        ::WinHelpA(Handle, helpFile.c_str(), HELP_CONTENTS, 0);
+    if (::GetFileAttributesW(Wide(helpFile).c_str()) != INVALID_FILE_ATTRIBUTES) {
+        ::WinHelpW(Handle, Wide(helpFile).c_str(), HELP_CONTENTS, 0);
         return;
     }
     const std::string helpPage = ProgramFolder + "Strandel.htm";
-    if (::GetFileAttributesA(helpPage.c_str()) == INVALID_FILE_ATTRIBUTES || !Launch(Handle, helpPage, SW_SHOWNORMAL))
+    if (::GetFileAttributesW(Wide(helpPage).c_str()) == INVALID_FILE_ATTRIBUTES || !Launch(Handle, helpPage, SW_SHOWNORMAL))
         Say(("The help page could not be opened:\n\n" + helpPage).c_str(), ProgramTitle, MB_OK | MB_ICONWARNING);
 }
 

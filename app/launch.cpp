@@ -1,5 +1,7 @@
 #include "app/launch.h"
 
+#include "text/wide_text.h"
+
 #include <shellapi.h>
 
 namespace {
@@ -23,7 +25,7 @@ std::string TrimSpaces(const std::string& text)
 bool Launch(HWND owner, const std::string& commandLine, int showState)
 {
     const std::string line = TrimSpaces(commandLine);
-    if (ShellOpened(::ShellExecuteA(owner, nullptr, line.c_str(), nullptr, nullptr, showState)))
+    if (ShellOpened(::ShellExecuteW(owner, nullptr, Wide(line).c_str(), nullptr, nullptr, showState)))
         return true;
 
     std::size_t slash = line.find('/');
@@ -31,10 +33,20 @@ bool Launch(HWND owner, const std::string& commandLine, int showState)
         std::string file = line.substr(0, slash);
         file.erase(file.find_last_not_of(' ') + 1);
         std::string parameters = line.substr(slash);
-        if (ShellOpened(::ShellExecuteA(owner, nullptr, file.c_str(), parameters.c_str(), nullptr, showState)))
+        if (ShellOpened(::ShellExecuteW(owner, nullptr, Wide(file).c_str(), Wide(parameters).c_str(), nullptr, showState)))
             return true;
     }
 
-    ::WinExec(line.c_str(), static_cast<UINT>(showState));
+    // Started as WinExec would, but with the wide command line.
+    std::wstring command = Wide(line);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(showState);
+    PROCESS_INFORMATION started{};
+    if (::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
+        ::CloseHandle(started.hThread);
+        ::CloseHandle(started.hProcess);
+    }
     return false;
 }

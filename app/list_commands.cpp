@@ -6,6 +6,7 @@
 #include "app/settings_location.h"
 #include "framework/file_dialog.h"
 #include "gen/list_file.h"
+#include "text/wide_text.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ void BaseDlg::CmDiskDelete()
     const std::string question = "Are you sure you want to delete:\n" + name;
     // The entry stays either way; a deletion the system refuses is not reported.
     if (Say(question.c_str(), ProgramTitle, MB_YESNO | MB_ICONSTOP | MB_DEFBUTTON2) == IDYES)
-        ::DeleteFileA(name.c_str());
+        ::DeleteFileW(Wide(name).c_str());
 }
 
 void BaseDlg::CmSaveList()

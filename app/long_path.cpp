@@ -1,5 +1,7 @@
 #include "app/long_path.h"
 
+#include "text/wide_text.h"
+
 #include <windows.h>
 
 std::string LongPathName(const std::string& path)
@@ -10,10 +12,10 @@ std::string LongPathName(const std::string& path)
     for (std::size_t last; (last = current.rfind('\\')) != std::string::npos; current.resize(last)) {
         std::string component = current.substr(last + 1);
         if (!component.empty() && component.find_first_of("*?") == std::string::npos) {
-            WIN32_FIND_DATAA found;
-            HANDLE search = ::FindFirstFileA(current.c_str(), &found);
+            WIN32_FIND_DATAW found;
+            HANDLE search = ::FindFirstFileW(Wide(current).c_str(), &found);
             if (search != INVALID_HANDLE_VALUE) {
-                component = found.cFileName;
+                component = Narrow(found.cFileName);
                 ::FindClose(search);
             }
         }

@@ -2,11 +2,12 @@
 
 #include <windows.h>
 
-int main(int argc, char** argv)
+int main()
 {
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    ::GetStartupInfoA(&startup);
+    ::GetStartupInfoW(&startup);
     int cmdShow = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWNORMAL;
-    return RunStrandel(argc, argv, cmdShow);
+    // The arguments from the system's wide command line: names in any script arrive whole.
+    return RunStrandel(CommandLineArguments(), cmdShow);
 }

@@ -10,7 +10,8 @@ MLInputDlg::MLInputDlg(TWindow* parent, const char* resourceName, HFONT font, st
     : TWhiteCenterDlg(parent, resourceName, nullptr, font),
       Text(text),
       Size(size),
-      Field(this, IDC_MLINPUT_TEXT, static_cast<int>(size), nullptr, "CUR_NORMAL")
+      // The field takes what the buffer keeps (its size less the terminating zero), no more.
+      Field(this, IDC_MLINPUT_TEXT, static_cast<int>(size > 1 ? size - 1 : 1), nullptr, "CUR_NORMAL")
 {
 }
 

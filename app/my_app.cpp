@@ -18,9 +18,9 @@ bool TMyApp::IdleAction(long)
 {
     if (FirstIdle) {
         FirstIdle = false;
-        STARTUPINFOA startup{};
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        ::GetStartupInfoA(&startup);
+        ::GetStartupInfoW(&startup);
         if (startup.wShowWindow == SW_SHOWMINNOACTIVE && GetMainWindow())
             GetMainWindow()->Show(SW_SHOWMINNOACTIVE);
     }

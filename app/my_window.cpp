@@ -7,14 +7,18 @@
 #include "app/readable_memory.h"
 #include "app/settings_location.h"
 #include "framework/choose_font_dialog.h"
+#include "framework/message_box.h"
 #include "res/resource.h"
 #include "settings/profile.h"
 #include "settings/settings.h"
 #include "tips/tip_status_bar.h"
 
+#include "text/wide_text.h"
+
+#include <cstddef>
 #include <exception>
 
-const UINT TMyWindow::HandOffMessage = ::RegisterWindowMessageA(MainWindowClass);
+const UINT TMyWindow::HandOffMessage = ::RegisterWindowMessageW(Wide(MainWindowClass).c_str());
 
 BEGIN_MESSAGE_TABLE(TMyWindow, TDecoratedFrame)
     ON_MESSAGE(TMyWindow, WM_COPYDATA, EvCopyData)
@@ -27,11 +31,11 @@ END_MESSAGE_TABLE(TMyWindow, TDecoratedFrame)
 HFONT StatusBarFont()
 {
     static TFontHandle font([] {
-        // The size of the record as the program has always passed it.
-        NONCLIENTMETRICSA metrics{};
-        metrics.cbSize = 340;
-        if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 340, &metrics, 0))
-            return ::CreateFontIndirectA(&metrics.lfStatusFont);
+        // The record without iPaddedBorderWidth, as every system takes it.
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+        if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
+            return ::CreateFontIndirectW(&metrics.lfStatusFont);
         return PointFont("MS Sans Serif", 9);
     }());
     return font;
@@ -51,14 +55,14 @@ void TMyWindow::SetupWindow()
         Client->ClearStyle(WS_BORDER);
         SetClientWindow(std::move(client));
     } catch (const std::exception& error) {
-        ::MessageBoxA(nullptr, error.what(), "Exception QZ", MB_OK);
+        MessageBoxText(nullptr, error.what(), "Exception QZ", MB_OK);
     }
 
     // A shortcut set to run minimised passes SW_SHOWMINNOACTIVE; the window is restored
     // here and minimised again at the first idle moment.
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    ::GetStartupInfoA(&startup);
+    ::GetStartupInfoW(&startup);
     if (startup.wShowWindow == SW_SHOWMINNOACTIVE)
         Show(SW_RESTORE);
     Show(SW_SHOW);
@@ -112,10 +116,9 @@ void TMyWindow::CmChangeFont()
     if (TChooseFontDialog(this, data).Execute() != IDOK)
         return;
     if (WriteFontKeys(profile, file, DefaultSectionName, data.LogFont, data.PointSize))
-        ::MessageBoxA(Handle, "Please restart the program to changes take effect", ProgramTitle, MB_OK);
+        MessageBoxText(Handle, "Please restart the program to changes take effect", ProgramTitle, MB_OK);
     else
-        ::MessageBoxA(Handle, ("The font could not be saved in " + file + ".").c_str(), ProgramTitle,
-                      MB_OK | MB_ICONWARNING);
+        MessageBoxText(Handle, "The font could not be saved in " + file + ".", ProgramTitle, MB_OK | MB_ICONWARNING);
 }
 
 LRESULT TMyWindow::EvMenuSelect(TMessage& message)

@@ -34,7 +34,7 @@ TVariousOptions::TVariousOptions(TPropertySheet* sheet, bool* useTip, std::strin
       UseTip(useTip),
       ImageExt(imageExt),
       UseTipBox(this, IDC_USETIP),
-      ImageExtField(this, IDC_IMAGEEXT)
+      ImageExtField(this, IDC_IMAGEEXT, static_cast<int>(ImageExtRoom - 1))
 {
 }
 

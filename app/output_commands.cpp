@@ -7,6 +7,7 @@
 #include "controls/notice_window.h"
 #include "gen/file_list.h"
 #include "gen/output_writer.h"
+#include "text/utf16_text.h"
 
 #include "app/program_names.h"
 #include "framework/file_dialog.h"
@@ -89,7 +90,7 @@ void BaseDlg::CmCreateAndCopySelectedItem()
     if (!CheckNotEmpty())
         return;
     EnsureSelection(FileList());
-    std::string name = FileList().Text(FileList().Selected()).substr(0, EntryMax);
+    std::string name(CutToUtf16Units(FileList().Text(FileList().Selected()), EntryMax));
     CopyLine(name);
 }
 

@@ -1,36 +1,38 @@
 #include "app/program_font.h"
 
+#include "framework/font.h"
 #include "settings/profile.h"
-
-#include <cstring>
+#include "text/utf16_text.h"
 
 namespace {
 constexpr int ProgramFontHeight = -16;
-constexpr std::size_t FaceRoom = 31;   // 30 characters and the zero
+constexpr std::size_t FaceMax = 30;   // characters (UTF-16 units) of a face name kept
+// The room a face is read with: 30 characters of any script, in UTF-8.
+constexpr std::size_t FaceReadRoom = FaceMax * 3 + 1;
 }
 
-LOGFONTA ReadFontKeys(const TProfile& profile, const std::string& file, const std::string& section,
+LOGFONTW ReadFontKeys(const TProfile& profile, const std::string& file, const std::string& section,
                       int defaultHeight)
 {
-    LOGFONTA font{};
+    LOGFONTW font{};
     font.lfHeight = profile.ReadInt(file, section, "lfHeight", defaultHeight);
     font.lfWeight = profile.ReadInt(file, section, "lfWeight", FW_NORMAL);
     font.lfItalic = static_cast<BYTE>(profile.ReadInt(file, section, "lfItalic", 0));
     font.lfUnderline = static_cast<BYTE>(profile.ReadInt(file, section, "lfUnderline", 0));
     font.lfStrikeOut = static_cast<BYTE>(profile.ReadInt(file, section, "lfStrikeOut", 0));
-    std::string face = profile.ReadString(file, section, "lfFaceName", "Arial", FaceRoom);
-    std::strncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+    const std::string face = profile.ReadString(file, section, "lfFaceName", "Arial", FaceReadRoom);
+    SetFaceName(font, CutToUtf16Units(face, FaceMax));
     return font;
 }
 
 HFONT BuildProgramFont(const TProfile& profile, const std::string& file, const std::string& section)
 {
-    LOGFONTA font = ReadFontKeys(profile, file, section, ProgramFontHeight);
-    return ::CreateFontIndirectA(&font);
+    LOGFONTW font = ReadFontKeys(profile, file, section, ProgramFontHeight);
+    return ::CreateFontIndirectW(&font);
 }
 
 bool WriteFontKeys(TProfile& profile, const std::string& file, const std::string& section,
-                   const LOGFONTA& font, int pointSize)
+                   const LOGFONTW& font, int pointSize)
 {
     bool written = true;
     auto write = [&](const char* key, const std::string& value) {
@@ -42,6 +44,6 @@ bool WriteFontKeys(TProfile& profile, const std::string& file, const std::string
     write("lfItalic", std::to_string(font.lfItalic));
     write("lfUnderline", std::to_string(font.lfUnderline));
     write("lfStrikeOut", std::to_string(font.lfStrikeOut));
-    write("lfFaceName", font.lfFaceName);
+    write("lfFaceName", std::string(CutToUtf16Units(FaceName(font), FaceMax)));
     return written;
 }

@@ -8,16 +8,17 @@ class TProfile;
 
 // The description the keys give; defaultHeight stands for a missing lfHeight (-16 for the
 // program's font, -11 in the font dialog).
-LOGFONTA ReadFontKeys(const TProfile& profile, const std::string& file, const std::string& section,
+LOGFONTW ReadFontKeys(const TProfile& profile, const std::string& file, const std::string& section,
                       int defaultHeight);
 
 // ProgramFont: made once per run from the settings file; the caller owns it.
 HFONT BuildProgramFont(const TProfile& profile, const std::string& file, const std::string& section);
 
 // The keys of a font chosen in the font dialog, in the program's order; pointSize in tenths
-// of a point. False when any key could not be written.
+// of a point; the face as far as it is read back (30 characters). False when any key could not
+// be written.
 bool WriteFontKeys(TProfile& profile, const std::string& file, const std::string& section,
-                   const LOGFONTA& font, int pointSize);
+                   const LOGFONTW& font, int pointSize);
 
 // The font dialog's first look when no lfHeight is kept.
 constexpr int FontDialogHeight = -11;

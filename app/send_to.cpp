@@ -4,7 +4,9 @@
 
 #include "app/long_path.h"
 #include "app/program_state.h"
+#include "app/settings_location.h"
 #include "controls/notice_window.h"
+#include "text/legacy_text.h"
 
 #include <cstring>
 
@@ -12,9 +14,10 @@ LRESULT BaseDlg::ReceiveFile(const COPYDATASTRUCT* record, WPARAM)
 {
     if (!record || !record->lpData)
         return -1;
-    // The name is read within the record's own length, up to its first zero if it has one.
+    // The name is read within the record's own length, up to its first zero if it has one: UTF-8
+    // from a copy of this version; bytes that are not UTF-8 (an older copy's) in the legacy code page.
     const char* data = static_cast<const char*>(record->lpData);
-    std::string name(data, strnlen(data, record->cbData));
+    std::string name = Utf8FromLegacy(std::string_view(data, strnlen(data, record->cbData)), LegacyCodePage());
 
     // A name from another copy: that copy goes on at once, and the name waits its turn, so
     // many copies sending at once are each answered at once and their names copied in order.

@@ -5,49 +5,79 @@
 #include "app/program_state.h"
 #include "text/path_text.h"
 #include "controls/notice_window.h"
+#include "framework/message_box.h"
+#include "text/wide_text.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
-#include <cstring>
 #include <exception>
 
-bool HandOffToRunningCopy(HWND runningCopy, const char* fileName)
+std::vector<std::string> CommandLineArguments()
 {
+    std::vector<std::string> arguments;
+    int count = 0;
+    if (LPWSTR* given = ::CommandLineToArgvW(::GetCommandLineW(), &count)) {
+        for (int i = 0; i < count; ++i)
+            arguments.push_back(Narrow(given[i]));
+        ::LocalFree(given);
+    }
+    return arguments;
+}
+
+std::string ExecutableFolder()
+{
+    // The room grows until the whole name fits: a program may stand deeper than MAX_PATH.
+    std::wstring name(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        if (length == 0)
+            return {};
+        if (length < name.size()) {
+            name.resize(length);
+            break;
+        }
+        name.resize(name.size() * 2);
+    }
+    return FolderOf(Narrow(name));
+}
+
+bool HandOffToRunningCopy(HWND runningCopy, const std::string& fileName)
+{
+    // The record holds the name's UTF-8 bytes and a terminating zero.
     COPYDATASTRUCT record{};
-    record.cbData = static_cast<DWORD>(std::strlen(fileName) + 1);
-    record.lpData = const_cast<char*>(fileName);
+    record.cbData = static_cast<DWORD>(fileName.size() + 1);
+    record.lpData = const_cast<char*>(fileName.c_str());
     ShowMex(nullptr, "Sending to existing thread...", ProgramTitle, MB_ICONINFORMATION, 0);
     DWORD_PTR answer = 0;
-    const bool answered = ::SendMessageTimeoutA(runningCopy, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&record),
+    const bool answered = ::SendMessageTimeoutW(runningCopy, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&record),
                                                 SMTO_ABORTIFHUNG, HandOffTimeoutMs, &answer) != 0;
     ShowMex(nullptr, nullptr, nullptr, 0, 0);
     if (answered)
         return true;
     // Not sent again: a copy that wakes up later still takes it, once.
-    const std::string text = std::string("The running Strandel does not answer, so this file may not have been copied:\n\n") +
-                             fileName;
-    ::MessageBoxA(nullptr, text.c_str(), ProgramTitle, MB_OK | MB_ICONWARNING);
+    MessageBoxText(nullptr, "The running Strandel does not answer, so this file may not have been copied:\n\n" + fileName,
+                   ProgramTitle, MB_OK | MB_ICONWARNING);
     return false;
 }
 
-int RunStrandel(int argc, char** argv, int cmdShow)
+int RunStrandel(const std::vector<std::string>& arguments, int cmdShow)
 {
     try {
-        ProgramFolder.clear();
-        if (argc > 0 && argv[0])
-            ProgramFolder = FolderOf(argv[0]);
+        // The executable's own folder: the path the program was started by may be relative.
+        ProgramFolder = ExecutableFolder();
 
         // Only the first argument counts: the file a Send To shortcut passes.
-        if (argc > 1 && argv[1]) {
-            if (HWND running = ::FindWindowA(MainWindowClass, nullptr))
-                return HandOffToRunningCopy(running, argv[1]) ? -1 : 1;
-            PendingFile = argv[1];
+        if (arguments.size() > 1) {
+            if (HWND running = ::FindWindowW(Wide(MainWindowClass).c_str(), nullptr))
+                return HandOffToRunningCopy(running, arguments[1]) ? -1 : 1;
+            PendingFile = arguments[1];
         }
 
         TMyApp application(cmdShow);
         return application.Run();
     } catch (const std::exception& error) {
-        ::MessageBoxA(nullptr, error.what(), "Exception QZ", MB_OK);
+        MessageBoxText(nullptr, error.what(), "Exception QZ", MB_OK);
         return -1;
     }
 }

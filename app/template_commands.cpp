@@ -7,6 +7,7 @@
 #include "controls/notice_window.h"
 #include "framework/file_dialog.h"
 #include "framework/gdi.h"
+#include "framework/resource_name.h"
 #include "res/resource.h"
 #include "settings/template_file.h"
 
@@ -57,12 +58,12 @@ void BaseDlg::LoadTemplate(const std::string& fileName)
 {
     ControlsToSettings();
     // A template gone since the menu was made would only empty the user's texts.
-    if (::GetFileAttributesA(fileName.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (::GetFileAttributesW(Wide(fileName).c_str()) == INVALID_FILE_ATTRIBUTES) {
         Say(("The template " + fileName + " is not there any more.").c_str(), ProgramTitle, MB_OK | MB_ICONWARNING);
         return;
     }
     SettingsRecord->TemplateFile = fileName;
-    ::SetWindowTextA(::GetParent(Handle), (std::string(ProgramTitle) + " - " + TemplateTitle(fileName)).c_str());
+    ::SetWindowTextW(::GetParent(Handle), Wide(std::string(ProgramTitle) + " - " + TemplateTitle(fileName)).c_str());
     std::string header, queue;
     ReadTemplateFile(*SettingsRecord, *Profile, fileName, header, queue);
     Header.SetText(header);
@@ -80,13 +81,13 @@ LRESULT BaseDlg::CmTemplateItem(TMessage& message)
 
 void BaseDlg::BuildTemplatesMenu()
 {
-    TMenuHandle resource(::LoadMenuA(GetInstance(), "MENU_PLUGIN"));
+    TMenuHandle resource(::LoadMenuW(GetInstance(), L"MENU_PLUGIN"));
     TMenuHandle popup(resource ? ::GetSubMenu(resource, 0) : nullptr);
     if (!popup)
         return;
     ::RemoveMenu(resource, 0, MF_BYPOSITION);   // the popup is ours now, not the resource's
-    char title[MenuTitleRoom] = "";
-    ::GetMenuStringA(popup, 0, title, sizeof title, MF_BYPOSITION);
+    wchar_t title[MenuTitleRoom] = L"";
+    ::GetMenuStringW(popup, 0, title, MenuTitleRoom, MF_BYPOSITION);
     ::DeleteMenu(popup, 0, MF_BYPOSITION);
 
     Templates = std::make_unique<TTemplatesMenu>(popup, IDM_TEMPLATE_FIRST);
@@ -97,7 +98,7 @@ void BaseDlg::BuildTemplatesMenu()
 
     HWND frame = ::GetParent(Handle);
     HMENU bar = frame ? ::GetMenu(frame) : nullptr;
-    if (bar && ::InsertMenuA(bar, 1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(HMENU(popup)), title)) {
+    if (bar && ::InsertMenuW(bar, 1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(HMENU(popup)), title)) {
         popup.Release();   // the menu bar owns it
         ::DrawMenuBar(frame);
     }
@@ -106,7 +107,7 @@ void BaseDlg::BuildTemplatesMenu()
 std::string BaseDlg::TemplateHint(UINT id) const
 {
     const std::string& text = Templates ? Templates->ItemText(id) : std::string();
-    std::string hint = text.substr(0, 1990);
+    std::string hint(CutToUtf16Units(text, 1990));
     const std::size_t separator = hint.find(TTemplatesMenu::Separator);
     if (separator == std::string::npos)
         return hint;

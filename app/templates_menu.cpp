@@ -1,7 +1,9 @@
 #include "app/templates_menu.h"
 
 #include "res/resource.h"
+#include "framework/message_box.h"
 #include "text/ascii_text.h"
+#include "text/wide_text.h"
 
 #include <algorithm>
 
@@ -16,13 +18,13 @@ struct TTemplateFolder {
 
 namespace {
 
-bool IsFolder(const WIN32_FIND_DATAA& found)
+bool IsFolder(const WIN32_FIND_DATAW& found)
 {
     // A folder of the user's (archive, read-only or not-indexed bits aside), not a hidden
     // or system one, and not "." or "..".
     const DWORD other = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_REPARSE_POINT;
     return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !(found.dwFileAttributes & other) &&
-           found.cFileName[0] != '.';
+           found.cFileName[0] != L'.';
 }
 
 bool HasExtension(std::string_view name, std::string_view extension)
@@ -34,12 +36,12 @@ TTemplateFolder ReadFolder(const std::string& path, const std::string& extension
 {
     TTemplateFolder folder{path, {}, {}, false};
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA((path + "\\*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = ::FindFirstFileW(Wide(path + "\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return folder;
     do {
-        const std::string name = found.cFileName;
+        const std::string name = Narrow(found.cFileName);
         if (IsFolder(found)) {
             names.push_back(name);
         } else if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && HasExtension(name, extension)) {
@@ -48,7 +50,7 @@ TTemplateFolder ReadFolder(const std::string& path, const std::string& extension
                 title.resize(title.size() - 4);
             folder.Templates.push_back(title + TTemplatesMenu::Separator + path + "\\" + name);
         }
-    } while (::FindNextFileA(search, &found));
+    } while (::FindNextFileW(search, &found));
     ::FindClose(search);
 
     folder.HasAnyFolder = !names.empty();
@@ -85,7 +87,7 @@ bool TTemplatesMenu::AddToMenu(const TTemplateFolder& folder, HMENU target, UINT
         const std::string file = entry.substr(separator + 1);
         // Beyond the template range an item shows but sends nothing that could mean another command.
         const UINT id = NextId <= IDM_TEMPLATE_LAST ? NextId : 0;
-        ::AppendMenuA(target, MF_STRING, id, entry.substr(0, separator).c_str());
+        ::AppendMenuW(target, MF_STRING, id, Wide(entry.substr(0, separator)).c_str());
         TemplateItems.push_back(file + Separator + file);
         ++NextId;
     }
@@ -94,10 +96,10 @@ bool TTemplatesMenu::AddToMenu(const TTemplateFolder& folder, HMENU target, UINT
     for (const TTemplateFolder& sub : folder.Subfolders) {
         HMENU submenu = ::CreatePopupMenu();
         if (!submenu) {
-            ::MessageBoxA(nullptr, "Error", "Unable to create Popup menu", MB_OK);
+            MessageBoxText(nullptr, "Error", "Unable to create Popup menu", MB_OK);
             return false;
         }
-        ::AppendMenuA(target, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), NameOf(sub.Path).c_str());
+        ::AppendMenuW(target, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), Wide(NameOf(sub.Path)).c_str());
         submenus.push_back(submenu);
     }
     for (std::size_t i = 0; i < folder.Subfolders.size(); ++i)

@@ -1,6 +1,7 @@
 #include "controls/notice_window.h"
 
 #include "framework/gdi.h"
+#include "text/wide_text.h"
 
 #include <chrono>
 #include <string>
@@ -23,7 +24,7 @@ void BusyWait(int milliseconds)
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - now).count();
         ::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(left) + 1, QS_SENDMESSAGE, 0);
         MSG msg;
-        ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
 }
 
@@ -37,7 +38,7 @@ END_MESSAGE_TABLE(TQZMex, TFrameWindow)
 TQZMex::TQZMex(TWindow* parent, const char* caption, const char* text, UINT style)
     : TFrameWindow(parent, caption), Style(style)
 {
-    Text = std::string(text ? text : "").substr(0, TextRoom - 1);
+    Text = CutToUtf16Units(text ? text : "", TextRoom - 1);
     Attr.Style &= ~(WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME);
 }
 
@@ -52,7 +53,7 @@ void TQZMex::Update(const char* caption, const char* text, UINT style)
     Title = caption ? caption : "";
     Style = style;
     if (text)
-        Text = std::string(text).substr(0, TextRoom - 1);
+        Text = CutToUtf16Units(text, TextRoom - 1);
     LayoutNotice();
 }
 
@@ -62,18 +63,20 @@ void TQZMex::LayoutNotice()
         return;
     SetWindowText(Title);
 
+    // Measured as drawn: the wide text, whatever the system's code page.
     TClientDC dc(Handle);
-    TEXTMETRICA metrics{};
-    ::GetTextMetricsA(dc, &metrics);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    const std::wstring text = Wide(Text);
     LineCount = 1;
     int width = 0;
     std::size_t lineStart = 0;
-    for (std::size_t i = 0; i <= Text.size(); ++i) {
-        if (i < Text.size() && Text[i] != '\n')
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != L'\n')
             continue;
         ++LineCount;
         SIZE extent{};
-        ::GetTextExtentPoint32A(dc, Text.data() + lineStart, static_cast<int>(i - lineStart), &extent);
+        ::GetTextExtentPoint32W(dc, text.data() + lineStart, static_cast<int>(i - lineStart), &extent);
         width = extent.cx > width ? extent.cx : width;
         // An empty line measures no height on some systems: it still takes a line.
         LineHeight = extent.cy > 0 ? extent.cy : metrics.tmHeight;
@@ -81,8 +84,9 @@ void TQZMex::LayoutNotice()
     }
     int height = LineHeight * (LineCount + 1);
     if (!Title.empty()) {
+        const std::wstring title = Wide(Title);
         SIZE extent{};
-        ::GetTextExtentPoint32A(dc, Title.data(), static_cast<int>(Title.size()), &extent);
+        ::GetTextExtentPoint32W(dc, title.data(), static_cast<int>(title.size()), &extent);
         width = extent.cx > width ? extent.cx : width;
     }
     if ((Style & InformationStyle) && IconWidth == 0)
@@ -111,7 +115,7 @@ void TQZMex::Paint(HDC dc) const
     TBrush face(::CreateSolidBrush(::GetSysColor(COLOR_BTNFACE)));
     ::FillRect(dc, &client, face);
     if (Style & InformationStyle)
-        ::DrawIcon(dc, Margin, client.bottom / 2 - 16, ::LoadIconA(nullptr, IDI_ASTERISK));
+        ::DrawIcon(dc, Margin, client.bottom / 2 - 16, ::LoadIconW(nullptr, IDI_ASTERISK));
 
     const int x = IconWidth + 20;
     int y = Margin;
@@ -119,11 +123,8 @@ void TQZMex::Paint(HDC dc) const
     ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
     UINT oldAlign = ::SetTextAlign(dc, TA_UPDATECP);
     ::MoveToEx(dc, x, y, nullptr);
-    // One character at a time, a character being what the text's code page makes of its
-    // bytes (several bytes, in UTF-8; a pair of UTF-16 units beyond the first plane).
-    const int length = static_cast<int>(Text.size());
-    std::wstring wide(static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, Text.data(), length, nullptr, 0)), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, Text.data(), length, wide.data(), static_cast<int>(wide.size()));
+    // One character at a time (a pair of UTF-16 units beyond the first plane).
+    const std::wstring wide = Wide(Text);
     for (std::size_t i = 0; i < wide.size(); ++i) {
         if (wide[i] == L'\n') {
             y += LineHeight;

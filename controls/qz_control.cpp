@@ -1,5 +1,7 @@
 #include "controls/qz_control.h"
 
+#include "text/wide_text.h"
+
 void AnnounceHover(TWindow& control)
 {
     int id = ::GetDlgCtrlID(control.GetHandle());
@@ -11,11 +13,11 @@ void AnnounceHover(TWindow& control)
     parent->ReceiveMessage(WM_ENTERIDLE, MSGF_MENU, 0);
 }
 
-void SetControlCursor(HINSTANCE module, const std::string& name, LPCSTR systemCursor)
+void SetControlCursor(HINSTANCE module, const std::string& name, LPCWSTR systemCursor)
 {
     // Resource cursors are shared by the module: they are never destroyed here.
     if (!name.empty())
-        ::SetCursor(::LoadCursorA(module, name.c_str()));
+        ::SetCursor(::LoadCursorW(module, Wide(name).c_str()));
     else
-        ::SetCursor(::LoadCursorA(nullptr, systemCursor));
+        ::SetCursor(::LoadCursorW(nullptr, systemCursor));
 }

@@ -18,7 +18,7 @@ struct TQZControlStyle {
         ActsAsLeftWithoutMenu,   // a left click when there is no menu, else only the menu
     };
     int LightKind = TMouseLumen::NoLight;
-    LPCSTR SystemCursor = IDC_ARROW;   // shown when the control has no cursor of its own
+    LPCWSTR SystemCursor = IDC_ARROW;   // shown when the control has no cursor of its own
     TRightButton RightButton = TRightButton::ActsAsLeft;
 };
 
@@ -28,7 +28,7 @@ struct TQZControlStyle {
 void AnnounceHover(TWindow& control);
 
 // The named cursor of the module, or the system cursor when no name is given.
-void SetControlCursor(HINSTANCE module, const std::string& name, LPCSTR systemCursor);
+void SetControlCursor(HINSTANCE module, const std::string& name, LPCWSTR systemCursor);
 
 template <class TBase>
 class TQZControl : public TBase {
@@ -47,7 +47,7 @@ protected:
                TBaseArgs&&... baseArgs)
         : TBase(std::forward<TBaseArgs>(baseArgs)...),
           Style(style),
-          Module(module ? module : ::GetModuleHandleA(nullptr)),
+          Module(module ? module : ::GetModuleHandleW(nullptr)),
           CursorName(cursorName ? cursorName : ""),
           RightButton(Module, menuName),
           Lumen(style.LightKind, this)

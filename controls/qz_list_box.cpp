@@ -29,7 +29,7 @@ void TQZListBox::MoveItem(TMoveDirection direction, int index)
     DeleteString(index);
 
     const int target = up ? index - 1 : index + 1;
-    const LONG_PTR style = ::GetWindowLongPtrA(Handle, GWL_STYLE);
+    const LONG_PTR style = ::GetWindowLongPtrW(Handle, GWL_STYLE);
     // A list box that is not owner-drawn keeps strings whether or not the style says so.
     const bool hasStrings =
         (style & LBS_HASSTRINGS) || !(style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE));

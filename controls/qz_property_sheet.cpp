@@ -9,7 +9,7 @@ END_MESSAGE_TABLE(TQZPropertyPage, TPropertyPage)
 
 bool TQZPropertyPage::EvSetCursor(HWND window, UINT, UINT)
 {
-    HCURSOR hand = window == Handle ? ::LoadCursorA(GetInstance(), "CUR_MANO") : nullptr;
+    HCURSOR hand = window == Handle ? ::LoadCursorW(GetInstance(), L"CUR_MANO") : nullptr;
     if (hand)
         ::SetCursor(hand);
     else
@@ -21,5 +21,5 @@ void TQZPropertyPage::EvLButtonDown(UINT, POINT point)
 {
     // The sheet runs its caption drag, started from the page's background.
     ::ClientToScreen(Handle, &point);
-    ::SendMessageA(::GetParent(Handle), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+    ::SendMessageW(::GetParent(Handle), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
 }

@@ -6,7 +6,7 @@ TRightButtonMenu::TRightButtonMenu(HINSTANCE module, const char* menuName)
 {
     if (!menuName)
         return;
-    Popup.LoadResource(module ? module : ::GetModuleHandleA(nullptr), menuName);
+    Popup.LoadResource(module ? module : ::GetModuleHandleW(nullptr), menuName);
     HasPopup = true;
 }
 

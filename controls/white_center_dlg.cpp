@@ -1,22 +1,23 @@
 #include "controls/white_center_dlg.h"
 
 #include "framework/gdi.h"
+#include "framework/resource_name.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
+#include <cwchar>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-bool ClassIs(HWND window, const char* name)
+bool ClassIs(HWND window, const wchar_t* name)
 {
-    char className[32] = "";
-    ::GetClassNameA(window, className, sizeof className);
-    return std::strcmp(className, name) == 0;
+    wchar_t className[32] = L"";
+    ::GetClassNameW(window, className, static_cast<int>(std::size(className)));
+    return std::wcscmp(className, name) == 0;
 }
 
 HWND ParentOf(HWND window)
@@ -29,7 +30,7 @@ HWND ParentOf(HWND window)
 RECT RectInParent(HWND window, bool combo = false)
 {
     RECT rect{};
-    if (!combo || ::SendMessageA(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&rect)) == CB_ERR)
+    if (!combo || ::SendMessageW(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&rect)) == CB_ERR)
         ::GetWindowRect(window, &rect);
     ::MapWindowPoints(nullptr, ParentOf(window), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
@@ -52,7 +53,7 @@ void MoveControl(HWND window, bool combo, int x, int y, int width, int height)
 {
     ::MoveWindow(window, x, y, width, height, FALSE);
     RECT dropped{};
-    if (!combo || ::SendMessageA(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped)) == CB_ERR)
+    if (!combo || ::SendMessageW(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped)) == CB_ERR)
         return;
     const int got = dropped.bottom - dropped.top;
     if (got > 0 && got < height)
@@ -109,13 +110,13 @@ bool ParseRecord(std::string_view text, TLayoutRecord& record)
 }
 
 // The character height of the font, measured in the window's DC; at least 1.
-int CharacterHeight(HWND window, const LOGFONTA& description)
+int CharacterHeight(HWND window, const LOGFONTW& description)
 {
-    TFontHandle font(::CreateFontIndirectA(&description));
+    TFontHandle font(::CreateFontIndirectW(&description));
     TClientDC dc(window);
     TSelectObject selected(dc, font);
-    TEXTMETRICA metrics{};
-    ::GetTextMetricsA(dc, &metrics);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
     int height = metrics.tmHeight - metrics.tmInternalLeading;
     return height > 0 ? height : 1;
 }
@@ -128,7 +129,7 @@ const char* MenuResourceOrNone(HINSTANCE module, const char* menuName)
 {
     if (!menuName)
         return nullptr;
-    TMenuHandle menu(::LoadMenuA(module, menuName));
+    TMenuHandle menu(::LoadMenuW(module, TResourceName(menuName)));
     return menu ? menuName : nullptr;
 }
 
@@ -180,14 +181,14 @@ void TWhiteCenterDlg::SetupWindow()
     TDialog::SetupWindow();
 
     HFONT source = GivenFont ? GivenFont : static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
-    if (::GetObjectA(source, sizeof BaseLogFont, &BaseLogFont) <= 0)
-        ::GetObjectA(::GetStockObject(SYSTEM_FONT), sizeof BaseLogFont, &BaseLogFont);
+    if (::GetObjectW(source, sizeof BaseLogFont, &BaseLogFont) <= 0)
+        ::GetObjectW(::GetStockObject(SYSTEM_FONT), sizeof BaseLogFont, &BaseLogFont);
     // A font of "any height" would never scale: take the height it came out with.
     if (BaseLogFont.lfHeight == 0)
         BaseLogFont.lfHeight = -CharacterHeight(Handle, BaseLogFont);
     ReplaceDialogFont(BaseLogFont);
 
-    BackgroundCursor = ::LoadCursorA(GetInstance(), "CUR_MANO");
+    BackgroundCursor = ::LoadCursorW(GetInstance(), L"CUR_MANO");
 
     const float widen = WideningFactor(Handle);
     RECT own = RectInParent(Handle);
@@ -205,7 +206,7 @@ void TWhiteCenterDlg::RecordLayout()
         const int id = ::GetDlgCtrlID(child);
         if (id == LayoutStoreId || id == ComboListId || id == ComboEditId)
             continue;
-        const bool combo = ClassIs(child, "ComboBox");
+        const bool combo = ClassIs(child, L"ComboBox");
         const float widen = WideningFactor(ParentOf(child));
         RECT rect = RectInParent(child, combo);
         MoveControl(child, combo, Scaled(rect.left, widen), rect.top, Scaled(rect.right - rect.left, widen),
@@ -215,10 +216,10 @@ void TWhiteCenterDlg::RecordLayout()
         LRESULT selectionHeight = 0;
         LRESULT itemHeight = 0;
         if (combo) {
-            selectionHeight = ::SendMessageA(child, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-            itemHeight = ::SendMessageA(child, CB_GETITEMHEIGHT, 0, 0);
-        } else if (ClassIs(child, "ListBox")) {
-            itemHeight = ::SendMessageA(child, LB_GETITEMHEIGHT, 0, 0);
+            selectionHeight = ::SendMessageW(child, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+            itemHeight = ::SendMessageW(child, CB_GETITEMHEIGHT, 0, 0);
+        } else if (ClassIs(child, L"ListBox")) {
+            itemHeight = ::SendMessageW(child, LB_GETITEMHEIGHT, 0, 0);
         }
         LayoutStore.AddString(FormatRecord(child, rect, selectionHeight > 0 ? static_cast<int>(selectionHeight) : 0,
                                            itemHeight > 0 ? static_cast<int>(itemHeight) : 0));
@@ -276,11 +277,11 @@ void TWhiteCenterDlg::Rescale(int clientWidth, int clientHeight, bool rescaleFon
     }
 
     // Redrawing is switched only for a shown dialog: switching it back on would show a hidden one.
-    const bool shown = (::GetWindowLongPtrA(Handle, GWL_STYLE) & WS_VISIBLE) != 0;
+    const bool shown = (::GetWindowLongPtrW(Handle, GWL_STYLE) & WS_VISIBLE) != 0;
     if (shown)
         SendMessage(WM_SETREDRAW, FALSE);
 
-    LOGFONTA description = BaseLogFont;
+    LOGFONTW description = BaseLogFont;
     if (rescaleFonts) {
         int height = Scaled(description.lfHeight, ScaleY);
         if (height == 0)   // 0 would mean "any height", a full-size font in a tiny dialog
@@ -308,18 +309,18 @@ void TWhiteCenterDlg::Rescale(int clientWidth, int clientHeight, bool rescaleFon
         const int w = Scaled(record.Width, ScaleX);
         int h = Scaled(record.Height, ScaleY);
 
-        const bool combo = ClassIs(record.Window, "ComboBox");
+        const bool combo = ClassIs(record.Window, L"ComboBox");
         if (combo) {
-            if (::SendMessageA(record.Window, CB_GETDROPPEDSTATE, 0, 0)) {
+            if (::SendMessageW(record.Window, CB_GETDROPPEDSTATE, 0, 0)) {
                 if (rescaleFonts)
-                    ::SendMessageA(record.Window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), selectionHeight);
+                    ::SendMessageW(record.Window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), selectionHeight);
             } else if (ScaleY > 1.0f) {
                 h = record.Height;   // a closed combo box never grows taller
             }
             if (rescaleFonts)
-                ::SendMessageA(record.Window, CB_SETITEMHEIGHT, 0, itemHeight);
-        } else if (rescaleFonts && ClassIs(record.Window, "ListBox")) {
-            ::SendMessageA(record.Window, LB_SETITEMHEIGHT, 0, MAKELPARAM(itemHeight, 0));
+                ::SendMessageW(record.Window, CB_SETITEMHEIGHT, 0, itemHeight);
+        } else if (rescaleFonts && ClassIs(record.Window, L"ListBox")) {
+            ::SendMessageW(record.Window, LB_SETITEMHEIGHT, 0, MAKELPARAM(itemHeight, 0));
         }
         MoveControl(record.Window, combo, x, y, w > 0 ? w : 0, h > 0 ? h : 0);
     }
@@ -330,13 +331,13 @@ void TWhiteCenterDlg::Rescale(int clientWidth, int clientHeight, bool rescaleFon
     FirstLayout = false;
 }
 
-void TWhiteCenterDlg::ReplaceDialogFont(const LOGFONTA& description)
+void TWhiteCenterDlg::ReplaceDialogFont(const LOGFONTW& description)
 {
-    HFONT font = ::CreateFontIndirectA(&description);
+    HFONT font = ::CreateFontIndirectW(&description);
     if (!font)
         return;
     for (HWND child : Descendants(Handle))
-        ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     // The old one goes only once no control shows it any more.
     DialogFont.Reset(font);
 }

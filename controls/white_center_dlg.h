@@ -20,7 +20,7 @@ public:
     ~TWhiteCenterDlg() override;
 
     HFONT GetDialogFont() const { return DialogFont.Get(); }
-    const LOGFONTA& GetBaseLogFont() const { return BaseLogFont; }
+    const LOGFONTW& GetBaseLogFont() const { return BaseLogFont; }
     float GetScaleX() const { return ScaleX; }
     float GetScaleY() const { return ScaleY; }
     SIZE GetFrameSize() const { return FrameSize; }
@@ -54,7 +54,7 @@ protected:
     SIZE FrameSize{};
     RECT InitialClient{};
     TFontHandle DialogFont;
-    LOGFONTA BaseLogFont{};
+    LOGFONTW BaseLogFont{};
     // One record per descendant window: "handle,left,top,width,height,selH,itemH".
     TListBox LayoutStore;
 
@@ -66,7 +66,7 @@ private:
     void RecordLayout();
     void Rescale(int clientWidth, int clientHeight, bool rescaleFonts);
     // Makes the font of the description the dialog font, given to every control; the old one goes.
-    void ReplaceDialogFont(const LOGFONTA& description);
+    void ReplaceDialogFont(const LOGFONTW& description);
     void RepaintAll() const;
 
     HFONT GivenFont;

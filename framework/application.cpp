@@ -6,7 +6,7 @@
 #include <string>
 
 TApplication::TApplication(const char*, int cmdShow)
-    : Instance(::GetModuleHandleA(nullptr)), CmdShow(cmdShow)
+    : Instance(::GetModuleHandleW(nullptr)), CmdShow(cmdShow)
 {
     CurrentApplication = this;
 }
@@ -72,12 +72,13 @@ int TApplication::MessageLoop()
     long idleCount = 0;
     MSG msg;
     for (;;) {
-        if (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        // Wide messages all the way: a typed character reaches its window as UTF-16.
+        if (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (msg.message == WM_QUIT)
                 return static_cast<int>(msg.wParam);
             if (!ProcessAppMsg(msg)) {
                 ::TranslateMessage(&msg);
-                ::DispatchMessageA(&msg);
+                ::DispatchMessageW(&msg);
             }
             RethrowKeptException();
             idleCount = 0;

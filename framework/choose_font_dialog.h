@@ -10,7 +10,7 @@ public:
     struct TData {
         DWORD Flags = 0;           // CF_ flags
         HDC DC = nullptr;
-        LOGFONTA LogFont{};        // the font shown first; the chosen one after OK
+        LOGFONTW LogFont{};        // the font shown first; the chosen one after OK
         int PointSize = 0;         // the chosen size in tenths of a point
         COLORREF Color = 0;
         const char* Style = nullptr;

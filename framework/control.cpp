@@ -1,5 +1,7 @@
 #include "framework/control.h"
 
+#include "text/wide_text.h"
+
 TControl::TControl(TWindow* parent, int resourceId) : TWindow(parent)
 {
     Attr.Id = resourceId;
@@ -22,13 +24,14 @@ bool TControl::Create()
     if (Handle)
         return true;
     // A class of the program's own is registered and attached like any framework window.
-    WNDCLASSA existing;
-    if (!::GetClassInfoA(GetInstance(), GetClassName(), &existing) ||
+    const std::wstring className = Wide(GetClassName());
+    WNDCLASSW existing;
+    if (!::GetClassInfoW(GetInstance(), className.c_str(), &existing) ||
         existing.lpfnWndProc == &TWindow::StaticWindowProc)
         return TWindow::Create();
     Attr.Style &= ~StyleToClear;
     HWND parentHandle = GetParentObject() ? GetParentObject()->GetHandle() : nullptr;
-    HWND handle = ::CreateWindowExA(Attr.ExStyle, GetClassName(), Title.c_str(), Attr.Style, Attr.X, Attr.Y,
+    HWND handle = ::CreateWindowExW(Attr.ExStyle, className.c_str(), Wide(Title).c_str(), Attr.Style, Attr.X, Attr.Y,
                                     Attr.W, Attr.H, parentHandle,
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(Attr.Id)), GetInstance(), nullptr);
     if (!handle)
@@ -44,15 +47,8 @@ bool TControl::Create()
 LRESULT TListBox::Ask(UINT message, WPARAM wParam, LPARAM lParam) const
 {
     if (PreviousProc)
-        return ::CallWindowProcA(PreviousProc, Handle, message, wParam, lParam);
+        return ::CallWindowProcW(PreviousProc, Handle, message, wParam, lParam);
     return SendMessage(message, wParam, lParam);
-}
-
-LRESULT TListBox::AskWide(UINT message, WPARAM wParam, LPARAM lParam) const
-{
-    if (PreviousProcW)
-        return ::CallWindowProcW(PreviousProcW, Handle, message, wParam, lParam);
-    return ::SendMessageW(Handle, message, wParam, lParam);
 }
 
 int TListBox::GetCount() const
@@ -62,13 +58,13 @@ int TListBox::GetCount() const
 
 int TListBox::AddString(const std::string& text) const
 {
-    return static_cast<int>(Ask(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    return static_cast<int>(Ask(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str())));
 }
 
 int TListBox::InsertString(const std::string& text, int index) const
 {
     return static_cast<int>(
-        Ask(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str())));
+        Ask(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(Wide(text).c_str())));
 }
 
 int TListBox::DeleteString(int index) const
@@ -100,21 +96,15 @@ std::string TListBox::GetString(int index) const
 
 void TListBox::GetString(int index, std::string& text) const
 {
-    // Read as wide text: Wine hands a list box's text to callers of the ANSI message through
-    // a buffer of 512 characters, and a longer entry overruns it.
-    const LRESULT length = AskWide(LB_GETTEXTLEN, static_cast<WPARAM>(index));
+    const LRESULT length = Ask(LB_GETTEXTLEN, static_cast<WPARAM>(index));
     text.clear();
     if (length == LB_ERR)
         return;
-    Wide.resize(static_cast<std::size_t>(length) + 1);
-    const LRESULT got = AskWide(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(Wide.data()));
+    Entry.resize(static_cast<std::size_t>(length) + 1);
+    const LRESULT got = Ask(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(Entry.data()));
     if (got == LB_ERR || got <= 0)
         return;
-    const int size = static_cast<int>(got);
-    const int bytes = ::WideCharToMultiByte(CP_ACP, 0, Wide.data(), size, nullptr, 0, nullptr, nullptr);
-    text.resize(static_cast<std::size_t>(bytes > 0 ? bytes : 0));
-    if (bytes > 0)
-        ::WideCharToMultiByte(CP_ACP, 0, Wide.data(), size, text.data(), bytes, nullptr, nullptr);
+    Utf16Detail::AppendUtf8FromUtf16(text, Entry.data(), static_cast<std::size_t>(got));
 }
 
 LPARAM TListBox::GetItemData(int index) const
@@ -129,8 +119,87 @@ int TListBox::SetItemData(int index, LPARAM data) const
 
 // ---- TEdit ----
 
+namespace {
+
+bool IsHighHalf(wchar_t unit)
+{
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool IsLowHalf(wchar_t unit)
+{
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// The clipboard's Unicode text, as a paste would take it.
+std::wstring ClipboardText(HWND owner)
+{
+    std::wstring text;
+    if (!::OpenClipboard(owner))
+        return text;
+    if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* units = static_cast<const wchar_t*>(::GlobalLock(data))) {
+            text = units;
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_TABLE(TEdit, TControl)
+    ON_MESSAGE(TEdit, WM_CHAR, EvChar)
+    ON_MESSAGE(TEdit, WM_PASTE, EvPaste)
+END_MESSAGE_TABLE(TEdit, TControl)
+
 TEdit::TEdit(TWindow* parent, int resourceId, int textLimit) : TControl(parent, resourceId), TextLimit(textLimit)
 {
+}
+
+std::size_t TEdit::Room() const
+{
+    const auto limit = static_cast<std::size_t>(SendMessage(EM_GETLIMITTEXT));
+    DWORD start = 0, end = 0;
+    SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const auto length = static_cast<std::size_t>(::GetWindowTextLengthW(Handle));
+    const std::size_t kept = length - (end > start && end - start <= length ? end - start : 0);
+    return limit > kept ? limit - kept : 0;
+}
+
+LRESULT TEdit::EvChar(TMessage& message)
+{
+    // The system would take the first half of a pair that has room for one unit only.
+    const auto unit = static_cast<wchar_t>(message.WParam);
+    if (IsHighHalf(unit)) {
+        RefusingLowHalf = Room() < 2;
+        if (RefusingLowHalf) {
+            ::MessageBeep(MB_OK);
+            return 0;
+        }
+    } else if (IsLowHalf(unit) && RefusingLowHalf) {
+        RefusingLowHalf = false;
+        return 0;
+    }
+    return DefaultProcessing(message);
+}
+
+LRESULT TEdit::EvPaste(TMessage& message)
+{
+    // The system cuts a paste at the limit, pairs or not: where it would end inside a pair it is
+    // made to stop one unit earlier.
+    const std::size_t room = Room();
+    std::wstring text = ClipboardText(Handle);
+    if (!(::GetWindowLongPtrW(Handle, GWL_STYLE) & ES_MULTILINE))
+        text = text.substr(0, text.find_first_of(L"\r\n"));   // a one-line field takes the first line
+    if (text.size() <= room || room == 0 || !IsHighHalf(text[room - 1]))
+        return DefaultProcessing(message);
+    const LRESULT limit = SendMessage(EM_GETLIMITTEXT);
+    SendMessage(EM_SETLIMITTEXT, static_cast<WPARAM>(limit - 1));
+    const LRESULT result = DefaultProcessing(message);
+    SendMessage(EM_SETLIMITTEXT, static_cast<WPARAM>(limit));
+    return result;
 }
 
 void TEdit::SetupWindow()
@@ -148,7 +217,6 @@ void TEdit::LimitText(int limit) const
 std::string TEdit::GetText(std::size_t max) const
 {
     std::string text = GetWindowText();
-    if (text.size() > max)
-        text.resize(max);
+    text.resize(CutToUtf16Units(text, max).size());
     return text;
 }

@@ -46,18 +46,21 @@ protected:
 
 private:
     LRESULT Ask(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    LRESULT AskWide(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
-    mutable std::wstring Wide;   // an entry read as wide text, kept for the next read
+    mutable std::wstring Entry;   // the room an entry is read into, kept for the next read
 };
 
+// An edit field. Its limit counts UTF-16 units, as the system's edit control counts them; a
+// character beyond the first plane (a pair of units) is typed or pasted whole or not at all,
+// so the field never ends inside a character.
 class TEdit : public TControl {
 public:
     TEdit(TWindow* parent, int resourceId, int textLimit = 0);
 
     void SetText(const std::string& text) const { SetWindowText(text); }
     std::string GetText() const { return GetWindowText(); }
-    // The first max characters of the text, as a buffer of max + 1 would hold them.
+    // The text up to max characters (UTF-16 units, as the field counts them), never ending
+    // inside a character.
     std::string GetText(std::size_t max) const;
     void LimitText(int limit) const;
 
@@ -65,7 +68,18 @@ public:
 
 protected:
     const char* GetClassName() const override { return "Edit"; }
+    // The units the field takes still: its limit less the text that stays beside the selection.
+    std::size_t Room() const;
+
+    LRESULT EvChar(TMessage& message);
+    LRESULT EvPaste(TMessage& message);
+
     int TextLimit;
+
+private:
+    bool RefusingLowHalf = false;   // the first half of a pair was refused: so is the second
+
+    DECLARE_MESSAGE_TABLE()
 };
 
 class TButton : public TControl {

@@ -2,6 +2,7 @@
 
 #include "framework/decorated_frame.h"
 #include "framework/gdi.h"
+#include "framework/resource_name.h"
 #include "framework/status_bar.h"
 
 namespace {
@@ -94,7 +95,7 @@ void TControlBar::AddGadgetToWindow(const TGadget& gadget)
     TBBUTTON button{};
     if (gadget.BitmapName) {
         HBITMAP picture = static_cast<HBITMAP>(
-            ::LoadImageA(GetInstance(), gadget.BitmapName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+            ::LoadImageW(GetInstance(), TResourceName(gadget.BitmapName), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
         TGdiObject<HBITMAP> bitmap(picture ? ScaledPicture(picture, ImageSize) : nullptr);
         button.iBitmap = bitmap ? ::ImageList_AddMasked(Images, bitmap, FaceColour) : I_IMAGENONE;
         button.idCommand = gadget.CommandId;
@@ -104,7 +105,7 @@ void TControlBar::AddGadgetToWindow(const TGadget& gadget)
         button.iBitmap = gadget.Size;
         button.fsStyle = TBSTYLE_SEP;
     }
-    SendMessage(TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
+    SendMessage(TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
 }
 
 int TControlBar::GetButtonCount() const

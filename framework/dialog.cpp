@@ -1,6 +1,7 @@
 #include "framework/dialog.h"
 
 #include "framework/application.h"
+#include "framework/resource_name.h"
 
 BEGIN_MESSAGE_TABLE(TDialog, TWindow)
     ON_COMMAND(TDialog, IDOK, CmOk)
@@ -18,7 +19,7 @@ bool TDialog::Create()
         return true;
     Modal = false;
     HWND parent = GetParentObject() ? GetParentObject()->GetHandle() : nullptr;
-    ::CreateDialogParamA(GetInstance(), ResourceName, parent, &TDialog::StaticDialogProc,
+    ::CreateDialogParamW(GetInstance(), TResourceName(ResourceName), parent, &TDialog::StaticDialogProc,
                          reinterpret_cast<LPARAM>(this));
     TApplication::RethrowKeptException();
     return Handle != nullptr;
@@ -28,7 +29,7 @@ INT_PTR TDialog::Execute()
 {
     Modal = true;
     HWND parent = GetParentObject() ? GetParentObject()->GetHandle() : nullptr;
-    INT_PTR result = ::DialogBoxParamA(GetInstance(), ResourceName, parent, &TDialog::StaticDialogProc,
+    INT_PTR result = ::DialogBoxParamW(GetInstance(), TResourceName(ResourceName), parent, &TDialog::StaticDialogProc,
                                        reinterpret_cast<LPARAM>(this));
     Modal = false;
     TApplication::RethrowKeptException();
@@ -60,20 +61,20 @@ BOOL TDialog::EvInitDialog(HWND)
 bool TDialog::PreProcessMsg(MSG& msg)
 {
     // Tab, arrows, Enter and Esc move between the controls.
-    return Handle && ::IsDialogMessageA(Handle, &msg);
+    return Handle && ::IsDialogMessageW(Handle, &msg);
 }
 
 // A dialog that is a window's client (a child) is never closed by Enter or Esc.
 void TDialog::CmOk()
 {
-    if (Modal || !(::GetWindowLongPtrA(Handle, GWL_STYLE) & WS_CHILD))
+    if (Modal || !(::GetWindowLongPtrW(Handle, GWL_STYLE) & WS_CHILD))
         if (CanClose())
             CloseWindow(IDOK);
 }
 
 void TDialog::CmCancel()
 {
-    if (Modal || !(::GetWindowLongPtrA(Handle, GWL_STYLE) & WS_CHILD))
+    if (Modal || !(::GetWindowLongPtrW(Handle, GWL_STYLE) & WS_CHILD))
         CloseWindow(IDCANCEL);
 }
 

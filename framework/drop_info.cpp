@@ -1,5 +1,7 @@
 #include "framework/drop_info.h"
 
+#include "text/wide_text.h"
+
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -13,7 +15,7 @@ TDropInfo::~TDropInfo()
 
 int TDropInfo::Count() const
 {
-    return static_cast<int>(::DragQueryFileA(Drop, 0xFFFFFFFF, nullptr, 0));
+    return static_cast<int>(::DragQueryFileW(Drop, 0xFFFFFFFF, nullptr, 0));
 }
 
 POINT TDropInfo::Point() const
@@ -25,24 +27,24 @@ POINT TDropInfo::Point() const
 
 std::string TDropInfo::Name(int index) const
 {
-    UINT length = ::DragQueryFileA(Drop, static_cast<UINT>(index), nullptr, 0);
+    UINT length = ::DragQueryFileW(Drop, static_cast<UINT>(index), nullptr, 0);
     if (length == 0)
         return {};
-    std::string name(length + 1, '\0');
-    UINT got = ::DragQueryFileA(Drop, static_cast<UINT>(index), name.data(), length + 1);
+    std::wstring name(length + 1, L'\0');
+    UINT got = ::DragQueryFileW(Drop, static_cast<UINT>(index), name.data(), length + 1);
     name.resize(got);
-    return name;
+    return Narrow(name);
 }
 
 namespace {
 
-std::string Narrow(const wchar_t* text, std::size_t length)
+// A name of a drop in the system's code page (an older program's drop), in UTF-8.
+std::string FromCodePage(const char* text, std::size_t length)
 {
-    int size = ::WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-    if (size > 0)
-        ::WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), narrow.data(), size, nullptr, nullptr);
-    return narrow;
+    const int size = static_cast<int>(length);
+    std::wstring wide(static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, text, size, nullptr, 0)), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text, size, wide.data(), static_cast<int>(wide.size()));
+    return Narrow(wide);
 }
 
 // The names of a DROPFILES block that ends within size bytes: a list of zero-terminated names
@@ -78,10 +80,10 @@ std::vector<std::string> TDropInfo::Names() const
             const BYTE* first = block + header->pFiles;
             const std::size_t bytes = size - header->pFiles;
             if (header->fWide)
-                ReadNames(reinterpret_cast<const wchar_t*>(first), bytes / sizeof(wchar_t), names, Narrow);
+                ReadNames(reinterpret_cast<const wchar_t*>(first), bytes / sizeof(wchar_t), names,
+                          [](const wchar_t* text, std::size_t length) { return Narrow(std::wstring_view(text, length)); });
             else
-                ReadNames(reinterpret_cast<const char*>(first), bytes, names,
-                          [](const char* text, std::size_t length) { return std::string(text, length); });
+                ReadNames(reinterpret_cast<const char*>(first), bytes, names, FromCodePage);
         }
     }
     if (block)

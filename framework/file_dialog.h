@@ -16,7 +16,7 @@ public:
         std::string InitialDir;         // empty: the system's choice
         std::string FileName;           // the initial name; the chosen one after OK
         DWORD Flags = 0;                // OFN_ flags
-        std::size_t NameRoom = 1000;    // room for the name, terminating zero included
+        std::size_t NameRoom = 1000;    // room for the name in UTF-16 units, terminating zero included
     };
     enum class TKind { Open, Save };
 

@@ -1,12 +1,14 @@
 #include "framework/font.h"
 
-#include <cstring>
+#include "text/wide_text.h"
+
+#include <cwchar>
 
 TFont::TFont(const char* face, int height, int width, int escapement, int orientation, int weight,
              BYTE pitchAndFamily, BYTE italic, BYTE underline, BYTE strikeout, BYTE charSet,
              BYTE outputPrecision, BYTE clipPrecision, BYTE quality)
 {
-    LOGFONTA description{};
+    LOGFONTW description{};
     description.lfHeight = height;
     description.lfWidth = width;
     description.lfEscapement = escapement;
@@ -20,11 +22,11 @@ TFont::TFont(const char* face, int height, int width, int escapement, int orient
     description.lfClipPrecision = clipPrecision;
     description.lfQuality = quality;
     description.lfPitchAndFamily = pitchAndFamily;
-    std::strncpy(description.lfFaceName, face ? face : "", LF_FACESIZE - 1);
-    Handle = ::CreateFontIndirectA(&description);
+    SetFaceName(description, face ? face : "");
+    Handle = ::CreateFontIndirectW(&description);
 }
 
-TFont::TFont(const LOGFONTA& description) : Handle(::CreateFontIndirectA(&description))
+TFont::TFont(const LOGFONTW& description) : Handle(::CreateFontIndirectW(&description))
 {
 }
 
@@ -34,7 +36,19 @@ TFont::~TFont()
         ::DeleteObject(Handle);
 }
 
-bool TFont::GetObject(LOGFONTA& description) const
+bool TFont::GetObject(LOGFONTW& description) const
 {
-    return Handle && ::GetObjectA(Handle, sizeof description, &description) == sizeof description;
+    return Handle && ::GetObjectW(Handle, sizeof description, &description) == sizeof description;
+}
+
+void SetFaceName(LOGFONTW& font, std::string_view face)
+{
+    const std::wstring wide = Wide(CutToUtf16Units(face, LF_FACESIZE - 1));
+    std::wmemset(font.lfFaceName, L'\0', LF_FACESIZE);
+    wide.copy(font.lfFaceName, LF_FACESIZE - 1);
+}
+
+std::string FaceName(const LOGFONTW& font)
+{
+    return Narrow(std::wstring_view(font.lfFaceName, ::wcsnlen(font.lfFaceName, LF_FACESIZE)));
 }

@@ -1,6 +1,7 @@
 #include "framework/frame_window.h"
 
 #include "framework/gdi.h"
+#include "framework/resource_name.h"
 
 BEGIN_MESSAGE_TABLE(TFrameWindow, TWindow)
     ON_MESSAGE(TFrameWindow, WM_SIZE, EvSize)
@@ -35,14 +36,14 @@ void TFrameWindow::SetClientWindow(std::unique_ptr<TWindow> client)
 
 void TFrameWindow::AssignMenu(const char* menuName)
 {
-    Menu = ::LoadMenuA(GetInstance(), menuName);
+    Menu = ::LoadMenuW(GetInstance(), TResourceName(menuName));
     if (Handle)
         ::SetMenu(Handle, Menu);
 }
 
 void TFrameWindow::SetIcon(int iconId)
 {
-    Icon = ::LoadIconA(GetInstance(), MAKEINTRESOURCEA(iconId));
+    Icon = ::LoadIconW(GetInstance(), MAKEINTRESOURCEW(iconId));
     if (Handle) {
         SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Icon));
         SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(Icon));
@@ -54,7 +55,7 @@ const char* TFrameWindow::GetClassName() const
     return "StrandelFrame";
 }
 
-void TFrameWindow::GetWindowClass(WNDCLASSA& windowClass) const
+void TFrameWindow::GetWindowClass(WNDCLASSW& windowClass) const
 {
     TWindow::GetWindowClass(windowClass);
     windowClass.style |= CS_HREDRAW | CS_VREDRAW;

@@ -29,7 +29,7 @@ public:
 
 protected:
     const char* GetClassName() const override;
-    void GetWindowClass(WNDCLASSA& windowClass) const override;
+    void GetWindowClass(WNDCLASSW& windowClass) const override;
     void SetupWindow() override;
     // Commands without an entry of the frame's go to the client.
     LRESULT UnhandledCommand(TMessage& message) override;

@@ -177,5 +177,6 @@ HFONT PointFont(const char* face, int points);
 // Registers the common control classes (tool bar, status bar) once per process.
 void EnsureCommonControls();
 
-// A text resource of the program; empty when there is none.
+// A text resource of the program (room: UTF-16 units, the terminating zero included); empty when
+// there is none.
 std::string LoadResourceString(HINSTANCE instance, UINT id, int room = 500);

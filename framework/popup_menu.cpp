@@ -1,6 +1,7 @@
 #include "framework/popup_menu.h"
 
 #include "framework/gdi.h"
+#include "framework/resource_name.h"
 
 #include <string>
 
@@ -11,13 +12,13 @@ void CopyItems(HMENU source, HMENU target)
 {
     int count = ::GetMenuItemCount(source);
     for (int i = 0; i < count; ++i) {
-        char text[256] = "";
-        MENUITEMINFOA item{};
+        wchar_t text[256] = L"";
+        MENUITEMINFOW item{};
         item.cbSize = sizeof item;
         item.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
         item.dwTypeData = text;
-        item.cch = sizeof text;
-        if (!::GetMenuItemInfoA(source, static_cast<UINT>(i), TRUE, &item))
+        item.cch = static_cast<UINT>(std::size(text));
+        if (!::GetMenuItemInfoW(source, static_cast<UINT>(i), TRUE, &item))
             continue;
         if (item.hSubMenu) {
             HMENU copy = ::CreatePopupMenu();
@@ -25,7 +26,7 @@ void CopyItems(HMENU source, HMENU target)
             item.hSubMenu = copy;
         }
         item.dwTypeData = text;
-        ::InsertMenuItemA(target, static_cast<UINT>(::GetMenuItemCount(target)), TRUE, &item);
+        ::InsertMenuItemW(target, static_cast<UINT>(::GetMenuItemCount(target)), TRUE, &item);
     }
 }
 
@@ -43,7 +44,7 @@ TPopupMenu::~TPopupMenu()
 
 bool TPopupMenu::LoadResource(HINSTANCE instance, const char* menuName)
 {
-    TMenuHandle resource(::LoadMenuA(instance, menuName));
+    TMenuHandle resource(::LoadMenuW(instance, TResourceName(menuName)));
     if (!resource)
         return false;
     HMENU items = resource;

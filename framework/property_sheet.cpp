@@ -14,7 +14,11 @@ BEGIN_MESSAGE_TABLE(TPropertyPage, TDialog)
 END_MESSAGE_TABLE(TPropertyPage, TDialog)
 
 TPropertyPage::TPropertyPage(TPropertySheet* sheet, const char* resourceName, const char* title)
-    : TDialog(sheet, resourceName), Sheet(sheet), PageTitle(title)
+    : TDialog(sheet, resourceName),
+      Sheet(sheet),
+      PageTitle(title),
+      WideTemplate(resourceName),
+      WideTitle(Wide(title ? title : ""))
 {
     if (Sheet)
         Sheet->AddPage(*this);
@@ -31,14 +35,14 @@ LRESULT TPropertyPage::Apply()
     return PSNRET_NOERROR;
 }
 
-PROPSHEETPAGEA TPropertyPage::Describe()
+PROPSHEETPAGEW TPropertyPage::Describe()
 {
-    PROPSHEETPAGEA page{};
+    PROPSHEETPAGEW page{};
     page.dwSize = sizeof page;
     page.dwFlags = PSP_DEFAULT | (PageTitle ? PSP_USETITLE : 0);
     page.hInstance = GetInstance();
-    page.pszTemplate = ResourceName;
-    page.pszTitle = PageTitle;
+    page.pszTemplate = WideTemplate;
+    page.pszTitle = PageTitle ? WideTitle.c_str() : nullptr;
     page.pfnDlgProc = &TPropertyPage::StaticPageProc;
     page.lParam = reinterpret_cast<LPARAM>(this);
     return page;
@@ -53,7 +57,7 @@ LRESULT TPropertyPage::EvNotify(TMessage& message)
     case PSN_APPLY: {
         LRESULT result = Apply();
         // The sheet reads a page's answer from the dialog's message result.
-        ::SetWindowLongPtrA(Handle, DWLP_MSGRESULT, result);
+        ::SetWindowLongPtrW(Handle, DWLP_MSGRESULT, result);
         const auto* notify = reinterpret_cast<const PSHNOTIFY*>(header);
         if (Sheet && notify->lParam)   // the OK button's apply, not Apply Now's
             Sheet->OkApplied = result == PSNRET_NOERROR;
@@ -72,7 +76,7 @@ INT_PTR CALLBACK TPropertyPage::StaticPageProc(HWND handle, UINT message, WPARAM
 {
     if (message != WM_INITDIALOG)
         return FALSE;   // everything else reaches the object through its subclassed procedure
-    const auto* description = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
+    const auto* description = reinterpret_cast<const PROPSHEETPAGEW*>(lParam);
     auto* page = description ? reinterpret_cast<TPropertyPage*>(description->lParam) : nullptr;
     if (!page)
         return TRUE;
@@ -119,17 +123,18 @@ bool TPropertySheet::Execute()
 {
     if (Handle || Pages.empty())
         return false;
-    std::vector<PROPSHEETPAGEA> descriptions;
+    std::vector<PROPSHEETPAGEW> descriptions;
     descriptions.reserve(Pages.size());
     for (TPropertyPage* page : Pages)
         descriptions.push_back(page->Describe());
 
-    PROPSHEETHEADERA header{};
+    const std::wstring caption = Wide(Title);
+    PROPSHEETHEADERW header{};
     header.dwSize = sizeof header;
     header.dwFlags = Flags | PSH_PROPSHEETPAGE | PSH_USECALLBACK | (IsWizard ? PSH_WIZARD : 0);
     header.hwndParent = GetParentObject() ? GetParentObject()->GetHandle() : nullptr;
     header.hInstance = GetInstance();
-    header.pszCaption = Title.c_str();
+    header.pszCaption = caption.c_str();
     header.nPages = static_cast<UINT>(descriptions.size());
     header.nStartPage = StartPage < header.nPages ? StartPage : 0;
     header.ppsp = descriptions.data();
@@ -139,7 +144,7 @@ bool TPropertySheet::Execute()
     OkApplied = false;
     TPropertySheet* outer = Starting;
     Starting = this;
-    INT_PTR result = ::PropertySheetA(&header);
+    INT_PTR result = ::PropertySheetW(&header);
     Starting = outer;
     TApplication::RethrowKeptException();
     return result != -1 && OkApplied;

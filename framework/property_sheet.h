@@ -1,7 +1,8 @@
 #pragma once
-// Property sheets run by the system (PropertySheetA) with pages made from dialog resources.
+// Property sheets run by the system (PropertySheetW) with pages made from dialog resources.
 // The sheet and each page are framework windows: their messages pass their message tables.
 #include "framework/dialog.h"
+#include "framework/resource_name.h"
 
 #include <windows.h>
 #include <prsht.h>
@@ -31,11 +32,14 @@ protected:
 
 private:
     friend class TPropertySheet;
-    PROPSHEETPAGEA Describe();
+    PROPSHEETPAGEW Describe();
     static INT_PTR CALLBACK StaticPageProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
 
     TPropertySheet* Sheet;
     const char* PageTitle;
+    // What the page's description points to, kept while the sheet runs.
+    TResourceName WideTemplate;
+    std::wstring WideTitle;
 };
 
 class TPropertySheet : public TWindow {

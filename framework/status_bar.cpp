@@ -1,6 +1,7 @@
 #include "framework/status_bar.h"
 
 #include "framework/gdi.h"
+#include "text/wide_text.h"
 
 #include <commctrl.h>
 
@@ -27,8 +28,8 @@ void TMessageBar::SetupWindow()
     // The bar's height follows its font: the text's height and a border above and below.
     TClientDC dc(Handle);
     TSelectObject select(dc, Font ? Font : reinterpret_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
-    TEXTMETRICA metrics{};
-    ::GetTextMetricsA(dc, &metrics);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
     SendMessage(SB_SETMINHEIGHT, static_cast<WPARAM>(metrics.tmHeight + 4));
     RECT parent = GetParentObject() ? GetParentObject()->GetClientRect() : RECT{};
     ::MoveWindow(Handle, 0, 0, parent.right, metrics.tmHeight + 8, FALSE);
@@ -57,7 +58,7 @@ std::string TMessageBar::GetShownText() const
 void TMessageBar::ShowMessageArea()
 {
     if (Handle)
-        SendMessage(SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(GetShownText().c_str()));
+        SendMessage(SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Wide(GetShownText()).c_str()));
 }
 
 void TMessageBar::UpdateParts()
@@ -111,8 +112,8 @@ int TStatusBar::AverageCharWidth() const
 {
     TClientDC dc(Handle);
     TSelectObject select(dc, Font ? Font : reinterpret_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
-    TEXTMETRICA metrics{};
-    ::GetTextMetricsA(dc, &metrics);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
     return metrics.tmAveCharWidth;
 }
 
@@ -144,5 +145,5 @@ void TStatusBar::ShowGadget(std::size_t index)
     const TTextGadget& gadget = Gadgets[index];
     // Text after two tabs is right-aligned in its part.
     std::string shown = gadget.Align == TAlign::Right ? "\t\t" + gadget.Text : gadget.Text;
-    SendMessage(SB_SETTEXTA, index + 1, reinterpret_cast<LPARAM>(shown.c_str()));
+    SendMessage(SB_SETTEXTW, index + 1, reinterpret_cast<LPARAM>(Wide(shown).c_str()));
 }

@@ -1,6 +1,7 @@
 #include "framework/window.h"
 
 #include "framework/application.h"
+#include "text/wide_text.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -121,7 +122,7 @@ TApplication* TWindow::GetApplication() const
 
 HINSTANCE TWindow::GetInstance() const
 {
-    return ::GetModuleHandleA(nullptr);
+    return ::GetModuleHandleW(nullptr);
 }
 
 const char* TWindow::GetClassName() const
@@ -129,31 +130,32 @@ const char* TWindow::GetClassName() const
     return "StrandelWindow";
 }
 
-void TWindow::GetWindowClass(WNDCLASSA& windowClass) const
+void TWindow::GetWindowClass(WNDCLASSW& windowClass) const
 {
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = &TWindow::StaticWindowProc;
     windowClass.hInstance = GetInstance();
-    windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = GetClassName();
 }
 
 bool TWindow::Create()
 {
     if (Handle)
         return true;
-    WNDCLASSA existing;
-    if (!::GetClassInfoA(GetInstance(), GetClassName(), &existing)) {
-        WNDCLASSA windowClass = {};
+    const std::wstring className = Wide(GetClassName());
+    WNDCLASSW existing;
+    if (!::GetClassInfoW(GetInstance(), className.c_str(), &existing)) {
+        WNDCLASSW windowClass = {};
         GetWindowClass(windowClass);
-        if (!::RegisterClassA(&windowClass))
+        windowClass.lpszClassName = className.c_str();
+        if (!::RegisterClassW(&windowClass))
             return false;
     }
     Attr.Style &= ~StyleToClear;
     HWND parentHandle = Parent ? Parent->Handle : nullptr;
     HMENU idOrMenu = (Attr.Style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(Attr.Id)) : nullptr;
-    ::CreateWindowExA(Attr.ExStyle, GetClassName(), Title.c_str(), Attr.Style, Attr.X, Attr.Y, Attr.W,
+    ::CreateWindowExW(Attr.ExStyle, className.c_str(), Wide(Title).c_str(), Attr.Style, Attr.X, Attr.Y, Attr.W,
                       Attr.H, parentHandle, idOrMenu, GetInstance(), this);
     if (!Handle)
         return false;
@@ -235,8 +237,8 @@ LRESULT TWindow::DefaultProcessing()
 LRESULT TWindow::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (PreviousProc)
-        return ::CallWindowProcA(PreviousProc, Handle, message, wParam, lParam);
-    return ::DefWindowProcA(Handle, message, wParam, lParam);
+        return ::CallWindowProcW(PreviousProc, Handle, message, wParam, lParam);
+    return ::DefWindowProcW(Handle, message, wParam, lParam);
 }
 
 LRESULT TWindow::ReceiveMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -268,8 +270,8 @@ void TWindow::ClearStyle(DWORD bits)
         StyleToClear |= bits;
         return;
     }
-    LONG_PTR style = ::GetWindowLongPtrA(Handle, GWL_STYLE);
-    ::SetWindowLongPtrA(Handle, GWL_STYLE, style & ~static_cast<LONG_PTR>(bits));
+    LONG_PTR style = ::GetWindowLongPtrW(Handle, GWL_STYLE);
+    ::SetWindowLongPtrW(Handle, GWL_STYLE, style & ~static_cast<LONG_PTR>(bits));
     ::SetWindowPos(Handle, nullptr, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
@@ -282,26 +284,26 @@ void TWindow::Destroy()
 
 LRESULT TWindow::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 {
-    return ::SendMessageA(Handle, message, wParam, lParam);
+    return ::SendMessageW(Handle, message, wParam, lParam);
 }
 
 BOOL TWindow::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 {
-    return ::PostMessageA(Handle, message, wParam, lParam);
+    return ::PostMessageW(Handle, message, wParam, lParam);
 }
 
 std::string TWindow::GetWindowText() const
 {
-    int length = ::GetWindowTextLengthA(Handle);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    int got = ::GetWindowTextA(Handle, text.data(), length + 1);
+    int length = ::GetWindowTextLengthW(Handle);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    int got = ::GetWindowTextW(Handle, text.data(), length + 1);
     text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-    return text;
+    return Narrow(text);
 }
 
 void TWindow::SetWindowText(const std::string& text) const
 {
-    ::SetWindowTextA(Handle, text.c_str());
+    ::SetWindowTextW(Handle, Wide(text).c_str());
 }
 
 RECT TWindow::GetClientRect() const
@@ -347,9 +349,10 @@ void TWindow::Attach(HWND handle)
 void TWindow::Subclass(HWND handle)
 {
     Attach(handle);
-    PreviousProcW = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(handle, GWLP_WNDPROC));
+    // Set through the wide function, the window stays a Unicode window: its text and character
+    // messages reach the class's own procedure as UTF-16, never through a code page.
     PreviousProc = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWindow::StaticWindowProc)));
+        ::SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWindow::StaticWindowProc)));
 }
 
 void TWindow::Detach()
@@ -357,9 +360,8 @@ void TWindow::Detach()
     if (!Handle)
         return;
     if (PreviousProc) {
-        ::SetWindowLongPtrA(Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PreviousProc));
+        ::SetWindowLongPtrW(Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PreviousProc));
         PreviousProc = nullptr;
-        PreviousProcW = nullptr;
     }
     AttachedObjects().Detach(Handle);
     Handle = nullptr;
@@ -389,13 +391,13 @@ LRESULT CALLBACK TWindow::StaticWindowProc(HWND handle, UINT message, WPARAM wPa
 {
     TWindow* window = FromHandle(handle);
     if (!window && message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
         window = static_cast<TWindow*>(create->lpCreateParams);
         if (window)
             window->Attach(handle);
     }
     if (!window)
-        return ::DefWindowProcA(handle, message, wParam, lParam);
+        return ::DefWindowProcW(handle, message, wParam, lParam);
 
     LRESULT result = SafeWindowProc(*window, message, wParam, lParam);
     if (message == WM_NCDESTROY && window->Handle == handle)

@@ -79,7 +79,8 @@ public:
 protected:
     // The window class the framework registers for windows it creates itself.
     virtual const char* GetClassName() const;
-    virtual void GetWindowClass(WNDCLASSA& windowClass) const;
+    // The class's attributes but its name, which Create gives it from GetClassName.
+    virtual void GetWindowClass(WNDCLASSW& windowClass) const;
     // The procedure a message goes to when no table entry takes it.
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // What happens to a WM_COMMAND no entry takes (frames pass it to their client).
@@ -107,7 +108,6 @@ protected:
     TWindow* Parent;
     std::string Title;
     WNDPROC PreviousProc = nullptr;   // the class's own procedure of a subclassed window
-    WNDPROC PreviousProcW = nullptr;  // the same, called with wide-character messages
     DWORD StyleToClear = 0;           // bits ClearStyle took before the window existed
     bool OwnsHandle = true;           // false for windows bound from a dialog resource
     bool BindToResource = false;      // a control of the parent's dialog resource, by Attr.Id

@@ -7,12 +7,15 @@ cd "$(dirname "$0")/.."
 bash scripts/bootstrap.sh
 # The browser that renders the image page for its picture; only this script needs it.
 command -v chromium >/dev/null || { sudo=""; [ "$(id -u)" -ne 0 ] && sudo=sudo; $sudo apt-get install -y -q chromium; }
-cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" >/dev/null
+cmake --preset win >/dev/null
 cmake --build build/win -j "$(nproc)" --target strandel screen_tour
 
 prefix="$PWD/build/win/screens-prefix"
 sh scripts/wine-prefix.sh "$prefix"
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+set -a
+. cmake/wine.env
+set +a
+export WINEPREFIX="$prefix"
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"; wineserver -k 2>/dev/null || true' EXIT
 

@@ -2,7 +2,10 @@
 # Makes the private Wine prefix the tests run in, once per build tree.
 set -e
 prefix="$1"
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+set -a
+. "$(dirname "$0")/../cmake/wine.env"
+set +a
+export WINEPREFIX="$prefix"
 if [ ! -f "$prefix/.strandel-ready" ]; then
   wineboot -i >/dev/null 2>&1
   # No window manager runs on the tests' virtual display: Wine draws the frames itself

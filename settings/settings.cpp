@@ -1,6 +1,7 @@
 #include "settings/settings.h"
 
 #include "settings/profile.h"
+#include "text/utf16_text.h"
 
 namespace {
 
@@ -19,11 +20,10 @@ std::string ReplaceAll(const std::string& text, const std::string& from, const s
     return result;
 }
 
-std::string Cut(std::string text, std::size_t max)
+// At most max characters (UTF-16 units, as the fields count them), never cut inside one.
+std::string Cut(const std::string& text, std::size_t max)
 {
-    if (text.size() > max)
-        text.resize(max);
-    return text;
+    return std::string(CutToUtf16Units(text, max));
 }
 
 } // namespace
@@ -75,7 +75,7 @@ void LoadSettings(TSettings& s, const TProfile& profile, std::string& header, st
     const std::string& section = s.SectionName;
     // Each text as long as the program keeps it: what is shown is what is saved again.
     auto encoded = [&](const char* key, std::size_t max) {
-        return DecodeValue(profile.ReadString(file, section, key, "", EncodedRoom)).substr(0, max);
+        return Cut(DecodeValue(profile.ReadString(file, section, key, "", EncodedRoom)), max);
     };
 
     s.SetFileOutput(profile.ReadString(file, section, "FileOutput", DefaultFileOutput, FileNameRoom));
@@ -88,7 +88,9 @@ void LoadSettings(TSettings& s, const TProfile& profile, std::string& header, st
     s.MainQueue = encoded("MainQueue", MainTextMax);
     s.SaveLocal = profile.ReadInt(file, section, "SaveLocal", 0) != 0;
     s.UseTip = profile.ReadInt(file, section, "UseTip", 1) != 0;
-    s.ImageExt = profile.ReadString(file, section, "ImageExt", DefaultImageExt, ImageExtRoom);
+    // Room for 79 characters of any script in UTF-8, then 79 characters kept.
+    s.ImageExt = Cut(profile.ReadString(file, section, "ImageExt", DefaultImageExt, (ImageExtRoom - 1) * 3 + 1),
+                     ImageExtRoom - 1);
     ReadOutputChoices(s, profile, file);
 }
 

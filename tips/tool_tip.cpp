@@ -1,6 +1,7 @@
 #include "tips/tool_tip.h"
 
 #include "framework/gdi.h"
+#include "text/wide_text.h"
 
 #include <cstddef>
 
@@ -14,8 +15,8 @@ TTipAnchor TipAnchor;
 bool AnchorPending = false;
 
 // The size of the metrics without iPaddedBorderWidth: every system accepts it.
-constexpr UINT MetricsSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
-static_assert(MetricsSize == 340);
+constexpr UINT MetricsSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+static_assert(MetricsSize == 500);
 
 constexpr int BelowAnchor = 32;
 constexpr int ScreenMargin = 2;
@@ -23,9 +24,9 @@ constexpr int AboveAnchor = 10;
 
 DWORD SystemMajorVersion()
 {
-    OSVERSIONINFOA version{};
+    OSVERSIONINFOW version{};
     version.dwOSVersionInfoSize = sizeof version;
-    return ::GetVersionExA(&version) ? version.dwMajorVersion : 0;
+    return ::GetVersionExW(&version) ? version.dwMajorVersion : 0;
 }
 
 LRESULT CALLBACK TipKeyboardProc(int code, WPARAM wParam, LPARAM lParam)
@@ -67,7 +68,7 @@ QZTToolTip::QZTToolTip(std::unique_ptr<TToolTipFont> font)
         Attr.Style |= WS_BORDER;
     TheToolTip = this;
     if (!KeyboardHook)
-        KeyboardHook = ::SetWindowsHookExA(WH_KEYBOARD, &TipKeyboardProc, nullptr, ::GetCurrentThreadId());
+        KeyboardHook = ::SetWindowsHookExW(WH_KEYBOARD, &TipKeyboardProc, nullptr, ::GetCurrentThreadId());
     Create();
 }
 
@@ -85,7 +86,7 @@ QZTToolTip::~QZTToolTip()
     Destroy();
 }
 
-void QZTToolTip::GetWindowClass(WNDCLASSA& windowClass) const
+void QZTToolTip::GetWindowClass(WNDCLASSW& windowClass) const
 {
     TControl::GetWindowClass(windowClass);
     windowClass.style = CS_SAVEBITS | CS_HREDRAW | CS_VREDRAW;
@@ -118,7 +119,7 @@ void QZTToolTip::ChangeText(const char* text)
         Text = text;
     else
         Text.reset();
-    ::SetWindowTextA(Handle, text);
+    ::SetWindowTextW(Handle, text ? Wide(text).c_str() : nullptr);
 
     if (!text || !*text) {
         StopTimers();
@@ -141,20 +142,21 @@ void QZTToolTip::Measure(const char* text)
     TipSize = {0, 0};
     SIZE extent{0, 0};
     int lines = 0;
-    const char* lineStart = text;
-    for (const char* p = text;; ++p) {
-        if (*p != '\n' && *p != '\r' && *p != '\0')
+    const std::wstring wide = Wide(text);
+    const wchar_t* lineStart = wide.c_str();
+    for (const wchar_t* p = wide.c_str();; ++p) {
+        if (*p != L'\n' && *p != L'\r' && *p != L'\0')
             continue;
         // A line is measured with the break character that ends it.
         int count = static_cast<int>(p - lineStart) + (*p ? 1 : 0);
         extent = {0, 0};
-        ::GetTextExtentPoint32A(dc, lineStart, count, &extent);
+        ::GetTextExtentPoint32W(dc, lineStart, count, &extent);
         ++lines;
         if (extent.cx > TipSize.cx)
             TipSize = extent;
         if (!*p)
             break;
-        if (p[0] == '\r' && p[1] == '\n')
+        if (p[0] == L'\r' && p[1] == L'\n')
             ++p;
         lineStart = p + 1;
     }
@@ -223,9 +225,9 @@ void QZTToolTip::HideTip()
 
 void QZTToolTip::RefreshFont()
 {
-    NONCLIENTMETRICSA metrics{};
+    NONCLIENTMETRICSW metrics{};
     metrics.cbSize = MetricsSize;
-    if (!::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0))
+    if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0))
         return;
     Font = std::make_unique<TFont>(metrics.lfStatusFont);
 }
@@ -281,7 +283,7 @@ void QZTToolTip::EvMouseMove(UINT, POINT)
 LRESULT QZTToolTip::EvPaint(TMessage&)
 {
     TPaintDC dc(Handle);
-    std::string caption = GetWindowText();
+    const std::wstring caption = Wide(GetWindowText());
     RECT rect = GetClientRect();
     TPen pen(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_WINDOWFRAME)));
     TBrush brush(::CreateSolidBrush(::GetSysColor(COLOR_INFOBK)));
@@ -291,7 +293,7 @@ LRESULT QZTToolTip::EvPaint(TMessage&)
     ::SetBkMode(dc, TRANSPARENT);
     TSelectObject selectFont(dc, Font ? Font->GetHandle() : nullptr);
     ::SetTextColor(dc, ::GetSysColor(COLOR_INFOTEXT));
-    ::DrawTextA(dc, caption.c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_NOPREFIX | DT_EXTERNALLEADING);
+    ::DrawTextW(dc, caption.c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_NOPREFIX | DT_EXTERNALLEADING);
     return 0;
 }
 

@@ -63,7 +63,7 @@ public:
 
 protected:
     const char* GetClassName() const override { return "QZTooltip"; }
-    void GetWindowClass(WNDCLASSA& windowClass) const override;
+    void GetWindowClass(WNDCLASSW& windowClass) const override;
 
     void EvTimer(UINT_PTR id);
     void EvMouseMove(UINT keys, POINT point);

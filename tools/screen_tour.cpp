@@ -12,6 +12,7 @@
 //   screen_tour key VK             presses a key (27: Esc)
 //   screen_tour close              closes Strandel
 #include "app/program_names.h"
+#include "text/wide_text.h"
 
 #include <windows.h>
 
@@ -106,8 +107,8 @@ struct TStrandel {
 bool FindStrandel(TStrandel& strandel)
 {
     for (int i = 0; i < 300 && !strandel.Main; ++i, Pause(100))
-        strandel.Main = ::FindWindowA(MainWindowClass, nullptr);
-    strandel.Dialog = strandel.Main ? ::FindWindowExA(strandel.Main, nullptr, "#32770", nullptr) : nullptr;
+        strandel.Main = ::FindWindowW(Wide(MainWindowClass).c_str(), nullptr);
+    strandel.Dialog = strandel.Main ? ::FindWindowExW(strandel.Main, nullptr, L"#32770", nullptr) : nullptr;
     return strandel.Dialog != nullptr;
 }
 
@@ -125,9 +126,9 @@ HWND StrandelBox(const TStrandel& strandel)
             auto* s = reinterpret_cast<TSearch*>(data);
             DWORD owner = 0;
             ::GetWindowThreadProcessId(window, &owner);
-            char name[32] = "";
-            ::GetClassNameA(window, name, sizeof name);
-            if (owner == s->Process && std::string(name) == "#32770" && ::IsWindowVisible(window)) {
+            wchar_t name[32] = L"";
+            ::GetClassNameW(window, name, static_cast<int>(std::size(name)));
+            if (owner == s->Process && std::wstring(name) == L"#32770" && ::IsWindowVisible(window)) {
                 s->Found = window;
                 return FALSE;
             }
@@ -181,7 +182,7 @@ int main(int argc, char** argv)
         return ok ? 0 : 1;
     } else if (step == "list-menu") {
         RECT item{};
-        ::SendMessageA(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
+        ::SendMessageW(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
         POINT onItem{item.left + 60, (item.top + item.bottom) / 2};
         ::ClientToScreen(list, &onItem);
         MoveMouse(onItem);
@@ -205,7 +206,7 @@ int main(int argc, char** argv)
         Key(VK_DOWN);
         Pause(1000);
     } else if (step == "command") {
-        ::PostMessageA(strandel.Main, WM_COMMAND, static_cast<WPARAM>(std::atoi(argument.c_str())), 0);
+        ::PostMessageW(strandel.Main, WM_COMMAND, static_cast<WPARAM>(std::atoi(argument.c_str())), 0);
         Pause(1500);
     } else if (step == "answer") {
         HWND box = nullptr;
@@ -214,13 +215,13 @@ int main(int argc, char** argv)
         if (!box)
             return 1;
         const int button = std::atoi(argument.c_str());
-        ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(box, button)));
+        ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(box, button)));
         Pause(300);
     } else if (step == "key") {
         Key(static_cast<WORD>(std::atoi(argument.c_str())));
         Pause(300);
     } else if (step == "close") {
-        ::PostMessageA(strandel.Main, WM_CLOSE, 0, 0);
+        ::PostMessageW(strandel.Main, WM_CLOSE, 0, 0);
     } else {
         std::fprintf(stderr, "screen_tour: unknown step \"%s\"\n", step.c_str());
         return 2;

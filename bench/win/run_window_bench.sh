@@ -5,7 +5,10 @@ set -euo pipefail
 build=$(realpath "$1")
 prefix="$build/bench-prefix"
 sh "$(dirname "$0")/../../scripts/wine-prefix.sh" "$prefix"
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+set -a
+. "$(dirname "$0")/../../cmake/wine.env"
+set +a
+export WINEPREFIX="$prefix"
 trap 'wineserver -k 2>/dev/null || true' EXIT
 # strandel-gen.exe by its name on Wine's Z: drive (winepath would start Wine without the display).
 gen="Z:$(echo "$build/cli/strandel-gen.exe" | tr / '\\')"

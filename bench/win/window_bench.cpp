@@ -11,6 +11,8 @@
 #include "settings/settings.h"
 #include "support/drop.h"
 #include "support/pump.h"
+#include "text/native_path.h"
+#include "text/wide_text.h"
 
 #include <psapi.h>
 
@@ -37,12 +39,18 @@ std::vector<std::string> Names(int count)
     return names;
 }
 
+// The user's folder of temporary files, with a trailing backslash.
+std::string TempFolder()
+{
+    wchar_t folder[MAX_PATH + 1] = L"";
+    ::GetTempPathW(MAX_PATH + 1, folder);
+    return Narrow(folder);
+}
+
 std::string WriteList(const std::vector<std::string>& names)
 {
-    char folder[MAX_PATH] = "";
-    ::GetTempPathA(MAX_PATH, folder);
-    std::string file = std::string(folder) + "strandel-bench-" + std::to_string(names.size()) + ".lst";
-    std::FILE* out = std::fopen(file.c_str(), "wb");
+    std::string file = TempFolder() + "strandel-bench-" + std::to_string(names.size()) + ".lst";
+    std::FILE* out = OpenNativeFile(file, "wb");
     for (std::size_t i = 0; i < names.size(); ++i)
         std::fprintf(out, i + 1 < names.size() ? "%s\r\n" : "%s", names[i].c_str());
     std::fclose(out);
@@ -67,15 +75,13 @@ double BestOfThree(BaseDlg& dialog, const std::function<void()>& run)
 // A program folder holding count templates spread over folders subfolders.
 std::string MakeTemplateTree(int folders, int count)
 {
-    char temp[MAX_PATH] = "";
-    ::GetTempPathA(MAX_PATH, temp);
-    const std::string root = std::string(temp) + "strandel-bench-templates\\";
-    ::CreateDirectoryA(root.c_str(), nullptr);
+    const std::string root = TempFolder() + "strandel-bench-templates\\";
+    ::CreateDirectoryW(Wide(root).c_str(), nullptr);
     for (int f = 0; f < folders; ++f) {
         const std::string folder = root + "Folder " + std::to_string(f) + "\\";
-        ::CreateDirectoryA(folder.c_str(), nullptr);
+        ::CreateDirectoryW(Wide(folder).c_str(), nullptr);
         for (int t = f; t < count; t += folders) {
-            std::FILE* out = std::fopen((folder + "Template " + std::to_string(t) + ".hqd").c_str(), "wb");
+            std::FILE* out = OpenNativeFile(folder + "Template " + std::to_string(t) + ".hqd", "wb");
             std::fprintf(out, "[Strandel]\r\nHeader=<<LI>>\r\nQueue=<#QZ_BR#>\r\n");
             std::fclose(out);
         }
@@ -106,11 +112,12 @@ double RunBest(std::string commandLine)
 {
     double best = 1e30;
     for (int round = 0; round < 3; ++round) {
-        STARTUPINFOA startup{};
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};
         auto start = std::chrono::steady_clock::now();
-        if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+        std::wstring command = Wide(commandLine);
+        if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                               &process))
             return -1;
         ::WaitForSingleObject(process.hProcess, INFINITE);
@@ -129,7 +136,7 @@ double RunBest(std::string commandLine)
 std::string ReadFile(const std::string& name)
 {
     std::string bytes;
-    if (std::FILE* in = std::fopen(name.c_str(), "rb")) {
+    if (std::FILE* in = OpenNativeFile(name, "rb")) {
         char block[1 << 16];
         for (std::size_t got; (got = std::fread(block, 1, sizeof block, in)) > 0;)
             bytes.append(block, got);
@@ -147,11 +154,9 @@ int main(int argc, char** argv)
     const std::string gen = argc > 1 ? argv[1] : "";
     const int dropCount = 10000;
     const int openCount = 100000;
-    char temp[MAX_PATH] = "";
-    ::GetTempPathA(MAX_PATH, temp);
-
-    const std::string emptyFolder = std::string(temp) + "strandel-bench-empty\\";
-    ::CreateDirectoryA(emptyFolder.c_str(), nullptr);
+    const std::string temp = TempFolder();
+    const std::string emptyFolder = temp + "strandel-bench-empty\\";
+    ::CreateDirectoryW(Wide(emptyFolder).c_str(), nullptr);
     const double bare = StartUp(emptyFolder);
     const std::string tree = MakeTemplateTree(100, 1000);
     const double withTemplates = StartUp(tree);
@@ -197,8 +202,8 @@ int main(int argc, char** argv)
 
     // Create with the texts of an HTML list; the same texts as a template for strandel-gen.
     const std::string output = std::string(temp) + "strandel-bench-create.htm";
-    ::SetDlgItemTextA(dialog.GetHandle(), IDC_HEADER, "<LI><A HREF=\"");
-    ::SetDlgItemTextA(dialog.GetHandle(), IDC_QUEUE, "\">QZ_NAMEQZ_EXT</A>\r\n");
+    ::SetDlgItemTextW(dialog.GetHandle(), IDC_HEADER, L"<LI><A HREF=\"");
+    ::SetDlgItemTextW(dialog.GetHandle(), IDC_QUEUE, L"\">QZ_NAMEQZ_EXT</A>\r\n");
     TSettings& settings = dialog.Settings();
     settings.SetFileOutput(output);
     settings.RelPath = "C:\\Web\\";
@@ -221,7 +226,7 @@ int main(int argc, char** argv)
 
     if (!gen.empty()) {
         const std::string hqd = std::string(temp) + "strandel-bench.hqd";
-        std::FILE* out = std::fopen(hqd.c_str(), "wb");
+        std::FILE* out = OpenNativeFile(hqd, "wb");
         std::fprintf(out, "[Strandel]\r\nHeader=<<LI><A HREF=\">\r\nQueue=<\">QZ_NAMEQZ_EXT</A>#QZ_BR#>\r\n"
                           "MainHead=<<UL>#QZ_BR#>\r\nMainQueue=<</UL>#QZ_BR#QZ_GETCOUNT files>\r\n"
                           "InvertSlash=1\r\nCheckIndex=1\r\n");
@@ -234,13 +239,13 @@ int main(int argc, char** argv)
                     same ? "the same" : "DIFFERENT");
         std::printf("Create / strandel-gen: %.2f (target at most 2); Open list / strandel-gen: %.2f (target at most 3)\n",
                     create / whole, openLarge / whole);
-        ::DeleteFileA(hqd.c_str());
-        ::DeleteFileA(genOutput.c_str());
+        ::DeleteFileW(Wide(hqd).c_str());
+        ::DeleteFileW(Wide(genOutput).c_str());
     }
 
-    ::DeleteFileA(output.c_str());
-    ::DeleteFileA(dropList.c_str());
-    ::DeleteFileA(openList.c_str());
+    ::DeleteFileW(Wide(output).c_str());
+    ::DeleteFileW(Wide(dropList).c_str());
+    ::DeleteFileW(Wide(openList).c_str());
     frame->Destroy();
     return 0;
 }

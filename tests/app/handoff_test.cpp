@@ -4,6 +4,7 @@
 #include "support/paths.h"
 #include "support/pump.h"
 #include "support/window_lookup.h"
+#include "text/native_path.h"
 
 #include <gtest/gtest.h>
 
@@ -25,12 +26,12 @@ class TProgram {
 public:
     TProgram(const std::string& exe, const std::string& arguments, WORD showWindow = SW_SHOWNORMAL)
     {
-        std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
-        STARTUPINFOA startup{};
+        std::wstring commandLine = Wide("\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments));
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = showWindow;
-        Started = ::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+        Started = ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                    &startup, &Info) != FALSE;
     }
     ~TProgram()
@@ -39,7 +40,7 @@ public:
             return;
         if (::WaitForSingleObject(Info.hProcess, 0) == WAIT_TIMEOUT) {
             if (HWND window = MainWindow())
-                ::PostMessageA(window, WM_CLOSE, 0, 0);
+                ::PostMessageW(window, WM_CLOSE, 0, 0);
             if (::WaitForSingleObject(Info.hProcess, 20000) == WAIT_TIMEOUT)
                 ::TerminateProcess(Info.hProcess, 1);   // only the process this test started
         }
@@ -71,8 +72,8 @@ public:
     // The number of entries in this copy's file list.
     int ListCount() const
     {
-        HWND dialog = ::FindWindowExA(MainWindow(), nullptr, "#32770", nullptr);
-        return static_cast<int>(::SendMessageA(::GetDlgItem(dialog, 101), LB_GETCOUNT, 0, 0));
+        HWND dialog = ::FindWindowExW(MainWindow(), nullptr, L"#32770", nullptr);
+        return static_cast<int>(::SendMessageW(::GetDlgItem(dialog, 101), LB_GETCOUNT, 0, 0));
     }
 
 private:
@@ -84,19 +85,20 @@ protected:
     void SetUp() override
     {
         Exe = Dir.File("strandel.exe");
-        ASSERT_TRUE(::CopyFileA(WindowsPath(STRANDEL_PROGRAM).c_str(), Exe.c_str(), FALSE)) << STRANDEL_PROGRAM;
-        ::CreateDirectoryA(Dir.File("A Long Folder Name").c_str(), nullptr);
+        ASSERT_TRUE(::CopyFileW(Wide(WindowsPath(STRANDEL_PROGRAM)).c_str(), Wide(Exe).c_str(), FALSE))
+            << STRANDEL_PROGRAM;
+        ::CreateDirectoryW(Wide(Dir.File("A Long Folder Name")).c_str(), nullptr);
         LongName = Dir.File("A Long Folder Name\\My long file name.text");
         WriteBytes(LongName, "x");
-        char buffer[MAX_PATH] = "";
-        ::GetShortPathNameA(LongName.c_str(), buffer, MAX_PATH);
-        ShortName = buffer;
-        ::GetLongPathNameA(LongName.c_str(), buffer, MAX_PATH);
-        LongName = buffer;
+        wchar_t buffer[MAX_PATH] = L"";
+        ::GetShortPathNameW(Wide(LongName).c_str(), buffer, MAX_PATH);
+        ShortName = Narrow(buffer);
+        ::GetLongPathNameW(Wide(LongName).c_str(), buffer, MAX_PATH);
+        LongName = Narrow(buffer);
         SetClipboardText("before");
     }
 
-    void TearDown() override { ::DeleteFileA(WindowsFolderIni().c_str()); }
+    void TearDown() override { ::DeleteFileW(Wide(WindowsFolderIni()).c_str()); }
 
     // Waits for the clipboard to change from what the test left there.
     static std::string ClipboardOnceChanged()
@@ -137,6 +139,19 @@ TEST_F(HandOff, WithTheLineOptionTheWholeLineGoesWithCrLf)
     EXPECT_EQ(first.ListCount(), 0);
 }
 
+// The name comes from the system's wide command line: in any script, whatever the code page.
+TEST_F(HandOff, ANameInAnyScriptGoesWholeFromTheCommandLineToTheFirstCopy)
+{
+    WriteBytes(WindowsFolderIni(), "[Strandel]\r\nCheckIndex=0\r\nSendToIndex=0\r\n");
+    const std::string name = Dir.File("报告 Ωμέγα Фото 😀.txt");
+    ASSERT_TRUE(std::fclose(OpenNativeFile(name, "wb")) == 0);
+    TProgram first(Exe, "");
+    ASSERT_NE(first.MainWindow(30000), nullptr);
+    TProgram second(Exe, "\"" + name + "\"");
+    EXPECT_EQ(second.ExitCode(), HandedOverExitCode);
+    EXPECT_EQ(ClipboardOnceChanged(), name);
+}
+
 TEST_F(HandOff, AFirstCopyStartedWithAFileCopiesItOnceItIsUp)
 {
     WriteBytes(WindowsFolderIni(), "[Strandel]\r\nCheckIndex=2\r\n");
@@ -158,11 +173,11 @@ TEST_F(HandOff, AMinimisedShortcutEndsUpMinimised)
 
 TEST_F(HandOff, ClosingTheFirstCopySavesItsSettings)
 {
-    ::DeleteFileA(WindowsFolderIni().c_str());
+    ::DeleteFileW(Wide(WindowsFolderIni()).c_str());
     {
         TProgram first(Exe, "");
         ASSERT_NE(first.MainWindow(30000), nullptr);
-        ::PostMessageA(first.MainWindow(), WM_CLOSE, 0, 0);
+        ::PostMessageW(first.MainWindow(), WM_CLOSE, 0, 0);
         EXPECT_EQ(first.ExitCode(), 0u);
     }
     const std::string ini = ReadBytes(WindowsFolderIni());
@@ -237,7 +252,7 @@ TEST_F(HandOff, FiftyCopiesSendingAtOnceAreEachAnsweredAndCopiedInTurn)
     for (int i = 0; i < Copies; ++i)
         EXPECT_EQ(seen["file" + std::to_string(i) + ".txt"], 1) << i;
     DWORD_PTR answer = 0;
-    EXPECT_NE(::SendMessageTimeoutA(first.MainWindow(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer), 0);
+    EXPECT_NE(::SendMessageTimeoutW(first.MainWindow(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer), 0);
     EXPECT_EQ(first.ListCount(), 0);
 }
 
@@ -249,7 +264,7 @@ TEST_F(HandOff, ASecondCopyGivesUpOnAFirstCopyThatDoesNotAnswer)
     std::thread hung([&] {
         WNDCLASSA windowClass{};
         windowClass.lpfnWndProc = ::DefWindowProcA;
-        windowClass.hInstance = ::GetModuleHandleA(nullptr);
+        windowClass.hInstance = ::GetModuleHandleW(nullptr);
         windowClass.lpszClassName = "QZ_STRANDEL";
         ::RegisterClassA(&windowClass);
         silent = ::CreateWindowExA(0, "QZ_STRANDEL", "hung", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
@@ -267,7 +282,7 @@ TEST_F(HandOff, ASecondCopyGivesUpOnAFirstCopyThatDoesNotAnswer)
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(TextOf(::GetDlgItem(box, 0xFFFF)),
               "The running Strandel does not answer, so this file may not have been copied:\n\nC:\\never\\taken.txt");
-    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(second.ExitCode(), 1u);
     release = true;
     hung.join();

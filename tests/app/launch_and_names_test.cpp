@@ -2,6 +2,8 @@
 #include "app/long_path.h"
 #include "support/paths.h"
 #include "support/pump.h"
+#include "text/native_path.h"
+#include "text/wide_text.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +19,8 @@ protected:
     void SetUp() override
     {
         Probe = Dir.File("probe.exe");
-        ASSERT_TRUE(::CopyFileA(WindowsPath(STRANDEL_LAUNCH_PROBE).c_str(), Probe.c_str(), FALSE)) << STRANDEL_LAUNCH_PROBE;
+        ASSERT_TRUE(::CopyFileW(Wide(WindowsPath(STRANDEL_LAUNCH_PROBE)).c_str(), Wide(Probe).c_str(), FALSE))
+            << STRANDEL_LAUNCH_PROBE;
         ASSERT_EQ(Probe.find(' '), std::string::npos);
     }
 
@@ -52,6 +55,9 @@ TEST_F(LaunchFallbacks, ALineWithoutSlashIsStartedAsACommandLine)
 {
     EXPECT_FALSE(Launch(nullptr, Probe + " first second", SW_HIDE));
     EXPECT_EQ(Runs(1), "run: first second\n");
+    // Its words in any script reach the program started.
+    EXPECT_FALSE(Launch(nullptr, Probe + " Ωμέγα 报告 😀", SW_HIDE));
+    EXPECT_EQ(Runs(2), "run: first second\nrun: Ωμέγα 报告 😀\n");
 }
 
 TEST(TrimmedCommandLines, LoseOnlyOuterSpaces)
@@ -63,16 +69,18 @@ TEST(TrimmedCommandLines, LoseOnlyOuterSpaces)
 TEST(LongNames, EveryShortComponentBecomesItsLongName)
 {
     TTempDir dir;
-    const std::string folder = dir.File("A Long Folder Name");
-    ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr));
-    const std::string file = folder + "\\My long file name.text";
-    WriteBytes(file, "x");
-    char shortName[MAX_PATH] = "";
-    ASSERT_GT(::GetShortPathNameA(file.c_str(), shortName, MAX_PATH), 0u);
-    ASSERT_NE(std::string(shortName), file) << "no short names here";
-    char longName[MAX_PATH] = "";
-    ::GetLongPathNameA(file.c_str(), longName, MAX_PATH);
-    EXPECT_EQ(LongPathName(shortName), longName);
+    // Names in any script too: a short name of ASCII stands for them.
+    for (const std::string long_ : {"A Long Folder Name", "Ωμέγα Φάκελος 报告"}) {
+        SCOPED_TRACE(long_);
+        const std::string folder = dir.File(long_);
+        ASSERT_TRUE(::CreateDirectoryW(Wide(folder).c_str(), nullptr));
+        const std::string file = folder + "\\My long file name 😀.text";
+        ASSERT_TRUE(std::fclose(OpenNativeFile(file, "wb")) == 0);
+        wchar_t shortName[MAX_PATH] = L"";
+        ASSERT_GT(::GetShortPathNameW(Wide(file).c_str(), shortName, MAX_PATH), 0u);
+        ASSERT_NE(Narrow(shortName), file) << "no short names here";
+        EXPECT_EQ(LongPathName(Narrow(shortName)), file);
+    }
 }
 
 TEST(LongNames, WhatCannotBeFoundIsKeptAndTheWalkEnds)

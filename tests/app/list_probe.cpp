@@ -18,7 +18,7 @@ constexpr int CopySelectedItem = 1004;
 HWND FindList(int waitMs)
 {
     for (int waited = 0;; waited += 100) {
-        if (HWND main = ::FindWindowA(MainWindowClass, nullptr))
+        if (HWND main = ::FindWindowW(Wide(MainWindowClass).c_str(), nullptr))
             if (HWND dialog = ::GetWindow(main, GW_CHILD))
                 for (HWND child = dialog; child; child = ::GetWindow(child, GW_HWNDNEXT))
                     if (HWND list = ::GetDlgItem(child, FileListId); list && ::IsWindowVisible(list))
@@ -44,16 +44,16 @@ int main(int argc, char** argv)
         ::GetWindowRect(list, &rect);
         std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     } else if (command == "entries") {
-        const int count = static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));
+        const int count = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
         // Each entry through the program's own "Copy selected item": list box texts are not
         // handed across processes here.
         for (int i = 0; i < count; ++i) {
-            ::SendMessageA(list, LB_SETCURSEL, i, 0);
-            ::SendMessageA(::GetParent(list), WM_COMMAND, CopySelectedItem, 0);
+            ::SendMessageW(list, LB_SETCURSEL, i, 0);
+            ::SendMessageW(::GetParent(list), WM_COMMAND, CopySelectedItem, 0);
             std::printf("%s\n", ClipboardText().c_str());
         }
     } else if (command == "close") {
-        ::PostMessageA(::GetAncestor(list, GA_ROOT), WM_CLOSE, 0, 0);
+        ::PostMessageW(::GetAncestor(list, GA_ROOT), WM_CLOSE, 0, 0);
     } else {
         std::fprintf(stderr, "usage: list_probe point|entries|close\n");
         return 2;

@@ -28,7 +28,7 @@ protected:
     {
         ASSERT_EQ(SettingsFileName(), "QZIni.ini");   // the Windows folder is writable here
         if (iniBytes.empty())
-            ::DeleteFileA(WindowsFolderIni().c_str());
+            ::DeleteFileW(Wide(WindowsFolderIni()).c_str());
         else
             WriteBytes(WindowsFolderIni(), iniBytes);
         Frame = BuildMainWindow();
@@ -43,21 +43,21 @@ protected:
     void TearDown() override
     {
         Frame.reset();
-        ::DeleteFileA(WindowsFolderIni().c_str());
+        ::DeleteFileW(Wide(WindowsFolderIni()).c_str());
         PumpMessages();
     }
 
     HWND Control(int id) const { return ::GetDlgItem(Dialog->GetHandle(), id); }
     std::string ControlText(int id) const { return TextOf(Control(id)); }
-    void Type(int id, const std::string& text) const { ::SetWindowTextA(Control(id), text.c_str()); }
+    void Type(int id, const std::string& text) const { ::SetWindowTextW(Control(id), Wide(text).c_str()); }
     // The Header and the Queue, the texts around every name.
     void TypeAround(const std::string& header, const std::string& queue) const
     {
         Type(IDC_HEADER, header);
         Type(IDC_QUEUE, queue);
     }
-    bool Checked(int id) const { return ::SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-    void Click(int id) const { ::SendMessageA(Control(id), BM_CLICK, 0, 0); }
+    bool Checked(int id) const { return ::SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void Click(int id) const { ::SendMessageW(Control(id), BM_CLICK, 0, 0); }
     void Command(int id) const { Dialog->SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     void Add(std::initializer_list<const char*> names) const
     {

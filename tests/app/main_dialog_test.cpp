@@ -170,7 +170,7 @@ TEST_F(MainDialog, SetOutputFileTakesTheChosenNameAndItsFolder)
     {
         TBoxAnswerer person(IDOK, "File", 15000, [&](HWND box) {
             // The file name field: a combo box (cmb13) in the Explorer-style dialog.
-            ::SetDlgItemTextA(box, 1148, chosen.c_str());
+            ::SetDlgItemTextW(box, 1148, Wide(chosen).c_str());
         });
         Command(IDM_SETOUTFILE);
         ASSERT_TRUE(person.Answered());
@@ -283,7 +283,7 @@ TEST_F(MainDialog, F1AnywhereAsksForTheHelpIndex)
         using TMyApp::InitMainWindow;
         using TMyApp::ProcessAppMsg;
     } app;
-    ::DeleteFileA(WindowsFolderIni().c_str());
+    ::DeleteFileW(Wide(WindowsFolderIni()).c_str());
     app.InitMainWindow();
     ASSERT_TRUE(app.GetMainWindow()->Create());
     HWND main = app.GetMainWindow()->GetHandle();
@@ -291,7 +291,7 @@ TEST_F(MainDialog, F1AnywhereAsksForTheHelpIndex)
             WM_KEYDOWN, VK_F1, 0, 0, {}};
     app.ProcessAppMsg(key);   // the key goes on to the dialog as usual
     MSG posted;
-    ASSERT_TRUE(::PeekMessageA(&posted, main, WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    ASSERT_TRUE(::PeekMessageW(&posted, main, WM_COMMAND, WM_COMMAND, PM_REMOVE));
     EXPECT_EQ(posted.wParam, static_cast<WPARAM>(IDM_HELPINDEX));
     EXPECT_EQ(posted.lParam, 0);
 }
@@ -354,7 +354,7 @@ TEST_F(MainDialog, MenuHintsKeepToTheStatusLineAndAnInactiveWindowShowsNone)
     EXPECT_EQ(MainStatusBar->GetShownText(), "Create output file containing header, files, queue");
     EXPECT_STREQ(TipText(), "");
 
-    HWND other = ::CreateWindowExA(0, "Static", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
+    HWND other = ::CreateWindowExW(0, L"Static", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
                                    nullptr, nullptr, nullptr, nullptr);
     ::SetForegroundWindow(other);
     ::SetActiveWindow(other);
@@ -386,7 +386,7 @@ TEST_F(MainDialog, ARightClickOnTheListOpensItsMenuForTheEntryUnderThePointer)
     Add({"C:\\a\\first.txt", "C:\\b\\second.txt"});
     ::SetForegroundWindow(Frame->GetHandle());
     RECT item{};
-    ::SendMessageA(Control(IDC_FILELIST), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    ::SendMessageW(Control(IDC_FILELIST), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
     POINT onItem{item.left + 10, (item.top + item.bottom) / 2};
     ::ClientToScreen(Control(IDC_FILELIST), &onItem);
     {
@@ -405,7 +405,7 @@ TEST_F(MainDialog, PressingAFreeSpotDragsTheMainWindow)
     TSentMessages presses(Frame->GetHandle(), WM_NCLBUTTONDOWN);
     MainStatusBar->ShowHint("a hint");
     // The system's move loop ends at the button's release.
-    ::PostMessageA(Frame->GetHandle(), WM_LBUTTONUP, 0, 0);
+    ::PostMessageW(Frame->GetHandle(), WM_LBUTTONUP, 0, 0);
     const RECT field = WindowRect(Control(IDC_RELPATH));
     POINT freeSpot{field.left - 4, field.bottom + 2};
     ::ScreenToClient(Dialog->GetHandle(), &freeSpot);

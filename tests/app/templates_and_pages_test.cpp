@@ -3,6 +3,7 @@
 // would, the pages' bytes on disk.
 #include "app/program_names.h"
 #include "main_dialog_fixture.h"
+#include "text/native_path.h"
 #include "tips/tip_status_bar.h"
 
 #include <prsht.h>
@@ -40,11 +41,11 @@ protected:
     {
         Names items;
         for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-            char text[256] = "";
-            ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+            wchar_t wide[256] = L"";
+            ::GetMenuStringW(menu, static_cast<UINT>(i), wide, static_cast<int>(std::size(wide)), MF_BYPOSITION);
+            const std::string text = Narrow(wide);
             const UINT id = ::GetMenuItemID(menu, i);
-            items.push_back(::GetSubMenu(menu, i) ? std::string(text) + ">"
-                                                  : std::string(text) + (*text ? " " + std::to_string(id) : "-"));
+            items.push_back(::GetSubMenu(menu, i) ? text + ">" : text + (!text.empty() ? " " + std::to_string(id) : "-"));
         }
         return items;
     }
@@ -64,9 +65,9 @@ TEST_F(TemplatesAndPages, TheTemplatesMenuMirrorsTheProgramFolder)
     HMENU bar = ::GetMenu(Frame->GetHandle());
     Names titles;
     for (int i = 0; i < ::GetMenuItemCount(bar); ++i) {
-        char text[64] = "";
-        ::GetMenuStringA(bar, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
-        titles.push_back(text);
+        wchar_t text[64] = L"";
+        ::GetMenuStringW(bar, static_cast<UINT>(i), text, static_cast<int>(std::size(text)), MF_BYPOSITION);
+        titles.push_back(Narrow(text));
     }
     EXPECT_EQ(titles, (Names{"File", "Templates", "Auto", "Help"}));
     EXPECT_EQ(Items(TemplatesMenu()), (Names{"Save Template 1301", "Open Template 1302", "-", "Z.hqd 1303",
@@ -80,6 +81,23 @@ TEST_F(TemplatesAndPages, TheTemplatesMenuMirrorsTheProgramFolder)
     ::SetCursorPos(17, 17);
     Frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(1304, MF_HILITE), reinterpret_cast<LPARAM>(TemplatesMenu()));
     EXPECT_EQ(MainStatusBar->GetShownText(), Dir.File("a.hqd"));
+}
+
+TEST_F(TemplatesAndPages, TemplatesNamedInAnyScriptShowWholeAndLoad)
+{
+    const std::string folder = Folder() + "\\Ωμέγα Фото";
+    ASSERT_TRUE(::CreateDirectoryW(Wide(folder).c_str(), nullptr));
+    const std::string file = folder + "\\报告 😀.hqd";
+    std::FILE* out = OpenNativeFile(file, "wb");
+    ASSERT_NE(out, nullptr);
+    std::fputs("[Strandel]\r\nHeader=<季度 😀>\r\n", out);
+    std::fclose(out);
+    StartWith("");
+    EXPECT_EQ(Items(TemplatesMenu()), (Names{"Save Template 1301", "Open Template 1302", "-", "Ωμέγα Фото>"}));
+    EXPECT_EQ(Items(::GetSubMenu(TemplatesMenu(), 3)), Names{"报告 😀.hqd 1303"});
+    Command(1303);
+    EXPECT_EQ(ControlText(IDC_HEADER), "季度 😀");
+    EXPECT_EQ(TextOf(Frame->GetHandle()), "Tarvik Strandel - 报告 😀");
 }
 
 TEST_F(TemplatesAndPages, TemplatesBeyondTheIdRangeShowButDoNothing)
@@ -133,7 +151,7 @@ TEST_F(TemplatesAndPages, SaveThenOpenKeepsTheTextsAndTheMenuTexts)
     std::string offered;
     auto typeName = [&](HWND box) {
         offered = TextOf(::GetDlgItem(box, 1148));
-        ::SetDlgItemTextA(box, 1148, file.c_str());
+        ::SetDlgItemTextW(box, 1148, Wide(file).c_str());
     };
     TypeAround("[", "]\r\n");
     Click(IDC_PATH_RELATIVE);
@@ -266,12 +284,12 @@ TEST_F(TemplatesAndPages, TheOptionsSheetKeepsWhatOkConfirmsAndNothingOnCancel)
     StartWith("[Strandel]\r\nUseTip=1\r\n");
     ASSERT_EQ(MainStatusBar->UseTip, 1);
     auto setPages = [](HWND sheet) {
-        HWND sendTo = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-        ::SendMessageA(::GetDlgItem(sendTo, IDC_SENDTO_LINE), BM_CLICK, 0, 0);
-        ::SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
-        HWND various = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-        ::SendMessageA(::GetDlgItem(various, IDC_USETIP), BM_SETCHECK, BST_UNCHECKED, 0);
-        ::SetDlgItemTextA(various, IDC_IMAGEEXT, (std::string("png;svg;") + std::string(100, 'x')).c_str());
+        HWND sendTo = reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+        ::SendMessageW(::GetDlgItem(sendTo, IDC_SENDTO_LINE), BM_CLICK, 0, 0);
+        ::SendMessageW(sheet, PSM_SETCURSEL, 1, 0);
+        HWND various = reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+        ::SendMessageW(::GetDlgItem(various, IDC_USETIP), BM_SETCHECK, BST_UNCHECKED, 0);
+        ::SetDlgItemTextW(various, IDC_IMAGEEXT, Wide((std::string("png;svg;") + std::string(100, 'x'))).c_str());
     };
     {
         TBoxAnswerer person(IDCANCEL, "Options", 15000, setPages);

@@ -1,6 +1,7 @@
 // The main window's drop targets and commands as a person uses them: real drop handles at
 // real points, the questions answered as a person would, real files and the real clipboard.
 #include "app/program_state.h"
+#include "framework/font.h"
 #include "main_dialog_fixture.h"
 #include "support/menu_picker.h"
 #include "support/sent_messages.h"
@@ -164,7 +165,7 @@ TEST_F(WindowCommands, SaveListClearAndOpenListGiveTheSameEntriesBack)
 {
     StartWith("");
     const std::string list = Dir.File("saved.lst");
-    auto typeName = [&](HWND box) { ::SetDlgItemTextA(box, 1148, list.c_str()); };
+    auto typeName = [&](HWND box) { ::SetDlgItemTextW(box, 1148, Wide(list).c_str()); };
     Add({"C:\\a.txt", "D:\\b c\\d.txt"});
     {
         TBoxAnswerer person(IDOK, "Save List", 15000, typeName);
@@ -213,7 +214,7 @@ TEST_F(WindowCommands, MainHeadAndQueueAreEditedInTheInputDialog)
 {
     StartWith("[Strandel]\r\nMainHead=<<UL>>\r\n");
     auto typing = [](std::string text) {
-        return [text](HWND box) { ::SetDlgItemTextA(box, IDC_MLINPUT_TEXT, text.c_str()); };
+        return [text](HWND box) { ::SetDlgItemTextW(box, IDC_MLINPUT_TEXT, Wide(text).c_str()); };
     };
     {
         TBoxAnswerer person(IDCANCEL, "Input", 15000, typing("typed, then cancelled"));
@@ -264,7 +265,7 @@ TEST_F(WindowCommands, ChangeFontKeepsTheChoiceForTheNextStart)
     const int height = std::stoi(ini.substr(ini.find("lfHeight=") + 9));
     Frame.reset();
     StartWith(ini);
-    EXPECT_EQ(Dialog->GetBaseLogFont().lfFaceName, face);
+    EXPECT_EQ(FaceName(Dialog->GetBaseLogFont()), face);
     EXPECT_EQ(Dialog->GetBaseLogFont().lfHeight, height);
 }
 
@@ -277,7 +278,7 @@ TEST_F(WindowCommands, TheHandOffMessageIsTakenOnlyFromThisThread)
     const HWND frame = Frame->GetHandle();
     std::atomic<bool> answered{false};
     std::thread other([&] {
-        ::SendMessageA(frame, TMyWindow::HandOffMessage, 0, reinterpret_cast<LPARAM>(&record));
+        ::SendMessageW(frame, TMyWindow::HandOffMessage, 0, reinterpret_cast<LPARAM>(&record));
         answered = true;
     });
     PumpUntil([&] { return answered.load(); }, 60000);
@@ -296,9 +297,9 @@ TEST_F(WindowCommands, ATemplatesItemReachesTheDialogOnce)
     // From the program's own loop, and from a loop that only dispatches (a modal one's).
     Frame->PostMessage(WM_COMMAND, IDM_TEMPLATE_FIRST, 0);
     MSG msg;
-    ASSERT_TRUE(::PeekMessageA(&msg, Frame->GetHandle(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    ASSERT_TRUE(::PeekMessageW(&msg, Frame->GetHandle(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
     if (!Frame->PreProcessMsg(msg))
-        ::DispatchMessageA(&msg);
+        ::DispatchMessageW(&msg);
     EXPECT_EQ(commands.Count(IDM_TEMPLATE_FIRST), 1);
     Frame->SendMessage(WM_COMMAND, IDM_TEMPLATE_FIRST, 0);
     EXPECT_EQ(commands.Count(IDM_TEMPLATE_FIRST), 2);

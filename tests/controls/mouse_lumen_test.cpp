@@ -10,7 +10,7 @@ const COLORREF Grey = RGB(128, 128, 128);
 
 void Tick(HWND control, WPARAM id = TMouseLumen::LightTimerId)
 {
-    ::SendMessageA(control, WM_TIMER, id, 0);
+    ::SendMessageW(control, WM_TIMER, id, 0);
 }
 
 // Whether the system runs the light's timer on the control (left running as it was).
@@ -218,7 +218,7 @@ TEST_F(HoverLight, TheEditsOwnTimerStillScrollsItWhileTheMouseDragsOutOfIt)
     const POINT outside{client.left - 30, inside.y};
     PressOver(edit, TMouseButton::Left, inside);
     PointerTo(outside, TEcho::None);
-    ::SendMessageA(edit, WM_MOUSEMOVE, MK_LBUTTON, ClientPoint(edit, outside));
+    ::SendMessageW(edit, WM_MOUSEMOVE, MK_LBUTTON, ClientPoint(edit, outside));
     // Two steps back at least: the light's ticks neither swallow the edit's timer nor stop it.
     LRESULT shown = edit.SendMessage(EM_GETFIRSTVISIBLELINE);
     int steps = 0;

@@ -12,8 +12,9 @@ namespace {
 SIZE Extent(HWND window, const std::string& text)
 {
     TClientDC dc(window);
+    const std::wstring wide = Wide(text);
     SIZE size{};
-    ::GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+    ::GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &size);
     return size;
 }
 
@@ -62,7 +63,7 @@ TEST_F(NoticeWindow, HasNoSizingOrMinMaxBoxesAndIsVisible)
 {
     ShowMex(nullptr, "Loading Templates, wait...", "Tarvik Strandel", MB_ICONINFORMATION, 0);
     HWND window = CurrentNotice()->GetHandle();
-    LONG_PTR style = ::GetWindowLongPtrA(window, GWL_STYLE);
+    LONG_PTR style = ::GetWindowLongPtrW(window, GWL_STYLE);
     EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
     EXPECT_TRUE(style & WS_CAPTION);
     EXPECT_TRUE(::IsWindowVisible(window));
@@ -85,8 +86,8 @@ TEST_F(NoticeWindow, TheUserCannotCloseAnUntimedNoticeButTheProgramCan)
 {
     ShowMex(nullptr, "Sending to existing thread...", "Tarvik Strandel", MB_ICONINFORMATION, 0);
     HWND window = CurrentNotice()->GetHandle();
-    ::SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    ::SendMessageA(window, WM_CLOSE, 0, 0);
+    ::SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ::SendMessageW(window, WM_CLOSE, 0, 0);
     PumpMessages();
     EXPECT_TRUE(::IsWindow(window));
     EXPECT_NE(CurrentNotice(), nullptr);
@@ -103,7 +104,7 @@ TEST_F(NoticeWindow, ATimedNoticeIsGoneWhenShowMexReturns)
 {
     ShowMex(nullptr, "Click view to see created file", "Tarvik Strandel", MB_ICONINFORMATION, 50);
     EXPECT_EQ(CurrentNotice(), nullptr);
-    EXPECT_EQ(::FindWindowA("QZMex", nullptr), nullptr);
+    EXPECT_EQ(::FindWindowW(L"QZMex", nullptr), nullptr);
 }
 
 TEST_F(NoticeWindow, LongTextsAreKeptTo999Characters)

@@ -12,9 +12,9 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-HCURSOR SystemCursor(LPCSTR name)
+HCURSOR SystemCursor(LPCWSTR name)
 {
-    return ::LoadCursorA(nullptr, name);
+    return ::LoadCursorW(nullptr, name);
 }
 
 // The centre of a list item, in screen coordinates.
@@ -42,14 +42,14 @@ protected:
     Log MoveOverAndListen(HWND control, const TMouseLumen* lumen)
     {
         PointerTo(Away());
-        ::SendMessageA(control, WM_TIMER, TMouseLumen::LightTimerId, 0);   // dark to begin with
+        ::SendMessageW(control, WM_TIMER, TMouseLumen::LightTimerId, 0);   // dark to begin with
         PointerTo(Centre(control), TEcho::None);
         Dialog.Log.clear();
         Dialog.OnEnterIdle = [&] {
             if (lumen)
                 Dialog.Log.push_back(lumen->GetTimerId() ? "light on" : "light off");
         };
-        ::SendMessageA(control, WM_MOUSEMOVE, 0, ClientPoint(control, Centre(control)));
+        ::SendMessageW(control, WM_MOUSEMOVE, 0, ClientPoint(control, Centre(control)));
         Dialog.OnEnterIdle = nullptr;
         if (lumen)
             Dialog.Log.push_back(lumen->GetTimerId() ? "light on" : "light off");
@@ -82,13 +82,13 @@ TEST_F(HoverAnnouncement, TheDialogHearsTheControlsIdThenTheIdleThenTheLightCome
 TEST_F(HoverAnnouncement, AnIdThatIsNotPositiveAnnouncesAClosedMenu)
 {
     for (LONG_PTR id : {LONG_PTR{0}, LONG_PTR{-7}}) {
-        ::SetWindowLongPtrA(Dialog.Header, GWLP_ID, id);
+        ::SetWindowLongPtrW(Dialog.Header, GWLP_ID, id);
         EXPECT_EQ(MoveOverAndListen(Dialog.Header, nullptr), (Log{"menuselect FFFF0000", "enteridle 2"})) << id;
-        ::SetWindowLongPtrA(Dialog.MoveUp, GWLP_ID, id);
+        ::SetWindowLongPtrW(Dialog.MoveUp, GWLP_ID, id);
         EXPECT_EQ(MoveOverAndListen(Dialog.MoveUp, nullptr), (Log{"menuselect FFFF0000", "enteridle 2"})) << id;
     }
-    ::SetWindowLongPtrA(Dialog.Header, GWLP_ID, IDC_HEADER);
-    ::SetWindowLongPtrA(Dialog.MoveUp, GWLP_ID, IDC_MOVEUP);
+    ::SetWindowLongPtrW(Dialog.Header, GWLP_ID, IDC_HEADER);
+    ::SetWindowLongPtrW(Dialog.MoveUp, GWLP_ID, IDC_MOVEUP);
 }
 
 // ---- cursors ----
@@ -99,7 +99,7 @@ protected:
     std::pair<LRESULT, HCURSOR> Hover(HWND control)
     {
         ::SetCursor(SystemCursor(IDC_WAIT));
-        LRESULT answer = ::SendMessageA(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control),
+        LRESULT answer = ::SendMessageW(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control),
                                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         return {answer, ::GetCursor()};
     }
@@ -124,7 +124,7 @@ TEST_F(Cursors, TheNamedCursorOfTheProgramOrTheSystemsArrowOrIBeam)
         EXPECT_EQ(Hover(control), (std::pair<LRESULT, HCURSOR>{TRUE, cursor})) << ::GetDlgCtrlID(control);
     // Even over the list's scroll bar the control decides.
     ::SetCursor(SystemCursor(IDC_WAIT));
-    EXPECT_EQ(::SendMessageA(Dialog.List, WM_SETCURSOR, reinterpret_cast<WPARAM>(Dialog.List.GetHandle()),
+    EXPECT_EQ(::SendMessageW(Dialog.List, WM_SETCURSOR, reinterpret_cast<WPARAM>(Dialog.List.GetHandle()),
                              MAKELPARAM(HTVSCROLL, WM_MOUSEMOVE)),
               TRUE);
     EXPECT_EQ(::GetCursor(), normal);
@@ -412,7 +412,7 @@ protected:
     static void TypeOver(const TEdit& edit, const char* text)
     {
         edit.SendMessage(EM_SETSEL, 0, -1);
-        edit.SendMessage(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+        edit.SendMessage(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Wide(text).c_str()));
     }
 
     // The pixels of the ring one pixel outside a window's client area.

@@ -85,7 +85,7 @@ protected:
         return TTimerScript(std::move(steps), [this](const std::string& why) {
             ADD_FAILURE() << why;
             if (HWND sheet = Sheet.GetHandle())
-                ::PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
+                ::PostMessageW(sheet, WM_COMMAND, IDCANCEL, 0);
         });
     }
     TTimerScript::TStep ClickButton(int id)
@@ -116,9 +116,9 @@ TEST_F(OptionsSheet, OkAppliesEveryPageThatWasShown)
             HWND apply = ::GetDlgItem(Sheet.GetHandle(), 0x3021);
             applyButton = apply && ::IsWindowVisible(apply);
             // The second tab, clicked.
-            HWND tabs = reinterpret_cast<HWND>(::SendMessageA(Sheet.GetHandle(), PSM_GETTABCONTROL, 0, 0));
+            HWND tabs = reinterpret_cast<HWND>(::SendMessageW(Sheet.GetHandle(), PSM_GETTABCONTROL, 0, 0));
             RECT tab{};
-            ::SendMessageA(tabs, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&tab));
+            ::SendMessageW(tabs, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&tab));
             ::MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&tab), 2);
             ClickAt(Centre(tab));
             return true;
@@ -218,7 +218,7 @@ TEST_F(OptionsSheet, APageShowsTheHandAndDragsTheWholeSheet)
     EXPECT_TRUE(Sheet.Execute());
     EXPECT_TRUE(script.Completed());
     EXPECT_EQ(overPage, hand);
-    EXPECT_EQ(overControl, ::LoadCursorA(nullptr, IDC_ARROW));
+    EXPECT_EQ(overControl, ::LoadCursorW(nullptr, IDC_ARROW));
     EXPECT_EQ(Sheet.CaptionPresses, 1);
     EXPECT_EQ(after.left - before.left, 30);
     EXPECT_EQ(after.top - before.top, 20);

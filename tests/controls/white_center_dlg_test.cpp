@@ -1,4 +1,5 @@
 #include "controls/white_center_dlg.h"
+#include "framework/font.h"
 #include "framework/frame_window.h"
 #include "framework/gdi.h"
 #include "support/input.h"
@@ -42,7 +43,7 @@ protected:
     void SetupWindow() override
     {
         // An owner-drawn list with items lower than any font's letters.
-        ::SendDlgItemMessageA(Handle, OwnerDrawnListId, LB_SETITEMHEIGHT, 0, 8);
+        ::SendDlgItemMessageW(Handle, OwnerDrawnListId, LB_SETITEMHEIGHT, 0, 8);
         TWhiteCenterDlg::SetupWindow();
     }
     void EvLButtonDown(UINT keys, POINT point) override
@@ -86,10 +87,12 @@ std::vector<TRecord> Records(HWND dialog)
 {
     std::vector<TRecord> records;
     HWND store = ::GetDlgItem(dialog, 2001);
-    int count = static_cast<int>(::SendMessageA(store, LB_GETCOUNT, 0, 0));
+    int count = static_cast<int>(::SendMessageW(store, LB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
-        char text[256] = "";
-        ::SendMessageA(store, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        wchar_t wide[256] = L"";
+        ::SendMessageW(store, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
+        const std::string line = Narrow(wide);
+        const char* text = line.c_str();
         unsigned long long handle = 0;
         TRecord record;
         int width = 0, height = 0;
@@ -124,7 +127,7 @@ RECT PlaceOf(HWND window)
     if (!IsCombo(window))
         return PlaceInParent(window);
     RECT rect{};
-    ::SendMessageA(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&rect));
+    ::SendMessageW(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&rect));
     ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
@@ -133,14 +136,14 @@ int CharacterHeight(HWND window, HFONT font)
 {
     TClientDC dc(window);
     TSelectObject selected(dc, font);
-    TEXTMETRICA metrics{};
-    ::GetTextMetricsA(dc, &metrics);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
     return metrics.tmHeight - metrics.tmInternalLeading;
 }
 
 HFONT FontOf(HWND window)
 {
-    return reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0));
+    return reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0));
 }
 
 int Truncated(long value, float scale)
@@ -160,20 +163,20 @@ std::vector<std::string> MenuItems(HMENU menu)
 {
     std::vector<std::string> items;
     for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-        char text[64] = "";
-        ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
-        items.emplace_back(text);
+        wchar_t text[64] = L"";
+        ::GetMenuStringW(menu, static_cast<UINT>(i), text, static_cast<int>(std::size(text)), MF_BYPOSITION);
+        items.push_back(Narrow(text));
     }
     return items;
 }
 
 HFONT MakeArial(int height)
 {
-    LOGFONTA description{};
+    LOGFONTW description{};
     description.lfHeight = height;
     description.lfWeight = FW_NORMAL;
-    std::snprintf(description.lfFaceName, sizeof description.lfFaceName, "%s", "Arial");
-    return ::CreateFontIndirectA(&description);
+    SetFaceName(description, "Arial");
+    return ::CreateFontIndirectW(&description);
 }
 
 // ---- set-up: records, widening, centring, fonts ----
@@ -189,7 +192,7 @@ protected:
         Plain = std::make_unique<TDialog>(nullptr, "LAYOUT_POPUP_DLG");
         ASSERT_TRUE(Plain->Create());
         for (HWND child : Descendants(Plain->GetHandle()))
-            ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font.Get()), FALSE);
+            ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font.Get()), FALSE);
     }
     void TearDown() override
     {
@@ -243,11 +246,11 @@ TEST_F(DialogSetUp, OneRecordPerDescendantWithItsWidenedPlaceAndItemHeights)
     // Item heights: list box in field 7; combo boxes their selection field and list items.
     const TRecord* list = RecordOf(records, Control(ListId));
     EXPECT_EQ(list->SelectionHeight, 0);
-    EXPECT_EQ(list->ItemHeight, ::SendMessageA(PlainControl(ListId), LB_GETITEMHEIGHT, 0, 0));
+    EXPECT_EQ(list->ItemHeight, ::SendMessageW(PlainControl(ListId), LB_GETITEMHEIGHT, 0, 0));
     for (int id : {DropDownListId, DropDownId, SimpleComboId}) {
         const TRecord* combo = RecordOf(records, Control(id));
-        EXPECT_EQ(combo->SelectionHeight, ::SendMessageA(PlainControl(id), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-        EXPECT_EQ(combo->ItemHeight, ::SendMessageA(PlainControl(id), CB_GETITEMHEIGHT, 0, 0));
+        EXPECT_EQ(combo->SelectionHeight, ::SendMessageW(PlainControl(id), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+        EXPECT_EQ(combo->ItemHeight, ::SendMessageW(PlainControl(id), CB_GETITEMHEIGHT, 0, 0));
         EXPECT_GT(combo->Rect.bottom - combo->Rect.top, combo->SelectionHeight) << "the dropped-down height";
     }
     for (int id : {EditId, ButtonId}) {
@@ -262,7 +265,7 @@ TEST_F(DialogSetUp, TheStoreIsAnInvisibleListBoxOutOfSight)
     HWND store = Control(2001);
     ASSERT_NE(store, nullptr);
     EXPECT_EQ(ClassOf(store), "ListBox");
-    EXPECT_FALSE(::GetWindowLongPtrA(store, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(::GetWindowLongPtrW(store, GWL_STYLE) & WS_VISIBLE);
     RECT place = PlaceOf(store);
     EXPECT_EQ(place.left, -2);
     EXPECT_EQ(place.top, -2);
@@ -309,30 +312,30 @@ TEST_F(DialogSetUp, EveryControlShowsTheDialogsOwnCopyOfTheFont)
     EXPECT_NE(font, Font.Get());
     for (int id : {ListId, DropDownListId, EditId, ButtonId, FixedId})
         EXPECT_EQ(FontOf(Control(id)), font) << "control " << id;
-    LOGFONTA shown{};
-    ::GetObjectA(font, sizeof shown, &shown);
-    EXPECT_STREQ(shown.lfFaceName, "Arial");
+    LOGFONTW shown{};
+    ::GetObjectW(font, sizeof shown, &shown);
+    EXPECT_STREQ(shown.lfFaceName, L"Arial");
     EXPECT_EQ(Dialog->GetBaseLogFont().lfHeight, -16);
     // Asked for by its character height since the first layout: the same letters.
     EXPECT_EQ(shown.lfHeight, -CharacterHeight(Dialog->GetHandle(), Font.Get()));
     // The given font stays the caller's.
-    LOGFONTA given{};
-    EXPECT_EQ(::GetObjectA(Font.Get(), sizeof given, &given), static_cast<int>(sizeof given));
+    LOGFONTW given{};
+    EXPECT_EQ(::GetObjectW(Font.Get(), sizeof given, &given), static_cast<int>(sizeof given));
 }
 
 TEST(DialogWithoutFont, ShowsItsControlsInTheSystemFont)
 {
     TLayoutDlg dialog(nullptr, "LAYOUT_POPUP_DLG");
     ASSERT_TRUE(dialog.Create());
-    LOGFONTA system{};
-    ::GetObjectA(::GetStockObject(SYSTEM_FONT), sizeof system, &system);
+    LOGFONTW system{};
+    ::GetObjectW(::GetStockObject(SYSTEM_FONT), sizeof system, &system);
     EXPECT_STREQ(dialog.GetBaseLogFont().lfFaceName, system.lfFaceName);
     EXPECT_EQ(dialog.GetBaseLogFont().lfHeight, system.lfHeight);
 
     HFONT shown = FontOf(::GetDlgItem(dialog.GetHandle(), EditId));
     EXPECT_EQ(shown, dialog.GetDialogFont());
-    LOGFONTA description{};
-    ::GetObjectA(shown, sizeof description, &description);
+    LOGFONTW description{};
+    ::GetObjectW(shown, sizeof description, &description);
     EXPECT_STREQ(description.lfFaceName, system.lfFaceName);
     EXPECT_EQ(CharacterHeight(dialog.GetHandle(), shown),
               CharacterHeight(dialog.GetHandle(), static_cast<HFONT>(::GetStockObject(SYSTEM_FONT))));
@@ -342,11 +345,11 @@ TEST(HiddenDialog, StaysHiddenThroughItsLayouts)
 {
     TLayoutDlg dialog(nullptr, "LAYOUT_POPUP_DLG");
     ASSERT_TRUE(dialog.Create());   // the resource has no WS_VISIBLE
-    EXPECT_FALSE(::GetWindowLongPtrA(dialog.GetHandle(), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(::GetWindowLongPtrW(dialog.GetHandle(), GWL_STYLE) & WS_VISIBLE);
     RECT own = dialog.GetWindowRect();
     ::SetWindowPos(dialog.GetHandle(), nullptr, 0, 0, (own.right - own.left) * 3 / 2, (own.bottom - own.top) * 3 / 2,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_FALSE(::GetWindowLongPtrA(dialog.GetHandle(), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(::GetWindowLongPtrW(dialog.GetHandle(), GWL_STYLE) & WS_VISIBLE);
     EXPECT_GT(dialog.GetScaleX(), 1.4f);   // laid out all the same
 }
 
@@ -421,7 +424,7 @@ protected:
             EXPECT_EQ(now.right - now.left, Truncated(record.Rect.right - record.Rect.left, sx));
             const int height = record.Rect.bottom - record.Rect.top;
             const bool closedCombo =
-                IsCombo(record.Window) && !::SendMessageA(record.Window, CB_GETDROPPEDSTATE, 0, 0);
+                IsCombo(record.Window) && !::SendMessageW(record.Window, CB_GETDROPPEDSTATE, 0, 0);
             EXPECT_EQ(now.bottom - now.top, closedCombo && sy > 1.0f ? height : Truncated(height, sy));
         }
     }
@@ -462,15 +465,15 @@ TEST_F(DialogInFrame, TwiceTheSizeDoublesPlacesSizesAndTheFont)
 
     // List items no lower than the characters; twice the recorded height where that is more.
     const TRecord* list = RecordOf(RecordsAtSetUp, Control(ListId));
-    const int listItems = static_cast<int>(::SendMessageA(Control(ListId), LB_GETITEMHEIGHT, 0, 0));
+    const int listItems = static_cast<int>(::SendMessageW(Control(ListId), LB_GETITEMHEIGHT, 0, 0));
     EXPECT_GE(listItems, heightAfter);
     EXPECT_EQ(listItems, std::max(2 * list->ItemHeight, heightAfter));
-    EXPECT_GE(::SendMessageA(Control(DropDownListId), CB_GETITEMHEIGHT, 0, 0), heightAfter);
+    EXPECT_GE(::SendMessageW(Control(DropDownListId), CB_GETITEMHEIGHT, 0, 0), heightAfter);
 
     // Items drawn smaller than the letters are made as high as the letters.
     const TRecord* small = RecordOf(RecordsAtSetUp, Control(OwnerDrawnListId));
     ASSERT_EQ(small->ItemHeight, 8);
-    EXPECT_EQ(::SendMessageA(Control(OwnerDrawnListId), LB_GETITEMHEIGHT, 0, 0), heightAfter);
+    EXPECT_EQ(::SendMessageW(Control(OwnerDrawnListId), LB_GETITEMHEIGHT, 0, 0), heightAfter);
 
     // Drawing is back on: the dialog is still shown.
     EXPECT_TRUE(::IsWindowVisible(Dialog->GetHandle()));
@@ -484,8 +487,8 @@ TEST_F(DialogInFrame, TwiceTheSizeDoublesPlacesSizesAndTheFont)
 TEST_F(DialogInFrame, WithCtrlHeldTheControlsMoveButTheFontStays)
 {
     HFONT font = Dialog->GetDialogFont();
-    const LRESULT listItems = ::SendMessageA(Control(ListId), LB_GETITEMHEIGHT, 0, 0);
-    const LRESULT comboItems = ::SendMessageA(Control(DropDownListId), CB_GETITEMHEIGHT, 0, 0);
+    const LRESULT listItems = ::SendMessageW(Control(ListId), LB_GETITEMHEIGHT, 0, 0);
+    const LRESULT comboItems = ::SendMessageW(Control(DropDownListId), CB_GETITEMHEIGHT, 0, 0);
     {
         THeldKeys keys{VK_CONTROL, VK_LCONTROL};
         Scale(2.0f);
@@ -493,8 +496,8 @@ TEST_F(DialogInFrame, WithCtrlHeldTheControlsMoveButTheFontStays)
     ExpectEveryControlScaled();
     EXPECT_EQ(Dialog->GetDialogFont(), font);
     EXPECT_EQ(FontOf(Control(EditId)), font);
-    EXPECT_EQ(::SendMessageA(Control(ListId), LB_GETITEMHEIGHT, 0, 0), listItems);
-    EXPECT_EQ(::SendMessageA(Control(DropDownListId), CB_GETITEMHEIGHT, 0, 0), comboItems);
+    EXPECT_EQ(::SendMessageW(Control(ListId), LB_GETITEMHEIGHT, 0, 0), listItems);
+    EXPECT_EQ(::SendMessageW(Control(DropDownListId), CB_GETITEMHEIGHT, 0, 0), comboItems);
 }
 
 TEST_F(DialogInFrame, WithCtrlAndShiftHeldNothingMoves)
@@ -599,7 +602,7 @@ TEST_F(DialogInFrame, RecordsThatNoLongerFitAWindowOfTheDialogAreLeftAlone)
     HWND store = Control(2001);
     const std::string frameRecord = std::to_string(reinterpret_cast<std::uintptr_t>(Frame->GetHandle())) + ",0,0,10,10,0,0";
     for (const char* text : {"not a record", "12,3", "1,2,3,4,5,6,x", frameRecord.c_str()})
-        ::SendMessageA(store, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        ::SendMessageW(store, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
     HWND gone = Control(ButtonId);
     ::DestroyWindow(gone);
 
@@ -714,7 +717,7 @@ TEST_F(DialogOnScreen, WithoutAMenuTheRightButtonActsAsTheLeft)
     PumpMessages();
     // Should the drag outlive the right button, a left release ends it and the test fails.
     TTimerScript watchdog({[&](int) { return Dialog->LeftPresses > 0 && ::GetCapture() == nullptr; }},
-                          [](const std::string&) { ::PostMessageA(::GetCapture(), WM_LBUTTONUP, 0, 0); });
+                          [](const std::string&) { ::PostMessageW(::GetCapture(), WM_LBUTTONUP, 0, 0); });
     PressButton(TMouseButton::Right);
     PointerTo(end, TEcho::Input);
     ReleaseButton(TMouseButton::Right);
@@ -758,7 +761,7 @@ TEST_F(DialogOnScreen, WithAMenuTheRightButtonOpensItAtThePointer)
                             if (!menu)
                                 return false;
                             menuRect = WindowRect(menu);
-                            items = MenuItems(reinterpret_cast<HMENU>(::SendMessageA(menu, MN_GETHMENU, 0, 0)));
+                            items = MenuItems(reinterpret_cast<HMENU>(::SendMessageW(menu, MN_GETHMENU, 0, 0)));
                             ::EndMenu();
                             return true;
                         }},
@@ -815,7 +818,7 @@ TEST_F(DialogOnScreen, TheHandIsShownOverTheBackgroundOnly)
     PointerTo(Centre(::GetDlgItem(Dialog->GetHandle(), EditId)), TEcho::Input);
     PumpMessagesFor(50);
     EXPECT_NE(::GetCursor(), hand);
-    EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_IBEAM));
+    EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, IDC_IBEAM));
 }
 
 TEST_F(DialogOnScreen, WithCtrlAndShiftHeldAResizeOnlyRepaints)

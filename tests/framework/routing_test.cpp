@@ -20,7 +20,7 @@ constexpr UINT WmBaseOnly = WM_USER + 2;
 constexpr UINT WmThrow = WM_USER + 3;
 
 std::vector<std::string> Calls;
-const UINT RegisteredForTest = ::RegisterWindowMessageA("Strandel.RoutingTest");
+const UINT RegisteredForTest = ::RegisterWindowMessageW(L"Strandel.RoutingTest");
 
 class TBaseWindow : public TWindow {
 public:
@@ -77,9 +77,9 @@ TEST_F(Routing, OwnTableFirstThenTheBaseTableThenTheDefaultProcedure)
 {
     EXPECT_EQ(Window.SendMessage(WmOwn), 10);   // derived handler; its default gives 0
     EXPECT_EQ(Window.SendMessage(WmBaseOnly), 2);
-    char title[32] = "";
-    Window.SendMessage(WM_GETTEXT, sizeof title, reinterpret_cast<LPARAM>(title));
-    EXPECT_STREQ(title, "base title");
+    wchar_t title[32] = L"";
+    Window.SendMessage(WM_GETTEXT, std::size(title), reinterpret_cast<LPARAM>(title));
+    EXPECT_STREQ(title, L"base title");
     EXPECT_EQ(Calls, (std::vector<std::string>{"derived own", "base only"}));
 }
 
@@ -171,7 +171,7 @@ TEST_F(FrameAndClient, ControlsOfTheResourceAreBoundToTheirObjects)
     EXPECT_EQ(Client->List.GetCount(), 2);
     EXPECT_EQ(Client->List.GetString(0), "zero");
     EXPECT_EQ(Client->List.GetString(5), "");
-    EXPECT_EQ(::GetWindowLongPtrA(Client->GetHandle(), GWL_STYLE) & WS_BORDER, 0);
+    EXPECT_EQ(::GetWindowLongPtrW(Client->GetHandle(), GWL_STYLE) & WS_BORDER, 0);
 }
 
 TEST_F(FrameAndClient, CommandsTheFrameDoesNotTakeGoToTheClient)
@@ -206,15 +206,16 @@ TEST_F(FrameAndClient, HintsReplaceTheMessageTextUntilTheyEnd)
     Bar->SetText("c:\\out.txt");
     Frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, MF_POPUP), 0);
     EXPECT_EQ(Bar->GetShownText(), "");
-    Bar->ShowHint("a hint");
-    EXPECT_EQ(Bar->GetShownText(), "a hint");
-    char shown[64] = "";
-    Bar->SendMessage(SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(shown));
-    EXPECT_STREQ(shown, "a hint");
+    // A hint in any script reaches the bar whole.
+    Bar->ShowHint("a hint: Ωμέγα 报告 😀");
+    EXPECT_EQ(Bar->GetShownText(), "a hint: Ωμέγα 报告 😀");
+    wchar_t shown[64] = L"";
+    Bar->SendMessage(SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));
+    EXPECT_STREQ(shown, L"a hint: \u03A9\u03BC\u03AD\u03B3\u03B1 \u62A5\u544A \U0001F600");
     Frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);   // the menu closed
     EXPECT_EQ(Bar->GetShownText(), "c:\\out.txt");
-    Bar->SendMessage(SB_GETTEXTA, 1, reinterpret_cast<LPARAM>(shown));
-    EXPECT_STREQ(shown, "\t\tReady");
+    Bar->SendMessage(SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(shown));
+    EXPECT_STREQ(shown, L"\t\tReady");
 }
 
 TEST_F(FrameAndClient, EscapeAndEnterNeverCloseAClientDialog)
@@ -231,7 +232,7 @@ TEST_F(FrameAndClient, ClosingTheFrameAsksAndDestroysEverything)
     EXPECT_FALSE(::IsWindow(client));
     EXPECT_EQ(Frame->GetHandle(), nullptr);
     MSG quit;
-    EXPECT_FALSE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));   // not the application's main window
+    EXPECT_FALSE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));   // not the application's main window
 }
 
 // A frame of a class whose windows the framework cannot attach to.

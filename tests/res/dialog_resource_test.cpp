@@ -66,8 +66,8 @@ DWORD ButtonType(TKind kind)
 // A border shows either as WS_BORDER or, with the 3-D look, as a client edge.
 bool HasBorder(HWND control)
 {
-    return (GetWindowLongA(control, GWL_STYLE) & WS_BORDER) ||
-           (GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    return (GetWindowLongW(control, GWL_STYLE) & WS_BORDER) ||
+           (GetWindowLongW(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
 
 // The main dialog, in the order of its children, which is the tab order.
@@ -161,7 +161,7 @@ void ExpectControl(HWND dialog, HWND window, const TControl& want)
     EXPECT_STRCASEEQ(ClassOf(window).c_str(), ClassName(want.Kind));
     EXPECT_EQ(TextOf(window), want.Text);
 
-    const DWORD style = GetWindowLongA(window, GWL_STYLE);
+    const DWORD style = GetWindowLongW(window, GWL_STYLE);
     EXPECT_TRUE(style & WS_VISIBLE);
     EXPECT_EQ(style & KeyStyles(want.Kind), want.Styles & ~Border);
     EXPECT_EQ(HasBorder(window), (want.Styles & Border) != 0);
@@ -193,22 +193,22 @@ using TWindowHandle = TOwned<HWND, &DestroyWindow>;
 TWindowHandle MakeParentWindow()
 {
     static const ATOM atom = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = DefWindowProcA;
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
         wc.hInstance = Module();
         wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = "StrandelResTestParent";
-        return RegisterClassA(&wc);
+        wc.lpszClassName = L"StrandelResTestParent";
+        return RegisterClassW(&wc);
     }();
-    return TWindowHandle(CreateWindowA(MAKEINTATOM(atom), "res_test", WS_OVERLAPPEDWINDOW, 0, 0, 800, 700, nullptr,
+    return TWindowHandle(CreateWindowW(MAKEINTATOM(atom), L"res_test", WS_OVERLAPPEDWINDOW, 0, 0, 800, 700, nullptr,
                                        nullptr, Module(), nullptr));
 }
 
 // A dialog made from a resource by the system's dialog manager, with a procedure that handles nothing.
 class TResourceDialog {
 public:
-    TResourceDialog(const char* name, HWND parent) : Handle(CreateDialogParamA(Module(), name, parent, Ignore, 0)) {}
+    TResourceDialog(const char* name, HWND parent) : Handle(CreateDialogParamW(Module(), Wide(name).c_str(), parent, Ignore, 0)) {}
     HWND Get() const { return Handle.get(); }
     HWND Item(int id) const { return GetDlgItem(Get(), id); }
 
@@ -226,7 +226,7 @@ protected:
 TEST_F(MainDialog, IsABorderedChildOfTheGivenSize)
 {
     ASSERT_NE(Dialog.Get(), nullptr) << "CreateDialogParam failed, error " << GetLastError();
-    const DWORD style = GetWindowLongA(Dialog.Get(), GWL_STYLE);
+    const DWORD style = GetWindowLongW(Dialog.Get(), GWL_STYLE);
     EXPECT_TRUE(style & WS_CHILD);
     EXPECT_TRUE(style & WS_VISIBLE);
     EXPECT_TRUE(style & WS_BORDER);
@@ -275,7 +275,7 @@ TEST_F(MainDialog, PathRadiosClearEachOther)
     for (int clicked : radios) {
         for (int other : radios)
             CheckDlgButton(Dialog.Get(), other, other == clicked ? BST_UNCHECKED : BST_CHECKED);
-        SendMessageA(Dialog.Item(clicked), BM_CLICK, 0, 0);
+        SendMessageW(Dialog.Item(clicked), BM_CLICK, 0, 0);
         for (int radio : radios)
             EXPECT_EQ(IsDlgButtonChecked(Dialog.Get(), radio), radio == clicked ? BST_CHECKED : BST_UNCHECKED)
                 << "after a click on " << clicked << ", radio " << radio;
@@ -290,12 +290,12 @@ TEST_F(MainDialog, FileListScrollsAndKeepsOrder)
     HWND list = Dialog.Item(IDC_FILELIST);
     for (int i = 0; i < 40; ++i) {
         const std::string name = "c:\\files\\" + std::string(1, static_cast<char>('z' - i % 26)) + ".txt";
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(name).c_str()));
     }
-    EXPECT_TRUE(GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL);
-    char first[64] = {};
-    SendMessageA(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
-    EXPECT_STREQ(first, "c:\\files\\z.txt");
+    EXPECT_TRUE(GetWindowLongW(list, GWL_STYLE) & WS_VSCROLL);
+    wchar_t first[64] = {};
+    SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
+    EXPECT_STREQ(first, L"c:\\files\\z.txt");
 }
 
 // "View +" and "RelPath" are for the keyboard only: below the client area.
@@ -323,11 +323,11 @@ TEST(SmallDialogs, CaptionSizeAndControls)
         ASSERT_NE(dialog.Get(), nullptr) << "error " << GetLastError();
         EXPECT_EQ(TextOf(dialog.Get()), resource.Caption);
 
-        const DWORD style = GetWindowLongA(dialog.Get(), GWL_STYLE);
+        const DWORD style = GetWindowLongW(dialog.Get(), GWL_STYLE);
         EXPECT_EQ(style & WS_CAPTION, static_cast<DWORD>(WS_CAPTION));
         if (resource.Popup) {
             EXPECT_TRUE(style & WS_POPUP);
-            EXPECT_TRUE(GetWindowLongA(dialog.Get(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
+            EXPECT_TRUE(GetWindowLongW(dialog.Get(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
         } else {
             // A property page: the sheet shows the caption on its tab.
             EXPECT_TRUE(style & WS_CHILD);
@@ -351,7 +351,7 @@ TEST(AboutDialog, ShowsIconNameVersionAndOk)
     TResourceDialog about("ABOUT_DLG", parent.get());
     ASSERT_NE(about.Get(), nullptr) << "error " << GetLastError();
     EXPECT_EQ(TextOf(about.Get()), "Tarvik Strandel");
-    EXPECT_TRUE(GetWindowLongA(about.Get(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
+    EXPECT_TRUE(GetWindowLongW(about.Get(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
 
     RECT client{};
     GetClientRect(about.Get(), &client);
@@ -361,9 +361,9 @@ TEST(AboutDialog, ShowsIconNameVersionAndOk)
     for (HWND child : Children(about.Get())) {
         if (ClassOf(child) != "Static" && ClassOf(child) != "STATIC")
             continue;
-        const DWORD type = GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK;
+        const DWORD type = GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK;
         if (type == SS_ICON)
-            icon = SendMessageA(child, STM_GETICON, 0, 0) != 0;
+            icon = SendMessageW(child, STM_GETICON, 0, 0) != 0;
         name = name || TextOf(child) == "Tarvik Strandel";
         version = version || TextOf(child) == "Version: 1.4";
     }
@@ -374,7 +374,7 @@ TEST(AboutDialog, ShowsIconNameVersionAndOk)
     HWND ok = about.Item(IDOK);
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(TextOf(ok), "OK");
-    EXPECT_EQ(GetWindowLongA(ok, GWL_STYLE) & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
+    EXPECT_EQ(GetWindowLongW(ok, GWL_STYLE) & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
 }
 
 } // namespace

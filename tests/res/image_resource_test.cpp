@@ -1,6 +1,7 @@
 // The pictures: tool-bar bitmaps, the program icon and the two cursors.
 #include "res/resource.h"
 #include "support/resources.h"
+#include "text/wide_text.h"
 
 #include <gtest/gtest.h>
 
@@ -11,17 +12,17 @@
 namespace {
 
 struct TNamed {
-    LPCSTR Name;
+    LPCWSTR Name;
     std::string Label;
 };
 
 const std::vector<TNamed> ToolBarBitmaps = {
-    {MAKEINTRESOURCEA(IDB_CLEARLIST), "101 Clear List"},
-    {MAKEINTRESOURCEA(IDB_CREATE), "102 Create"},
-    {MAKEINTRESOURCEA(IDB_VIEW), "104 View"},
-    {MAKEINTRESOURCEA(IDB_EXECUTE), "1012 Execute"},
-    {"BMP_URL", "BMP_URL"},
-    {"BMP_URLLINK", "BMP_URLLINK"},
+    {MAKEINTRESOURCEW(IDB_CLEARLIST), "101 Clear List"},
+    {MAKEINTRESOURCEW(IDB_CREATE), "102 Create"},
+    {MAKEINTRESOURCEW(IDB_VIEW), "104 View"},
+    {MAKEINTRESOURCEW(IDB_EXECUTE), "1012 Execute"},
+    {L"BMP_URL", "BMP_URL"},
+    {L"BMP_URLLINK", "BMP_URLLINK"},
 };
 
 // Palette indexes used by a 4-bit bitmap of the given size.
@@ -50,10 +51,10 @@ TEST(ImageResource, ToolBarBitmapsAre32By32In16Colours)
         EXPECT_EQ(header->biCompression, static_cast<DWORD>(BI_RGB));
         EXPECT_GE(IndexesUsed(*header).size(), 4u) << "hardly a picture";
 
-        HBITMAP loaded = LoadBitmapA(Module(), bitmap.Name);
+        HBITMAP loaded = LoadBitmapW(Module(), bitmap.Name);
         ASSERT_NE(loaded, nullptr);
         BITMAP info{};
-        GetObjectA(loaded, sizeof info, &info);
+        GetObjectW(loaded, sizeof info, &info);
         EXPECT_EQ(info.bmWidth, 32);
         EXPECT_EQ(info.bmHeight, 32);
         DeleteObject(loaded);
@@ -75,7 +76,7 @@ struct TGroupHeader {
 
 TEST(ImageResource, ProgramIconHas32And16PixelImagesIn16Colours)
 {
-    const auto* group = reinterpret_cast<const TGroupHeader*>(ResourceBytes(MAKEINTRESOURCEA(IDI_STRANDEL), RT_GROUP_ICON));
+    const auto* group = reinterpret_cast<const TGroupHeader*>(ResourceBytes(MAKEINTRESOURCEW(IDI_STRANDEL), RT_GROUP_ICON));
     ASSERT_NE(group, nullptr);
     std::set<int> sizes;
     for (int i = 0; i < group->Count; ++i) {
@@ -85,25 +86,25 @@ TEST(ImageResource, ProgramIconHas32And16PixelImagesIn16Colours)
     }
     EXPECT_EQ(sizes, (std::set<int>{16, 32}));
 
-    HICON icon = LoadIconA(Module(), MAKEINTRESOURCEA(IDI_STRANDEL));
+    HICON icon = LoadIconW(Module(), MAKEINTRESOURCEW(IDI_STRANDEL));
     ASSERT_NE(icon, nullptr);
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(icon, &info));
     EXPECT_TRUE(info.fIcon);
     BITMAP colour{};
-    GetObjectA(info.hbmColor, sizeof colour, &colour);
+    GetObjectW(info.hbmColor, sizeof colour, &colour);
     EXPECT_EQ(colour.bmWidth, 32);
     EXPECT_EQ(colour.bmHeight, 32);
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
 
-    HANDLE small = LoadImageA(Module(), MAKEINTRESOURCEA(IDI_STRANDEL), IMAGE_ICON, 16, 16, 0);
+    HANDLE small = LoadImageW(Module(), MAKEINTRESOURCEW(IDI_STRANDEL), IMAGE_ICON, 16, 16, 0);
     EXPECT_NE(small, nullptr);
     DestroyIcon(static_cast<HICON>(small));
 }
 
 struct TCursor {
-    const char* Name;
+    LPCWSTR Name;
     int HotX, HotY;
 };
 
@@ -126,13 +127,13 @@ bool MaskBit(const TCursorImage& image, int x, int y)
 
 TEST(ImageResource, CursorsAreMonochrome32By32AndPointWithADrawnPixel)
 {
-    for (const TCursor& cursor : {TCursor{"CUR_NORMAL", 0, 0}, TCursor{"CUR_MANO", 6, 1}}) {
-        SCOPED_TRACE(cursor.Name);
+    for (const TCursor& cursor : {TCursor{L"CUR_NORMAL", 0, 0}, TCursor{L"CUR_MANO", 6, 1}}) {
+        SCOPED_TRACE(Narrow(cursor.Name));
         const auto* group = reinterpret_cast<const TGroupHeader*>(ResourceBytes(cursor.Name, RT_GROUP_CURSOR));
         ASSERT_NE(group, nullptr);
         ASSERT_EQ(group->Count, 1);
         const auto* image = reinterpret_cast<const TCursorImage*>(
-            ResourceBytes(MAKEINTRESOURCEA(group->Entries[0].Id), RT_CURSOR));
+            ResourceBytes(MAKEINTRESOURCEW(group->Entries[0].Id), RT_CURSOR));
         ASSERT_NE(image, nullptr);
         EXPECT_EQ(image->Header.biWidth, 32);
         EXPECT_EQ(image->Header.biHeight, 64);
@@ -141,7 +142,7 @@ TEST(ImageResource, CursorsAreMonochrome32By32AndPointWithADrawnPixel)
         EXPECT_EQ(image->HotY, cursor.HotY);
         EXPECT_FALSE(MaskBit(*image, image->HotX, image->HotY)) << "the hot spot is transparent";
 
-        HCURSOR loaded = LoadCursorA(Module(), cursor.Name);
+        HCURSOR loaded = LoadCursorW(Module(), cursor.Name);
         ASSERT_NE(loaded, nullptr);
         ICONINFO info{};
         ASSERT_TRUE(GetIconInfo(loaded, &info));
@@ -150,7 +151,7 @@ TEST(ImageResource, CursorsAreMonochrome32By32AndPointWithADrawnPixel)
         EXPECT_EQ(static_cast<int>(info.yHotspot), cursor.HotY);
         EXPECT_EQ(info.hbmColor, nullptr) << "not a two-colour cursor";
         BITMAP mask{};
-        GetObjectA(info.hbmMask, sizeof mask, &mask);
+        GetObjectW(info.hbmMask, sizeof mask, &mask);
         EXPECT_EQ(mask.bmWidth, 32);
         EXPECT_EQ(mask.bmHeight, 64);
         DeleteObject(info.hbmMask);
@@ -162,11 +163,16 @@ TEST(ImageResource, CursorsAreMonochrome32By32AndPointWithADrawnPixel)
 TEST(ProgramResource, ManifestAsksForCommonControls6)
 {
     DWORD size = 0;
-    const BYTE* manifest = ResourceBytes(MAKEINTRESOURCEA(1), RT_MANIFEST, &size);
+    const BYTE* manifest = ResourceBytes(MAKEINTRESOURCEW(1), RT_MANIFEST, &size);
     ASSERT_NE(manifest, nullptr);
     const std::string text(reinterpret_cast<const char*>(manifest), size);
     EXPECT_NE(text.find("Microsoft.Windows.Common-Controls"), std::string::npos);
     EXPECT_NE(text.find("version=\"6.0.0.0\""), std::string::npos);
+    // The UTF-8 code page is asked for only where the build says so; the program needs it not.
+    EXPECT_EQ(text.find("<activeCodePage xmlns=\"http://schemas.microsoft.com/SMI/2019/WindowsSettings\">UTF-8</activeCodePage>") !=
+                  std::string::npos,
+              STRANDEL_UTF8_MANIFEST != 0);
+    EXPECT_EQ(::GetACP(), STRANDEL_UTF8_MANIFEST ? static_cast<UINT>(CP_UTF8) : 1252u);
 }
 
 } // namespace

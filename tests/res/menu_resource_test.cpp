@@ -3,6 +3,7 @@
 #include "res/resource.h"
 #include "support/owned_handle.h"
 #include "support/resources.h"
+#include "text/wide_text.h"
 
 #include <gtest/gtest.h>
 
@@ -81,14 +82,14 @@ struct TLoadedItem {
 
 TLoadedItem ReadItem(HMENU menu, int position)
 {
-    char text[256] = {};
-    MENUITEMINFOA info{};
+    wchar_t text[256] = {};
+    MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
     info.dwTypeData = text;
-    info.cch = sizeof text;
-    GetMenuItemInfoA(menu, position, TRUE, &info);
-    return {text, info.wID, info.fType, info.fState, info.hSubMenu};
+    info.cch = static_cast<UINT>(std::size(text));
+    GetMenuItemInfoW(menu, position, TRUE, &info);
+    return {Narrow(text), info.wID, info.fType, info.fState, info.hSubMenu};
 }
 
 void ExpectItems(HMENU menu, const std::vector<TItem>& expected, const std::string& path)
@@ -132,7 +133,7 @@ TEST(MenuResource, EveryMenuHasItsItemsInOrder)
 {
     for (const TMenuResource& resource : MenuResources()) {
         SCOPED_TRACE(resource.Name);
-        TMenu menu(LoadMenuA(Module(), resource.Name));
+        TMenu menu(LoadMenuW(Module(), Wide(resource.Name).c_str()));
         ASSERT_NE(menu.get(), nullptr);
         ExpectItems(menu.get(), resource.Items, resource.Name);
     }
@@ -144,7 +145,7 @@ TEST(MenuResource, PopupMenusAreOnePopupEach)
 {
     for (const char* name : {"MENU_PLUGIN", "MAINLIST_MNU", "CREATE_MNU", "AUTODRAG_MNU"}) {
         SCOPED_TRACE(name);
-        TMenu menu(LoadMenuA(Module(), name));
+        TMenu menu(LoadMenuW(Module(), Wide(name).c_str()));
         ASSERT_NE(menu.get(), nullptr);
         EXPECT_EQ(GetMenuItemCount(menu.get()), 1);
         HMENU popup = GetSubMenu(menu.get(), 0);
@@ -155,13 +156,13 @@ TEST(MenuResource, PopupMenusAreOnePopupEach)
 
 TEST(MenuResource, TemplatesTitleComesOffAndLeavesTheFixedItems)
 {
-    TMenu menu(LoadMenuA(Module(), "MENU_PLUGIN"));
+    TMenu menu(LoadMenuW(Module(), Wide("MENU_PLUGIN").c_str()));
     HMENU templates = GetSubMenu(menu.get(), 0);
     ASSERT_NE(templates, nullptr);
 
-    char title[31] = {};
-    GetMenuStringA(templates, 0, title, sizeof title, MF_BYPOSITION);
-    EXPECT_STREQ(title, "Templates");
+    wchar_t title[31] = {};
+    GetMenuStringW(templates, 0, title, static_cast<int>(std::size(title)), MF_BYPOSITION);
+    EXPECT_STREQ(title, L"Templates");
     ASSERT_TRUE(DeleteMenu(templates, 0, MF_BYPOSITION));
 
     ASSERT_EQ(GetMenuItemCount(templates), 3);
@@ -174,7 +175,7 @@ TEST(MenuResource, TemplatesTitleComesOffAndLeavesTheFixedItems)
 TEST(MenuResource, EveryCommandHasAHint)
 {
     for (const TMenuResource& resource : MenuResources()) {
-        TMenu menu(LoadMenuA(Module(), resource.Name));
+        TMenu menu(LoadMenuW(Module(), Wide(resource.Name).c_str()));
         ForEachCommand(menu.get(), resource.Name,
                        [](UINT id, const std::string& text, const std::string& path) {
                            if (id == IDM_TEMPLATES_TITLE)

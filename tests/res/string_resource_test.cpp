@@ -137,9 +137,9 @@ TEST(StringResource, OptionsHintMentionsFileManager)
 TEST(StringResource, EveryStringFitsTheProgramsBuffer)
 {
     std::vector<UINT> blocks;
-    EnumResourceNamesA(
+    EnumResourceNamesW(
         Module(), RT_STRING,
-        [](HMODULE, LPCSTR, LPSTR name, LONG_PTR list) -> BOOL {
+        [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR list) -> BOOL {
             reinterpret_cast<std::vector<UINT>*>(list)->push_back(
                 static_cast<UINT>(reinterpret_cast<ULONG_PTR>(name)));
             return TRUE;

@@ -49,12 +49,12 @@ private:
         SeenCaption = TextOf(box);
         SeenText = TextOf(::GetDlgItem(box, 0xFFFF));   // a message box's text
         for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-            if ((::GetWindowLongA(child, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON)
+            if ((::GetWindowLongW(child, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON)
                 SeenDefault = ::GetDlgCtrlID(child);
         Found = true;
         if (Fill)
             Fill(box);
-        ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(Button, BN_CLICKED),
+        ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(Button, BN_CLICKED),
                        reinterpret_cast<LPARAM>(::GetDlgItem(box, Button)));
     }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The clipboard's text, read and set as another program would.
+#include "text/wide_text.h"
+
 #include <windows.h>
 
-#include <cstring>
 #include <string>
 
 // Opens the clipboard for this thread, waiting a little while another has it open.
@@ -19,10 +20,7 @@ inline std::string ClipboardText()
     OpenClipboardPatiently();
     if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
         if (const auto* wide = static_cast<const wchar_t*>(::GlobalLock(data))) {
-            const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-            text.resize(static_cast<std::size_t>(size > 0 ? size : 1));
-            ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
-            text.resize(text.size() - 1);
+            text = Narrow(wide);
             ::GlobalUnlock(data);
         }
     }
@@ -33,11 +31,13 @@ inline std::string ClipboardText()
 // Puts a UTF-8 text on the clipboard as Unicode text.
 inline void SetClipboardText(const std::string& text)
 {
-    const int wide = ::MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
+    const std::wstring wide = Wide(text);
     OpenClipboardPatiently();
     ::EmptyClipboard();
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(wide) * sizeof(wchar_t));
-    ::MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, static_cast<wchar_t*>(::GlobalLock(block)), wide);
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+    auto* units = static_cast<wchar_t*>(::GlobalLock(block));
+    wide.copy(units, wide.size());
+    units[wide.size()] = L'\0';
     ::GlobalUnlock(block);
     ::SetClipboardData(CF_UNICODETEXT, block);
     ::CloseClipboard();

@@ -3,6 +3,7 @@
 // buttons pressed and released (as input, or as the messages a window gets), keys pressed and held.
 #include "support/geometry.h"
 #include "support/pump.h"
+#include "text/wide_text.h"
 
 #include <initializer_list>
 #include <vector>
@@ -38,7 +39,7 @@ inline void PointerTo(POINT screen, TEcho echo = TEcho::Handled)
         return;
     }
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE)) {
+    while (::PeekMessageW(&msg, nullptr, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE)) {
     }
 }
 
@@ -132,6 +133,46 @@ inline void PressKey(WORD key = VK_F13)
     PumpMessages(WM_KEYFIRST, WM_KEYLAST);
 }
 
+// ---- keys as input, handled by whichever loop runs (the program's own, a dialog's) ----
+
+// Keys pressed in order and released in the reverse order: {VK_CONTROL, 'V'} is Ctrl+V.
+inline void SendChord(std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = keys.end(); key != keys.begin();) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *--key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Types the text as a keyboard (or an input method) types what it has no key for: every UTF-16
+// unit a key press of its own (VK_PACKET), through the system's input queue, which the loop
+// that takes it turns into WM_CHAR, a surrogate pair into two.
+inline void SendText(const std::string& text)
+{
+    std::vector<INPUT> inputs;
+    for (wchar_t unit : Wide(text)) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wScan = unit;
+        input.ki.dwFlags = KEYEVENTF_UNICODE;
+        inputs.push_back(input);
+        input.ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 // ---- the mouse as the messages a window gets, sent straight to it ----
 
 // A move over a window to a point of the screen (keys: the buttons and keys the move says are
@@ -139,7 +180,7 @@ inline void PressKey(WORD key = VK_F13)
 inline void MoveOver(HWND window, POINT screen, WPARAM keys = 0)
 {
     PointerTo(screen, TEcho::None);
-    ::SendMessageA(window, WM_MOUSEMOVE, keys, ClientPoint(window, screen));
+    ::SendMessageW(window, WM_MOUSEMOVE, keys, ClientPoint(window, screen));
 }
 
 // A button going down over a window at a point of the screen, with the pointer there and what
@@ -150,7 +191,7 @@ inline void PressOver(HWND window, TMouseButton button, POINT screen)
     PointerTo(screen);
     PumpMessages();
     HoldKey(codes.Key, true);
-    ::SendMessageA(window, codes.DownMessage, codes.HeldFlag, ClientPoint(window, screen));
+    ::SendMessageW(window, codes.DownMessage, codes.HeldFlag, ClientPoint(window, screen));
 }
 
 // The button coming up again at a point of the screen (the window may hold the mouse).
@@ -160,7 +201,7 @@ inline void ReleaseOver(HWND window, TMouseButton button, POINT screen)
     PointerTo(screen);
     PumpMessages();
     HoldKey(codes.Key, false);
-    ::SendMessageA(window, codes.UpMessage, 0, ClientPoint(window, screen));
+    ::SendMessageW(window, codes.UpMessage, 0, ClientPoint(window, screen));
 }
 
 inline void ClickOver(HWND window, TMouseButton button, POINT screen)

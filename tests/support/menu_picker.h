@@ -42,8 +42,8 @@ private:
                 ::GetWindowRect(menu, &Rect);
                 Found = true;
                 for (WORD key : Keys) {
-                    ::PostMessageA(menu, WM_KEYDOWN, key, 1);
-                    ::PostMessageA(menu, WM_KEYUP, key, 0xC0000001);
+                    ::PostMessageW(menu, WM_KEYDOWN, key, 1);
+                    ::PostMessageW(menu, WM_KEYUP, key, 0xC0000001);
                 }
                 return;
             }

@@ -9,6 +9,6 @@ struct TFreeWith {
     void operator()(T* handle) const { Free(handle); }
 };
 
-// TOwned<HMENU, &DestroyMenu> menu(LoadMenuA(...)); menu.get() is the handle.
+// TOwned<HMENU, &DestroyMenu> menu(LoadMenuW(...)); menu.get() is the handle.
 template <typename THandle, auto Free>
 using TOwned = std::unique_ptr<std::remove_pointer_t<THandle>, TFreeWith<Free>>;

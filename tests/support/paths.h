@@ -1,6 +1,8 @@
 #pragma once
 // Where the tests keep and find files: fresh folders, whole-file reads and writes and, under
 // Windows, the places of the prefix the program uses.
+#include "text/native_path.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -8,6 +10,8 @@
 #include <string>
 
 #ifdef _WIN32
+#include "text/wide_text.h"
+
 #include <windows.h>
 #include <shlobj.h>
 #endif
@@ -43,15 +47,17 @@ private:
     std::filesystem::path Path;
 };
 
+// Whole files by the names the program holds (UTF-8), opened through the wide names on Windows
+// whatever the code page.
 inline std::string ReadBytes(const std::string& fileName)
 {
-    std::ifstream in(fileName, std::ios::binary);
+    std::ifstream in(NativePath(fileName), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 inline void WriteBytes(const std::string& fileName, const std::string& bytes)
 {
-    std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
+    std::ofstream out(NativePath(fileName), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
@@ -70,9 +76,9 @@ inline std::string WindowsPath(std::string path)
 // The Windows folder; empty where its name does not fit a path.
 inline std::string WindowsFolder()
 {
-    char buffer[MAX_PATH + 1] = {};
-    UINT length = ::GetWindowsDirectoryA(buffer, MAX_PATH + 1);
-    return std::string(buffer, length <= MAX_PATH ? length : 0);
+    wchar_t buffer[MAX_PATH + 1] = {};
+    UINT length = ::GetWindowsDirectoryW(buffer, MAX_PATH + 1);
+    return Narrow(std::wstring_view(buffer, length <= MAX_PATH ? length : 0));
 }
 
 // The settings file a program started with no other finds (the Windows folder is writable here).
@@ -85,8 +91,8 @@ inline std::string WindowsFolderIni()
 // folder of old Windows being gone.
 inline std::string DesktopOutput()
 {
-    char desktop[MAX_PATH] = "";
-    ::SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop);
-    return std::string(desktop) + "\\QZScript.txt";
+    wchar_t desktop[MAX_PATH] = L"";
+    ::SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop);
+    return Narrow(desktop) + "\\QZScript.txt";
 }
 #endif

@@ -11,9 +11,10 @@
 inline void PumpMessages(UINT first = 0, UINT last = 0)
 {
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, first, last, PM_REMOVE)) {
+    // Wide, as the program's own loop: a typed character reaches its window as UTF-16.
+    while (::PeekMessageW(&msg, nullptr, first, last, PM_REMOVE)) {
         ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        ::DispatchMessageW(&msg);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 // The resources the tests are built with (the program's own), read as the program reads them.
+#include "text/wide_text.h"
+
 #include <windows.h>
 
 #include <string>
@@ -7,21 +9,21 @@
 // The module that holds the resources: the test executable.
 inline HINSTANCE Module()
 {
-    return ::GetModuleHandleA(nullptr);
+    return ::GetModuleHandleW(nullptr);
 }
 
 // The program reads hints into a buffer of 499 characters.
 inline std::string StringResource(UINT id)
 {
-    char text[499] = {};
-    int length = ::LoadStringA(Module(), id, text, sizeof text);
-    return std::string(text, length > 0 ? length : 0);
+    wchar_t text[499] = {};
+    int length = ::LoadStringW(Module(), id, text, static_cast<int>(std::size(text)));
+    return Narrow(std::wstring_view(text, length > 0 ? length : 0));
 }
 
 // Raw bytes of a resource in the module; null when it is missing.
-inline const BYTE* ResourceBytes(LPCSTR name, LPCSTR type, DWORD* size = nullptr)
+inline const BYTE* ResourceBytes(LPCWSTR name, LPCWSTR type, DWORD* size = nullptr)
 {
-    HRSRC found = ::FindResourceA(Module(), name, type);
+    HRSRC found = ::FindResourceW(Module(), name, type);
     if (!found)
         return nullptr;
     if (size)
@@ -32,5 +34,5 @@ inline const BYTE* ResourceBytes(LPCSTR name, LPCSTR type, DWORD* size = nullptr
 // One of the program's own cursors (CUR_NORMAL, CUR_MANO).
 inline HCURSOR ProgramCursor(const char* name)
 {
-    return ::LoadCursorA(Module(), name);
+    return ::LoadCursorW(Module(), Wide(name).c_str());
 }

@@ -12,7 +12,7 @@ public:
     TSentMessages(HWND window, UINT message) : Window(window), Message(message)
     {
         Current = this;
-        Hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &Look, nullptr, ::GetCurrentThreadId());
+        Hook = ::SetWindowsHookExW(WH_CALLWNDPROC, &Look, nullptr, ::GetCurrentThreadId());
     }
     ~TSentMessages()
     {

@@ -1,21 +1,24 @@
 #pragma once
 // Reading windows: their class and text, and finding a shown top-level window of a process.
+#include "text/wide_text.h"
+
 #include <windows.h>
 
 #include <string>
 
 inline std::string ClassOf(HWND window)
 {
-    char name[64] = {};
-    ::GetClassNameA(window, name, sizeof name);
-    return name;
+    wchar_t name[64] = {};
+    ::GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    return Narrow(name);
 }
 
+// The window's text as the system holds it (UTF-16), in UTF-8.
 inline std::string TextOf(HWND window)
 {
-    std::string text(::GetWindowTextLengthA(window) + 1, '\0');
-    text.resize(::GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
-    return text;
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
 }
 
 // The first shown top-level window of the process of the class and, where one is given, with

@@ -81,8 +81,9 @@ protected:
     {
         TClientDC dc(Tip->GetHandle());
         TSelectObject font(dc, Tip->GetFont() ? Tip->GetFont()->GetHandle() : nullptr);
+        const std::wstring wide = Wide(text);
         SIZE size{};
-        ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        ::GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
         return size;
     }
 
@@ -98,10 +99,10 @@ TEST_F(ToolTip, IsOneHiddenTopMostToolWindowOfItsOwnClassWithItsKeyboardHook)
     HWND tip = Tip->GetHandle();
     ASSERT_NE(tip, nullptr);
     EXPECT_EQ(ClassOf(tip), "QZTooltip");
-    EXPECT_EQ(::GetClassLongPtrA(tip, GCL_STYLE), CS_SAVEBITS | CS_HREDRAW | CS_VREDRAW);
-    EXPECT_EQ(::GetClassLongPtrA(tip, GCLP_HBRBACKGROUND), 0);
-    LONG_PTR style = ::GetWindowLongPtrA(tip, GWL_STYLE);
-    LONG_PTR exStyle = ::GetWindowLongPtrA(tip, GWL_EXSTYLE);
+    EXPECT_EQ(::GetClassLongPtrW(tip, GCL_STYLE), CS_SAVEBITS | CS_HREDRAW | CS_VREDRAW);
+    EXPECT_EQ(::GetClassLongPtrW(tip, GCLP_HBRBACKGROUND), 0);
+    LONG_PTR style = ::GetWindowLongPtrW(tip, GWL_STYLE);
+    LONG_PTR exStyle = ::GetWindowLongPtrW(tip, GWL_EXSTYLE);
     EXPECT_TRUE(style & WS_POPUP);
     EXPECT_FALSE(style & (WS_CHILD | WS_CAPTION | WS_VISIBLE));
     EXPECT_EQ(exStyle & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW), WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
@@ -390,10 +391,10 @@ TEST_F(ToolTip, PaintsInTheSystemTipColours)
 
 TEST_F(ToolTip, UsesTheStatusBarFontTheSystemReports)
 {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
-    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0));
-    LOGFONTA used{};
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+    ASSERT_TRUE(::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0));
+    LOGFONTW used{};
     ASSERT_NE(Tip->GetFont(), nullptr);
     ASSERT_TRUE(Tip->GetFont()->GetObject(used));
     EXPECT_STREQ(used.lfFaceName, metrics.lfStatusFont.lfFaceName);
@@ -402,13 +403,13 @@ TEST_F(ToolTip, UsesTheStatusBarFontTheSystemReports)
     // A changed setting reaches the tip with WM_SETTINGCHANGE.
     Tip->SetText("Header");
     LONG before = Tip->GetTipSize().cy;
-    NONCLIENTMETRICSA changed = metrics;
+    NONCLIENTMETRICSW changed = metrics;
     changed.lfStatusFont.lfHeight = metrics.lfStatusFont.lfHeight < 0 ? metrics.lfStatusFont.lfHeight - 7 : -20;
     changed.lfStatusFont.lfWeight = FW_BOLD;
-    if (!::SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, 0, &changed, 0))
+    if (!::SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, 0, &changed, 0))
         GTEST_SKIP() << "the system keeps its metrics";
     Tip->SendMessage(WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS);
-    ::SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, 0, &metrics, 0);
+    ::SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, 0, &metrics, 0);
     ASSERT_TRUE(Tip->GetFont()->GetObject(used));
     EXPECT_EQ(used.lfHeight, changed.lfStatusFont.lfHeight);
     EXPECT_EQ(used.lfWeight, FW_BOLD);
@@ -424,9 +425,9 @@ TEST_F(ToolTip, UsesTheStatusBarFontTheSystemReports)
 TEST(ToolTipFont, IsNineUnitsOfMsSansSerif)
 {
     TToolTipFont font;
-    LOGFONTA description{};
+    LOGFONTW description{};
     ASSERT_TRUE(font.GetObject(description));
-    EXPECT_STREQ(description.lfFaceName, "MS Sans Serif");
+    EXPECT_STREQ(description.lfFaceName, L"MS Sans Serif");
     EXPECT_EQ(description.lfHeight, -9);
     EXPECT_EQ(description.lfWidth, 0);
     EXPECT_EQ(description.lfWeight, FW_NORMAL);
