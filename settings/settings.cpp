@@ -1,6 +1,7 @@
 #include "settings/settings.h"
 
 #include "settings/profile.h"
+#include "settings/settings_schema.h"
 
 namespace {
 
@@ -71,51 +72,24 @@ std::string DecodeValue(const std::string& stored)
 
 void LoadSettings(TSettings& s, const TProfile& profile, std::string& header, std::string& queue)
 {
-    const std::string& file = s.IniFileName;
-    const std::string& section = s.SectionName;
-    // Each text as long as the program keeps it: what is shown is what is saved again.
-    auto encoded = [&](const char* key, std::size_t max) {
-        return DecodeValue(profile.ReadString(file, section, key, "", EncodedRoom)).substr(0, max);
-    };
-
-    s.SetFileOutput(profile.ReadString(file, section, "FileOutput", DefaultFileOutput, FileNameRoom));
-    header = encoded("Header", FieldTextMax);
-    queue = encoded("Queue", FieldTextMax);
-    s.InvertSlash = profile.ReadInt(file, section, "InvertSlash", 0) != 0;
-    s.CheckIndex = profile.ReadInt(file, section, "CheckIndex", Full);
-    s.SendToIndex = profile.ReadInt(file, section, "SendToIndex", 0);
-    s.MainHead = encoded("MainHead", MainTextMax);
-    s.MainQueue = encoded("MainQueue", MainTextMax);
-    s.SaveLocal = profile.ReadInt(file, section, "SaveLocal", 0) != 0;
-    s.UseTip = profile.ReadInt(file, section, "UseTip", 1) != 0;
-    s.ImageExt = profile.ReadString(file, section, "ImageExt", DefaultImageExt, ImageExtRoom);
+    for (const TSettingsKey& key : SettingsKeys())
+        if (key.Uses & InSettingsFile)
+            LoadKey(key, profile, s.IniFileName, s.SectionName, s, header, queue);
 }
 
 bool SaveSettings(const TSettings& s, TProfile& profile, const std::string& header,
                   const std::string& queue)
 {
-    const std::string& file = s.IniFileName;
-    const std::string& section = s.SectionName;
-    auto flag = [](bool set) { return std::string(set ? "1" : "0"); };
     bool written = true;
-    auto write = [&](const char* key, const std::string& value) {
-        written = profile.WriteString(file, section, key, value) && written;
-    };
-
-    write("Header", EncodeValue(Cut(header, FieldTextMax)));
-    write("Queue", EncodeValue(Cut(queue, FieldTextMax)));
-    write("FileOutput", s.FileOutput);
-    write("InvertSlash", flag(s.InvertSlash));
-    write("CheckIndex", std::to_string(s.CheckIndex));
-    write("SendToIndex", std::to_string(s.SendToIndex));
-    write("MainHead", EncodeValue(s.MainHead));
-    write("MainQueue", EncodeValue(s.MainQueue));
-    write("SaveLocal", flag(s.SaveLocal));
-    write("UseTip", flag(s.UseTip));
+    for (const TSettingsKey& key : SettingsKeys())
+        if (key.Uses & SavedWithSettings)
+            written = profile.WriteString(s.IniFileName, s.SectionName, std::string(key.Name),
+                                          StoredValue(key, s, header, queue)) && written;
     return written;
 }
 
 bool SaveImageExt(const TSettings& s, TProfile& profile)
 {
-    return profile.WriteString(s.IniFileName, s.SectionName, "ImageExt", s.ImageExt);
+    const TSettingsKey& key = *FindSettingsKey("ImageExt");
+    return profile.WriteString(s.IniFileName, s.SectionName, std::string(key.Name), StoredValue(key, s, {}, {}));
 }

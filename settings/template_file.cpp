@@ -2,6 +2,7 @@
 
 #include "settings/profile.h"
 #include "settings/settings.h"
+#include "settings/settings_schema.h"
 
 std::string TemplateTitle(const std::string& fileName)
 {
@@ -16,47 +17,34 @@ std::string TemplateTitle(const std::string& fileName)
 bool WriteTemplateFile(const TSettings& s, TProfile& profile, const std::string& file,
                        const std::string& header, const std::string& queue)
 {
-    const std::string& section = s.SectionName;
-    bool written = true;
-    auto write = [&](const char* key, const std::string& value) {
-        written = profile.WriteString(file, section, key, value) && written;
-    };
     const std::string title = TemplateTitle(file);
-    for (const char* key : {"h_menutitle", "h_menuhelp"})
-        write(key, profile.ReadString(file, section, key, title, MenuTextRoom));
-
-    auto cut = [](const std::string& text) { return text.substr(0, FieldTextMax); };
-    write("Header", EncodeValue(cut(header)));
-    write("Queue", EncodeValue(cut(queue)));
-    write("MainHead", EncodeValue(s.MainHead));
-    write("MainQueue", EncodeValue(s.MainQueue));
-    write("InvertSlash", s.InvertSlash ? "1" : "0");
-    write("CheckIndex", std::to_string(s.CheckIndex));
-    write("SaveLocal", s.SaveLocal ? "1" : "0");
-    if (s.SaveLocal)
-        write("FileOutput", s.FileOutput);
+    bool written = true;
+    for (const TSettingsKey* key : TemplateKeys()) {
+        if ((key->Uses & OnlyWithSaveLocal) && !s.SaveLocal)
+            continue;
+        // The menu texts keep what the file has: a hand-edited title stays.
+        const std::string value = key->Kind == EKeyKind::MenuText
+            ? ReadKeyText(*key, profile, file, s.SectionName, title)
+            : StoredValue(*key, s, header, queue);
+        written = profile.WriteString(file, s.SectionName, std::string(key->Name), value) && written;
+    }
     return written;
 }
 
 void ReadTemplateFile(TSettings& s, const TProfile& profile, const std::string& file,
                       std::string& header, std::string& queue)
 {
-    const std::string& section = s.SectionName;
-    // Each text as long as the program keeps it: what is shown is what is saved again.
-    auto encoded = [&](const char* key, std::size_t max) {
-        return DecodeValue(profile.ReadString(file, section, key, "", EncodedRoom)).substr(0, max);
-    };
-
-    header = encoded("Header", FieldTextMax);
-    queue = encoded("Queue", FieldTextMax);
-    s.InvertSlash = profile.ReadInt(file, section, "InvertSlash", 0) != 0;
-    s.CheckIndex = profile.ReadInt(file, section, "CheckIndex", Full);
-    s.MainHead = encoded("MainHead", MainTextMax);
-    s.MainQueue = encoded("MainQueue", MainTextMax);
-    s.SaveLocal = profile.ReadInt(file, section, "SaveLocal", 0) != 0;
-    if (s.SaveLocal) {
-        std::string output = profile.ReadString(file, section, "FileOutput", "", FileNameRoom);
-        if (!output.empty())
-            s.SetFileOutput(output);
+    for (const TSettingsKey* key : TemplateKeys())
+        if (!(key->Uses & OnlyWithSaveLocal))
+            LoadKey(*key, profile, file, s.SectionName, s, header, queue);
+    // The output file travels with SaveLocal alone, and an empty one keeps the current one.
+    if (!s.SaveLocal)
+        return;
+    for (const TSettingsKey* key : TemplateKeys()) {
+        if (!(key->Uses & OnlyWithSaveLocal))
+            continue;
+        std::string value = ReadKeyText(*key, profile, file, s.SectionName, "");
+        if (!value.empty())
+            SetKeyText(*key, s, std::move(value));
     }
 }
