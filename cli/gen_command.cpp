@@ -7,6 +7,7 @@
 #include "settings/settings.h"
 #include "settings/template_file.h"
 #include "text/native_path.h"
+#include "text/utf16_text.h"
 
 #include <cerrno>
 #include <cstring>
@@ -209,9 +210,9 @@ int RunGen(const TGenOptions& options, TProfile& profile, std::FILE* in, std::FI
     if (options.Queue)
         queue = *options.Queue;
     if (options.MainHead)
-        settings.MainHead = options.MainHead->substr(0, MainTextMax);
+        settings.MainHead = CutToUtf16Units(*options.MainHead, MainTextMax);
     if (options.MainQueue)
-        settings.MainQueue = options.MainQueue->substr(0, MainTextMax);
+        settings.MainQueue = CutToUtf16Units(*options.MainQueue, MainTextMax);
 
     if (options.RelPath)
         settings.RelPath = *options.RelPath;

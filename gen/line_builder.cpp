@@ -4,6 +4,7 @@
 #include "gen/make_relative.h"
 #include "gen/output_writer.h"
 #include "settings/settings.h"
+#include "text/utf16_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -29,9 +30,10 @@ void DropCarriageReturns(std::string& text)
         text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
 }
 
+// Limits count UTF-16 units, as the edit fields do, and never cut inside a character.
 std::string_view Cut(std::string_view text, std::size_t max)
 {
-    return text.substr(0, max);
+    return CutToUtf16Units(text, max);
 }
 
 } // namespace

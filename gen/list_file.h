@@ -6,8 +6,8 @@
 class TFileList;
 
 // Appends every line of the stream to the list. CR LF and LF both end a line; a line
-// longer than 1999 characters gives one entry per piece of 1999; a line break after
-// the last line adds no entry. False when reading failed.
+// longer than 1999 UTF-16 units gives one entry per piece of at most 1999, each ending on a
+// character boundary; a line break after the last line adds no entry. False when reading failed.
 bool ReadListStream(std::FILE* stream, TFileList& list, int legacyCodePage = 0);
 
 // As above from a named file; false (and the list unchanged) when it cannot be opened. With a

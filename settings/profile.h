@@ -10,7 +10,8 @@ public:
     virtual ~TProfile() = default;
 
     // The value of key in section, or def (less its trailing blanks) when the
-    // file, the section or the key is missing; at most size - 1 characters.
+    // file, the section or the key is missing; at most size - 1 UTF-16 units, as the
+    // system's wide function counts its room, and never cut inside a character.
     virtual std::string ReadString(const std::string& file, const std::string& section,
                                    const std::string& key, const std::string& def,
                                    std::size_t size) const = 0;

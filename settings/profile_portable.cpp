@@ -2,6 +2,7 @@
 
 #include "text/ascii_text.h"
 #include "text/native_path.h"
+#include "text/utf16_text.h"
 
 #include <chrono>
 #include <cstdint>
@@ -301,7 +302,7 @@ std::string TPortableProfile::ReadString(const std::string& file, const std::str
         value = value.substr(1, value.size() - 2);
     if (size == 0)
         return {};
-    return std::string(value.substr(0, size - 1));
+    return std::string(CutToUtf16Units(value, size - 1));
 }
 
 int TPortableProfile::ReadInt(const std::string& file, const std::string& section,

@@ -2,6 +2,7 @@
 
 #include "settings/profile.h"
 #include "settings/settings_schema.h"
+#include "text/utf16_text.h"
 
 namespace {
 
@@ -20,18 +21,20 @@ std::string ReplaceAll(const std::string& text, const std::string& from, const s
     return result;
 }
 
-std::string Cut(std::string text, std::size_t max)
+// How many bytes the text's last character takes (a byte that is not UTF-8 is one).
+std::size_t LastCharacterLength(const std::string& text)
 {
-    if (text.size() > max)
-        text.resize(max);
-    return text;
+    std::size_t length = 0;
+    for (std::size_t at = 0; at < text.size(); at += length)
+        length = Utf16Detail::DecodeUtf8(text, at).Length;
+    return length;
 }
 
 } // namespace
 
 void TSettings::SetFileOutput(const std::string& name)
 {
-    FileOutput = Cut(name, FileNameRoom - 1);
+    FileOutput = CutToUtf16Units(name, FileNameRoom - 1);
     RelPath = FolderOf(FileOutput);
 }
 
@@ -62,11 +65,11 @@ std::string EncodeValue(const std::string& text)
 
 std::string DecodeValue(const std::string& stored)
 {
+    // The brackets, or whatever characters stand in their place, go: whole characters.
     std::string text = ReplaceAll(stored, LineBreakMarker, "\r\n");
     if (!text.empty())
-        text.erase(0, 1);
-    if (!text.empty())
-        text.pop_back();
+        text.erase(0, Utf16Detail::DecodeUtf8(text, 0).Length);
+    text.resize(text.size() - LastCharacterLength(text));
     return text;
 }
 

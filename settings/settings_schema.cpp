@@ -2,6 +2,7 @@
 
 #include "settings/profile.h"
 #include "settings/template_file.h"
+#include "text/utf16_text.h"
 
 #include <algorithm>
 #include <array>
@@ -61,9 +62,9 @@ constexpr bool TableIsWellFormed()
 }
 static_assert(TableIsWellFormed(), "each key holds a value of its kind, once, with a place of its own in templates");
 
-std::string Cut(const std::string& text, std::size_t max)
+std::string Cut(const std::string& text, std::size_t maxUnits)
 {
-    return text.substr(0, max);
+    return std::string(CutToUtf16Units(text, maxUnits));
 }
 
 // RelPath follows the output file wherever that is set.
@@ -117,10 +118,8 @@ std::string StoredValue(const TSettingsKey& key, const TSettings& s, const std::
     case EKeyKind::Text:
         return s.*field.Text;
     case EKeyKind::Encoded:
-        // The dialog's texts are cut to what their fields hold; the record's are kept as they are.
-        if (field.Dialog != EDialogText::None)
-            return EncodeValue(Cut(DialogText(field.Dialog, header, queue), key.Limit));
-        return EncodeValue(s.*field.Text);
+        return EncodeValue(
+            Cut(field.Dialog != EDialogText::None ? DialogText(field.Dialog, header, queue) : s.*field.Text, key.Limit));
     case EKeyKind::Number:
         return std::to_string(s.*field.Number);
     case EKeyKind::Flag:
