@@ -2,6 +2,7 @@
 
 #include "text/ascii_text.h"
 #include "text/native_path.h"
+#include "text/text_file_encoding.h"
 #include "text/utf16_text.h"
 
 #include <chrono>
@@ -134,10 +135,11 @@ std::size_t FindKey(const std::vector<TLine>& lines, std::size_t header, std::st
     return NotFound;
 }
 
-// False when the path names something that exists but cannot be read as a file.
-bool LoadFile(const fs::path& path, std::string& text, bool& exists)
+// The file's text in UTF-8 (or its own bytes) and the encoding it is written back in. False
+// when the path names something that exists but cannot be read as a file.
+bool LoadFile(const fs::path& path, TTextFileContent& content, bool& exists)
 {
-    text.clear();
+    content = {};
     std::error_code ec;
     fs::file_status status = fs::status(path, ec);
     exists = fs::exists(status);
@@ -148,14 +150,15 @@ bool LoadFile(const fs::path& path, std::string& text, bool& exists)
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    content = DecodeTextFile(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
     return !in.bad();
 }
 
 // Writes beside the file and renames over it, so a failed write never leaves
 // the settings half written.
-bool SaveFile(const fs::path& path, const std::string& text, bool existed)
+bool SaveFile(const fs::path& path, const TTextFileContent& content, bool existed)
 {
+    const std::string text = EncodeTextFile(content.Text, content.Encoding);
     std::error_code ec;
     fs::path temp = path;
     temp += ".~" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
@@ -282,13 +285,13 @@ std::string TPortableProfile::ReadString(const std::string& file, const std::str
                                          const std::string& key, const std::string& def,
                                          std::size_t size) const
 {
-    std::string text;
+    TTextFileContent content;
     bool exists = false;
     bool found = false;
     std::string_view value;
     std::vector<TLine> lines;
-    if (LoadFile(NativePath(PathOf(file)), text, exists)) {
-        lines = SplitLines(text);
+    if (LoadFile(NativePath(PathOf(file)), content, exists)) {
+        lines = SplitLines(content.Text);
         value = LookUp(lines, section, key, found);
     }
     if (!found) {
@@ -319,10 +322,11 @@ bool TPortableProfile::WriteString(const std::string& file, const std::string& s
     if (!ProfileEntryIsWritable(section, key, value))
         return false;
     fs::path path = NativePath(PathOf(file));
-    std::string text;
+    TTextFileContent content;
     bool exists = false;
-    if (!LoadFile(path, text, exists))
+    if (!LoadFile(path, content, exists))
         return false;
+    std::string& text = content.Text;
 
     // As the system stores names: leading blanks dropped, trailing ones kept.
     std::string_view sectionOut = TrimLeft(section);
@@ -360,5 +364,5 @@ bool TPortableProfile::WriteString(const std::string& file, const std::string& s
         added += entry;
         text.insert(lines[last].End, added);
     }
-    return SaveFile(path, text, exists);
+    return SaveFile(path, content, exists);
 }
