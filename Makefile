@@ -10,7 +10,7 @@ FUZZ_SECONDS      ?= 120
 FUZZ_TEST_SECONDS ?= 3
 WINE_ENV   := WINEPREFIX=$(CURDIR)/$(WIN_DIR)/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
-.PHONY: all bootstrap native win fuzz-build test test-native test-fuzz test-win run bench fuzz dist clean
+.PHONY: all bootstrap native win fuzz-build test test-native test-fuzz test-win test-crash run bench fuzz dist clean
 
 all: native win
 
@@ -41,6 +41,14 @@ test-fuzz: fuzz-build
 
 test-win: win
 	cd $(WIN_DIR) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure
+	@$(WINE_ENV) wineserver -k 2>/dev/null || true
+
+# The crash test's long run: a writer killed at 200 random moments (make test kills it 20 times).
+CRASH_KILLS ?= 200
+test-crash: win
+	cd $(WIN_DIR) && { STRANDEL_CRASH_KILLS=$(CRASH_KILLS) xvfb-run -a -s "-screen 0 1280x1024x24" \
+	  ctest -R '^crash_test$$' -V > crash_test.log 2>&1; status=$$?; \
+	  grep -E 'crash test|neither|tests passed|tests failed' crash_test.log; exit $$status; }
 	@$(WINE_ENV) wineserver -k 2>/dev/null || true
 
 run: bootstrap

@@ -4,6 +4,7 @@
 #include "app/program_names.h"
 #include "app/program_state.h"
 #include "app/templates_menu.h"
+#include "app/write_failure.h"
 #include "controls/notice_window.h"
 #include "framework/file_dialog.h"
 #include "framework/gdi.h"
@@ -37,10 +38,12 @@ void BaseDlg::SaveTemplate()
     if (!TOpenSaveDialog(this, TOpenSaveDialog::TKind::Save, data).Execute())
         return;
     // Loaded back only when written whole: a failed save would empty the fields.
-    if (!WriteTemplateFile(*SettingsRecord, *Profile, data.FileName, Header.GetText(FieldTextMax),
-                           Queue.GetText(FieldTextMax))) {
-        Say(("The template could not be saved in " + data.FileName + ".").c_str(), ProgramTitle,
-            MB_OK | MB_ICONWARNING);
+    const TWriteResult written = WriteTemplateFile(*SettingsRecord, *Profile, data.FileName,
+                                                   Header.GetText(FieldTextMax), Queue.GetText(FieldTextMax));
+    if (!written) {
+        const std::string text = written.IsInUse() ? OpenInAnotherProgramText(data.FileName)
+                                                   : "The template could not be saved in " + data.FileName + ".";
+        Say(text.c_str(), ProgramTitle, MB_OK | MB_ICONWARNING);
         return;
     }
     LoadTemplate(data.FileName);

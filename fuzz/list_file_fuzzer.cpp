@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!entries.empty() && !entries.back().empty()) {
         TVectorFileList list(entries);
         const std::string file = scratch.File("saved.lst");
-        FuzzCheck(WriteListFile(file, list), "saving failed");
+        FuzzCheck(static_cast<bool>(WriteListFile(file, list)), "saving failed");
         TVectorFileList opened;
         FuzzCheck(ReadListFile(file, opened), "opening the saved list failed");
         FuzzCheck(opened.Items() == entries, "a saved list opens with the same entries");

@@ -121,11 +121,11 @@ bool ReadListFile(const std::string& fileName, TFileList& list, int legacyCodePa
     return ReadListStream(file.get(), list, legacyCodePage);
 }
 
-bool WriteListFile(const std::string& fileName, const TFileList& list)
+TWriteResult WriteListFile(const std::string& fileName, const TFileList& list)
 {
     TCrLfFileWriter writer;
     if (!writer.Open(fileName))
-        return false;
+        return TWriteResult::Failed;
     std::string text;
     for (int i = 0; i < list.Count(); ++i) {
         if (i > 0)

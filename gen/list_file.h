@@ -1,5 +1,7 @@
 #pragma once
 // List files (*.lst): one entry per line, as the program's Open list and Save list use them.
+#include "text/replace_file.h"
+
 #include <cstdio>
 #include <string>
 
@@ -15,6 +17,6 @@ bool ReadListStream(std::FILE* stream, TFileList& list, int legacyCodePage = 0);
 // before the names were UTF-8).
 bool ReadListFile(const std::string& fileName, TFileList& list, int legacyCodePage = 0);
 
-// Writes the entries with CR LF between them and none after the last; false when the
-// file cannot be created or written.
-bool WriteListFile(const std::string& fileName, const TFileList& list);
+// Writes the entries with CR LF between them and none after the last, replacing the file whole;
+// false (the old file kept) when it cannot be written or replaced.
+TWriteResult WriteListFile(const std::string& fileName, const TFileList& list);

@@ -31,6 +31,9 @@ public:
                 const std::string& key, int def) const override;
     bool WriteString(const std::string& file, const std::string& section,
                      const std::string& key, const std::string& value) override;
+    // Reads the file once and replaces it whole once, with all the new values.
+    TWriteResult WriteStrings(const std::string& file, const std::string& section,
+                              const std::vector<TProfileEntry>& entries) override;
 
 private:
     std::string PathOf(const std::string& file) const;

@@ -80,19 +80,18 @@ void LoadSettings(TSettings& s, const TProfile& profile, std::string& header, st
             LoadKey(key, profile, s.IniFileName, s.SectionName, s, header, queue);
 }
 
-bool SaveSettings(const TSettings& s, TProfile& profile, const std::string& header,
-                  const std::string& queue)
+TWriteResult SaveSettings(const TSettings& s, TProfile& profile, const std::string& header,
+                          const std::string& queue)
 {
-    bool written = true;
+    std::vector<TProfileEntry> entries;
     for (const TSettingsKey& key : SettingsKeys())
         if (key.Uses & SavedWithSettings)
-            written = profile.WriteString(s.IniFileName, s.SectionName, std::string(key.Name),
-                                          StoredValue(key, s, header, queue)) && written;
-    return written;
+            entries.push_back({std::string(key.Name), StoredValue(key, s, header, queue)});
+    return profile.WriteStrings(s.IniFileName, s.SectionName, entries);
 }
 
-bool SaveImageExt(const TSettings& s, TProfile& profile)
+TWriteResult SaveImageExt(const TSettings& s, TProfile& profile)
 {
     const TSettingsKey& key = *FindSettingsKey("ImageExt");
-    return profile.WriteString(s.IniFileName, s.SectionName, std::string(key.Name), StoredValue(key, s, {}, {}));
+    return profile.WriteStrings(s.IniFileName, s.SectionName, {{std::string(key.Name), StoredValue(key, s, {}, {})}});
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The working settings of the program and their initialisation file.
 #include "text/path_text.h"
+#include "text/replace_file.h"
 
 #include <cstdint>
 #include <string>
@@ -60,10 +61,11 @@ std::string DecodeValue(const std::string& stored);
 void LoadSettings(TSettings& settings, const TProfile& profile, std::string& header,
                   std::string& queue);
 
-// Writes the keys in the program's order; ImageExt and the font keys have writers of their own.
-// False when any key could not be written.
-bool SaveSettings(const TSettings& settings, TProfile& profile, const std::string& header,
-                  const std::string& queue);
+// Writes the keys in the program's order, as one change of the file; ImageExt and the font keys
+// have writers of their own. False when any key could not be written (InUse: another program
+// holds the file open, and it was kept as it was).
+TWriteResult SaveSettings(const TSettings& settings, TProfile& profile, const std::string& header,
+                          const std::string& queue);
 
 // Writes ImageExt alone, as the options sheet does when confirmed; false when it could not.
-bool SaveImageExt(const TSettings& settings, TProfile& profile);
+TWriteResult SaveImageExt(const TSettings& settings, TProfile& profile);

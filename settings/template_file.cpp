@@ -14,21 +14,20 @@ std::string TemplateTitle(const std::string& fileName)
     return name;
 }
 
-bool WriteTemplateFile(const TSettings& s, TProfile& profile, const std::string& file,
-                       const std::string& header, const std::string& queue)
+TWriteResult WriteTemplateFile(const TSettings& s, TProfile& profile, const std::string& file,
+                               const std::string& header, const std::string& queue)
 {
     const std::string title = TemplateTitle(file);
-    bool written = true;
+    std::vector<TProfileEntry> entries;
     for (const TSettingsKey* key : TemplateKeys()) {
         if ((key->Uses & OnlyWithSaveLocal) && !s.SaveLocal)
             continue;
         // The menu texts keep what the file has: a hand-edited title stays.
-        const std::string value = key->Kind == EKeyKind::MenuText
-            ? ReadKeyText(*key, profile, file, s.SectionName, title)
-            : StoredValue(*key, s, header, queue);
-        written = profile.WriteString(file, s.SectionName, std::string(key->Name), value) && written;
+        entries.push_back({std::string(key->Name), key->Kind == EKeyKind::MenuText
+                                                        ? ReadKeyText(*key, profile, file, s.SectionName, title)
+                                                        : StoredValue(*key, s, header, queue)});
     }
-    return written;
+    return profile.WriteStrings(file, s.SectionName, entries);
 }
 
 void ReadTemplateFile(TSettings& s, const TProfile& profile, const std::string& file,
