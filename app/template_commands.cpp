@@ -64,10 +64,15 @@ void BaseDlg::LoadTemplate(const std::string& fileName)
         Say(("The template " + fileName + " is not there any more.").c_str(), ProgramTitle, MB_OK | MB_ICONWARNING);
         return;
     }
+    // A file that is not a template would only empty the user's texts: it changes nothing.
+    std::string header, queue;
+    if (!ReadTemplateFile(*SettingsRecord, *Profile, fileName, header, queue)) {
+        Say(("The file " + fileName + " holds no template; nothing was changed.").c_str(), ProgramTitle,
+            MB_OK | MB_ICONWARNING);
+        return;
+    }
     SettingsRecord->TemplateFile = fileName;
     ::SetWindowTextA(::GetParent(Handle), (std::string(ProgramTitle) + " - " + TemplateTitle(fileName)).c_str());
-    std::string header, queue;
-    ReadTemplateFile(*SettingsRecord, *Profile, fileName, header, queue);
     Header.SetText(header);
     Queue.SetText(queue);
     SettingsToControls();

@@ -30,15 +30,26 @@ TWriteResult WriteTemplateFile(const TSettings& s, TProfile& profile, const std:
     return profile.WriteStrings(file, s.SectionName, entries);
 }
 
-void ReadTemplateFile(TSettings& s, const TProfile& profile, const std::string& file,
+bool HoldsTemplate(const TProfile& profile, const std::string& file, const std::string& section)
+{
+    const std::string absent = "\x01";   // no value of a template's key
+    for (const TSettingsKey* key : TemplateKeys())
+        if (profile.ReadString(file, section, std::string(key->Name), absent, absent.size() + 1) != absent)
+            return true;
+    return false;
+}
+
+bool ReadTemplateFile(TSettings& s, const TProfile& profile, const std::string& file,
                       std::string& header, std::string& queue)
 {
+    if (!HoldsTemplate(profile, file, s.SectionName))
+        return false;
     for (const TSettingsKey* key : TemplateKeys())
         if (!(key->Uses & OnlyWithSaveLocal))
             LoadKey(*key, profile, file, s.SectionName, s, header, queue);
     // The output file travels with SaveLocal alone, and an empty one keeps the current one.
     if (!s.SaveLocal)
-        return;
+        return true;
     for (const TSettingsKey* key : TemplateKeys()) {
         if (!(key->Uses & OnlyWithSaveLocal))
             continue;
@@ -46,4 +57,5 @@ void ReadTemplateFile(TSettings& s, const TProfile& profile, const std::string& 
         if (!value.empty())
             SetKeyText(*key, s, std::move(value));
     }
+    return true;
 }

@@ -18,7 +18,12 @@ std::string TemplateTitle(const std::string& fileName);
 TWriteResult WriteTemplateFile(const TSettings& settings, TProfile& profile, const std::string& fileName,
                                const std::string& header, const std::string& queue);
 
+// Whether the file's section holds any of a template's keys: random bytes, another program's
+// settings, a missing file hold none.
+bool HoldsTemplate(const TProfile& profile, const std::string& fileName, const std::string& section);
+
 // Applies a template's keys to the record and the two texts; a missing key gives an
 // empty text or 0, and FileOutput is taken only with SaveLocal set and a non-empty value.
-void ReadTemplateFile(TSettings& settings, const TProfile& profile, const std::string& fileName,
+// False, and nothing changed, when the file holds no template.
+bool ReadTemplateFile(TSettings& settings, const TProfile& profile, const std::string& fileName,
                       std::string& header, std::string& queue);

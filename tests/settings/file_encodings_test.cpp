@@ -102,7 +102,7 @@ TEST(FileEncodings, ATemplateSavedAsUnicodeStaysUnicode)
 
     TSettings settings = FirstStartSettings();
     std::string header, queue;
-    ReadTemplateFile(settings, profile, file, header, queue);
+    ASSERT_TRUE(ReadTemplateFile(settings, profile, file, header, queue));
     EXPECT_EQ(header, "x");
     ASSERT_TRUE(WriteTemplateFile(settings, profile, file, Cjk, ""));
     EXPECT_EQ(ReadBytes(file), Utf16Le("[Strandel]\r\nh_menutitle=" + Greek + "\r\nHeader=<" + Cjk +

@@ -85,7 +85,7 @@ TRoundTrip ThroughTemplate(TSet set,
         EXPECT_TRUE(WriteTemplateFile(saved, *profile, file, header, queue));
         EXPECT_TRUE(IsValidUtf8(ReadBytes(file)));
         TSettings opened = SettingsIn(dir);
-        ReadTemplateFile(opened, *profile, file, header, queue);
+        EXPECT_TRUE(ReadTemplateFile(opened, *profile, file, header, queue));
         return TTexts{get(opened, header, queue)};
     };
 }
