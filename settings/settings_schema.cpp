@@ -5,7 +5,7 @@
 #include "text/utf16_text.h"
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 
 namespace {
 
@@ -13,24 +13,24 @@ constexpr unsigned Everywhere = InSettingsFile | SavedWithSettings | InTemplates
 constexpr unsigned SettingsOnly = InSettingsFile | SavedWithSettings;
 
 // The settings file's keys in the order SaveSettings writes them, then the keys of other
-// writers; the last column is the order of a template's keys.
+// writers. Columns: name, how the value is stored, the value it holds, the default of a missing
+// key (a text's, a number's), the longest text kept (UTF-16 units), where the key is used, and
+// its place among a template's keys (0: not in templates). A new key is one more line, at the end.
 // clang-format off
-constexpr std::array Keys = {
-    TSettingsKey{"Header",      EKeyKind::Encoded,  {.Dialog = EDialogText::Header},       "", 0,    FieldTextMax,     Everywhere,   3},
-    TSettingsKey{"Queue",       EKeyKind::Encoded,  {.Dialog = EDialogText::Queue},        "", 0,    FieldTextMax,     Everywhere,   4},
-    TSettingsKey{"FileOutput",  EKeyKind::Text,     {.Text = &TSettings::FileOutput},      DefaultFileOutput, 0, FileNameRoom - 1,
-                 Everywhere | OnlyWithSaveLocal, 10},
-    TSettingsKey{"InvertSlash", EKeyKind::Flag,     {.Flag = &TSettings::InvertSlash},     "", 0,    0,                Everywhere,   7},
-    TSettingsKey{"CheckIndex",  EKeyKind::Number,   {.Number = &TSettings::CheckIndex},    "", Full, 0,                Everywhere,   8},
-    TSettingsKey{"SendToIndex", EKeyKind::Number,   {.Number = &TSettings::SendToIndex},   "", 0,    0,                SettingsOnly, 0},
-    TSettingsKey{"MainHead",    EKeyKind::Encoded,  {.Text = &TSettings::MainHead},        "", 0,    MainTextMax,      Everywhere,   5},
-    TSettingsKey{"MainQueue",   EKeyKind::Encoded,  {.Text = &TSettings::MainQueue},       "", 0,    MainTextMax,      Everywhere,   6},
-    TSettingsKey{"SaveLocal",   EKeyKind::Flag,     {.Flag = &TSettings::SaveLocal},       "", 0,    0,                Everywhere,   9},
-    TSettingsKey{"UseTip",      EKeyKind::Flag,     {.Flag = &TSettings::UseTip},          "", 1,    0,                SettingsOnly, 0},
-    TSettingsKey{"ImageExt",    EKeyKind::Text,     {.Text = &TSettings::ImageExt},        DefaultImageExt, 0, ImageExtRoom - 1,
-                 InSettingsFile, 0},
-    TSettingsKey{"h_menutitle", EKeyKind::MenuText, {},                                    "", 0,    MenuTextRoom - 1, InTemplates,  1},
-    TSettingsKey{"h_menuhelp",  EKeyKind::MenuText, {},                                    "", 0,    MenuTextRoom - 1, InTemplates,  2},
+constexpr TSettingsKey Keys[] = {
+    {"Header",      EKeyKind::Encoded,  {.Dialog = EDialogText::Header},     "",                0,    FieldTextMax,     Everywhere,                      3},
+    {"Queue",       EKeyKind::Encoded,  {.Dialog = EDialogText::Queue},      "",                0,    FieldTextMax,     Everywhere,                      4},
+    {"FileOutput",  EKeyKind::Text,     {.Text = &TSettings::FileOutput},    DefaultFileOutput, 0,    FileNameRoom - 1, Everywhere | OnlyWithSaveLocal, 10},
+    {"InvertSlash", EKeyKind::Flag,     {.Flag = &TSettings::InvertSlash},   "",                0,    0,                Everywhere,                      7},
+    {"CheckIndex",  EKeyKind::Number,   {.Number = &TSettings::CheckIndex},  "",                Full, 0,                Everywhere,                      8},
+    {"SendToIndex", EKeyKind::Number,   {.Number = &TSettings::SendToIndex}, "",                0,    0,                SettingsOnly,                    0},
+    {"MainHead",    EKeyKind::Encoded,  {.Text = &TSettings::MainHead},      "",                0,    MainTextMax,      Everywhere,                      5},
+    {"MainQueue",   EKeyKind::Encoded,  {.Text = &TSettings::MainQueue},     "",                0,    MainTextMax,      Everywhere,                      6},
+    {"SaveLocal",   EKeyKind::Flag,     {.Flag = &TSettings::SaveLocal},     "",                0,    0,                Everywhere,                      9},
+    {"UseTip",      EKeyKind::Flag,     {.Flag = &TSettings::UseTip},        "",                1,    0,                SettingsOnly,                    0},
+    {"ImageExt",    EKeyKind::Text,     {.Text = &TSettings::ImageExt},      DefaultImageExt,   0,    ImageExtRoom - 1, InSettingsFile,                  0},
+    {"h_menutitle", EKeyKind::MenuText, {},                                  "",                0,    MenuTextRoom - 1, InTemplates,                     1},
+    {"h_menuhelp",  EKeyKind::MenuText, {},                                  "",                0,    MenuTextRoom - 1, InTemplates,                     2},
 };
 // clang-format on
 
@@ -51,7 +51,7 @@ constexpr bool WellFormed(const TSettingsKey& key)
 
 constexpr bool TableIsWellFormed()
 {
-    for (std::size_t i = 0; i < Keys.size(); ++i) {
+    for (std::size_t i = 0; i < std::size(Keys); ++i) {
         if (!WellFormed(Keys[i]))
             return false;
         for (std::size_t j = 0; j < i; ++j)
