@@ -11,7 +11,8 @@ class TProfile;
 // How an entry's name appears in its line; stored as CheckIndex.
 enum PathMode : int32_t { Full = 0, Relative = 1, NoPath = 2, None = 3 };
 
-// Room (characters + 1) the values are read with, and the longest texts kept.
+// Room (characters + 1) the values are read with, and the longest texts kept: characters as the
+// edit fields count them, UTF-16 units (an emoji takes two), and never a character cut in two.
 // FileOutput, TemplateFile, RelPath: the longest name Windows has (32,767 characters), so a
 // name is never cut into the name of another file.
 constexpr std::size_t FileNameRoom = 32768;

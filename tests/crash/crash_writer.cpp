@@ -39,17 +39,12 @@ bool WriteVersion(const std::string& folder, char version, TProfile& profile)
     for (int i = 0; i < Entries; ++i)
         AppendEntry(list, "C:\\Files\\" + v + "\\name " + std::to_string(i) + ".txt");
 
-    bool written = static_cast<bool>(SaveSettings(settings, profile, header, queue));
-    written = static_cast<bool>(WriteTemplateFile(settings, profile, folder + "/Crash.hqd", header, queue)) && written;
-    written = static_cast<bool>(WriteListFile(folder + "/list.lst", list)) && written;
     TCrLfFileWriter writer;
-    if (writer.Open(folder + "/output.txt")) {
-        TLineBuilder(settings, list, header, queue).BuildOutput(writer);
-        written = static_cast<bool>(writer.Close()) && written;
-    } else {
-        written = false;
-    }
-    return written;
+    const bool opened = writer.Open(folder + "/output.txt");
+    TLineBuilder(settings, list, header, queue).BuildOutput(writer);
+    return SaveSettings(settings, profile, header, queue) &&
+           WriteTemplateFile(settings, profile, folder + "/Crash.hqd", header, queue) &&
+           WriteListFile(folder + "/list.lst", list) && opened && writer.Close();
 }
 
 } // namespace

@@ -5,11 +5,6 @@
 
 #include <filesystem>
 
-#ifdef _WIN32
-#include "text/wide_text.h"
-#include <windows.h>
-#endif
-
 namespace {
 
 TEST(OutputWriter, EveryLineFeedIsStoredAsCrLf)
@@ -62,23 +57,6 @@ TEST(OutputWriter, AnOutputWrittenOverIsReplacedWholeAtClose)
     EXPECT_EQ(ReadBytes(file), "new\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Folder()), {}), 1);
 }
-
-#ifdef _WIN32
-TEST(OutputWriter, AnOutputOpenInAnotherProgramIsKeptAndSaidToBe)
-{
-    TTempDir dir;
-    const std::string file = dir.File("o.txt");
-    WriteBytes(file, "old output");
-    HANDLE held = ::CreateFileW(Wide(file).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    TCrLfFileWriter writer;
-    ASSERT_TRUE(writer.Open(file));
-    writer.Append("new\n");
-    EXPECT_TRUE(writer.Close().IsInUse());
-    ::CloseHandle(held);
-    EXPECT_EQ(ReadBytes(file), "old output");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Folder()), {}), 1);
-}
-#endif
 
 TEST(OutputWriter, OpeningInAMissingFolderFails)
 {

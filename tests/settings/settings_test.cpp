@@ -4,12 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#ifdef _WIN32
-#include "settings/profile_portable.h"
-#include "text/wide_text.h"
-#include <windows.h>
-#endif
-
 namespace {
 
 class SettingsStore : public ::testing::Test {
@@ -176,35 +170,6 @@ TEST_F(SettingsStore, AFileThatCannotBeWrittenIsReported)
     EXPECT_FALSE(SaveSettings(Settings, *Profile, "pasted\nheader", ""));
     EXPECT_FALSE(SaveImageExt(Settings, *Profile));
 }
-
-TEST_F(SettingsStore, AllKeysAreOneChangeOfTheFile)
-{
-    // A key that cannot be written does not keep the others from being written, at once.
-    Settings.SetFileOutput("C:\\a\nb.txt");
-    Settings.CheckIndex = None;
-    EXPECT_FALSE(SaveSettings(Settings, *Profile, "h", "q"));
-    const TSettings s = Load();
-    EXPECT_EQ(s.CheckIndex, None);
-    EXPECT_EQ(Header, "h");
-    EXPECT_EQ(s.FileOutput, DefaultFileOutput);
-}
-
-#ifdef _WIN32
-TEST_F(SettingsStore, AFileOpenInAnotherProgramIsKeptAndSaidToBe)
-{
-    TPortableProfile program(Dir.Folder().string());   // the program's own profile code
-    ASSERT_TRUE(SaveSettings(Settings, program, "before", ""));
-    const std::string before = ReadBytes(Settings.IniFileName);
-    HANDLE held = ::CreateFileW(Wide(Settings.IniFileName).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_TRUE(SaveSettings(Settings, program, "after", "").IsInUse());
-    Settings.ImageExt = "png";
-    EXPECT_TRUE(SaveImageExt(Settings, program).IsInUse());
-    ::CloseHandle(held);
-    EXPECT_EQ(ReadBytes(Settings.IniFileName), before);
-}
-#endif
 
 TEST(ValueEncoding, LineBreaksBecomeMarkersInBrackets)
 {

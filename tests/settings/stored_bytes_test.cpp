@@ -1,5 +1,5 @@
-// The bytes the program leaves in a settings file and a template, new and written over a
-// hand-edited one: older copies read these files, so they stay exactly as they have always been.
+// The bytes the program leaves in a settings file and a template written over hand-edited ones:
+// older copies read these files, so they stay exactly what they have always been.
 #include "settings/profile_portable.h"
 #include "settings/settings.h"
 #include "settings/template_file.h"
@@ -9,111 +9,38 @@
 
 namespace {
 
-class StoredBytes : public ::testing::Test {
-protected:
-    StoredBytes() : Profile(Dir.Folder().string())
-    {
-        Settings.IniFileName = Dir.File("QZIni.ini");
-        Settings.SetFileOutput("C:\\Site\\index.htm");
-        Settings.InvertSlash = true;
-        Settings.CheckIndex = Relative;
-        Settings.SendToIndex = 1;
-        Settings.SaveLocal = true;
-        Settings.UseTip = false;
-        Settings.MainHead = "<UL>\r\n  <LI>";
-        Settings.MainQueue = " </UL> ";
-        Settings.ImageExt = "png;gif";
-    }
-
-    TTempDir Dir;
-    TPortableProfile Profile;   // the program's own profile code
-    TSettings Settings = FirstStartSettings();
-};
-
-TEST_F(StoredBytes, SettingsWrittenOverAHandEditedFile)
+TEST(StoredBytes, SettingsAndTemplatesWrittenOverHandEditedFiles)
 {
-    WriteBytes(Settings.IniFileName, "; kept comment\r\n[Strandel]\r\nlfHeight=-13\r\nHeader = <old> \r\nUseTip=1\r\n"
-                                     "UnknownKey=kept\r\n\r\n[Other]\r\nQueue=<other>\r\n");
-    ASSERT_TRUE(SaveSettings(Settings, Profile, " two\r\nlines ", "\"q\""));
-    ASSERT_TRUE(SaveImageExt(Settings, Profile));
-    EXPECT_EQ(ReadBytes(Settings.IniFileName),
-              "; kept comment\r\n"
-              "[Strandel]\r\n"
-              "lfHeight=-13\r\n"
-              "Header = < two#QZ_BR#lines >\r\n"
-              "UseTip=0\r\n"
-              "UnknownKey=kept\r\n"
-              "Queue=<\"q\">\r\n"
-              "FileOutput=C:\\Site\\index.htm\r\n"
-              "InvertSlash=1\r\n"
-              "CheckIndex=1\r\n"
-              "SendToIndex=1\r\n"
-              "MainHead=<<UL>#QZ_BR#  <LI>>\r\n"
-              "MainQueue=< </UL> >\r\n"
-              "SaveLocal=1\r\n"
-              "ImageExt=png;gif\r\n"
-              "\r\n"
-              "[Other]\r\n"
-              "Queue=<other>\r\n");
-}
+    TTempDir dir;
+    TPortableProfile profile(dir.Folder().string());   // the program's own profile code
+    TSettings s = FirstStartSettings();
+    s.IniFileName = dir.File("QZIni.ini");
+    s.SetFileOutput("C:\\Site\\index.htm");
+    s.InvertSlash = s.SaveLocal = true;
+    s.UseTip = false;
+    s.CheckIndex = Relative;
+    s.SendToIndex = 1;
+    s.MainHead = "<UL>\r\n  <LI>";
+    s.MainQueue = " </UL> ";
+    s.ImageExt = "png;gif";
 
-TEST_F(StoredBytes, SettingsOfAFirstStart)
-{
-    TSettings fresh = FirstStartSettings();
-    fresh.IniFileName = Settings.IniFileName;
-    ASSERT_TRUE(SaveSettings(fresh, Profile, "", ""));
-    ASSERT_TRUE(SaveImageExt(fresh, Profile));
-    EXPECT_EQ(ReadBytes(Settings.IniFileName),
-              "[Strandel]\r\n"
-              "Header=<>\r\n"
-              "Queue=<>\r\n"
-              "FileOutput=c:\\Windows\\Desktop\\QZScript.txt\r\n"
-              "InvertSlash=0\r\n"
-              "CheckIndex=0\r\n"
-              "SendToIndex=0\r\n"
-              "MainHead=<>\r\n"
-              "MainQueue=<>\r\n"
-              "SaveLocal=0\r\n"
-              "UseTip=1\r\n"
-              "ImageExt=gif;jpg;jpeg;bmp\r\n");
-}
+    WriteBytes(s.IniFileName, "; kept comment\r\n[Strandel]\r\nlfHeight=-13\r\nHeader = <old> \r\nUseTip=1\r\n"
+                              "UnknownKey=kept\r\n\r\n[Other]\r\nQueue=<other>\r\n");
+    ASSERT_TRUE(SaveSettings(s, profile, " two\r\nlines ", "\"q\""));
+    ASSERT_TRUE(SaveImageExt(s, profile));
+    EXPECT_EQ(ReadBytes(s.IniFileName),
+              "; kept comment\r\n[Strandel]\r\nlfHeight=-13\r\nHeader = < two#QZ_BR#lines >\r\nUseTip=0\r\n"
+              "UnknownKey=kept\r\nQueue=<\"q\">\r\nFileOutput=C:\\Site\\index.htm\r\nInvertSlash=1\r\nCheckIndex=1\r\n"
+              "SendToIndex=1\r\nMainHead=<<UL>#QZ_BR#  <LI>>\r\nMainQueue=< </UL> >\r\nSaveLocal=1\r\nImageExt=png;gif\r\n"
+              "\r\n[Other]\r\nQueue=<other>\r\n");
 
-TEST_F(StoredBytes, TemplateWrittenOverAHandEditedOne)
-{
-    const std::string file = Dir.File("Web list.hqd");
+    const std::string file = dir.File("Web list.hqd");
     WriteBytes(file, "[Strandel]\r\nh_menutitle=Hand title\r\nHeader=<x>\r\nSendToIndex=1\r\n");
-    ASSERT_TRUE(WriteTemplateFile(Settings, Profile, file, "<LI>", "</LI>\r\n"));
-    EXPECT_EQ(ReadBytes(file),
-              "[Strandel]\r\n"
-              "h_menutitle=Hand title\r\n"
-              "Header=<<LI>>\r\n"
-              "SendToIndex=1\r\n"
-              "h_menuhelp=Web list\r\n"
-              "Queue=<</LI>#QZ_BR#>\r\n"
-              "MainHead=<<UL>#QZ_BR#  <LI>>\r\n"
-              "MainQueue=< </UL> >\r\n"
-              "InvertSlash=1\r\n"
-              "CheckIndex=1\r\n"
-              "SaveLocal=1\r\n"
-              "FileOutput=C:\\Site\\index.htm\r\n");
-}
-
-TEST_F(StoredBytes, NewTemplateWithTheOutputFile)
-{
-    const std::string file = Dir.File("new.hqd");
-    ASSERT_TRUE(WriteTemplateFile(Settings, Profile, file, "", ""));
-    EXPECT_EQ(ReadBytes(file),
-              "[Strandel]\r\n"
-              "h_menutitle=new\r\n"
-              "h_menuhelp=new\r\n"
-              "Header=<>\r\n"
-              "Queue=<>\r\n"
-              "MainHead=<<UL>#QZ_BR#  <LI>>\r\n"
-              "MainQueue=< </UL> >\r\n"
-              "InvertSlash=1\r\n"
-              "CheckIndex=1\r\n"
-              "SaveLocal=1\r\n"
-              "FileOutput=C:\\Site\\index.htm\r\n");
+    ASSERT_TRUE(WriteTemplateFile(s, profile, file, "<LI>", "</LI>\r\n"));
+    EXPECT_EQ(ReadBytes(file), "[Strandel]\r\nh_menutitle=Hand title\r\nHeader=<<LI>>\r\nSendToIndex=1\r\n"
+                               "h_menuhelp=Web list\r\nQueue=<</LI>#QZ_BR#>\r\nMainHead=<<UL>#QZ_BR#  <LI>>\r\n"
+                               "MainQueue=< </UL> >\r\nInvertSlash=1\r\nCheckIndex=1\r\nSaveLocal=1\r\n"
+                               "FileOutput=C:\\Site\\index.htm\r\n");
 }
 
 } // namespace
