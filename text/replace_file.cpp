@@ -6,6 +6,7 @@
 #include "text/utf16_text.h"
 
 #include <atomic>
+#include <charconv>
 #include <filesystem>
 #include <mutex>
 #include <set>
@@ -47,14 +48,11 @@ fs::path FolderOf(const std::string& target)
     return folder.empty() ? fs::path(".") : folder;
 }
 
-bool AllDigits(std::string_view text)
+// A decimal number that fills the text; false for anything else (a sign, a number too large).
+bool NumberOf(std::string_view text, unsigned long& number)
 {
-    if (text.empty() || text.size() > 10)
-        return false;
-    for (char c : text)
-        if (c < '0' || c > '9')
-            return false;
-    return true;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    return !text.empty() && error == std::errc() && end == text.data() + text.size();
 }
 
 // The process id a temporary name carries after the stem; false when the name is not one.
@@ -67,10 +65,9 @@ bool TemporaryOf(std::string_view name, std::string_view stem, unsigned long& pr
         return false;
     name = name.substr(Tag.size(), name.size() - Tag.size() - Ending.size());
     const std::size_t dash = name.find('-');
-    if (dash == std::string_view::npos || !AllDigits(name.substr(0, dash)) || !AllDigits(name.substr(dash + 1)))
-        return false;
-    process = std::stoul(std::string(name.substr(0, dash)));
-    return true;
+    unsigned long number = 0;
+    return dash != std::string_view::npos && NumberOf(name.substr(0, dash), process) &&
+           NumberOf(name.substr(dash + 1), number);
 }
 
 void Own(const std::string& temporary, bool owned)

@@ -35,7 +35,7 @@ TEST(ReplaceFile, TemporariesOfKilledWritersGoThoseOfOthersStay)
     for (const char* left : {"QZIni.ini.strandel-2147483647-0.tmp", "qzini.INI.STRANDEL-2147483647-17.TMP"})
         WriteBytes(dir.File(left), "killed");
     const Names others = {"Other.ini.strandel-2147483647-0.tmp", "QZIni.ini.bak", "QZIni.ini.strandel-2147483647.tmp",
-                          "QZIni.ini.strandel-x-1.tmp"};
+                          "QZIni.ini.strandel-x-1.tmp", "QZIni.ini.strandel-99999999999999999999-1.tmp"};
     for (const std::string& other : others)
         WriteBytes(dir.File(other), "not a killed writer's");
     // A writer of this process at work keeps its new file.
