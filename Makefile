@@ -16,7 +16,7 @@ include cmake/wine.env
 export WINEDEBUG WINEDLLOVERRIDES
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all bootstrap native win win-legacy fuzz-build test test-native test-fuzz test-win test-win-legacy run bench fuzz dist clean
+.PHONY: all bootstrap native win win-legacy fuzz-build test test-native test-fuzz test-win test-win-legacy test-crash run bench fuzz dist clean
 
 all: native win
 
@@ -58,6 +58,14 @@ test-win: win
 test-win-legacy: win-legacy
 	cd $(WIN_LEGACY_DIR) && $(XVFB) ctest --output-on-failure
 	@WINEPREFIX=$(CURDIR)/$(WIN_LEGACY_DIR)/wineprefix wineserver -k 2>/dev/null || true
+
+# The crash test's long run: a writer killed at 200 random moments (make test kills it 20 times).
+CRASH_KILLS ?= 200
+test-crash: win
+	cd $(WIN_DIR) && { STRANDEL_CRASH_KILLS=$(CRASH_KILLS) $(XVFB) \
+	  ctest -R '^crash_test$$' -V > crash_test.log 2>&1; status=$$?; \
+	  grep -E 'crash test|neither|tests passed|tests failed' crash_test.log; exit $$status; }
+	@WINEPREFIX=$(CURDIR)/$(WIN_DIR)/wineprefix wineserver -k 2>/dev/null || true
 
 run: bootstrap
 	@bash scripts/run.sh

@@ -4,6 +4,7 @@
 #include "app/list_box_file_list.h"
 #include "app/program_names.h"
 #include "app/settings_location.h"
+#include "app/write_failure.h"
 #include "framework/file_dialog.h"
 #include "gen/list_file.h"
 #include "text/wide_text.h"
@@ -68,7 +69,10 @@ void BaseDlg::CmSaveList()
     TOpenSaveDialog::TData data = ListFileDialog("Save List", OFN_OVERWRITEPROMPT);
     if (!TOpenSaveDialog(this, TOpenSaveDialog::TKind::Save, data).Execute())
         return;
-    if (!WriteListFile(data.FileName, FileList()))
+    const TWriteResult written = WriteListFile(data.FileName, FileList());
+    if (written.IsInUse())
+        Say(OpenInAnotherProgramText(data.FileName).c_str(), ProgramTitle, MB_OK | MB_ICONWARNING);
+    else if (!written)
         Say(data.FileName.c_str(), "Invalid output file name", MB_OK);
 }
 

@@ -10,6 +10,7 @@
 #include "text/utf16_text.h"
 
 #include "app/program_names.h"
+#include "app/write_failure.h"
 #include "framework/file_dialog.h"
 
 bool BaseDlg::CreateOutput()
@@ -18,11 +19,15 @@ bool BaseDlg::CreateOutput()
         return false;
     const std::string& fileName = SettingsRecord->FileOutput;
     TCrLfFileWriter writer;
-    bool written = false;
+    TWriteResult written = TWriteResult::Failed;
     if (writer.Open(fileName)) {
         TLineBuilder builder = MakeLineBuilder();
         builder.BuildOutput(writer);
         written = writer.Close();
+    }
+    if (written.IsInUse()) {
+        Say(OpenInAnotherProgramText(fileName).c_str(), ProgramTitle, MB_OK | MB_ICONWARNING);
+        return false;
     }
     // A file that could not be written all through (a full disk, a lock) is no better
     // than one that could not be opened.

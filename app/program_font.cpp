@@ -34,16 +34,14 @@ HFONT BuildProgramFont(const TProfile& profile, const std::string& file, const s
 bool WriteFontKeys(TProfile& profile, const std::string& file, const std::string& section,
                    const LOGFONTW& font, int pointSize)
 {
-    bool written = true;
-    auto write = [&](const char* key, const std::string& value) {
-        written = profile.WriteString(file, section, key, value) && written;
-    };
-    write("lfHeight", std::to_string(font.lfHeight));
-    write("lfPointSize", std::to_string(pointSize / 10));   // whole points: 9.5 is kept as 9
-    write("lfWeight", std::to_string(font.lfWeight));
-    write("lfItalic", std::to_string(font.lfItalic));
-    write("lfUnderline", std::to_string(font.lfUnderline));
-    write("lfStrikeOut", std::to_string(font.lfStrikeOut));
-    write("lfFaceName", std::string(CutToUtf16Units(FaceName(font), FaceMax)));
-    return written;
+    // One change of the file: it holds the whole new font or the old one.
+    return static_cast<bool>(profile.WriteStrings(
+        file, section,
+        {{"lfHeight", std::to_string(font.lfHeight)},
+         {"lfPointSize", std::to_string(pointSize / 10)},   // whole points: 9.5 is kept as 9
+         {"lfWeight", std::to_string(font.lfWeight)},
+         {"lfItalic", std::to_string(font.lfItalic)},
+         {"lfUnderline", std::to_string(font.lfUnderline)},
+         {"lfStrikeOut", std::to_string(font.lfStrikeOut)},
+         {"lfFaceName", std::string(CutToUtf16Units(FaceName(font), FaceMax))}}));
 }
