@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+
 namespace {
 
 // The extent of a line in the font a notice measures with (its window's default font).
@@ -27,24 +29,42 @@ protected:
     }
 };
 
-TEST_F(NoticeWindow, SizeFollowsTheLinesAndTheIcon)
+// The part of the screen the taskbar leaves free.
+RECT WorkArea()
+{
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return work;
+}
+
+TEST_F(NoticeWindow, SizeFollowsTheLinesAndTheIconInsideTheSystemsFrame)
 {
     ShowMex(nullptr, "A short line\nand a somewhat longer second line", "Caption", MB_ICONINFORMATION, 0);
     TQZMex* notice = CurrentNotice();
     ASSERT_NE(notice, nullptr);
     HWND window = notice->GetHandle();
-    RECT rect = notice->GetWindowRect();
     const int lineHeight = notice->GetLineHeight();
     EXPECT_GT(lineHeight, 0);
     EXPECT_EQ(notice->GetLineCount(), 3);
+    EXPECT_EQ(notice->GetIconSize(), NoticeIconSize(96));
     EXPECT_EQ(notice->GetIconWidth(), 42);
-    EXPECT_EQ(rect.bottom - rect.top, 4 * lineHeight + 20);
-    EXPECT_EQ(rect.right - rect.left, Extent(window, "and a somewhat longer second line").cx + 72);
+    // The client holds the lines and two more, and the text beside the icon with its margins;
+    // the frame is whatever this system draws around it.
+    const RECT client = notice->GetClientRect();
+    EXPECT_EQ(client.bottom, 4 * lineHeight);
+    EXPECT_EQ(client.right, Extent(window, "and a somewhat longer second line").cx + 72);
+    RECT framed = client;
+    ::AdjustWindowRectEx(&framed, static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
+                         static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE)));
+    const RECT rect = notice->GetWindowRect();
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    EXPECT_EQ(width, framed.right - framed.left);
+    EXPECT_EQ(height, framed.bottom - framed.top);
 
-    // centred on the screen
-    int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    EXPECT_EQ(rect.left, (ScreenWidth() - width) / 2);
-    EXPECT_EQ(rect.top, (ScreenHeight() - height) / 2);
+    // Centred in the work area of its monitor (the pointer's, as it has no owner).
+    const RECT work = WorkArea();
+    EXPECT_EQ(rect.left, work.left + (work.right - work.left - width) / 2);
+    EXPECT_EQ(rect.top, work.top + (work.bottom - work.top - height) / 2);
 }
 
 TEST_F(NoticeWindow, WithoutIconAndWithAWideCaption)
@@ -53,10 +73,40 @@ TEST_F(NoticeWindow, WithoutIconAndWithAWideCaption)
     ShowMex(nullptr, "x", caption.c_str(), 0, 0);
     TQZMex* notice = CurrentNotice();
     ASSERT_NE(notice, nullptr);
-    RECT rect = notice->GetWindowRect();
     EXPECT_EQ(notice->GetIconWidth(), 0);
-    EXPECT_EQ(rect.right - rect.left, Extent(notice->GetHandle(), caption).cx + 30);
-    EXPECT_EQ(rect.bottom - rect.top, 3 * notice->GetLineHeight() + 20);
+    EXPECT_EQ(notice->GetClientRect().bottom, 3 * notice->GetLineHeight());
+    // The whole caption shows in the title bar, beside its icon and close button.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+    ASSERT_TRUE(::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0));
+    TFontHandle captionFont(::CreateFontIndirectW(&metrics.lfCaptionFont));
+    TClientDC dc(notice->GetHandle());
+    TSelectObject selected(dc, captionFont);
+    const std::wstring wide = Wide(caption);
+    SIZE extent{};
+    ::GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &extent);
+    EXPECT_GE(notice->GetClientRect().right,
+              extent.cx + ::GetSystemMetrics(SM_CXSIZE) + ::GetSystemMetrics(SM_CXSMICON));
+}
+
+TEST_F(NoticeWindow, StaysAboveOtherWindowsWithoutTakingTheFocus)
+{
+    HWND other = ::CreateWindowExW(0, L"STATIC", L"the user's window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300,
+                                   200, nullptr, nullptr, nullptr, nullptr);
+    ::SetForegroundWindow(other);
+    ::SetActiveWindow(other);
+    PumpMessages();
+    ASSERT_EQ(::GetActiveWindow(), other);
+    ShowMex(nullptr, "first", "Copying...", MB_ICONINFORMATION, 0);
+    HWND notice = CurrentNotice()->GetHandle();
+    EXPECT_TRUE(::GetWindowLongPtrW(notice, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(::IsWindowVisible(notice));
+    ShowMex(nullptr, "second", "Copying...", MB_ICONINFORMATION, 0);
+    PumpMessages();
+    EXPECT_EQ(::GetActiveWindow(), other);
+    EXPECT_NE(::GetForegroundWindow(), notice);
+    ShowMex(nullptr, nullptr, nullptr, 0, 0);
+    ::DestroyWindow(other);
 }
 
 TEST_F(NoticeWindow, HasNoSizingOrMinMaxBoxesAndIsVisible)
@@ -129,6 +179,22 @@ TEST_F(NoticeWindow, PaintsTheTextOnTheButtonFace)
             textPixels += ::GetPixel(dc, x, y) == ::GetSysColor(COLOR_WINDOWTEXT);
     EXPECT_GT(textPixels, 20);
     EXPECT_EQ(::GetPixel(dc, 2, 2), ::GetSysColor(COLOR_BTNFACE));
+}
+
+TEST_F(NoticeWindow, DrawsTheInformationIconAtItsSize)
+{
+    ShowMex(nullptr, "one line", "Icon", MB_ICONINFORMATION, 0);
+    TQZMex* notice = CurrentNotice();
+    HWND window = notice->GetHandle();
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    TClientDC dc(window);
+    const int side = notice->GetIconSize();
+    const int top = notice->GetClientRect().bottom / 2 - side / 2;
+    int drawn = 0;
+    for (int y = top; y < top + side; ++y)
+        for (int x = 10; x < 10 + side; ++x)
+            drawn += ::GetPixel(dc, x, y) != ::GetSysColor(COLOR_BTNFACE);
+    EXPECT_GT(drawn, side * side / 4);
 }
 
 } // namespace
