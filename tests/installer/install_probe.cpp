@@ -5,6 +5,8 @@
 //   install_probe templates EXE COUNT  starts EXE, chooses the first COUNT + 1 items of its
 //                                      Templates menu one by one and prints the window's
 //                                      title after each, then closes it
+//   install_probe start EXE            starts EXE and leaves it running once its window shows
+//   install_probe running              how many main windows of Strandel there are
 #include "app/program_names.h"
 #include "res/resource.h"
 #include "support/window_lookup.h"
@@ -126,6 +128,40 @@ int ChooseTemplates(const char* exe, int count)
     return result;
 }
 
+int StartAndLeave(const char* exe)
+{
+    std::string commandLine = std::string("\"") + exe + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &process)) {
+        std::fprintf(stderr, "install_probe: cannot start %s\n", exe);
+        return 1;
+    }
+    HWND main = nullptr;
+    for (int waited = 0; !main && waited < 20000; waited += 100) {
+        ::Sleep(100);
+        main = FindShownWindow(process.dwProcessId, MainWindowClass);
+    }
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    if (!main) {
+        std::fprintf(stderr, "install_probe: %s shows no main window\n", exe);
+        return 1;
+    }
+    return 0;
+}
+
+int CountRunning()
+{
+    int count = 0;
+    for (HWND window = nullptr; (window = ::FindWindowExA(nullptr, window, MainWindowClass, nullptr)) != nullptr;)
+        ++count;
+    std::printf("%d\n", count);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -139,6 +175,11 @@ int main(int argc, char** argv)
         return PrintShortcutTarget(argv[2]);
     if (command == "templates" && argc == 4)
         return ChooseTemplates(argv[2], std::atoi(argv[3]));
-    std::fprintf(stderr, "usage: install_probe folders | version EXE | shortcut LNK | templates EXE COUNT\n");
+    if (command == "start" && argc == 3)
+        return StartAndLeave(argv[2]);
+    if (command == "running" && argc == 2)
+        return CountRunning();
+    std::fprintf(stderr,
+                 "usage: install_probe folders | version EXE | shortcut LNK | templates EXE COUNT | start EXE | running\n");
     return 2;
 }
