@@ -17,7 +17,7 @@ constexpr int MarginDesignSize = 10;
 constexpr int DesignDpi = 96;
 constexpr WORD InformationIconId = 32516;   // the system's information icon (OIC_INFORMATION)
 
-// The text's width at least the caption's, drawn in the system's caption font beside the
+// The client width the caption needs: its text in the system's caption font, beside the
 // window's icon and close button.
 int CaptionRoom(HDC dc, const std::string& caption)
 {

@@ -12,7 +12,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <thread>
 
 namespace {
 
@@ -80,51 +79,14 @@ TEST(View, NotepadOpensTheOutputFileWhateverItsName)
     WriteBytes(file, "viewed\r\n");
     EXPECT_EQ(ViewerCommand(file), (TShellCommand{"open", "notepad.exe", "\"" + file + "\""}));
     ASSERT_TRUE(ShellRun(nullptr, ViewerCommand(file), SW_SHOWNORMAL));
-
     HWND notepad = nullptr;
     PumpUntil([&] {
-        notepad = nullptr;
         for (HWND window = nullptr; !notepad && (window = ::FindWindowExW(nullptr, window, L"Notepad", nullptr));)
-            if (TextOf(window).find("out file - draft (2).txt") != std::string::npos)
-                notepad = window;
+            notepad = TextOf(window).find("out file - draft (2).txt") != std::string::npos ? window : nullptr;
         return notepad != nullptr;
     }, 20000, 50);
     ASSERT_NE(notepad, nullptr) << "no Notepad shows the file";
-    // The Notepad this test started, closed as a person closes it.
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(notepad, &process);
-    HANDLE started = ::OpenProcess(SYNCHRONIZE, FALSE, process);
-    ::PostMessageW(notepad, WM_CLOSE, 0, 0);
-    if (started) {
-        EXPECT_EQ(::WaitForSingleObject(started, 20000), WAIT_OBJECT_0);
-        ::CloseHandle(started);
-    }
-}
-
-TEST(ShellCalls, RunInAnApartmentOfTheirOwnWhereTheThreadHasNone)
-{
-    APTTYPE type{};
-    APTTYPEQUALIFIER qualifier{};
-    std::thread([&] {
-        {
-            const TComApartment com;
-            EXPECT_EQ(::CoGetApartmentType(&type, &qualifier), S_OK);
-            EXPECT_TRUE(type == APTTYPE_STA || type == APTTYPE_MAINSTA) << type;
-        }
-        // Released with it: the thread is as it was.
-        EXPECT_EQ(::CoGetApartmentType(&type, &qualifier), CO_E_NOTINITIALIZED);
-    }).join();
-    std::thread([&] {
-        // A thread of the other kind keeps it.
-        ASSERT_EQ(::CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
-        {
-            const TComApartment com;
-            EXPECT_EQ(::CoGetApartmentType(&type, &qualifier), S_OK);
-            EXPECT_EQ(type, APTTYPE_MTA);
-        }
-        EXPECT_EQ(::CoGetApartmentType(&type, &qualifier), S_OK);
-        ::CoUninitialize();
-    }).join();
+    ::PostMessageW(notepad, WM_CLOSE, 0, 0);   // the Notepad this test started
 }
 
 TEST(HelpFiles, OldHelpOpensOnlyWhereTheSystemStillRunsIt)

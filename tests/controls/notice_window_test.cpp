@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstddef>
-
 namespace {
 
 // The extent of a line in the font a notice measures with (its window's default font).
@@ -28,14 +26,6 @@ protected:
         PumpMessages();
     }
 };
-
-// The part of the screen the taskbar leaves free.
-RECT WorkArea()
-{
-    RECT work{};
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    return work;
-}
 
 TEST_F(NoticeWindow, SizeFollowsTheLinesAndTheIconInsideTheSystemsFrame)
 {
@@ -62,7 +52,8 @@ TEST_F(NoticeWindow, SizeFollowsTheLinesAndTheIconInsideTheSystemsFrame)
     EXPECT_EQ(height, framed.bottom - framed.top);
 
     // Centred in the work area of its monitor (the pointer's, as it has no owner).
-    const RECT work = WorkArea();
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_EQ(rect.left, work.left + (work.right - work.left - width) / 2);
     EXPECT_EQ(rect.top, work.top + (work.bottom - work.top - height) / 2);
 }
@@ -75,9 +66,9 @@ TEST_F(NoticeWindow, WithoutIconAndWithAWideCaption)
     ASSERT_NE(notice, nullptr);
     EXPECT_EQ(notice->GetIconWidth(), 0);
     EXPECT_EQ(notice->GetClientRect().bottom, 3 * notice->GetLineHeight());
-    // The whole caption shows in the title bar, beside its icon and close button.
+    // The whole caption shows in the title bar, in the system's caption font, beside the close button.
     NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+    metrics.cbSize = sizeof metrics - sizeof metrics.iPaddedBorderWidth;
     ASSERT_TRUE(::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0));
     TFontHandle captionFont(::CreateFontIndirectW(&metrics.lfCaptionFont));
     TClientDC dc(notice->GetHandle());
@@ -85,28 +76,7 @@ TEST_F(NoticeWindow, WithoutIconAndWithAWideCaption)
     const std::wstring wide = Wide(caption);
     SIZE extent{};
     ::GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &extent);
-    EXPECT_GE(notice->GetClientRect().right,
-              extent.cx + ::GetSystemMetrics(SM_CXSIZE) + ::GetSystemMetrics(SM_CXSMICON));
-}
-
-TEST_F(NoticeWindow, StaysAboveOtherWindowsWithoutTakingTheFocus)
-{
-    HWND other = ::CreateWindowExW(0, L"STATIC", L"the user's window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300,
-                                   200, nullptr, nullptr, nullptr, nullptr);
-    ::SetForegroundWindow(other);
-    ::SetActiveWindow(other);
-    PumpMessages();
-    ASSERT_EQ(::GetActiveWindow(), other);
-    ShowMex(nullptr, "first", "Copying...", MB_ICONINFORMATION, 0);
-    HWND notice = CurrentNotice()->GetHandle();
-    EXPECT_TRUE(::GetWindowLongPtrW(notice, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_TRUE(::IsWindowVisible(notice));
-    ShowMex(nullptr, "second", "Copying...", MB_ICONINFORMATION, 0);
-    PumpMessages();
-    EXPECT_EQ(::GetActiveWindow(), other);
-    EXPECT_NE(::GetForegroundWindow(), notice);
-    ShowMex(nullptr, nullptr, nullptr, 0, 0);
-    ::DestroyWindow(other);
+    EXPECT_GT(notice->GetClientRect().right, extent.cx + ::GetSystemMetrics(SM_CXSIZE));
 }
 
 TEST_F(NoticeWindow, HasNoSizingOrMinMaxBoxesAndIsVisible)
@@ -179,22 +149,6 @@ TEST_F(NoticeWindow, PaintsTheTextOnTheButtonFace)
             textPixels += ::GetPixel(dc, x, y) == ::GetSysColor(COLOR_WINDOWTEXT);
     EXPECT_GT(textPixels, 20);
     EXPECT_EQ(::GetPixel(dc, 2, 2), ::GetSysColor(COLOR_BTNFACE));
-}
-
-TEST_F(NoticeWindow, DrawsTheInformationIconAtItsSize)
-{
-    ShowMex(nullptr, "one line", "Icon", MB_ICONINFORMATION, 0);
-    TQZMex* notice = CurrentNotice();
-    HWND window = notice->GetHandle();
-    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    TClientDC dc(window);
-    const int side = notice->GetIconSize();
-    const int top = notice->GetClientRect().bottom / 2 - side / 2;
-    int drawn = 0;
-    for (int y = top; y < top + side; ++y)
-        for (int x = 10; x < 10 + side; ++x)
-            drawn += ::GetPixel(dc, x, y) != ::GetSysColor(COLOR_BTNFACE);
-    EXPECT_GT(drawn, side * side / 4);
 }
 
 } // namespace

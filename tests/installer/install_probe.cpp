@@ -89,27 +89,35 @@ int PrintShortcutTarget(const char* link)
     return 0;
 }
 
-int ChooseTemplates(const char* exe, int count)
+// Starts EXE and waits for its main window; null (said) when it shows none.
+HWND StartProgram(const char* exe, PROCESS_INFORMATION& process)
 {
     std::string commandLine = std::string("\"") + exe + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
     if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &process)) {
         std::fprintf(stderr, "install_probe: cannot start %s\n", exe);
-        return 1;
+        return nullptr;
     }
     HWND main = nullptr;
     for (int waited = 0; !main && waited < 20000; waited += 100) {
         ::Sleep(100);
         main = FindShownWindow(process.dwProcessId, MainWindowClass);
     }
-    int result = 0;
-    if (!main) {
+    if (!main)
         std::fprintf(stderr, "install_probe: %s shows no main window\n", exe);
-        result = 1;
-    } else {
+    return main;
+}
+
+int ChooseTemplates(const char* exe, int count)
+{
+    PROCESS_INFORMATION process{};
+    HWND main = StartProgram(exe, process);
+    if (!process.hProcess)
+        return 1;
+    int result = main ? 0 : 1;
+    if (main) {
         // As a click on the item sends it; the program then shows the template's name in its title.
         for (int i = 0; i <= count; ++i) {
             DWORD_PTR ignored = 0;
@@ -130,33 +138,19 @@ int ChooseTemplates(const char* exe, int count)
 
 int StartAndLeave(const char* exe)
 {
-    std::string commandLine = std::string("\"") + exe + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &process)) {
-        std::fprintf(stderr, "install_probe: cannot start %s\n", exe);
-        return 1;
+    const bool shown = StartProgram(exe, process) != nullptr;
+    if (process.hProcess) {
+        ::CloseHandle(process.hThread);
+        ::CloseHandle(process.hProcess);
     }
-    HWND main = nullptr;
-    for (int waited = 0; !main && waited < 20000; waited += 100) {
-        ::Sleep(100);
-        main = FindShownWindow(process.dwProcessId, MainWindowClass);
-    }
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    if (!main) {
-        std::fprintf(stderr, "install_probe: %s shows no main window\n", exe);
-        return 1;
-    }
-    return 0;
+    return shown ? 0 : 1;
 }
 
 int CountRunning()
 {
     int count = 0;
-    for (HWND window = nullptr; (window = ::FindWindowExA(nullptr, window, MainWindowClass, nullptr)) != nullptr;)
+    for (HWND window = nullptr; (window = ::FindWindowExA(nullptr, window, MainWindowClass, nullptr));)
         ++count;
     std::printf("%d\n", count);
     return 0;
