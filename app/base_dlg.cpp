@@ -148,11 +148,7 @@ void BaseDlg::SetupWindow()
         StatusBar->UseTip = SettingsRecord->UseTip ? 1 : 0;
     ShowMex(nullptr, nullptr, nullptr, 0, 0);
 
-    if (!PendingFile.empty()) {
-        std::string name = PendingFile;
-        COPYDATASTRUCT record{0, static_cast<DWORD>(name.size() + 1), name.data()};
-        ReceiveFile(&record, 1);
-    }
+    ReceiveStartNames();
 
     // Files dropped on any control arrive here: no control takes drops itself.
     ::DragAcceptFiles(Handle, TRUE);

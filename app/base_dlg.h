@@ -12,6 +12,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <vector>
 
 class TTipStatusBar;
 class TProfile;
@@ -23,17 +24,19 @@ public:
     BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStatusBar* statusBar);
     ~BaseDlg() override;
 
-    // Takes a file name handed over by another copy (or named on this copy's command
-    // line): 1 when a name was taken, -1 when the record carries none.
+    // Takes the file names handed over by another copy (or named on this copy's command
+    // line): 1 when names were taken, -1 when the record carries none.
     LRESULT ReceiveFile(const COPYDATASTRUCT* record, WPARAM wParam = 0);
+    // The names this copy was started with (StartNames), taken as if another copy had sent them.
+    void ReceiveStartNames();
 
     void ControlsToSettings();
     void SettingsToControls();
     void UpdateCounter();
 
-    // What a file sent with Send To does: its long name goes to the clipboard, alone or
-    // in its line, after a short notice.
-    void SendToDelivery(const std::string& path);
+    // What files sent with Send To do: their long names go to the clipboard, alone or in
+    // their lines, one a line, after a short notice.
+    void SendToDelivery(const std::vector<std::string>& paths);
     // The name in the current path mode, or the whole line, on the clipboard; both empty PendingFile.
     void CopyName(const std::string& name);
     void CopyLine(const std::string& name);
@@ -129,7 +132,7 @@ protected:
     THeadQueue AltHeadQueue;
     std::unique_ptr<TTemplatesMenu> Templates;
     // Names other copies handed over, waiting to be copied in the order they came.
-    std::deque<std::string> SentNames;
+    std::deque<std::vector<std::string>> SentNames;
     HFONT ProgramFont;   // the frame's; the input dialog shows it too
     std::unique_ptr<TSettings> SettingsRecord;
     std::unique_ptr<TProfile> Profile;
@@ -163,7 +166,7 @@ protected:
     DECLARE_MESSAGE_TABLE()
 };
 
-// Posted to the dialog for each name another copy handed over.
+// Posted to the dialog for each hand-off of another copy.
 constexpr UINT WM_DELIVERSENTNAME = WM_APP + 1;
 
 // The message when a command needs files and the list has none.

@@ -1,6 +1,7 @@
 #include "app/my_window.h"
 
 #include "app/base_dlg.h"
+#include "app/elevated_messages.h"
 #include "app/my_control_bar.h"
 #include "app/program_font.h"
 #include "app/program_state.h"
@@ -69,6 +70,9 @@ void TMyWindow::SetupWindow()
 
     // Makes the client and the bars; the client's set-up then runs with the window shown.
     TDecoratedFrame::SetupWindow();
+
+    // Run as administrator, the window still takes files from Explorer and other copies.
+    LetHandOffAndDropsThrough(Handle);
 }
 
 bool TMyWindow::PreProcessMsg(MSG& msg)
@@ -111,7 +115,8 @@ void TMyWindow::CmChangeFont()
     const std::string& file = SettingsFileName();
     TChooseFontDialog::TData data;
     data.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_FORCEFONTEXIST;
-    data.LogFont = ReadFontKeys(profile, file, DefaultSectionName, FontDialogHeight);
+    // At this screen's size: the dialog shows the points the font was chosen in.
+    data.LogFont = FontForScreen(profile, file, DefaultSectionName, FontDialogHeight, ScreenDpi());
     data.FontType = SCREEN_FONTTYPE;
     if (TChooseFontDialog(this, data).Execute() != IDOK)
         return;

@@ -55,7 +55,7 @@ void BaseDlg::CmCreateAndCopy()
 
 void BaseDlg::CmView()
 {
-    Launch(Handle, "Notepad " + SettingsRecord->FileOutput, SW_SHOWNORMAL);
+    ShellRun(Handle, ViewerCommand(SettingsRecord->FileOutput), SW_SHOWNORMAL);
 }
 
 void BaseDlg::CmExecute()

@@ -36,7 +36,7 @@ LRESULT TAutoButton::EvEraseBkgnd(TMessage&)
     HWND parent = ::GetParent(Handle);
     if (RepaintingParent || !Lumen.IsLit() || !parent)
         return TRUE;
-    Lumen.SetLit(false);
+    // The light itself stays: it is drawn again once the button has painted its face.
     RECT outer = RectInParent(Handle, parent);
     RECT inner = outer;
     ::InflateRect(&inner, -3, -3);

@@ -5,6 +5,7 @@
 // class; its own messages sit in a table chained to this one.
 #include "controls/mouse_lumen.h"
 #include "controls/right_button_menu.h"
+#include "framework/gdi.h"
 #include "framework/window.h"
 
 #include <string>
@@ -86,6 +87,19 @@ protected:
         else
             RightButton.Release(*this, keys, point, RightActsAsLeft(), ::GetParent(this->GetHandle()));
     }
+    // The system's painting, then the light again over what it painted: a themed control
+    // paints itself anew on hover and would wipe it.
+    LRESULT EvPaint(TMessage& message)
+    {
+        if (!Lumen.IsLight() || message.WParam)
+            return this->DefaultProcessing(message);
+        TRegion painted(::CreateRectRgn(0, 0, 0, 0));
+        const bool some = ::GetUpdateRgn(this->GetHandle(), painted, FALSE) > NULLREGION;
+        const LRESULT result = this->DefaultProcessing(message);
+        if (some)
+            Lumen.PaintOver(painted);
+        return result;
+    }
     void EvCaptureChanged(HWND newCapture)
     {
         RightButton.CaptureChanged(*this, newCapture);
@@ -115,6 +129,7 @@ const TMessageEntry TQZControl<TBase>::MessageEntries[] = {
     EV_WM_RBUTTONDOWN(TQZControl<TBase>, EvRButtonDown)
     EV_WM_RBUTTONUP(TQZControl<TBase>, EvRButtonUp)
     EV_WM_CAPTURECHANGED(TQZControl<TBase>, EvCaptureChanged)
+    ON_MESSAGE(TQZControl<TBase>, WM_PAINT, EvPaint)
 };
 
 template <class TBase>

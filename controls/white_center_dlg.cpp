@@ -1,6 +1,7 @@
 #include "controls/white_center_dlg.h"
 
 #include "framework/gdi.h"
+#include "framework/monitor_area.h"
 #include "framework/resource_name.h"
 
 #include <algorithm>
@@ -229,12 +230,14 @@ void TWhiteCenterDlg::RecordLayout()
 BOOL TWhiteCenterDlg::EvInitDialog(HWND focus)
 {
     BOOL result = TDialog::EvInitDialog(focus);
-    RECT desktop{};
-    ::GetWindowRect(::GetDesktopWindow(), &desktop);
+    // On the monitor of the window it belongs to (its parent or owner), or of the pointer;
+    // within the part the taskbar leaves free.
+    HWND owner = (::GetWindowLongPtrW(Handle, GWL_STYLE) & WS_CHILD) ? ParentOf(Handle) : ::GetWindow(Handle, GW_OWNER);
+    const TMonitorArea monitor = MonitorAreaOfWindowOrPointer(owner);
     RECT own = GetWindowRect();
     const int width = own.right - own.left;
     const int height = own.bottom - own.top;
-    POINT place{(desktop.right - desktop.left - width) / 2, (desktop.bottom - desktop.top - height) / 2};
+    POINT place = CentredIn(monitor.Work, {width, height});
     // A child dialog is placed in its parent's coordinates.
     ::MapWindowPoints(nullptr, ParentOf(Handle), &place, 1);
     ::MoveWindow(Handle, place.x, place.y, width, height, TRUE);

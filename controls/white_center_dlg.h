@@ -1,6 +1,6 @@
 #pragma once
 // The base of the program's own dialogs: one font of its own for every control, a hand
-// cursor over the background, a little widening at set-up, centring on the screen, and
+// cursor over the background, a little widening at set-up, centring on its monitor, and
 // proportional rescaling of every control (positions, sizes, font, item heights) whenever
 // the dialog's size changes. The left button drags the dialog by its background; the right
 // button opens the dialog's pop-up menu.

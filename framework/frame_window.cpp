@@ -20,9 +20,8 @@ TFrameWindow::TFrameWindow(TWindow* parent, const char* title, std::unique_ptr<T
 
 TFrameWindow::~TFrameWindow()
 {
+    // The icon is LoadIcon's, shared by the module: it is never destroyed.
     Client.reset();
-    if (Icon)
-        ::DestroyIcon(Icon);
 }
 
 void TFrameWindow::SetClientWindow(std::unique_ptr<TWindow> client)

@@ -1,6 +1,7 @@
 #include "tips/tool_tip.h"
 
 #include "framework/gdi.h"
+#include "framework/monitor_area.h"
 #include "text/wide_text.h"
 
 #include <cstddef>
@@ -170,10 +171,20 @@ void QZTToolTip::Measure(const char* text)
         TipSize.cy = static_cast<LONG>(MaxHeight);
 }
 
+POINT TipPlace(POINT anchor, SIZE tip, const RECT& area)
+{
+    POINT place{anchor.x - (tip.cx / 2 - 5), anchor.y + BelowAnchor};
+    if (place.x < area.left)
+        place.x = area.left + ScreenMargin;
+    else if (place.x + tip.cx > area.right)
+        place.x = area.right - ScreenMargin - tip.cx;
+    if (place.y + tip.cy > area.bottom)
+        place.y -= tip.cy + BelowAnchor + AboveAnchor;
+    return place;
+}
+
 void QZTToolTip::Reposition()
 {
-    int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
-    int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
     POINT anchor;
     if (TipAnchor.IsSet) {
         anchor = TipAnchor.Point;
@@ -183,18 +194,9 @@ void QZTToolTip::Reposition()
         anchor = TipAnchor.Point;
         AnchorWindow = ::WindowFromPoint(anchor);
     }
-
-    int width = TipSize.cx;
-    int height = TipSize.cy;
-    int left = anchor.x - (width / 2 - 5);
-    int top = anchor.y + BelowAnchor;
-    if (left < 0)
-        left = ScreenMargin;
-    else if (left + width > screenWidth)
-        left = screenWidth - ScreenMargin - width;
-    if (top + height > screenHeight)
-        top -= height + BelowAnchor + AboveAnchor;
-    ::SetWindowPos(Handle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Inside the part of the anchor's monitor the taskbar leaves free.
+    const POINT place = TipPlace(anchor, TipSize, MonitorAreaOfPoint(anchor).Work);
+    ::SetWindowPos(Handle, nullptr, place.x, place.y, TipSize.cx, TipSize.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void QZTToolTip::ShowTip()

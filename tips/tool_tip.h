@@ -30,7 +30,7 @@ public:
 
     // Makes text the tip's text and starts the show delay; null or "" hides the tip.
     void SetText(const char* text);
-    // Places the tip below its anchor, inside the screen; does not show it.
+    // Places the tip below its anchor, inside its monitor; does not show it.
     void Reposition();
     void ShowTip();
     // Hides the tip now, if it is showing, and repaints what it covered.
@@ -90,6 +90,11 @@ private:
 
     DECLARE_MESSAGE_TABLE()
 };
+
+// Where a tip of the size goes for the anchor (screen coordinates): below it, its middle a
+// little right of it, kept inside the area (the work area of the anchor's monitor); above it
+// where there is no room below.
+POINT TipPlace(POINT anchor, SIZE tip, const RECT& area);
 
 // The process's tip, or null.
 QZTToolTip* GetToolTip();

@@ -108,6 +108,37 @@ TEST_F(HoverLight, APushButtonFaceIsInvertedOnceAndRestoredWhenThePointerHasLeft
     EXPECT_FALSE(LightTimerRunning(button));
 }
 
+TEST_F(HoverLight, TheLightStaysWhenTheControlPaintsItselfAgain)
+{
+    // A themed control paints itself anew on hover, whole or in part, erasing first or not.
+    TAutoButton& button = Dialog.Delete;
+    const POINT centre = Centre(button), nearLeft{ClientOnScreen(button).left + 3, centre.y};
+    const COLORREF face = ScreenPixel(button, centre), faceNearLeft = ScreenPixel(button, nearLeft);
+    TQZCheckBox& box = Dialog.InvertSlash;
+    MoveOver(box, Centre(box));
+    MoveOver(button, centre);
+    RECT leftHalf = button.GetClientRect();
+    leftHalf.right /= 2;
+    for (const RECT* part : std::initializer_list<const RECT*>{nullptr, &leftHalf}) {
+        for (BOOL erase : {FALSE, TRUE}) {
+            ::InvalidateRect(button, part, erase);
+            ::UpdateWindow(button);
+            EXPECT_EQ(ScreenPixel(button, centre), Inverted(face)) << !part << erase;
+            EXPECT_EQ(ScreenPixel(button, nearLeft), Inverted(faceNearLeft)) << !part << erase;
+        }
+    }
+    ::InvalidateRect(box, nullptr, TRUE);   // the check box's frame is drawn again too
+    ::UpdateWindow(box);
+    EXPECT_TRUE(DottedAllRound(ClientEdge(box)));
+
+    // Gone with the pointer: a repaint leaves it dark.
+    LeaveForGood();
+    Tick(button);
+    ::InvalidateRect(button, nullptr, FALSE);
+    ::UpdateWindow(button);
+    EXPECT_EQ(ScreenPixel(button, centre), face);
+}
+
 TEST_F(HoverLight, AHeldButtonOrKeyDrawsNothingAndStartsNoTimer)
 {
     const COLORREF face = ScreenPixel(Dialog.Delete, Centre(Dialog.Delete));

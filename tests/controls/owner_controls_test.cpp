@@ -484,7 +484,7 @@ TEST_F(EditField, AClosingMenuHasTheDialogRepaintedAtOnce)
 
 class AutoButton : public ControlsTest {};
 
-TEST_F(AutoButton, ErasingALitButtonTakesTheLightAwayAndRepaintsItsEdgeInTheDialog)
+TEST_F(AutoButton, ErasingALitButtonRepaintsItsEdgeInTheDialogAndKeepsTheLight)
 {
     TAutoButton& button = Dialog.Delete;
     MoveOver(button, Centre(button));
@@ -496,10 +496,14 @@ TEST_F(AutoButton, ErasingALitButtonTakesTheLightAwayAndRepaintsItsEdgeInTheDial
         TClientDC dc(button);
         EXPECT_EQ(button.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(static_cast<HDC>(dc))), TRUE);
     }
-    EXPECT_FALSE(button.GetLumen().IsLit());
+    // The light is drawn again once the face is painted.
+    EXPECT_TRUE(button.GetLumen().IsLit());
     EXPECT_EQ(Dialog.Log, Log{"dialog paint"});   // at once, not when the queue gets to it
 
     // Dark: the erase is only reported.
+    PointerTo(Away(), TEcho::None);
+    button.SendMessage(WM_TIMER, TMouseLumen::LightTimerId);
+    ASSERT_FALSE(button.GetLumen().IsLit());
     Dialog.Log.clear();
     {
         TClientDC dc(button);

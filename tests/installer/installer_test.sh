@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Strandel as a person gets it: the packages made the way make dist makes them, the setup run
 # silently in a Wine prefix of this test's own, the installed program started with a template of
-# the user's beside it and its Templates menu chosen item by item, then a silent uninstall that
-# takes away what was installed and leaves the user's template and settings.
+# the user's beside it and its Templates menu chosen item by item, the setup run again while the
+# program runs (it closes the program first), then a silent uninstall that takes away what was
+# installed and leaves the user's template and settings.
 # Usage: installer_test.sh VERSION STRANDEL_EXE SOURCE_DIR STRIP PROBE_EXE PREFIX
 #   PREFIX (a folder named installer-wineprefix) is kept between runs that end well and made
 #   again after one that did not.
@@ -106,6 +107,13 @@ if [ "$got" != "$want" ]; then
   printf 'titles after choosing each Templates item:\n%s\nexpected:\n%s\n' "$got" "$want" >&2
   fail "the installed program does not offer its templates"
 fi
+
+# ---- Setup again while Strandel runs: it is closed (its settings saved), then replaced ---------
+wine "$probe" start "$win_program"
+[ "$(wine "$probe" running | tr -d '\r')" = 1 ] || fail "the installed Strandel did not start"
+wine "$setup" /S || fail "setup over a running Strandel failed"
+[ "$(wine "$probe" running | tr -d '\r')" = 0 ] || fail "setup left Strandel running"
+diff -r -x uninstall.exe -x 'My own.hqd' "$unzipped" "$installed" >&2 || fail "setup over a running Strandel left other files"
 
 ini=
 for candidate in "$(unix "$(folder WINDOWS)")/QZIni.ini" "$(unix "$(folder APPDATA)")/Strandel/QZIni.ini"; do
