@@ -21,12 +21,12 @@
 const UINT TMyWindow::HandOffMessage = ::RegisterWindowMessageW(Wide(MainWindowClass).c_str());
 
 BEGIN_MESSAGE_TABLE(TMyWindow, TDecoratedFrame)
-    ON_MESSAGE(TMyWindow, WM_COPYDATA, EvCopyData)
-    ON_REGISTERED(TMyWindow, TMyWindow::HandOffMessage, EvHandOff)
-    ON_MESSAGE(TMyWindow, WM_MENUSELECT, EvMenuSelect)
-    ON_MESSAGE(TMyWindow, WM_INITMENUPOPUP, EvInitMenuPopup)
-    ON_COMMAND(TMyWindow, IDM_CHANGEFONT, CmChangeFont)
-END_MESSAGE_TABLE(TMyWindow, TDecoratedFrame)
+    ON_MESSAGE(WM_COPYDATA, EvCopyData)
+    ON_REGISTERED(TMyWindow::HandOffMessage, EvHandOff)
+    ON_MESSAGE(WM_MENUSELECT, EvMenuSelect)
+    ON_MESSAGE(WM_INITMENUPOPUP, EvInitMenuPopup)
+    ON_COMMAND(IDM_CHANGEFONT, CmChangeFont)
+END_MESSAGE_TABLE()
 
 HFONT StatusBarFont()
 {

@@ -20,9 +20,9 @@ RECT RectInParent(HWND button, HWND parent)
 } // namespace
 
 BEGIN_MESSAGE_TABLE(TAutoButton, TQZButton)
-    ON_MESSAGE(TAutoButton, WM_ERASEBKGND, EvEraseBkgnd)
-    EV_WM_KILLFOCUS(TAutoButton, EvKillFocus)
-END_MESSAGE_TABLE(TAutoButton, TQZButton)
+    ON_MESSAGE(WM_ERASEBKGND, EvEraseBkgnd)
+    ON_WM_KILLFOCUS(EvKillFocus)
+END_MESSAGE_TABLE()
 
 TAutoButton::TAutoButton(TWindow* parent, int resourceId, const char* cursorName, const char* menuName)
     : TQZButton({TMouseLumen::Face, IDC_ARROW, TQZControlStyle::TRightButton::ActsAsLeftWithoutMenu}, parent,

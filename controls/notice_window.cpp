@@ -31,9 +31,9 @@ void BusyWait(int milliseconds)
 } // namespace
 
 BEGIN_MESSAGE_TABLE(TQZMex, TFrameWindow)
-    ON_MESSAGE(TQZMex, WM_PAINT, EvPaint)
-    ON_MESSAGE(TQZMex, WM_NCLBUTTONDOWN, EvNcLButtonDown)
-END_MESSAGE_TABLE(TQZMex, TFrameWindow)
+    ON_MESSAGE(WM_PAINT, EvPaint)
+    ON_MESSAGE(WM_NCLBUTTONDOWN, EvNcLButtonDown)
+END_MESSAGE_TABLE()
 
 TQZMex::TQZMex(TWindow* parent, const char* caption, const char* text, UINT style)
     : TFrameWindow(parent, caption), Style(style)

@@ -4,11 +4,11 @@
 #include "framework/gdi.h"
 
 BEGIN_MESSAGE_TABLE(TQZEditCursor, TQZControl<TEdit>)
-    ON_MESSAGE(TQZEditCursor, WM_KEYDOWN, EvKeyDown)
-    ON_MESSAGE(TQZEditCursor, WM_PAINT, EvPaint)
-    EV_WM_KILLFOCUS(TQZEditCursor, EvKillFocus)
-    ON_MESSAGE(TQZEditCursor, WM_MENUSELECT, EvMenuSelect)
-END_MESSAGE_TABLE(TQZEditCursor, TQZControl<TEdit>)
+    ON_MESSAGE(WM_KEYDOWN, EvKeyDown)
+    ON_MESSAGE(WM_PAINT, EvPaint)
+    ON_WM_KILLFOCUS(EvKillFocus)
+    ON_MESSAGE(WM_MENUSELECT, EvMenuSelect)
+END_MESSAGE_TABLE()
 
 TQZEditCursor::TQZEditCursor(TWindow* parent, int resourceId, int textLimit, HINSTANCE module,
                              const char* cursorName)

@@ -39,9 +39,9 @@ HBITMAP ScaledPicture(HBITMAP picture, int size)
 } // namespace
 
 BEGIN_MESSAGE_TABLE(TControlBar, TControl)
-    EV_WM_MOUSEMOVE(TControlBar, EvMouseMove)
-    ON_MESSAGE(TControlBar, WM_MOUSELEAVE, EvMouseLeave)
-END_MESSAGE_TABLE(TControlBar, TControl)
+    ON_WM_MOUSEMOVE(EvMouseMove)
+    ON_MESSAGE(WM_MOUSELEAVE, EvMouseLeave)
+END_MESSAGE_TABLE()
 
 TControlBar::TControlBar(TWindow* parent, HFONT font) : TControl(parent, 0, "", 0, 0, 0, 0), Font(font)
 {

@@ -4,11 +4,11 @@
 #include "framework/resource_name.h"
 
 BEGIN_MESSAGE_TABLE(TFrameWindow, TWindow)
-    ON_MESSAGE(TFrameWindow, WM_SIZE, EvSize)
-    ON_MESSAGE(TFrameWindow, WM_MENUSELECT, EvMenuSelect)
-    ON_MESSAGE(TFrameWindow, WM_SETFOCUS, EvSetFocus)
-    ON_MESSAGE(TFrameWindow, WM_DESTROY, EvDestroy)
-END_MESSAGE_TABLE(TFrameWindow, TWindow)
+    ON_MESSAGE(WM_SIZE, EvSize)
+    ON_MESSAGE(WM_MENUSELECT, EvMenuSelect)
+    ON_MESSAGE(WM_SETFOCUS, EvSetFocus)
+    ON_MESSAGE(WM_DESTROY, EvDestroy)
+END_MESSAGE_TABLE()
 
 TFrameWindow::TFrameWindow(TWindow* parent, const char* title, std::unique_ptr<TWindow> client,
                            bool shrinkToClient)

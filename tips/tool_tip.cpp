@@ -47,11 +47,11 @@ TToolTipFont::TToolTipFont()
 }
 
 BEGIN_MESSAGE_TABLE(QZTToolTip, TControl)
-    EV_WM_TIMER(QZTToolTip, EvTimer)
-    EV_WM_MOUSEMOVE(QZTToolTip, EvMouseMove)
-    ON_MESSAGE(QZTToolTip, WM_PAINT, EvPaint)
-    ON_MESSAGE(QZTToolTip, WM_SETTINGCHANGE, EvSettingChange)
-END_MESSAGE_TABLE(QZTToolTip, TControl)
+    ON_WM_TIMER(EvTimer)
+    ON_WM_MOUSEMOVE(EvMouseMove)
+    ON_MESSAGE(WM_PAINT, EvPaint)
+    ON_MESSAGE(WM_SETTINGCHANGE, EvSettingChange)
+END_MESSAGE_TABLE()
 
 QZTToolTip::QZTToolTip(std::unique_ptr<TToolTipFont> font)
     : TControl(nullptr, 0, "", 0, 0, 0, 0),

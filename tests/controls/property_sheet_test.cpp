@@ -59,8 +59,8 @@ protected:
 };
 
 BEGIN_MESSAGE_TABLE(TObservedSheet, TQZPropertySheet)
-    ON_MESSAGE(TObservedSheet, WM_NCLBUTTONDOWN, EvNcLButtonDown)
-END_MESSAGE_TABLE(TObservedSheet, TQZPropertySheet)
+    ON_MESSAGE(WM_NCLBUTTONDOWN, EvNcLButtonDown)
+END_MESSAGE_TABLE()
 
 bool Shown(const TWindow& window)
 {

@@ -70,9 +70,9 @@ protected:
 };
 
 BEGIN_MESSAGE_TABLE(TLayoutDlg, TWhiteCenterDlg)
-    ON_MESSAGE(TLayoutDlg, WM_NCLBUTTONDOWN, EvNcLButtonDown)
-    ON_MESSAGE(TLayoutDlg, WM_ENTERMENULOOP, EvEnterMenuLoop)
-END_MESSAGE_TABLE(TLayoutDlg, TWhiteCenterDlg)
+    ON_MESSAGE(WM_NCLBUTTONDOWN, EvNcLButtonDown)
+    ON_MESSAGE(WM_ENTERMENULOOP, EvEnterMenuLoop)
+END_MESSAGE_TABLE()
 
 // ---- reading windows ----
 

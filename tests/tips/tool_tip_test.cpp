@@ -41,9 +41,9 @@ protected:
 };
 
 BEGIN_MESSAGE_TABLE(THostWindow, TPopupWindow)
-    ON_MESSAGE(THostWindow, WM_PAINT, EvPaint)
-    ON_MESSAGE(THostWindow, WM_ERASEBKGND, EvEraseBackground)
-END_MESSAGE_TABLE(THostWindow, TPopupWindow)
+    ON_MESSAGE(WM_PAINT, EvPaint)
+    ON_MESSAGE(WM_ERASEBKGND, EvEraseBackground)
+END_MESSAGE_TABLE()
 
 // Two windows side by side fill the screen, so the pointer always rests on one of ours.
 class ToolTip : public ::testing::Test {
