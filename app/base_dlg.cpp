@@ -47,10 +47,10 @@ constexpr const char* RelPathHint = "Relative path, drag a folder here to change
 } // namespace
 
 BEGIN_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
-    ON_MESSAGE(WM_COPYDATA, EvCopyData)
+    ON_WM_COPYDATA(EvCopyData)
     ON_MESSAGE(WM_DELIVERSENTNAME, EvDeliverSentName)
     ON_WM_MOUSEMOVE(EvMouseMove)
-    ON_MESSAGE(WM_MENUSELECT, ShowCommandHint)
+    ON_WM_MENUSELECT(ShowCommandHint)
     ON_MESSAGE(WM_INITMENUPOPUP, EvInitMenuPopup)
     ON_CONTROL_ANY(IDC_FILELIST, EvListNotify)
     ON_COMMAND(IDM_CREATE, CmCreate)
@@ -213,29 +213,29 @@ TLineBuilder BaseDlg::MakeLineBuilder()
     return builder;
 }
 
-LRESULT BaseDlg::ShowCommandHint(TMessage& message)
+void BaseDlg::ShowCommandHint(UINT item, UINT, HMENU menu)
 {
-    if (!StatusBar)
-        return DefaultProcessing(message);
+    if (!StatusBar) {
+        DefaultProcessing();
+        return;
+    }
     HWND frame = ::GetParent(Handle);
     if (::GetActiveWindow() != frame) {
         StatusBar->ShowHint(nullptr);
-        return 0;
+        return;
     }
     // The same place again: the hint is up already.
     static POINT lastPoint{0, 0};
     POINT point{};
     ::GetCursorPos(&point);
     if (point.x == lastPoint.x && point.y == lastPoint.y)
-        return 0;
+        return;
     lastPoint = point;
     SetAnchor(point);
 
-    LRESULT result = DefaultProcessing(message);
-    const UINT id = LOWORD(message.WParam);
-    const HMENU menu = reinterpret_cast<HMENU>(message.LParam);
-    std::string text = id >= IDM_TEMPLATE_FIRST && id <= IDM_TEMPLATE_LAST ? TemplateHint(id)
-                                                                           : LoadResourceString(GetInstance(), id, HintRoom);
+    DefaultProcessing();
+    std::string text = item >= IDM_TEMPLATE_FIRST && item <= IDM_TEMPLATE_LAST ? TemplateHint(item)
+                                                                               : LoadResourceString(GetInstance(), item, HintRoom);
     // A hint from a real menu keeps to the status line.
     if (menu) {
         std::size_t lineBreak = text.find('\n');
@@ -243,7 +243,6 @@ LRESULT BaseDlg::ShowCommandHint(TMessage& message)
             text.resize(lineBreak);
     }
     StatusBar->ShowHint(text.c_str());
-    return result;
 }
 
 LRESULT BaseDlg::EvInitMenuPopup(TMessage& message)

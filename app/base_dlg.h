@@ -54,7 +54,7 @@ public:
 
     // The hint of a control (announced as a menu selection), a menu item or a Templates
     // item: to the status line, its short part to the tip. The dialog's WM_MENUSELECT.
-    LRESULT ShowCommandHint(TMessage& message);
+    void ShowCommandHint(UINT item, UINT flags, HMENU menu);
 
     TSettings& Settings() { return *SettingsRecord; }
     TListBox& FileListBox() { return List; }
@@ -103,7 +103,7 @@ protected:
     void CmCopySelectedItem();
     void CmCreateAndCopySelectedItem();
     void CmExit();
-    LRESULT EvCopyData(TMessage& message);
+    LRESULT EvCopyData(HWND sender, const COPYDATASTRUCT* record);
     LRESULT EvDeliverSentName(TMessage& message);
     LRESULT EvListNotify(TMessage& message);
 

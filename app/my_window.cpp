@@ -21,9 +21,9 @@
 const UINT TMyWindow::HandOffMessage = ::RegisterWindowMessageW(Wide(MainWindowClass).c_str());
 
 BEGIN_MESSAGE_TABLE(TMyWindow, TDecoratedFrame)
-    ON_MESSAGE(WM_COPYDATA, EvCopyData)
+    ON_WM_COPYDATA(EvCopyData)
     ON_REGISTERED(TMyWindow::HandOffMessage, EvHandOff)
-    ON_MESSAGE(WM_MENUSELECT, EvMenuSelect)
+    ON_WM_MENUSELECT(EvMenuSelect)
     ON_MESSAGE(WM_INITMENUPOPUP, EvInitMenuPopup)
     ON_COMMAND(IDM_CHANGEFONT, CmChangeFont)
 END_MESSAGE_TABLE()
@@ -83,11 +83,11 @@ bool TMyWindow::PreProcessMsg(MSG& msg)
     return TDecoratedFrame::PreProcessMsg(msg);
 }
 
-LRESULT TMyWindow::EvCopyData(TMessage& message)
+LRESULT TMyWindow::EvCopyData(HWND sender, const COPYDATASTRUCT* record)
 {
     if (!Client || !Client->GetHandle())
         return -1;
-    return Client->SendMessage(WM_COPYDATA, message.WParam, message.LParam);
+    return Client->SendMessage(WM_COPYDATA, reinterpret_cast<WPARAM>(sender), reinterpret_cast<LPARAM>(record));
 }
 
 LRESULT TMyWindow::EvHandOff(TMessage& message)
@@ -121,12 +121,13 @@ void TMyWindow::CmChangeFont()
         MessageBoxText(Handle, "The font could not be saved in " + file + ".", ProgramTitle, MB_OK | MB_ICONWARNING);
 }
 
-LRESULT TMyWindow::EvMenuSelect(TMessage& message)
+void TMyWindow::EvMenuSelect(UINT item, UINT flags, HMENU menu)
 {
-    const int id = LOWORD(message.WParam);
-    if (id >= IDM_TEMPLATE_FIRST && id <= IDM_TEMPLATE_LAST && Client && Client->GetHandle())
-        return Client->ShowCommandHint(message);
-    return TDecoratedFrame::EvMenuSelect(message);
+    // A Templates item's hint is the client's to find: it goes through the client's own routing.
+    if (item >= IDM_TEMPLATE_FIRST && item <= IDM_TEMPLATE_LAST && Client && Client->GetHandle())
+        Client->ReceiveMessage(WM_MENUSELECT, MAKEWPARAM(item, flags), reinterpret_cast<LPARAM>(menu));
+    else
+        TDecoratedFrame::EvMenuSelect(item, flags, menu);
 }
 
 LRESULT TMyWindow::EvInitMenuPopup(TMessage& message)

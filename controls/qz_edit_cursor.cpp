@@ -7,7 +7,7 @@ BEGIN_MESSAGE_TABLE(TQZEditCursor, TQZControl<TEdit>)
     ON_MESSAGE(WM_KEYDOWN, EvKeyDown)
     ON_MESSAGE(WM_PAINT, EvPaint)
     ON_WM_KILLFOCUS(EvKillFocus)
-    ON_MESSAGE(WM_MENUSELECT, EvMenuSelect)
+    ON_WM_MENUSELECT(EvMenuSelect)
 END_MESSAGE_TABLE()
 
 TQZEditCursor::TQZEditCursor(TWindow* parent, int resourceId, int textLimit, HINSTANCE module,
@@ -77,12 +77,11 @@ void TQZEditCursor::EvKillFocus(HWND)
     ::RedrawWindow(::GetParent(Handle), nullptr, ring, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-LRESULT TQZEditCursor::EvMenuSelect(TMessage& message)
+void TQZEditCursor::EvMenuSelect(UINT, UINT flags, HMENU menu)
 {
-    LRESULT result = DefaultProcessing(message);
+    DefaultProcessing();
     // The menu has closed: whatever it covered is repainted now, not after the next command.
-    if (HIWORD(message.WParam) == 0xFFFF && message.LParam == 0)
+    if (MenuClosed(flags, menu))
         if (HWND parent = ::GetParent(Handle))
             ::UpdateWindow(parent);
-    return result;
 }

@@ -26,6 +26,12 @@ using TMessageHandler = LRESULT (*)(TWindow& window, TMessage& message);
 // A registered message is matched by the value its variable holds at run time.
 enum class TEntryKind : unsigned char { Message, Command, Notify, Registered };
 
+// A WM_MENUSELECT's flags and menu when the menu has closed rather than moved to an item.
+constexpr bool MenuClosed(UINT flags, HMENU menu)
+{
+    return flags == 0xFFFF && !menu;
+}
+
 // Matches every notification code of a command or notify entry.
 constexpr UINT AnyCode = 0xFFFFFFFFu;
 
@@ -89,6 +95,21 @@ LRESULT CallWindowPos(TWindow& window, TMessage& message)
     if (const auto* position = reinterpret_cast<const WINDOWPOS*>(message.LParam))
         (static_cast<T&>(window).*Handler)(*position);
     return 0;
+}
+
+template <class T, void (T::*Handler)(UINT, UINT, HMENU)>
+LRESULT CallMenuSelect(TWindow& window, TMessage& message)
+{
+    (static_cast<T&>(window).*Handler)(LOWORD(message.WParam), HIWORD(message.WParam),
+                                        reinterpret_cast<HMENU>(message.LParam));
+    return 0;
+}
+
+template <class T, LRESULT (T::*Handler)(HWND, const COPYDATASTRUCT*)>
+LRESULT CallCopyData(TWindow& window, TMessage& message)
+{
+    return (static_cast<T&>(window).*Handler)(reinterpret_cast<HWND>(message.WParam),
+                                               reinterpret_cast<const COPYDATASTRUCT*>(message.LParam));
 }
 
 template <class T, void (T::*Handler)(HWND)>
@@ -167,3 +188,10 @@ private:
     {TEntryKind::Message, WM_CAPTURECHANGED, 0, 0, &MessageTableDetail::CallWindowArgument<TTableClass, &TTableClass::handler>},
 #define ON_WM_KILLFOCUS(handler) \
     {TEntryKind::Message, WM_KILLFOCUS, 0, 0, &MessageTableDetail::CallWindowArgument<TTableClass, &TTableClass::handler>},
+// void Handler(UINT item, UINT flags, HMENU menu): the item highlighted in the menu, or the
+// menu closed (see MenuClosed).
+#define ON_WM_MENUSELECT(handler) \
+    {TEntryKind::Message, WM_MENUSELECT, 0, 0, &MessageTableDetail::CallMenuSelect<TTableClass, &TTableClass::handler>},
+// LRESULT Handler(HWND sender, const COPYDATASTRUCT* record)
+#define ON_WM_COPYDATA(handler) \
+    {TEntryKind::Message, WM_COPYDATA, 0, 0, &MessageTableDetail::CallCopyData<TTableClass, &TTableClass::handler>},

@@ -3,7 +3,7 @@
 namespace probe {
 
 BEGIN_MESSAGE_TABLE(TProbeDialog, TDialog)
-    ON_MESSAGE(WM_MENUSELECT, EvMenuSelect)
+    ON_WM_MENUSELECT(EvMenuSelect)
     ON_MESSAGE(WM_ENTERIDLE, EvEnterIdle)
     ON_MESSAGE(WM_COMMAND, EvCommand)
     ON_MESSAGE(WM_PAINT, EvPaint)

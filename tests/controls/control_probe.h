@@ -51,10 +51,9 @@ public:
     }
 
 protected:
-    LRESULT EvMenuSelect(TMessage& m)
+    void EvMenuSelect(UINT item, UINT flags, HMENU menu)
     {
-        Log.push_back("menuselect " + Hex(m.WParam) + (m.LParam ? " menu" : ""));
-        return 0;
+        Log.push_back("menuselect " + Hex(MAKEWPARAM(item, flags)) + (menu ? " menu" : ""));
     }
     LRESULT EvEnterIdle(TMessage& m)
     {
