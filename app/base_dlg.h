@@ -1,6 +1,11 @@
 #pragma once
 // The main dialog: the client of the main window. It holds the file list and every field
 // and button, owns the settings, and carries out the commands.
+// Its commands live in one file per kind: base_dlg.cpp (settings and controls, hints, Main
+// head and queue, Exit), list_commands.cpp (the list), output_commands.cpp (Create, View,
+// Execute, copies), drop_targets.cpp (drops, Auto Drag), send_to.cpp (names from other copies),
+// template_commands.cpp (templates), web_pages.cpp (Html images and link),
+// help_commands.cpp (help, web page, About), options_sheet.cpp (Options).
 #include "controls/auto_button.h"
 #include "controls/qz_check_box.h"
 #include "controls/qz_edit_cursor.h"

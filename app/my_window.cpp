@@ -30,7 +30,7 @@ END_MESSAGE_TABLE()
 
 HFONT StatusBarFont()
 {
-    static TFontHandle font([] {
+    static TFont font([] {
         // The record without iPaddedBorderWidth, as every system takes it.
         NONCLIENTMETRICSW metrics{};
         metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);

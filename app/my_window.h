@@ -32,7 +32,7 @@ protected:
 private:
     BaseDlg* Client = nullptr;
     TTipStatusBar* StatusBar = nullptr;
-    TFontHandle ProgramFont;
+    TFont ProgramFont;
 
     DECLARE_MESSAGE_TABLE()
 };

@@ -1,5 +1,6 @@
 #include "app/settings_location.h"
 
+#include "framework/handles.h"
 #include "text/ascii_text.h"
 #include "settings/profile_legacy.h"
 #include "settings/profile_portable.h"
@@ -17,22 +18,16 @@ namespace {
 bool FolderIsWritable(const std::string& folder)
 {
     std::string probe = folder + "\\QZIni-" + std::to_string(::GetCurrentProcessId()) + ".tmp";
-    HANDLE file = ::CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    ::CloseHandle(file);
-    return true;
+    const TFileHandle file(::CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                         FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    return file.IsOpen();
 }
 
 bool FileIsWritable(const std::string& file)
 {
-    HANDLE handle = ::CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return false;
-    ::CloseHandle(handle);
-    return true;
+    const TFileHandle handle(::CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                           OPEN_EXISTING, 0, nullptr));
+    return handle.IsOpen();
 }
 
 } // namespace

@@ -112,7 +112,7 @@ bool ParseRecord(std::string_view text, TLayoutRecord& record)
 // The character height of the font, measured in the window's DC; at least 1.
 int CharacterHeight(HWND window, const LOGFONTW& description)
 {
-    TFontHandle font(::CreateFontIndirectW(&description));
+    TFont font(::CreateFontIndirectW(&description));
     TClientDC dc(window);
     TSelectObject selected(dc, font);
     TEXTMETRICW metrics{};

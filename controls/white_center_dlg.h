@@ -53,7 +53,7 @@ protected:
     float ScaleY = 1.0f;
     SIZE FrameSize{};
     RECT InitialClient{};
-    TFontHandle DialogFont;
+    TFont DialogFont;
     LOGFONTW BaseLogFont{};
     // One record per descendant window: "handle,left,top,width,height,selH,itemH".
     TListBox LayoutStore;

@@ -21,19 +21,15 @@ HBITMAP ScaledPicture(HBITMAP picture, int size)
 {
     if (size == ButtonImageSize)
         return picture;
+    TBitmap original(picture);
     TClientDC screen(nullptr);
-    HDC from = ::CreateCompatibleDC(screen);
-    HDC to = ::CreateCompatibleDC(screen);
+    TMemoryDC from(screen);
+    TMemoryDC to(screen);
     HBITMAP scaled = ::CreateCompatibleBitmap(screen, size, size);
-    {
-        TSelectObject source(from, picture);
-        TSelectObject target(to, scaled);
-        ::SetStretchBltMode(to, COLORONCOLOR);
-        ::StretchBlt(to, 0, 0, size, size, from, 0, 0, ButtonImageSize, ButtonImageSize, SRCCOPY);
-    }
-    ::DeleteDC(from);
-    ::DeleteDC(to);
-    ::DeleteObject(picture);
+    TSelectObject source(from, original);
+    TSelectObject target(to, scaled);
+    ::SetStretchBltMode(to, COLORONCOLOR);
+    ::StretchBlt(to, 0, 0, size, size, from, 0, 0, ButtonImageSize, ButtonImageSize, SRCCOPY);
     return scaled;
 }
 } // namespace

@@ -8,7 +8,7 @@
 namespace {
 
 QZTToolTip* TheToolTip = nullptr;
-HHOOK KeyboardHook = nullptr;
+THook KeyboardHook;
 DWORD LastHideTick = 0;
 TTipAnchor TipAnchor;
 // Set by SetAnchor, taken by the next SetText: an anchor serves the one text that follows it.
@@ -42,7 +42,7 @@ LRESULT CALLBACK TipKeyboardProc(int code, WPARAM wParam, LPARAM lParam)
 } // namespace
 
 TToolTipFont::TToolTipFont()
-    : TFont("MS Sans Serif", -9, 0, 0, 0, FW_NORMAL, 0, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0)
+    : TFont(::CreateFontW(-9, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Sans Serif"))
 {
 }
 
@@ -55,7 +55,7 @@ END_MESSAGE_TABLE()
 
 QZTToolTip::QZTToolTip(std::unique_ptr<TToolTipFont> font)
     : TControl(nullptr, 0, "", 0, 0, 0, 0),
-      Font(std::move(font)),
+      Font(font ? std::move(static_cast<TFont&>(*font)) : TFont()),
       MaxWidth(static_cast<unsigned>(::GetSystemMetrics(SM_CXSCREEN) / 3 * 2)),
       MaxHeight(static_cast<unsigned>(::GetSystemMetrics(SM_CYSCREEN) / 3))
 {
@@ -68,7 +68,7 @@ QZTToolTip::QZTToolTip(std::unique_ptr<TToolTipFont> font)
         Attr.Style |= WS_BORDER;
     TheToolTip = this;
     if (!KeyboardHook)
-        KeyboardHook = ::SetWindowsHookExW(WH_KEYBOARD, &TipKeyboardProc, nullptr, ::GetCurrentThreadId());
+        KeyboardHook.Reset(::SetWindowsHookExW(WH_KEYBOARD, &TipKeyboardProc, nullptr, ::GetCurrentThreadId()));
     Create();
 }
 
@@ -77,9 +77,7 @@ QZTToolTip::~QZTToolTip()
     StopTimers();
     // The hook and the process's pointer go with the tip they serve, whoever destroys it.
     if (TheToolTip == this) {
-        if (KeyboardHook)
-            ::UnhookWindowsHookEx(KeyboardHook);
-        KeyboardHook = nullptr;
+        KeyboardHook.Reset();
         TheToolTip = nullptr;
     }
     // Destroyed here, while the window's last messages still reach this class.
@@ -138,7 +136,7 @@ void QZTToolTip::ChangeText(const char* text)
 void QZTToolTip::Measure(const char* text)
 {
     TClientDC dc(Handle);
-    TSelectObject selectFont(dc, Font ? Font->GetHandle() : nullptr);
+    TSelectObject selectFont(dc, Font);
     TipSize = {0, 0};
     SIZE extent{0, 0};
     int lines = 0;
@@ -229,7 +227,7 @@ void QZTToolTip::RefreshFont()
     metrics.cbSize = MetricsSize;
     if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0))
         return;
-    Font = std::make_unique<TFont>(metrics.lfStatusFont);
+    Font.Reset(::CreateFontIndirectW(&metrics.lfStatusFont));
 }
 
 void QZTToolTip::StartTimers(UINT showPeriod)
@@ -291,7 +289,7 @@ LRESULT QZTToolTip::EvPaint(TMessage&)
     TSelectObject selectBrush(dc, brush);
     ::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
     ::SetBkMode(dc, TRANSPARENT);
-    TSelectObject selectFont(dc, Font ? Font->GetHandle() : nullptr);
+    TSelectObject selectFont(dc, Font);
     ::SetTextColor(dc, ::GetSysColor(COLOR_INFOTEXT));
     ::DrawTextW(dc, caption.c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_NOPREFIX | DT_EXTERNALLEADING);
     return 0;

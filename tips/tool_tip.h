@@ -3,7 +3,7 @@
 // near the pointer a moment after a text arrives, hidden when the pointer leaves the window
 // it was shown for, after a minute, or on a key press while tips are switched off.
 #include "framework/control.h"
-#include "framework/font.h"
+#include "framework/handles.h"
 
 #include <memory>
 #include <optional>
@@ -50,7 +50,7 @@ public:
     // The period timer 1000 was last started with, 0 while it is stopped.
     UINT GetShowTimerPeriod() const { return ShowTimer ? ShowTimerPeriod : 0; }
     HWND GetAnchorWindow() const { return AnchorWindow; }
-    const TFont* GetFont() const { return Font.get(); }
+    HFONT GetFont() const { return Font; }
     unsigned GetMaxWidth() const { return MaxWidth; }
     unsigned GetMaxHeight() const { return MaxHeight; }
 
@@ -81,7 +81,7 @@ private:
     UINT_PTR PollTimer = 0;
     HWND AnchorWindow = nullptr;
     SIZE TipSize = {0, 0};
-    std::unique_ptr<TFont> Font;
+    TFont Font;
     unsigned MaxWidth;
     unsigned MaxHeight;
     std::optional<std::string> Text;

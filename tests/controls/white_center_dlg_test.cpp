@@ -204,7 +204,7 @@ protected:
     HWND Control(int id) const { return ::GetDlgItem(Dialog->GetHandle(), id); }
     HWND PlainControl(int id) const { return ::GetDlgItem(Plain->GetHandle(), id); }
 
-    TFontHandle Font;
+    TFont Font;
     std::unique_ptr<TLayoutDlg> Dialog;
     std::unique_ptr<TDialog> Plain;
 };
@@ -441,7 +441,7 @@ protected:
         }
     }
 
-    TFontHandle Font;
+    TFont Font;
     std::unique_ptr<TFrameWindow> Frame;
     TLayoutDlg* Dialog = nullptr;
     std::unique_ptr<TFrameWindow> Second;

@@ -80,7 +80,7 @@ protected:
     SIZE Extent(const std::string& text) const
     {
         TClientDC dc(Tip->GetHandle());
-        TSelectObject font(dc, Tip->GetFont() ? Tip->GetFont()->GetHandle() : nullptr);
+        TSelectObject font(dc, Tip->GetFont());
         const std::wstring wide = Wide(text);
         SIZE size{};
         ::GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
@@ -396,7 +396,7 @@ TEST_F(ToolTip, UsesTheStatusBarFontTheSystemReports)
     ASSERT_TRUE(::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0));
     LOGFONTW used{};
     ASSERT_NE(Tip->GetFont(), nullptr);
-    ASSERT_TRUE(Tip->GetFont()->GetObject(used));
+    ASSERT_TRUE(::GetObjectW(Tip->GetFont(), sizeof used, &used) == sizeof used);
     EXPECT_STREQ(used.lfFaceName, metrics.lfStatusFont.lfFaceName);
     EXPECT_EQ(used.lfHeight, metrics.lfStatusFont.lfHeight);
 
@@ -410,7 +410,7 @@ TEST_F(ToolTip, UsesTheStatusBarFontTheSystemReports)
         GTEST_SKIP() << "the system keeps its metrics";
     Tip->SendMessage(WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS);
     ::SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, 0, &metrics, 0);
-    ASSERT_TRUE(Tip->GetFont()->GetObject(used));
+    ASSERT_TRUE(::GetObjectW(Tip->GetFont(), sizeof used, &used) == sizeof used);
     EXPECT_EQ(used.lfHeight, changed.lfStatusFont.lfHeight);
     EXPECT_EQ(used.lfWeight, FW_BOLD);
     Tip->SetText(nullptr);
@@ -418,7 +418,7 @@ TEST_F(ToolTip, UsesTheStatusBarFontTheSystemReports)
     EXPECT_GT(Tip->GetTipSize().cy, before);
 
     Tip->SendMessage(WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS);
-    ASSERT_TRUE(Tip->GetFont()->GetObject(used));
+    ASSERT_TRUE(::GetObjectW(Tip->GetFont(), sizeof used, &used) == sizeof used);
     EXPECT_EQ(used.lfHeight, metrics.lfStatusFont.lfHeight);
 }
 
@@ -426,7 +426,7 @@ TEST(ToolTipFont, IsNineUnitsOfMsSansSerif)
 {
     TToolTipFont font;
     LOGFONTW description{};
-    ASSERT_TRUE(font.GetObject(description));
+    ASSERT_TRUE(::GetObjectW(font, sizeof description, &description) == sizeof description);
     EXPECT_STREQ(description.lfFaceName, L"MS Sans Serif");
     EXPECT_EQ(description.lfHeight, -9);
     EXPECT_EQ(description.lfWidth, 0);
