@@ -1,6 +1,6 @@
 #include "controls/auto_button.h"
 
-#include "framework/gdi.h"
+#include "controls/window_drawing.h"
 
 namespace {
 
@@ -37,14 +37,8 @@ LRESULT TAutoButton::EvEraseBkgnd(TMessage&)
     if (RepaintingParent || !Lumen.IsLit() || !parent)
         return TRUE;
     Lumen.SetLit(false);
-    RECT outer = RectInParent(Handle, parent);
-    RECT inner = outer;
-    ::InflateRect(&inner, -3, -3);
-    TRegion ring(::CreateRectRgnIndirect(&outer));
-    TRegion inside(::CreateRectRgnIndirect(&inner));
-    ::CombineRgn(ring, ring, inside, RGN_DIFF);
     RepaintingParent = true;
-    ::InvalidateRgn(parent, ring, TRUE);
+    ::InvalidateRgn(parent, RingRegion(RectInParent(Handle, parent), 3), TRUE);
     ::UpdateWindow(parent);
     RepaintingParent = false;
     return TRUE;

@@ -70,11 +70,8 @@ void TQZEditCursor::EvKillFocus(HWND)
         return;
     RECT outer = inner;
     ::InflateRect(&outer, 1, 1);
-    TRegion ring(::CreateRectRgnIndirect(&outer));
-    TRegion inside(::CreateRectRgnIndirect(&inner));
-    ::CombineRgn(ring, ring, inside, RGN_XOR);
     // Children too, even under a parent that clips them: the ring may lie on the field's border.
-    ::RedrawWindow(::GetParent(Handle), nullptr, ring, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    ::RedrawWindow(::GetParent(Handle), nullptr, RingRegion(outer, 1), RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TQZEditCursor::EvMenuSelect(UINT, UINT flags, HMENU menu)
