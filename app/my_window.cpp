@@ -7,6 +7,7 @@
 #include "app/readable_memory.h"
 #include "app/settings_location.h"
 #include "framework/choose_font_dialog.h"
+#include "framework/font.h"
 #include "framework/message_box.h"
 #include "res/resource.h"
 #include "settings/profile.h"
@@ -15,8 +16,8 @@
 
 #include "text/wide_text.h"
 
-#include <cstddef>
 #include <exception>
+#include <optional>
 
 const UINT TMyWindow::HandOffMessage = ::RegisterWindowMessageW(Wide(MainWindowClass).c_str());
 
@@ -31,11 +32,8 @@ END_MESSAGE_TABLE()
 HFONT StatusBarFont()
 {
     static TFont font([] {
-        // The record without iPaddedBorderWidth, as every system takes it.
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
-        if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
-            return ::CreateFontIndirectW(&metrics.lfStatusFont);
+        if (const std::optional<LOGFONTW> system = SystemStatusBarFont())
+            return ::CreateFontIndirectW(&*system);
         return PointFont("MS Sans Serif", 9);
     }());
     return font;

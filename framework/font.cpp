@@ -2,6 +2,7 @@
 
 #include "text/wide_text.h"
 
+#include <cstddef>
 #include <cwchar>
 
 void SetFaceName(LOGFONTW& font, std::string_view face)
@@ -14,4 +15,14 @@ void SetFaceName(LOGFONTW& font, std::string_view face)
 std::string FaceName(const LOGFONTW& font)
 {
     return Narrow(std::wstring_view(font.lfFaceName, ::wcsnlen(font.lfFaceName, LF_FACESIZE)));
+}
+
+std::optional<LOGFONTW> SystemStatusBarFont()
+{
+    // The record without iPaddedBorderWidth, as every system takes it.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+    if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
+        return std::nullopt;
+    return metrics.lfStatusFont;
 }

@@ -1,9 +1,11 @@
 #pragma once
-// Font descriptions: their face names in the program's text. Fonts are owned by TFont (handles.h).
+// Font descriptions: their face names in the program's text, and the fonts the system reports.
+// Fonts are owned by TFont (handles.h).
 #include "framework/handles.h"
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,3 +13,6 @@
 // UTF-16 units), never cut inside a character.
 void SetFaceName(LOGFONTW& font, std::string_view face);
 std::string FaceName(const LOGFONTW& font);
+
+// The system's status-bar font as it describes it; none when it does not say.
+std::optional<LOGFONTW> SystemStatusBarFont();

@@ -1,9 +1,10 @@
 #include "tips/tool_tip.h"
 
+#include "framework/font.h"
 #include "framework/gdi.h"
 #include "text/wide_text.h"
 
-#include <cstddef>
+#include <optional>
 
 namespace {
 
@@ -13,10 +14,6 @@ DWORD LastHideTick = 0;
 TTipAnchor TipAnchor;
 // Set by SetAnchor, taken by the next SetText: an anchor serves the one text that follows it.
 bool AnchorPending = false;
-
-// The size of the metrics without iPaddedBorderWidth: every system accepts it.
-constexpr UINT MetricsSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
-static_assert(MetricsSize == 500);
 
 constexpr int BelowAnchor = 32;
 constexpr int ScreenMargin = 2;
@@ -223,11 +220,8 @@ void QZTToolTip::HideTip()
 
 void QZTToolTip::RefreshFont()
 {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = MetricsSize;
-    if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0))
-        return;
-    Font.Reset(::CreateFontIndirectW(&metrics.lfStatusFont));
+    if (const std::optional<LOGFONTW> system = SystemStatusBarFont())
+        Font.Reset(::CreateFontIndirectW(&*system));
 }
 
 void QZTToolTip::StartTimers(UINT showPeriod)
