@@ -234,8 +234,7 @@ void BaseDlg::ShowCommandHint(UINT item, UINT, HMENU menu)
     SetAnchor(point);
 
     DefaultProcessing();
-    std::string text = item >= IDM_TEMPLATE_FIRST && item <= IDM_TEMPLATE_LAST ? TemplateHint(item)
-                                                                               : LoadResourceString(GetInstance(), item, HintRoom);
+    std::string text = IsTemplateItem(item) ? TemplateHint(item) : LoadResourceString(GetInstance(), item, HintRoom);
     // A hint from a real menu keeps to the status line.
     if (menu) {
         std::size_t lineBreak = text.find('\n');

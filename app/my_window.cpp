@@ -6,6 +6,7 @@
 #include "app/program_state.h"
 #include "app/readable_memory.h"
 #include "app/settings_location.h"
+#include "app/templates_menu.h"
 #include "framework/choose_font_dialog.h"
 #include "framework/font.h"
 #include "framework/message_box.h"
@@ -74,7 +75,7 @@ bool TMyWindow::PreProcessMsg(MSG& msg)
     // Templates-menu items go to the client before their normal dispatch, and only there:
     // dispatched too, the frame would pass them on to the client a second time.
     if (msg.message == WM_COMMAND && msg.hwnd == Handle && Client && Client->GetHandle() &&
-        LOWORD(msg.wParam) >= IDM_TEMPLATE_FIRST && LOWORD(msg.wParam) <= IDM_TEMPLATE_LAST) {
+        IsTemplateItem(LOWORD(msg.wParam))) {
         Client->SendMessage(msg.message, msg.wParam, msg.lParam);
         return true;
     }
@@ -122,7 +123,7 @@ void TMyWindow::CmChangeFont()
 void TMyWindow::EvMenuSelect(UINT item, UINT flags, HMENU menu)
 {
     // A Templates item's hint is the client's to find: it goes through the client's own routing.
-    if (item >= IDM_TEMPLATE_FIRST && item <= IDM_TEMPLATE_LAST && Client && Client->GetHandle())
+    if (IsTemplateItem(item) && Client && Client->GetHandle())
         Client->ReceiveMessage(WM_MENUSELECT, MAKEWPARAM(item, flags), reinterpret_cast<LPARAM>(menu));
     else
         TDecoratedFrame::EvMenuSelect(item, flags, menu);
