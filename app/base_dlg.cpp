@@ -234,14 +234,9 @@ void BaseDlg::ShowCommandHint(UINT item, UINT, HMENU menu)
     SetAnchor(point);
 
     DefaultProcessing();
-    std::string text = IsTemplateItem(item) ? TemplateHint(item) : LoadResourceString(GetInstance(), item, HintRoom);
+    const std::string text = IsTemplateItem(item) ? TemplateHint(item) : LoadResourceString(GetInstance(), item, HintRoom);
     // A hint from a real menu keeps to the status line.
-    if (menu) {
-        std::size_t lineBreak = text.find('\n');
-        if (lineBreak != std::string::npos)
-            text.resize(lineBreak);
-    }
-    StatusBar->ShowHint(text.c_str());
+    StatusBar->ShowHint(menu ? SplitHint(text).StatusLine.c_str() : text.c_str());
 }
 
 LRESULT BaseDlg::EvInitMenuPopup(TMessage& message)
