@@ -114,18 +114,6 @@ std::vector<std::string_view> TextViews(const std::vector<std::string>& texts)
     return std::vector<std::string_view>(texts.begin(), texts.end());
 }
 
-namespace {
-
-// Where a selection goes when count entries are removed from index on (-1 when it was among them).
-int SelectionAfterRemoval(int selection, int index, int count)
-{
-    if (selection < index)
-        return selection;
-    return selection < index + count ? -1 : selection - count;
-}
-
-} // namespace
-
 // ---- TVectorFileList ----
 
 void TVectorFileList::GetText(int index, std::string& text) const
@@ -138,7 +126,7 @@ void TVectorFileList::GetText(int index, std::string& text) const
 
 void TVectorFileList::Select(int index)
 {
-    Selection = index >= 0 && index < Count() ? index : -1;
+    Selection.Select(index, Count());
 }
 
 void TVectorFileList::Insert(int index, const std::string& text)
@@ -146,8 +134,7 @@ void TVectorFileList::Insert(int index, const std::string& text)
     if (index < 0 || index > Count())
         index = Count();
     Entries.insert(Entries.begin() + index, text);
-    if (Selection >= index)
-        ++Selection;
+    Selection.Inserted(index, 1);
 }
 
 void TVectorFileList::Remove(int index)
@@ -155,30 +142,26 @@ void TVectorFileList::Remove(int index)
     if (index < 0 || index >= Count())
         return;
     Entries.erase(Entries.begin() + index);
-    if (Selection == index)
-        Selection = -1;
-    else if (Selection > index)
-        --Selection;
+    Selection.Removed(index, 1);
 }
 
 void TVectorFileList::Clear()
 {
     Entries.clear();
-    Selection = -1;
+    Selection.Clear();
 }
 
 void TVectorFileList::ReplaceAll(std::span<const std::string_view> texts)
 {
     Entries.assign(texts.begin(), texts.end());
-    Selection = -1;
+    Selection.Clear();
 }
 
 void TVectorFileList::InsertRange(int index, std::span<const std::string_view> texts)
 {
     index = std::clamp(index, 0, Count());
     Entries.insert(Entries.begin() + index, texts.begin(), texts.end());
-    if (Selection >= index)
-        Selection += static_cast<int>(texts.size());
+    Selection.Inserted(index, static_cast<int>(texts.size()));
 }
 
 void TVectorFileList::RemoveRange(int index, int count)
@@ -188,7 +171,7 @@ void TVectorFileList::RemoveRange(int index, int count)
     if (count <= 0)
         return;
     Entries.erase(Entries.begin() + index, Entries.begin() + index + count);
-    Selection = SelectionAfterRemoval(Selection, index, count);
+    Selection.Removed(index, count);
 }
 
 // ---- TPackedFileList ----
@@ -209,7 +192,7 @@ void TPackedFileList::GetText(int index, std::string& text) const
 
 void TPackedFileList::Select(int index)
 {
-    Selection = index >= 0 && index < Count() ? index : -1;
+    Selection.Select(index, Count());
 }
 
 void TPackedFileList::Insert(int index, const std::string& text)
@@ -222,8 +205,7 @@ void TPackedFileList::Insert(int index, const std::string& text)
     Starts.insert(Starts.begin() + index, at);
     for (std::size_t k = i + 1; k < Starts.size(); ++k)
         Starts[k] += text.size();
-    if (Selection >= index)
-        ++Selection;
+    Selection.Inserted(index, 1);
 }
 
 void TPackedFileList::Remove(int index)
@@ -236,17 +218,14 @@ void TPackedFileList::Remove(int index)
     Starts.erase(Starts.begin() + index);
     for (std::size_t k = i; k < Starts.size(); ++k)
         Starts[k] -= length;
-    if (Selection == index)
-        Selection = -1;
-    else if (Selection > index)
-        --Selection;
+    Selection.Removed(index, 1);
 }
 
 void TPackedFileList::Clear()
 {
     Block.clear();
     Starts.clear();
-    Selection = -1;
+    Selection.Clear();
 }
 
 void TPackedFileList::ReplaceAll(std::span<const std::string_view> texts)
@@ -273,8 +252,7 @@ void TPackedFileList::InsertRange(int index, std::span<const std::string_view> t
     for (std::size_t k = i; k < Starts.size(); ++k)
         Starts[k] += added.size();
     Starts.insert(Starts.begin() + index, starts.begin(), starts.end());
-    if (Selection >= index)
-        Selection += static_cast<int>(texts.size());
+    Selection.Inserted(index, static_cast<int>(texts.size()));
 }
 
 void TPackedFileList::RemoveRange(int index, int count)
@@ -291,5 +269,5 @@ void TPackedFileList::RemoveRange(int index, int count)
     Starts.erase(Starts.begin() + index, Starts.begin() + index + count);
     for (std::size_t k = first; k < Starts.size(); ++k)
         Starts[k] -= to - from;
-    Selection = SelectionAfterRemoval(Selection, index, count);
+    Selection.Removed(index, count);
 }

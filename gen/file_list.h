@@ -66,6 +66,30 @@ void EnsureSelection(TFileList& list);
 // "2/5": the selected position counted from 1 and the number of entries; "0/0" when empty.
 std::string CounterText(const TFileList& list);
 
+// The selected entry of a list kept in memory, followed through inserts and removals.
+class TSelectionMark {
+public:
+    int Index() const { return Selected; }
+    // index, when it is one of count entries; else none.
+    void Select(int index, int count) { Selected = index >= 0 && index < count ? index : -1; }
+    void Clear() { Selected = -1; }
+    // count entries came in at index: a selection from there on moves with its entry.
+    void Inserted(int index, int count)
+    {
+        if (Selected >= index)
+            Selected += count;
+    }
+    // count entries went from index on: a selection among them is cleared, one after them follows.
+    void Removed(int index, int count)
+    {
+        if (Selected >= index)
+            Selected = Selected < index + count ? -1 : Selected - count;
+    }
+
+private:
+    int Selected = -1;
+};
+
 // A list in a vector of strings: tests and small lists.
 class TVectorFileList : public TFileList {
 public:
@@ -74,7 +98,7 @@ public:
 
     int Count() const override { return static_cast<int>(Entries.size()); }
     void GetText(int index, std::string& text) const override;
-    int Selected() const override { return Selection; }
+    int Selected() const override { return Selection.Index(); }
     void Select(int index) override;
     void Insert(int index, const std::string& text) override;
     void Remove(int index) override;
@@ -88,7 +112,7 @@ public:
 
 private:
     std::vector<std::string> Entries;
-    int Selection = -1;
+    TSelectionMark Selection;
 };
 
 // A list kept as one block of text with the offsets of its entries: a million names
@@ -97,7 +121,7 @@ class TPackedFileList : public TFileList {
 public:
     int Count() const override { return static_cast<int>(Starts.size()); }
     void GetText(int index, std::string& text) const override;
-    int Selected() const override { return Selection; }
+    int Selected() const override { return Selection.Index(); }
     void Select(int index) override;
     void Insert(int index, const std::string& text) override;
     void Remove(int index) override;
@@ -115,5 +139,5 @@ public:
 private:
     std::string Block;
     std::vector<std::size_t> Starts;  // entry i is Block[Starts[i], Starts[i+1] or Block.size())
-    int Selection = -1;
+    TSelectionMark Selection;
 };
