@@ -24,6 +24,9 @@ echo "find $tree -type f: $(( (end - start) / 1000000 )) ms"
 echo "== under Wine"
 prefix="$build/bench-prefix"
 sh "$(dirname "$0")/../scripts/wine-prefix.sh" "$prefix"
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+set -a
+. "$(dirname "$0")/../cmake/wine.env"
+set +a
+export WINEPREFIX="$prefix"
 wine "$build/bench/list_operations_bench.exe" "Z:$(echo "$tree" | tr / '\\')" | tr -d '\r'
 wineserver -k 2>/dev/null || true
