@@ -48,8 +48,6 @@ TControlBar::TControlBar(TWindow* parent, HFONT font) : TControl(parent, 0, "", 
 
 TControlBar::~TControlBar()
 {
-    if (Images)
-        ::ImageList_Destroy(Images);
 }
 
 void TControlBar::SetupWindow()
@@ -59,8 +57,8 @@ void TControlBar::SetupWindow()
         SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(Font), FALSE);
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
     ImageSize = ScaledImageSize();
-    Images = ::ImageList_Create(ImageSize, ImageSize, ILC_COLOR24 | ILC_MASK, 8, 4);
-    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(Images));
+    Images.Reset(::ImageList_Create(ImageSize, ImageSize, ILC_COLOR24 | ILC_MASK, 8, 4));
+    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(static_cast<HIMAGELIST>(Images)));
     SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(ImageSize, ImageSize));
     for (const TGadget& gadget : Gadgets)
         AddGadgetToWindow(gadget);
@@ -92,7 +90,7 @@ void TControlBar::AddGadgetToWindow(const TGadget& gadget)
     if (gadget.BitmapName) {
         HBITMAP picture = static_cast<HBITMAP>(
             ::LoadImageW(GetInstance(), TResourceName(gadget.BitmapName), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        TGdiObject<HBITMAP> bitmap(picture ? ScaledPicture(picture, ImageSize) : nullptr);
+        TBitmap bitmap(picture ? ScaledPicture(picture, ImageSize) : nullptr);
         button.iBitmap = bitmap ? ::ImageList_AddMasked(Images, bitmap, FaceColour) : I_IMAGENONE;
         button.idCommand = gadget.CommandId;
         button.fsState = TBSTATE_ENABLED;

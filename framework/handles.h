@@ -1,6 +1,7 @@
 #pragma once
 // Owners of system handles: each releases what it holds when it goes. None is copyable.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <utility>
 
@@ -163,6 +164,23 @@ public:
 
 private:
     bool Open;
+};
+
+// An image list, destroyed with its owner.
+class TImageList : TNoCopy {
+public:
+    explicit TImageList(HIMAGELIST list = nullptr) : List(list) {}
+    ~TImageList() { Reset(); }
+    void Reset(HIMAGELIST list = nullptr)
+    {
+        if (List)
+            ::ImageList_Destroy(List);
+        List = list;
+    }
+    operator HIMAGELIST() const { return List; }
+
+private:
+    HIMAGELIST List;
 };
 
 // A file or other kernel object opened with CreateFile and its kind; closed with its owner.
