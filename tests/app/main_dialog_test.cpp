@@ -10,7 +10,7 @@
 #include "main_dialog_fixture.h"
 #include "support/input.h"
 #include "support/menu_picker.h"
-#include "support/sent_messages.h"
+#include "support/message_log.h"
 
 #include <filesystem>
 #include <vector>
@@ -402,7 +402,7 @@ TEST_F(MainDialog, ARightClickOnTheListOpensItsMenuForTheEntryUnderThePointer)
 TEST_F(MainDialog, PressingAFreeSpotDragsTheMainWindow)
 {
     StartWith("");
-    TSentMessages presses(Frame->GetHandle(), WM_NCLBUTTONDOWN);
+    TMessageLog presses(Frame->GetHandle(), {WM_NCLBUTTONDOWN});
     MainStatusBar->ShowHint("a hint");
     // The system's move loop ends at the button's release.
     ::PostMessageW(Frame->GetHandle(), WM_LBUTTONUP, 0, 0);
@@ -410,8 +410,8 @@ TEST_F(MainDialog, PressingAFreeSpotDragsTheMainWindow)
     POINT freeSpot{field.left - 4, field.bottom + 2};
     ::ScreenToClient(Dialog->GetHandle(), &freeSpot);
     Dialog->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(freeSpot.x, freeSpot.y));
-    ASSERT_EQ(presses.WParams.size(), 1u);
-    EXPECT_EQ(presses.WParams[0], static_cast<WPARAM>(HTCAPTION));
+    constexpr TExpectedMessage captionPress[] = {{WM_NCLBUTTONDOWN, WParamIs, HTCAPTION}};
+    EXPECT_TRUE(HoldsSequence(presses, captionPress));
     EXPECT_EQ(MainStatusBar->GetShownText(), DesktopOutput());
 }
 

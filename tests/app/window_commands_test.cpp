@@ -4,7 +4,7 @@
 #include "framework/font.h"
 #include "main_dialog_fixture.h"
 #include "support/menu_picker.h"
-#include "support/sent_messages.h"
+#include "support/message_log.h"
 
 #include <atomic>
 #include <filesystem>
@@ -293,16 +293,16 @@ TEST_F(WindowCommands, TheHandOffMessageIsTakenOnlyFromThisThread)
 TEST_F(WindowCommands, ATemplatesItemReachesTheDialogOnce)
 {
     StartWith("");
-    TSentMessages commands(Dialog->GetHandle(), WM_COMMAND);
+    TMessageLog commands(Dialog->GetHandle(), {WM_COMMAND});
     // From the program's own loop, and from a loop that only dispatches (a modal one's).
     Frame->PostMessage(WM_COMMAND, IDM_TEMPLATE_FIRST, 0);
     MSG msg;
     ASSERT_TRUE(::PeekMessageW(&msg, Frame->GetHandle(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
     if (!Frame->PreProcessMsg(msg))
         ::DispatchMessageW(&msg);
-    EXPECT_EQ(commands.Count(IDM_TEMPLATE_FIRST), 1);
+    EXPECT_EQ(commands.Count(WM_COMMAND, IDM_TEMPLATE_FIRST), 1);
     Frame->SendMessage(WM_COMMAND, IDM_TEMPLATE_FIRST, 0);
-    EXPECT_EQ(commands.Count(IDM_TEMPLATE_FIRST), 2);
+    EXPECT_EQ(commands.Count(WM_COMMAND, IDM_TEMPLATE_FIRST), 2);
 }
 
 TEST_F(WindowCommands, HelpAndAboutShowWhatTheyHave)

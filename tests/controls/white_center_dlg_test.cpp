@@ -3,6 +3,7 @@
 #include "framework/frame_window.h"
 #include "framework/gdi.h"
 #include "support/input.h"
+#include "support/message_log.h"
 #include "support/popup_window.h"
 #include "support/resources.h"
 #include "support/timer_script.h"
@@ -33,11 +34,9 @@ class TLayoutDlg : public TWhiteCenterDlg {
 public:
     using TWhiteCenterDlg::TWhiteCenterDlg;
 
-    int LeftPresses = 0;
-    POINT LeftPoint{};
-    int CaptionPresses = 0;
-    POINT CaptionPoint{};
-    int MenuLoops = 0;
+    // The presses it takes (a right one acting as the left comes as WM_LBUTTONDOWN too), the
+    // caption presses it turns them into, its menu loops.
+    TMessageLog Log;
 
 protected:
     void SetupWindow() override
@@ -48,21 +47,17 @@ protected:
     }
     void EvLButtonDown(UINT keys, POINT point) override
     {
-        ++LeftPresses;
-        LeftPoint = point;
+        Log.Note(Handle, WM_LBUTTONDOWN, keys, MAKELPARAM(point.x, point.y));
         TWhiteCenterDlg::EvLButtonDown(keys, point);
     }
     LRESULT EvNcLButtonDown(TMessage& message)
     {
-        if (message.WParam == HTCAPTION) {
-            ++CaptionPresses;
-            CaptionPoint = message.Point();
-        }
+        Log.Note(Handle, message.Message, message.WParam, message.LParam);
         return DefaultProcessing(message);
     }
     LRESULT EvEnterMenuLoop(TMessage& message)
     {
-        ++MenuLoops;
+        Log.Note(Handle, message.Message, message.WParam, message.LParam);
         return DefaultProcessing(message);
     }
 
@@ -696,10 +691,9 @@ TEST_F(DialogOnScreen, TheLeftButtonDragsTheDialogByItsBackground)
     Open(nullptr);
     RECT before = Dialog->GetWindowRect();
     DragBackground(40, 30);
-    EXPECT_EQ(Dialog->LeftPresses, 1);
-    EXPECT_EQ(Dialog->CaptionPresses, 1);
-    EXPECT_EQ(Dialog->CaptionPoint.x, Start.x);   // the press, on the screen
-    EXPECT_EQ(Dialog->CaptionPoint.y, Start.y);
+    // The press becomes a press on the caption, at its point on the screen.
+    const TExpectedMessage drag[] = {{WM_LBUTTONDOWN}, {WM_NCLBUTTONDOWN, WParamIs | LParamIs, HTCAPTION, MAKELPARAM(Start.x, Start.y)}};
+    EXPECT_TRUE(HoldsSequence(Dialog->Log, drag));
     RECT after = Dialog->GetWindowRect();
     EXPECT_EQ(after.left - before.left, 40);
     EXPECT_EQ(after.top - before.top, 30);
@@ -716,7 +710,7 @@ TEST_F(DialogOnScreen, WithoutAMenuTheRightButtonActsAsTheLeft)
     PointerTo(start, TEcho::Input);
     PumpMessages();
     // Should the drag outlive the right button, a left release ends it and the test fails.
-    TTimerScript watchdog({[&](int) { return Dialog->LeftPresses > 0 && ::GetCapture() == nullptr; }},
+    TTimerScript watchdog({[&](int) { return !Dialog->Log.Of(WM_LBUTTONDOWN).empty() && ::GetCapture() == nullptr; }},
                           [](const std::string&) { ::PostMessageW(::GetCapture(), WM_LBUTTONUP, 0, 0); });
     PressButton(TMouseButton::Right);
     PointerTo(end, TEcho::Input);
@@ -725,15 +719,16 @@ TEST_F(DialogOnScreen, WithoutAMenuTheRightButtonActsAsTheLeft)
     EXPECT_FALSE(watchdog.GaveUp()) << "the drag went on after the right button was let go";
     PumpMessagesFor(50);
 
-    EXPECT_EQ(Dialog->LeftPresses, 1);
     POINT client = start;
     ::ScreenToClient(Dialog->GetHandle(), &client);
     RECT after = Dialog->GetWindowRect();
-    // The press, in the client coordinates the dialog had before it moved.
-    EXPECT_EQ(Dialog->LeftPoint.x, client.x + after.left - before.left);
-    EXPECT_EQ(Dialog->LeftPoint.y, client.y + after.top - before.top);
-    EXPECT_EQ(Dialog->CaptionPresses, 1);
-    EXPECT_EQ(Dialog->MenuLoops, 0);
+    // The press, in the client coordinates the dialog had before it moved, became a caption
+    // press; no menu loop.
+    const TExpectedMessage drag[] = {
+        {WM_LBUTTONDOWN, LParamIs, 0, MAKELPARAM(client.x + after.left - before.left, client.y + after.top - before.top)},
+        {WM_NCLBUTTONDOWN, WParamIs, HTCAPTION}};
+    EXPECT_TRUE(HoldsSequence(Dialog->Log, drag));
+    EXPECT_TRUE(Dialog->Log.Of(WM_ENTERMENULOOP).empty());
     // Dragged while the right button was down; letting it go ended the drag.
     EXPECT_EQ(after.left - before.left, -24);
     EXPECT_EQ(after.top - before.top, -16);
@@ -774,8 +769,10 @@ TEST_F(DialogOnScreen, WithAMenuTheRightButtonOpensItAtThePointer)
     EXPECT_EQ(items, (std::vector<std::string>{"File", "Auto", "Help"}));
     EXPECT_NEAR(menuRect.left, start.x, 2);
     EXPECT_NEAR(menuRect.top, start.y, 2);
-    EXPECT_EQ(Dialog->MenuLoops, 1);   // the dialog owns the menu
-    EXPECT_EQ(Dialog->LeftPresses, 0);
+    // The dialog owns the menu; no press came.
+    constexpr TExpectedMessage menuLoop[] = {{WM_ENTERMENULOOP}};
+    EXPECT_TRUE(HoldsSequence(Dialog->Log, menuLoop));
+    EXPECT_TRUE(Dialog->Log.Of(WM_LBUTTONDOWN).empty());
     RECT after = Dialog->GetWindowRect();
     EXPECT_EQ(after.left, before.left);
     EXPECT_EQ(after.top, before.top);
@@ -804,7 +801,7 @@ TEST_F(DialogOnScreen, ARightReleaseWithoutAPressOnTheDialogOpensNoMenu)
     ReleaseButton(TMouseButton::Right);
     PumpMessagesFor(200);
     EXPECT_FALSE(menuShown);
-    EXPECT_EQ(Dialog->MenuLoops, 0);
+    EXPECT_TRUE(Dialog->Log.Of(WM_ENTERMENULOOP).empty());
 }
 
 TEST_F(DialogOnScreen, TheHandIsShownOverTheBackgroundOnly)
