@@ -100,10 +100,17 @@ void TFileList::InsertRange(int index, std::span<const std::string_view> texts)
         Insert(index++, std::string(text));
 }
 
-void TFileList::RemoveRange(int index, int count)
+bool TFileList::ClampRange(int& index, int& count) const
 {
     index = std::max(index, 0);
     count = std::min(count, Count() - index);
+    return count > 0;
+}
+
+void TFileList::RemoveRange(int index, int count)
+{
+    if (!ClampRange(index, count))
+        return;
     // From the end: nothing after the removed entries moves more than once.
     for (int i = index + count - 1; i >= index; --i)
         Remove(i);
@@ -122,11 +129,6 @@ void TVectorFileList::GetText(int index, std::string& text) const
         text.assign(Entries[static_cast<std::size_t>(index)]);
     else
         text.clear();
-}
-
-void TVectorFileList::Select(int index)
-{
-    Selection.Select(index, Count());
 }
 
 void TVectorFileList::Insert(int index, const std::string& text)
@@ -166,9 +168,7 @@ void TVectorFileList::InsertRange(int index, std::span<const std::string_view> t
 
 void TVectorFileList::RemoveRange(int index, int count)
 {
-    index = std::max(index, 0);
-    count = std::min(count, Count() - index);
-    if (count <= 0)
+    if (!ClampRange(index, count))
         return;
     Entries.erase(Entries.begin() + index, Entries.begin() + index + count);
     Selection.Removed(index, count);
@@ -188,11 +188,6 @@ std::string_view TPackedFileList::View(int index) const
 void TPackedFileList::GetText(int index, std::string& text) const
 {
     text.assign(View(index));
-}
-
-void TPackedFileList::Select(int index)
-{
-    Selection.Select(index, Count());
 }
 
 void TPackedFileList::Insert(int index, const std::string& text)
@@ -257,9 +252,7 @@ void TPackedFileList::InsertRange(int index, std::span<const std::string_view> t
 
 void TPackedFileList::RemoveRange(int index, int count)
 {
-    index = std::max(index, 0);
-    count = std::min(count, Count() - index);
-    if (count <= 0)
+    if (!ClampRange(index, count))
         return;
     const std::size_t first = static_cast<std::size_t>(index);
     const std::size_t end = first + static_cast<std::size_t>(count);
