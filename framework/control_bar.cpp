@@ -23,8 +23,8 @@ HBITMAP ScaledPicture(HBITMAP picture, int size)
         return picture;
     TBitmap original(picture);
     TClientDC screen(nullptr);
-    TMemoryDC from(screen);
-    TMemoryDC to(screen);
+    TMemoryDC from(::CreateCompatibleDC(screen));
+    TMemoryDC to(::CreateCompatibleDC(screen));
     HBITMAP scaled = ::CreateCompatibleBitmap(screen, size, size);
     TSelectObject source(from, original);
     TSelectObject target(to, scaled);

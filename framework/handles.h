@@ -102,40 +102,6 @@ using TRegion = TGdiObject<HRGN>;
 using TFont = TGdiObject<HFONT>;
 using TBitmap = TGdiObject<HBITMAP>;
 
-// A memory device context like the given one's, deleted with its owner.
-class TMemoryDC : TNoCopy {
-public:
-    explicit TMemoryDC(HDC like) : Dc(::CreateCompatibleDC(like)) {}
-    ~TMemoryDC() { if (Dc) ::DeleteDC(Dc); }
-    operator HDC() const { return Dc; }
-
-private:
-    HDC Dc;
-};
-
-class TMenuHandle : TNoCopy {
-public:
-    explicit TMenuHandle(HMENU menu = nullptr) : Menu(menu) {}
-    ~TMenuHandle() { if (Menu) ::DestroyMenu(Menu); }
-    HMENU Release() { return std::exchange(Menu, nullptr); }
-    operator HMENU() const { return Menu; }
-
-private:
-    HMENU Menu;
-};
-
-// Moveable global memory, freed unless handed on (to the clipboard, say).
-class TGlobalMemory : TNoCopy {
-public:
-    TGlobalMemory(UINT flags, SIZE_T size) : Memory(::GlobalAlloc(flags, size)) {}
-    ~TGlobalMemory() { if (Memory) ::GlobalFree(Memory); }
-    HGLOBAL Release() { return std::exchange(Memory, nullptr); }
-    operator HGLOBAL() const { return Memory; }
-
-private:
-    HGLOBAL Memory;
-};
-
 // The memory of a moveable block, locked while this lives.
 class TGlobalLock : TNoCopy {
 public:
@@ -166,61 +132,72 @@ private:
     bool Open;
 };
 
-// An image list, destroyed with its owner.
-class TImageList : TNoCopy {
+// A handle released with Traits::Close when its owner goes, unless handed on; Traits::None()
+// is the value that holds nothing.
+template <class Traits>
+class TOwnedHandle : TNoCopy {
 public:
-    explicit TImageList(HIMAGELIST list = nullptr) : List(list) {}
-    ~TImageList() { Reset(); }
-    void Reset(HIMAGELIST list = nullptr)
+    using THandle = typename Traits::THandle;
+
+    explicit TOwnedHandle(THandle handle = Traits::None()) : Handle(handle) {}
+    ~TOwnedHandle() { Reset(); }
+
+    void Reset(THandle handle = Traits::None())
     {
-        if (List)
-            ::ImageList_Destroy(List);
-        List = list;
+        if (IsOpen())
+            Traits::Close(Handle);
+        Handle = handle;
     }
-    operator HIMAGELIST() const { return List; }
+    THandle Release() { return std::exchange(Handle, Traits::None()); }
+    bool IsOpen() const { return Handle != Traits::None(); }
+    operator THandle() const { return Handle; }
 
 private:
-    HIMAGELIST List;
+    THandle Handle;
 };
 
-// A file or other kernel object opened with CreateFile and its kind; closed with its owner.
-class TFileHandle : TNoCopy {
-public:
-    explicit TFileHandle(HANDLE handle) : Handle(handle) {}
-    ~TFileHandle() { if (IsOpen()) ::CloseHandle(Handle); }
-    bool IsOpen() const { return Handle && Handle != INVALID_HANDLE_VALUE; }
-    operator HANDLE() const { return Handle; }
-
-private:
-    HANDLE Handle;
+namespace HandleTraits {
+struct Menu {
+    using THandle = HMENU;
+    static HMENU None() { return nullptr; }
+    static void Close(HMENU menu) { ::DestroyMenu(menu); }
 };
-
-// A search of FindFirstFile, ended with its owner.
-class TFindHandle : TNoCopy {
-public:
-    explicit TFindHandle(HANDLE search) : Search(search) {}
-    ~TFindHandle() { if (IsOpen()) ::FindClose(Search); }
-    bool IsOpen() const { return Search != INVALID_HANDLE_VALUE; }
-    operator HANDLE() const { return Search; }
-
-private:
-    HANDLE Search;
+struct MemoryDC {
+    using THandle = HDC;
+    static HDC None() { return nullptr; }
+    static void Close(HDC dc) { ::DeleteDC(dc); }
 };
-
-// A hook of SetWindowsHookEx, taken off with its owner.
-class THook : TNoCopy {
-public:
-    THook() = default;
-    explicit THook(HHOOK hook) : Hook(hook) {}
-    ~THook() { Reset(); }
-    void Reset(HHOOK hook = nullptr)
-    {
-        if (Hook)
-            ::UnhookWindowsHookEx(Hook);
-        Hook = hook;
-    }
-    operator HHOOK() const { return Hook; }
-
-private:
-    HHOOK Hook = nullptr;
+struct GlobalMemory {
+    using THandle = HGLOBAL;
+    static HGLOBAL None() { return nullptr; }
+    static void Close(HGLOBAL memory) { ::GlobalFree(memory); }
 };
+struct ImageList {
+    using THandle = HIMAGELIST;
+    static HIMAGELIST None() { return nullptr; }
+    static void Close(HIMAGELIST list) { ::ImageList_Destroy(list); }
+};
+struct File {   // CreateFile's: INVALID_HANDLE_VALUE when nothing was opened
+    using THandle = HANDLE;
+    static HANDLE None() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE file) { ::CloseHandle(file); }
+};
+struct Find {
+    using THandle = HANDLE;
+    static HANDLE None() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE search) { ::FindClose(search); }
+};
+struct Hook {
+    using THandle = HHOOK;
+    static HHOOK None() { return nullptr; }
+    static void Close(HHOOK hook) { ::UnhookWindowsHookEx(hook); }
+};
+} // namespace HandleTraits
+
+using TMenuHandle = TOwnedHandle<HandleTraits::Menu>;
+using TMemoryDC = TOwnedHandle<HandleTraits::MemoryDC>;             // TMemoryDC dc(::CreateCompatibleDC(like))
+using TGlobalMemory = TOwnedHandle<HandleTraits::GlobalMemory>;     // freed unless handed on (to the clipboard)
+using TImageList = TOwnedHandle<HandleTraits::ImageList>;
+using TFileHandle = TOwnedHandle<HandleTraits::File>;
+using TFindHandle = TOwnedHandle<HandleTraits::Find>;
+using THook = TOwnedHandle<HandleTraits::Hook>;
