@@ -15,9 +15,6 @@ public:
     void Update(const char* caption, const char* text, UINT style);
 
     const std::string& GetText() const { return Text; }
-    int GetLineCount() const { return LineCount; }
-    int GetLineHeight() const { return LineHeight; }
-    int GetIconWidth() const { return IconWidth; }
 
     static constexpr std::size_t TextRoom = 1000;   // 999 characters and the terminating zero
     static constexpr UINT InformationStyle = MB_ICONINFORMATION;

@@ -34,7 +34,6 @@ template <class TBase>
 class TQZControl : public TBase {
 public:
     const TMouseLumen& GetLumen() const { return Lumen; }
-    const TRightButtonMenu& GetRightButton() const { return RightButton; }
 
 protected:
     // module null: the application's. cursorName null or empty: the style's system cursor.

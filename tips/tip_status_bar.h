@@ -26,7 +26,6 @@ public:
 
     // The tip this bar hands its hints to; null once that tip is gone.
     QZTToolTip* GetTip() const;
-    bool GetOwnsTip() const { return OwnsTip != 0; }
 
     // Tips on (non-zero) or off; the tip's keyboard hook reads it too.
     int UseTip = 0;

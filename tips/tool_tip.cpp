@@ -48,6 +48,7 @@ BEGIN_MESSAGE_TABLE(QZTToolTip, TControl)
     ON_WM_MOUSEMOVE(EvMouseMove)
     ON_MESSAGE(WM_PAINT, EvPaint)
     ON_MESSAGE(WM_SETTINGCHANGE, EvSettingChange)
+    ON_MESSAGE(WM_GETFONT, EvGetFont)
 END_MESSAGE_TABLE()
 
 QZTToolTip::QZTToolTip(std::unique_ptr<TToolTipFont> font)
@@ -293,6 +294,11 @@ LRESULT QZTToolTip::EvSettingChange(TMessage& message)
 {
     RefreshFont();
     return DefaultProcessing(message);
+}
+
+LRESULT QZTToolTip::EvGetFont(TMessage&)
+{
+    return reinterpret_cast<LRESULT>(static_cast<HFONT>(Font));
 }
 
 QZTToolTip* GetToolTip()

@@ -42,17 +42,11 @@ public:
     const int* GetKeepFlag() const { return KeepFlag; }
     void SetKeepFlag(const int* flag) { KeepFlag = flag; }
 
-    // The current text; null when there is none.
-    const char* GetText() const { return Text ? Text->c_str() : nullptr; }
-    SIZE GetTipSize() const { return TipSize; }
     bool IsShowTimerRunning() const { return ShowTimer != 0; }
     bool IsPollTimerRunning() const { return PollTimer != 0; }
     // The period timer 1000 was last started with, 0 while it is stopped.
     UINT GetShowTimerPeriod() const { return ShowTimer ? ShowTimerPeriod : 0; }
     HWND GetAnchorWindow() const { return AnchorWindow; }
-    HFONT GetFont() const { return Font; }
-    unsigned GetMaxWidth() const { return MaxWidth; }
-    unsigned GetMaxHeight() const { return MaxHeight; }
 
     static constexpr UINT_PTR ShowTimerId = 1000;
     static constexpr UINT_PTR PollTimerId = 1001;
@@ -69,6 +63,8 @@ protected:
     void EvMouseMove(UINT keys, POINT point);
     LRESULT EvPaint(TMessage& message);
     LRESULT EvSettingChange(TMessage& message);
+    // The font the tip draws its text in, as every window tells it.
+    LRESULT EvGetFont(TMessage& message);
 
 private:
     // SetText without the anchor's bookkeeping: the tip's own hiding goes through here.

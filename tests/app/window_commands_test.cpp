@@ -23,6 +23,23 @@ protected:
         return Dir.File(name);
     }
     std::string Folder() const { return Dir.Folder().string(); }
+    // The font the dialog's fields show, and its description.
+    HFONT ShownFontHandle() const { return reinterpret_cast<HFONT>(::SendMessageW(Control(IDC_HEADER), WM_GETFONT, 0, 0)); }
+    LOGFONTW ShownFont() const
+    {
+        LOGFONTW shown{};
+        ::GetObjectW(ShownFontHandle(), sizeof shown, &shown);
+        return shown;
+    }
+    // The height of a font's letters on the screen.
+    static int LetterHeight(HFONT font)
+    {
+        TClientDC screen(nullptr);
+        TSelectObject selected(screen, font);
+        TEXTMETRICW metrics{};
+        ::GetTextMetricsW(screen, &metrics);
+        return metrics.tmHeight - metrics.tmInternalLeading;
+    }
 };
 
 TEST_F(WindowCommands, DropsLandInTheListAfterTheSelectedEntry)
@@ -260,13 +277,17 @@ TEST_F(WindowCommands, ChangeFontKeepsTheChoiceForTheNextStart)
     }
     EXPECT_NE(ini.find("lfFaceName=" + face + "\r\n"), std::string::npos) << ini;
 
-    // Nothing changes before the next start, which shows the chosen font.
-    EXPECT_EQ(Dialog->GetBaseLogFont().lfHeight, -16);
-    const int height = std::stoi(ini.substr(ini.find("lfHeight=") + 9));
+    // Nothing changes before the next start, which shows the chosen font: its face, its letters
+    // as high as the kept height makes them.
+    EXPECT_EQ(FaceName(ShownFont()), "Arial");
+    LOGFONTW chosen{};
+    chosen.lfHeight = std::stoi(ini.substr(ini.find("lfHeight=") + 9));
+    SetFaceName(chosen, face);
     Frame.reset();
     StartWith(ini);
-    EXPECT_EQ(FaceName(Dialog->GetBaseLogFont()), face);
-    EXPECT_EQ(Dialog->GetBaseLogFont().lfHeight, height);
+    EXPECT_EQ(FaceName(ShownFont()), face);
+    TFont kept(::CreateFontIndirectW(&chosen));
+    EXPECT_EQ(LetterHeight(ShownFontHandle()), LetterHeight(kept));
 }
 
 TEST_F(WindowCommands, TheHandOffMessageIsTakenOnlyFromThisThread)

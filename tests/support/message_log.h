@@ -130,25 +130,25 @@ inline bool Matches(const TExpectedMessage& expected, const TLoggedMessage& got)
 } // namespace MessageLogDetail
 
 // The noted messages of the expected kinds are the expected ones, in their order (other kinds
-// the log noted are passed over). EXPECT_TRUE(HoldsSequence(log, table)) says where they part.
+// the log noted are passed over). EXPECT_TRUE(HoldsSequence(log, table)) says where they part
+// and what was heard.
 inline ::testing::AssertionResult HoldsSequence(const TMessageLog& log, std::span<const TExpectedMessage> expected)
 {
+    using MessageLogDetail::Describe;
     std::vector<TLoggedMessage> got;
     for (const TLoggedMessage& m : log.Messages)
         if (std::any_of(expected.begin(), expected.end(), [&](const TExpectedMessage& e) { return e.Message == m.Message; }))
             got.push_back(m);
+    std::string heard;
+    for (const TLoggedMessage& m : got)
+        heard += "\n  " + Describe(m.Message, m.WParam, m.LParam);
     for (std::size_t i = 0; i < std::max(got.size(), expected.size()); ++i) {
         if (i >= got.size())
-            return ::testing::AssertionFailure() << "missing at " << i << ": "
-                                                 << MessageLogDetail::Describe(expected[i].Message, expected[i].WParam,
-                                                                               expected[i].LParam);
-        if (i >= expected.size())
-            return ::testing::AssertionFailure() << "one more at " << i << ": "
-                                                 << MessageLogDetail::Describe(got[i].Message, got[i].WParam, got[i].LParam);
-        if (!MessageLogDetail::Matches(expected[i], got[i]))
             return ::testing::AssertionFailure()
-                   << "at " << i << " expected " << MessageLogDetail::Describe(expected[i].Message, expected[i].WParam, expected[i].LParam)
-                   << ", got " << MessageLogDetail::Describe(got[i].Message, got[i].WParam, got[i].LParam);
+                   << "missing at " << i << ": " << Describe(expected[i].Message, expected[i].WParam, expected[i].LParam)
+                   << "; heard:" << heard;
+        if (i >= expected.size() || !MessageLogDetail::Matches(expected[i], got[i]))
+            return ::testing::AssertionFailure() << "not as expected at " << i << "; heard:" << heard;
     }
     return ::testing::AssertionSuccess();
 }
