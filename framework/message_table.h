@@ -26,11 +26,13 @@ using TMessageHandler = LRESULT (*)(TWindow& window, TMessage& message);
 // A registered message is matched by the value its variable holds at run time.
 enum class TEntryKind : unsigned char { Message, Command, Notify, Registered };
 
-// A WM_MENUSELECT's flags and menu when the menu has closed rather than moved to an item.
+// A WM_MENUSELECT's flags and menu when the menu has closed rather than moved to an item, and
+// the wParam that says so (its lParam is 0).
 constexpr bool MenuClosed(UINT flags, HMENU menu)
 {
     return flags == 0xFFFF && !menu;
 }
+constexpr WPARAM MenuClosedWParam = MAKEWPARAM(0, 0xFFFF);
 
 // Matches every notification code of a command or notify entry.
 constexpr UINT AnyCode = 0xFFFFFFFFu;

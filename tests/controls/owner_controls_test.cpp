@@ -91,7 +91,7 @@ TEST_F(Hovering, TheDialogHearsTheControlsIdThenTheIdleThenTheLightComesOn)
 
 TEST_F(Hovering, AnIdThatIsNotPositiveAnnouncesAClosedMenu)
 {
-    constexpr auto closedMenu = HoverAnnouncement(MAKEWPARAM(0, 0xFFFF));
+    constexpr auto closedMenu = HoverAnnouncement(MenuClosedWParam);
     for (LONG_PTR id : {LONG_PTR{0}, LONG_PTR{-7}}) {
         ::SetWindowLongPtrW(Dialog.Header, GWLP_ID, id);
         MoveOverAndListen(Dialog.Header, nullptr);
@@ -485,7 +485,7 @@ TEST_F(EditField, AClosingMenuHasTheDialogRepaintedAtOnce)
     // A menu item highlighted: nothing to do yet.
     Dialog.Header.SendMessage(WM_MENUSELECT, MAKEWPARAM(5, MF_HILITE), reinterpret_cast<LPARAM>(::GetMenu(Host)));
     EXPECT_TRUE(::GetUpdateRect(Dialog, nullptr, FALSE));
-    Dialog.Header.SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    Dialog.Header.SendMessage(WM_MENUSELECT, MenuClosedWParam, 0);
     EXPECT_FALSE(::GetUpdateRect(Dialog, nullptr, FALSE));
 }
 

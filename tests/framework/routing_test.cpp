@@ -212,7 +212,7 @@ TEST_F(FrameAndClient, HintsReplaceTheMessageTextUntilTheyEnd)
     wchar_t shown[64] = L"";
     Bar->SendMessage(SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));
     EXPECT_STREQ(shown, L"a hint: \u03A9\u03BC\u03AD\u03B3\u03B1 \u62A5\u544A \U0001F600");
-    Frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);   // the menu closed
+    Frame->SendMessage(WM_MENUSELECT, MenuClosedWParam, 0);
     EXPECT_EQ(Bar->GetShownText(), "c:\\out.txt");
     Bar->SendMessage(SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(shown));
     EXPECT_STREQ(shown, L"\t\tReady");

@@ -107,7 +107,7 @@ TEST_F(TipStatusBar, HintsOfTheFramesMenuTrackingArriveSplit)
 
     // The menu closes: the status line shows its own text again, the tip goes.
     ShowTipNow();
-    Frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    Frame->SendMessage(WM_MENUSELECT, MenuClosedWParam, 0);
     EXPECT_EQ(Bar->GetShownText(), Bar->GetText());
     EXPECT_FALSE(Tip->IsWindowVisible());
     EXPECT_EQ(TipText(), "");
