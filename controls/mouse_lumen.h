@@ -30,12 +30,10 @@ public:
     // Takes the light away and repaints at once.
     void Unlight();
 
-    int GetKind() const { return Kind; }
     bool IsLight() const { return Kind != NoLight; }
     bool IsLit() const { return Lit; }
     // A control that repaints its own face has taken the light away itself.
     void SetLit(bool lit) { Lit = lit; }
-    UINT_PTR GetTimerId() const { return TimerId; }
 
 private:
     void DrawFrame(HWND control) const;

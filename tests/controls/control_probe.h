@@ -109,6 +109,15 @@ public:
     std::unique_ptr<TQZRadioButton> NonePath = std::make_unique<TQZRadioButton>(this, IDC_PATH_NONE, nullptr);
 };
 
+// Whether the system runs the hover light's timer on the control (left running as it was).
+inline bool LightTimerRunning(HWND control)
+{
+    if (!::KillTimer(control, TMouseLumen::LightTimerId))
+        return false;
+    ::SetTimer(control, TMouseLumen::LightTimerId, TMouseLumen::LightTimerInterval, nullptr);
+    return true;
+}
+
 // The pixels of a ring of screen rectangle r (its outermost row and column of pixels).
 inline std::vector<COLORREF> RingPixels(HWND window, RECT r)
 {

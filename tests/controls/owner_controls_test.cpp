@@ -50,17 +50,17 @@ protected:
         bool AtIdle = false;
         bool After = false;
     };
-    TLight MoveOverAndListen(HWND control, const TMouseLumen* lumen)
+    TLight MoveOverAndListen(HWND control)
     {
         PointerTo(Away());
         ::SendMessageW(control, WM_TIMER, TMouseLumen::LightTimerId, 0);   // dark to begin with
         PointerTo(Centre(control), TEcho::None);
         Dialog.Log.Clear();
         TLight light;
-        Dialog.OnEnterIdle = [&] { light.AtIdle = lumen && lumen->GetTimerId(); };
+        Dialog.OnEnterIdle = [&] { light.AtIdle = LightTimerRunning(control); };
         ::SendMessageW(control, WM_MOUSEMOVE, 0, ClientPoint(control, Centre(control)));
         Dialog.OnEnterIdle = nullptr;
-        light.After = lumen && lumen->GetTimerId();
+        light.After = LightTimerRunning(control);
         return light;
     }
 };
@@ -71,21 +71,21 @@ TEST_F(Hovering, TheDialogHearsTheControlsIdThenTheIdleThenTheLightComesOn)
 {
     const struct {
         HWND Control;
-        const TMouseLumen* Lumen;
+        bool Light;
     } arrivals[] = {
-        {Dialog.List, &Dialog.List.GetLumen()},
-        {Dialog.Header, &Dialog.Header.GetLumen()},
-        {Dialog.InvertSlash, &Dialog.InvertSlash.GetLumen()},
-        {Dialog.FullPath, &Dialog.FullPath.GetLumen()},
-        {Dialog.Delete, &Dialog.Delete.GetLumen()},
-        {Dialog.MoveUp, nullptr},   // a plain TQZButton has no light: the announcement is all
+        {Dialog.List, true},
+        {Dialog.Header, true},
+        {Dialog.InvertSlash, true},
+        {Dialog.FullPath, true},
+        {Dialog.Delete, true},
+        {Dialog.MoveUp, false},   // a plain TQZButton has no light: the announcement is all
     };
-    for (const auto& [control, lumen] : arrivals) {
+    for (const auto& [control, hasLight] : arrivals) {
         const int id = ::GetDlgCtrlID(control);
-        const TLight light = MoveOverAndListen(control, lumen);
+        const TLight light = MoveOverAndListen(control);
         EXPECT_TRUE(HoldsSequence(Dialog.Log, HoverAnnouncement(static_cast<WPARAM>(id)))) << id;
         EXPECT_FALSE(light.AtIdle) << id;
-        EXPECT_EQ(light.After, lumen != nullptr) << id;
+        EXPECT_EQ(light.After, hasLight) << id;
     }
 }
 
@@ -94,10 +94,10 @@ TEST_F(Hovering, AnIdThatIsNotPositiveAnnouncesAClosedMenu)
     constexpr auto closedMenu = HoverAnnouncement(MenuClosedWParam);
     for (LONG_PTR id : {LONG_PTR{0}, LONG_PTR{-7}}) {
         ::SetWindowLongPtrW(Dialog.Header, GWLP_ID, id);
-        MoveOverAndListen(Dialog.Header, nullptr);
+        MoveOverAndListen(Dialog.Header);
         EXPECT_TRUE(HoldsSequence(Dialog.Log, closedMenu)) << id;
         ::SetWindowLongPtrW(Dialog.MoveUp, GWLP_ID, id);
-        MoveOverAndListen(Dialog.MoveUp, nullptr);
+        MoveOverAndListen(Dialog.MoveUp);
         EXPECT_TRUE(HoldsSequence(Dialog.Log, closedMenu)) << id;
     }
     ::SetWindowLongPtrW(Dialog.Header, GWLP_ID, IDC_HEADER);
