@@ -1,6 +1,11 @@
 #pragma once
 // The main dialog: the client of the main window. It holds the file list and every field
 // and button, owns the settings, and carries out the commands.
+// Its commands live in one file per kind: base_dlg.cpp (settings and controls, hints, Main
+// head and queue, Exit), list_commands.cpp (the list), output_commands.cpp (Create, View,
+// Execute, copies), drop_targets.cpp (drops, Auto Drag), send_to.cpp (names from other copies),
+// template_commands.cpp (templates), web_pages.cpp (Html images and link),
+// help_commands.cpp (help, web page, About), options_sheet.cpp (Options).
 #include "controls/auto_button.h"
 #include "controls/qz_check_box.h"
 #include "controls/qz_edit_cursor.h"
@@ -57,7 +62,7 @@ public:
 
     // The hint of a control (announced as a menu selection), a menu item or a Templates
     // item: to the status line, its short part to the tip. The dialog's WM_MENUSELECT.
-    LRESULT ShowCommandHint(TMessage& message);
+    void ShowCommandHint(UINT item, UINT flags, HMENU menu);
 
     TSettings& Settings() { return *SettingsRecord; }
     TListBox& FileListBox() { return List; }
@@ -106,7 +111,7 @@ protected:
     void CmCopySelectedItem();
     void CmCreateAndCopySelectedItem();
     void CmExit();
-    LRESULT EvCopyData(TMessage& message);
+    LRESULT EvCopyData(HWND sender, const COPYDATASTRUCT* record);
     LRESULT EvDeliverSentName(TMessage& message);
     LRESULT EvListNotify(TMessage& message);
 

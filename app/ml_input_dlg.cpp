@@ -3,8 +3,8 @@
 #include "res/resource.h"
 
 BEGIN_MESSAGE_TABLE(MLInputDlg, TWhiteCenterDlg)
-    ON_COMMAND(MLInputDlg, IDOK, CmOk)
-END_MESSAGE_TABLE(MLInputDlg, TWhiteCenterDlg)
+    ON_COMMAND(IDOK, CmOk)
+END_MESSAGE_TABLE()
 
 MLInputDlg::MLInputDlg(TWindow* parent, const char* resourceName, HFONT font, std::string* text, std::size_t size)
     : TWhiteCenterDlg(parent, resourceName, nullptr, font),

@@ -58,9 +58,9 @@ LRESULT BaseDlg::EvDeliverSentName(TMessage&)
     return 0;
 }
 
-LRESULT BaseDlg::EvCopyData(TMessage& message)
+LRESULT BaseDlg::EvCopyData(HWND, const COPYDATASTRUCT* record)
 {
-    return ReceiveFile(reinterpret_cast<const COPYDATASTRUCT*>(message.LParam), message.WParam);
+    return ReceiveFile(record);
 }
 
 void BaseDlg::SendToDelivery(const std::vector<std::string>& paths)

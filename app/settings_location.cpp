@@ -1,5 +1,6 @@
 #include "app/settings_location.h"
 
+#include "framework/handles.h"
 #include "settings/profile_legacy.h"
 #include "settings/profile_portable.h"
 #include "settings/settings.h"
@@ -25,13 +26,10 @@ constexpr const char* TakenKey = "TakenFromWindowsFolder";
 // Whether a file can be made or changed in the folder, tried with a file that goes away.
 bool FolderIsWritable(const std::string& folder)
 {
-    const std::string probe = folder + "\\QZIni-" + std::to_string(::GetCurrentProcessId()) + ".tmp";
-    HANDLE file = ::CreateFileW(Wide(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    ::CloseHandle(file);
-    return true;
+    const std::string probe = folder + "\QZIni-" + std::to_string(::GetCurrentProcessId()) + ".tmp";
+    const TFileHandle file(::CreateFileW(Wide(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                         FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    return file.IsOpen();
 }
 
 bool FileIsWritable(const std::string& file)
@@ -40,12 +38,9 @@ bool FileIsWritable(const std::string& file)
     const DWORD attributes = ::GetFileAttributesW(Wide(file).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return false;
-    HANDLE handle = ::CreateFileW(Wide(file).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return false;
-    ::CloseHandle(handle);
-    return true;
+    const TFileHandle handle(::CreateFileW(Wide(file).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                           nullptr, OPEN_EXISTING, 0, nullptr));
+    return handle.IsOpen();
 }
 
 // The file's last change in the system's ticks; 0 when there is no such file.

@@ -2,12 +2,20 @@
 // The Templates menu: every template file of a folder and its subfolders, the folder tree
 // mirrored by submenus, templates before submenus in every menu, each level in the order of
 // its names' character codes, numbered depth-first from the first template id.
+#include "res/resource.h"
+
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
 struct TTemplateFolder;
+
+// A command id of the Templates menu's range (an item of the menu or one beyond its end).
+constexpr bool IsTemplateItem(UINT id)
+{
+    return id >= IDM_TEMPLATE_FIRST && id <= IDM_TEMPLATE_LAST;
+}
 
 class TTemplatesMenu {
 public:

@@ -94,11 +94,7 @@ void TMouseLumen::Unlight()
     } else {
         RECT client{};
         ::GetClientRect(control, &client);
-        TRegion ring(::CreateRectRgnIndirect(&client));
-        ::InflateRect(&client, -1, -1);
-        TRegion inside(::CreateRectRgnIndirect(&client));
-        ::CombineRgn(ring, ring, inside, RGN_XOR);
-        ::InvalidateRgn(control, ring, TRUE);
+        ::InvalidateRgn(control, RingRegion(client, 1), TRUE);
     }
     Dimming = true;
     ::UpdateWindow(control);

@@ -34,10 +34,8 @@ public:
     // over what was painted, while it is on.
     void PaintOver(HRGN painted);
 
-    int GetKind() const { return Kind; }
     bool IsLight() const { return Kind != NoLight; }
     bool IsLit() const { return Lit; }
-    UINT_PTR GetTimerId() const { return TimerId; }
 
 private:
     // The light on the control's client rectangle, through a DC of its client area.

@@ -23,9 +23,9 @@ int CaptionRoom(HDC dc, const std::string& caption)
 {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
-    TFontHandle font(::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)
-                         ? ::CreateFontIndirectW(&metrics.lfCaptionFont)
-                         : nullptr);
+    TFont font(::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)
+                   ? ::CreateFontIndirectW(&metrics.lfCaptionFont)
+                   : nullptr);
     TSelectObject selected(dc, font ? font.Get() : ::GetStockObject(SYSTEM_FONT));
     const std::wstring wide = Wide(caption);
     SIZE extent{};
@@ -51,9 +51,9 @@ void BusyWait(int milliseconds)
 } // namespace
 
 BEGIN_MESSAGE_TABLE(TQZMex, TFrameWindow)
-    ON_MESSAGE(TQZMex, WM_PAINT, EvPaint)
-    ON_MESSAGE(TQZMex, WM_NCLBUTTONDOWN, EvNcLButtonDown)
-END_MESSAGE_TABLE(TQZMex, TFrameWindow)
+    ON_MESSAGE(WM_PAINT, EvPaint)
+    ON_MESSAGE(WM_NCLBUTTONDOWN, EvNcLButtonDown)
+END_MESSAGE_TABLE()
 
 TQZMex::TQZMex(TWindow* parent, const char* caption, const char* text, UINT style)
     : TFrameWindow(parent, caption), Style(style)

@@ -35,10 +35,6 @@ template <class TBase>
 class TQZControl : public TBase {
 public:
     const TMouseLumen& GetLumen() const { return Lumen; }
-    const TRightButtonMenu& GetRightButton() const { return RightButton; }
-
-    static const TMessageTable MessageTable;
-    const TMessageTable& GetMessageTable() const override { return MessageTable; }
 
 protected:
     // module null: the application's. cursorName null or empty: the style's system cursor.
@@ -117,21 +113,16 @@ protected:
     TRightButtonMenu RightButton;
     TMouseLumen Lumen;
 
-private:
-    static const TMessageEntry MessageEntries[];
+    DECLARE_MESSAGE_TABLE()
 };
 
 template <class TBase>
-const TMessageEntry TQZControl<TBase>::MessageEntries[] = {
-    EV_WM_MOUSEMOVE(TQZControl<TBase>, EvMouseMove)
-    EV_WM_TIMER(TQZControl<TBase>, EvTimer)
-    EV_WM_SETCURSOR(TQZControl<TBase>, EvSetCursor)
-    EV_WM_RBUTTONDOWN(TQZControl<TBase>, EvRButtonDown)
-    EV_WM_RBUTTONUP(TQZControl<TBase>, EvRButtonUp)
-    EV_WM_CAPTURECHANGED(TQZControl<TBase>, EvCaptureChanged)
-    ON_MESSAGE(TQZControl<TBase>, WM_PAINT, EvPaint)
-};
-
-template <class TBase>
-const TMessageTable TQZControl<TBase>::MessageTable = {&TBase::MessageTable, TQZControl<TBase>::MessageEntries,
-                                                       std::size(TQZControl<TBase>::MessageEntries)};
+BEGIN_MESSAGE_TABLE(TQZControl<TBase>, TBase)
+    ON_WM_MOUSEMOVE(EvMouseMove)
+    ON_WM_TIMER(EvTimer)
+    ON_WM_SETCURSOR(EvSetCursor)
+    ON_WM_RBUTTONDOWN(EvRButtonDown)
+    ON_WM_RBUTTONUP(EvRButtonUp)
+    ON_WM_CAPTURECHANGED(EvCaptureChanged)
+    ON_MESSAGE(WM_PAINT, EvPaint)
+END_MESSAGE_TABLE()

@@ -14,7 +14,7 @@ protected:
     LRESULT EvKeyDown(TMessage& message);
     LRESULT EvPaint(TMessage& message);
     void EvKillFocus(HWND focus);
-    LRESULT EvMenuSelect(TMessage& message);
+    void EvMenuSelect(UINT item, UINT flags, HMENU menu);
 
     void DrawFocusFrame();
     // The client area in the parent's client coordinates; false without a parent.

@@ -113,7 +113,7 @@ bool ParseRecord(std::string_view text, TLayoutRecord& record)
 // The character height of the font, measured in the window's DC; at least 1.
 int CharacterHeight(HWND window, const LOGFONTW& description)
 {
-    TFontHandle font(::CreateFontIndirectW(&description));
+    TFont font(::CreateFontIndirectW(&description));
     TClientDC dc(window);
     TSelectObject selected(dc, font);
     TEXTMETRICW metrics{};
@@ -140,20 +140,20 @@ SIZE TWhiteCenterDlg::LastLayoutSize{};
 HWND TWhiteCenterDlg::LastLayoutDialog = nullptr;
 
 BEGIN_MESSAGE_TABLE(TWhiteCenterDlg, TDialog)
-    EV_WM_WINDOWPOSCHANGED(TWhiteCenterDlg, EvWindowPosChanged)
-    EV_WM_LBUTTONDOWN(TWhiteCenterDlg, EvLButtonDown)
-    EV_WM_RBUTTONDOWN(TWhiteCenterDlg, EvRButtonDown)
-    EV_WM_RBUTTONUP(TWhiteCenterDlg, EvRButtonUp)
-    EV_WM_SETCURSOR(TWhiteCenterDlg, EvSetCursor)
-    EV_WM_CAPTURECHANGED(TWhiteCenterDlg, EvCaptureChanged)
-    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLORMSGBOX, EvCtlColor)
-    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLOREDIT, EvCtlColor)
-    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLORLISTBOX, EvCtlColor)
-    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLORBTN, EvCtlColor)
-    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLORDLG, EvCtlColor)
-    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLORSCROLLBAR, EvCtlColor)
-    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLORSTATIC, EvCtlColor)
-END_MESSAGE_TABLE(TWhiteCenterDlg, TDialog)
+    ON_WM_WINDOWPOSCHANGED(EvWindowPosChanged)
+    ON_WM_LBUTTONDOWN(EvLButtonDown)
+    ON_WM_RBUTTONDOWN(EvRButtonDown)
+    ON_WM_RBUTTONUP(EvRButtonUp)
+    ON_WM_SETCURSOR(EvSetCursor)
+    ON_WM_CAPTURECHANGED(EvCaptureChanged)
+    ON_MESSAGE(WM_CTLCOLORMSGBOX, EvCtlColor)
+    ON_MESSAGE(WM_CTLCOLOREDIT, EvCtlColor)
+    ON_MESSAGE(WM_CTLCOLORLISTBOX, EvCtlColor)
+    ON_MESSAGE(WM_CTLCOLORBTN, EvCtlColor)
+    ON_MESSAGE(WM_CTLCOLORDLG, EvCtlColor)
+    ON_MESSAGE(WM_CTLCOLORSCROLLBAR, EvCtlColor)
+    ON_MESSAGE(WM_CTLCOLORSTATIC, EvCtlColor)
+END_MESSAGE_TABLE()
 
 TWhiteCenterDlg::TWhiteCenterDlg(TWindow* parent, const char* resourceName, const char* menuName, HFONT font)
     : TDialog(parent, resourceName),

@@ -19,13 +19,6 @@ public:
                     HFONT font = nullptr);
     ~TWhiteCenterDlg() override;
 
-    HFONT GetDialogFont() const { return DialogFont.Get(); }
-    const LOGFONTW& GetBaseLogFont() const { return BaseLogFont; }
-    float GetScaleX() const { return ScaleX; }
-    float GetScaleY() const { return ScaleY; }
-    SIZE GetFrameSize() const { return FrameSize; }
-    const RECT& GetInitialClient() const { return InitialClient; }
-    bool HasPopupMenu() const { return RightButton.HasMenu(); }
     // The client-equivalent size the last layout pass of any dialog of this class used.
     static SIZE GetLastLayoutSize() { return LastLayoutSize; }
 
@@ -53,7 +46,7 @@ protected:
     float ScaleY = 1.0f;
     SIZE FrameSize{};
     RECT InitialClient{};
-    TFontHandle DialogFont;
+    TFont DialogFont;
     LOGFONTW BaseLogFont{};
     // One record per descendant window: "handle,left,top,width,height,selH,itemH".
     TListBox LayoutStore;

@@ -321,9 +321,15 @@ TEST_F(HandOff, ASecondCopyGivesUpOnAFirstCopyThatDoesNotAnswer)
 
     TProgram second(Exe, "C:\\never\\taken.txt");
     DWORD process = second.ProcessId();
+    // While it waits for the first copy, the second shows its notice ("Sending to existing
+    // thread..."), gone again by the time it says the name may not have been copied.
+    HWND notice = nullptr;
+    PumpUntil([&] { return (notice = FindShownWindow(process, "QZMex", "Tarvik Strandel")) != nullptr; }, 40000, 20);
+    EXPECT_NE(notice, nullptr);
     HWND box = nullptr;
     PumpUntil([&] { return (box = FindShownWindow(process, "#32770", "Tarvik Strandel")) != nullptr; }, 40000, 100);
     ASSERT_NE(box, nullptr);
+    EXPECT_EQ(FindShownWindow(process, "QZMex"), nullptr);
     EXPECT_EQ(TextOf(::GetDlgItem(box, 0xFFFF)),
               "The running Strandel does not answer, so this file may not have been copied:\n\nC:\\never\\taken.txt");
     ::PostMessageW(box, WM_COMMAND, IDOK, 0);

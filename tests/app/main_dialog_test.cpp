@@ -10,7 +10,7 @@
 #include "main_dialog_fixture.h"
 #include "support/input.h"
 #include "support/menu_picker.h"
-#include "support/sent_messages.h"
+#include "support/message_log.h"
 
 #include <filesystem>
 #include <vector>
@@ -298,10 +298,11 @@ TEST_F(MainDialog, F1AnywhereAsksForTheHelpIndex)
 
 // ---- hints, zoom, menus and dragging, as a person's pointer meets them ----
 
-const char* TipText()
+// What the tip says: it draws its window text.
+std::string TipText()
 {
     QZTToolTip* tip = GetToolTip();
-    return tip && tip->GetText() ? tip->GetText() : "";
+    return tip ? tip->GetWindowText() : "";
 }
 
 // The control under the pointer shows its hint on the status line and, with tips on, its tip.
@@ -326,7 +327,7 @@ TEST_F(MainDialog, HoveringAControlShowsItsHintAndItsTipUnlessTipsAreOff)
         ::SetForegroundWindow(Frame->GetHandle());
         PointerTo(Centre(Control(hover.Id)));
         EXPECT_EQ(MainStatusBar->GetShownText(), hover.Hint);
-        EXPECT_STREQ(TipText(), hover.Tip);
+        EXPECT_EQ(TipText(), hover.Tip);
     }
 }
 
@@ -336,7 +337,7 @@ TEST_F(MainDialog, TheDisabledRelPathFieldHasItsHintFromTheDialog)
     ::SetForegroundWindow(Frame->GetHandle());
     PointerTo(Centre(Control(IDC_RELPATH)));
     EXPECT_EQ(MainStatusBar->GetShownText(), "Relative path, drag a folder here to change");
-    EXPECT_STREQ(TipText(), "Rel Path");
+    EXPECT_EQ(TipText(), "Rel Path");
 
     // A free spot of the dialog: the hint goes and the status line shows the output file again.
     const RECT field = WindowRect(Control(IDC_RELPATH));
@@ -352,7 +353,7 @@ TEST_F(MainDialog, MenuHintsKeepToTheStatusLineAndAnInactiveWindowShowsNone)
     HMENU menu = ::GetMenu(Frame->GetHandle());
     Dialog->SendMessage(WM_MENUSELECT, MAKEWPARAM(IDM_CREATE, 0), reinterpret_cast<LPARAM>(menu));
     EXPECT_EQ(MainStatusBar->GetShownText(), "Create output file containing header, files, queue");
-    EXPECT_STREQ(TipText(), "");
+    EXPECT_EQ(TipText(), "");
 
     HWND other = ::CreateWindowExW(0, L"Static", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
                                    nullptr, nullptr, nullptr, nullptr);
@@ -402,7 +403,7 @@ TEST_F(MainDialog, ARightClickOnTheListOpensItsMenuForTheEntryUnderThePointer)
 TEST_F(MainDialog, PressingAFreeSpotDragsTheMainWindow)
 {
     StartWith("");
-    TSentMessages presses(Frame->GetHandle(), WM_NCLBUTTONDOWN);
+    TMessageLog presses(Frame->GetHandle(), {WM_NCLBUTTONDOWN});
     MainStatusBar->ShowHint("a hint");
     // The system's move loop ends at the button's release.
     ::PostMessageW(Frame->GetHandle(), WM_LBUTTONUP, 0, 0);
@@ -410,8 +411,8 @@ TEST_F(MainDialog, PressingAFreeSpotDragsTheMainWindow)
     POINT freeSpot{field.left - 4, field.bottom + 2};
     ::ScreenToClient(Dialog->GetHandle(), &freeSpot);
     Dialog->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(freeSpot.x, freeSpot.y));
-    ASSERT_EQ(presses.WParams.size(), 1u);
-    EXPECT_EQ(presses.WParams[0], static_cast<WPARAM>(HTCAPTION));
+    constexpr TExpectedMessage captionPress[] = {{WM_NCLBUTTONDOWN, WParamIs, HTCAPTION}};
+    EXPECT_TRUE(HoldsSequence(presses, captionPress));
     EXPECT_EQ(MainStatusBar->GetShownText(), DesktopOutput());
 }
 

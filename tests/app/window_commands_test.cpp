@@ -4,7 +4,7 @@
 #include "framework/font.h"
 #include "main_dialog_fixture.h"
 #include "support/menu_picker.h"
-#include "support/sent_messages.h"
+#include "support/message_log.h"
 
 #include <atomic>
 #include <filesystem>
@@ -23,6 +23,23 @@ protected:
         return Dir.File(name);
     }
     std::string Folder() const { return Dir.Folder().string(); }
+    // The font the dialog's fields show, and its description.
+    HFONT ShownFontHandle() const { return reinterpret_cast<HFONT>(::SendMessageW(Control(IDC_HEADER), WM_GETFONT, 0, 0)); }
+    LOGFONTW ShownFont() const
+    {
+        LOGFONTW shown{};
+        ::GetObjectW(ShownFontHandle(), sizeof shown, &shown);
+        return shown;
+    }
+    // The height of a font's letters on the screen.
+    static int LetterHeight(HFONT font)
+    {
+        TClientDC screen(nullptr);
+        TSelectObject selected(screen, font);
+        TEXTMETRICW metrics{};
+        ::GetTextMetricsW(screen, &metrics);
+        return metrics.tmHeight - metrics.tmInternalLeading;
+    }
 };
 
 TEST_F(WindowCommands, DropsLandInTheListAfterTheSelectedEntry)
@@ -260,13 +277,17 @@ TEST_F(WindowCommands, ChangeFontKeepsTheChoiceForTheNextStart)
     }
     EXPECT_NE(ini.find("lfFaceName=" + face + "\r\n"), std::string::npos) << ini;
 
-    // Nothing changes before the next start, which shows the chosen font.
-    EXPECT_EQ(Dialog->GetBaseLogFont().lfHeight, -16);
-    const int height = std::stoi(ini.substr(ini.find("lfHeight=") + 9));
+    // Nothing changes before the next start, which shows the chosen font: its face, its letters
+    // as high as the kept height makes them.
+    EXPECT_EQ(FaceName(ShownFont()), "Arial");
+    LOGFONTW chosen{};
+    chosen.lfHeight = std::stoi(ini.substr(ini.find("lfHeight=") + 9));
+    SetFaceName(chosen, face);
     Frame.reset();
     StartWith(ini);
-    EXPECT_EQ(FaceName(Dialog->GetBaseLogFont()), face);
-    EXPECT_EQ(Dialog->GetBaseLogFont().lfHeight, height);
+    EXPECT_EQ(FaceName(ShownFont()), face);
+    TFont kept(::CreateFontIndirectW(&chosen));
+    EXPECT_EQ(LetterHeight(ShownFontHandle()), LetterHeight(kept));
 }
 
 TEST_F(WindowCommands, TheHandOffMessageIsTakenOnlyFromThisThread)
@@ -293,16 +314,16 @@ TEST_F(WindowCommands, TheHandOffMessageIsTakenOnlyFromThisThread)
 TEST_F(WindowCommands, ATemplatesItemReachesTheDialogOnce)
 {
     StartWith("");
-    TSentMessages commands(Dialog->GetHandle(), WM_COMMAND);
+    TMessageLog commands(Dialog->GetHandle(), {WM_COMMAND});
     // From the program's own loop, and from a loop that only dispatches (a modal one's).
     Frame->PostMessage(WM_COMMAND, IDM_TEMPLATE_FIRST, 0);
     MSG msg;
     ASSERT_TRUE(::PeekMessageW(&msg, Frame->GetHandle(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
     if (!Frame->PreProcessMsg(msg))
         ::DispatchMessageW(&msg);
-    EXPECT_EQ(commands.Count(IDM_TEMPLATE_FIRST), 1);
+    EXPECT_EQ(commands.Count(WM_COMMAND, IDM_TEMPLATE_FIRST), 1);
     Frame->SendMessage(WM_COMMAND, IDM_TEMPLATE_FIRST, 0);
-    EXPECT_EQ(commands.Count(IDM_TEMPLATE_FIRST), 2);
+    EXPECT_EQ(commands.Count(WM_COMMAND, IDM_TEMPLATE_FIRST), 2);
 }
 
 TEST_F(WindowCommands, HelpAndAboutShowWhatTheyHave)

@@ -13,9 +13,12 @@ version=$1 exe=$2 source=$3 strip=$4 probe=$5 prefix=$6
 fail() { echo "FAIL: $*" >&2; exit 1; }
 case $prefix in */installer-wineprefix) ;; *) fail "the prefix folder must be named installer-wineprefix" ;; esac
 
-export WINEPREFIX=$prefix WINEDEBUG=-all
-# winemenubuilder off: the shortcuts made here give the host's desktop no menu entries.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# The project's Wine environment (winemenubuilder off: the shortcuts made here give the host's
+# desktop no menu entries).
+set -a
+. "$source/cmake/wine.env"
+set +a
+export WINEPREFIX=$prefix
 
 work=$(mktemp -d)
 trap 'status=$?; [ $status -eq 0 ] || wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
