@@ -6,6 +6,8 @@ set -a
 . "$(dirname "$0")/../cmake/wine.env"
 set +a
 export WINEPREFIX="$prefix"
+# Wine's processes left from a run on another display would answer for this one: they end first.
+wineserver -k 2>/dev/null || true
 if [ ! -f "$prefix/.strandel-ready" ]; then
   wineboot -i >/dev/null 2>&1
   # No window manager runs on the tests' virtual display: Wine draws the frames itself
