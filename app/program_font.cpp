@@ -5,7 +5,8 @@
 #include "text/utf16_text.h"
 
 namespace {
-constexpr int ProgramFontHeight = -16;
+// The size the dialog's layout is made for: its resource font's 8 points at the screen's DPI.
+constexpr int LayoutPoints = 8;
 constexpr std::size_t FaceMax = 30;   // characters (UTF-16 units) of a face name kept
 // The room a face is read with: 30 characters of any script, in UTF-8.
 constexpr std::size_t FaceReadRoom = FaceMax * 3 + 1;
@@ -25,9 +26,18 @@ LOGFONTW ReadFontKeys(const TProfile& profile, const std::string& file, const st
     return font;
 }
 
+int FittingFontHeight()
+{
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen)
+        ::ReleaseDC(nullptr, screen);
+    return -::MulDiv(LayoutPoints, dpi > 0 ? dpi : 96, 72);
+}
+
 HFONT BuildProgramFont(const TProfile& profile, const std::string& file, const std::string& section)
 {
-    LOGFONTW font = ReadFontKeys(profile, file, section, ProgramFontHeight);
+    LOGFONTW font = ReadFontKeys(profile, file, section, FittingFontHeight());
     return ::CreateFontIndirectW(&font);
 }
 

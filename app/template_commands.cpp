@@ -9,12 +9,15 @@
 #include "framework/gdi.h"
 #include "framework/resource_name.h"
 #include "res/resource.h"
+#include "settings/profile.h"
 #include "settings/template_file.h"
+#include "text/utf16_text.h"
 
 namespace {
 
 constexpr std::size_t TemplateNameRoom = 260;   // 259 characters of a template's name
 constexpr int MenuTitleRoom = 31;               // the Templates menu's title, 30 characters
+constexpr std::size_t DescriptionMax = 899;     // characters of a template's h_menuhelp
 
 TOpenSaveDialog::TData TemplateDialog(DWORD extraFlags)
 {
@@ -45,6 +48,8 @@ void BaseDlg::SaveTemplate()
         return;
     }
     LoadTemplate(data.FileName);
+    // A new template in the program's folder is on the Templates menu at once.
+    BuildTemplatesMenu();
 }
 
 void BaseDlg::OpenTemplate()
@@ -90,15 +95,29 @@ void BaseDlg::BuildTemplatesMenu()
     ::GetMenuStringW(popup, 0, title, MenuTitleRoom, MF_BYPOSITION);
     ::DeleteMenu(popup, 0, MF_BYPOSITION);
 
-    Templates = std::make_unique<TTemplatesMenu>(popup, IDM_TEMPLATE_FIRST);
+    const std::string section = SettingsRecord->SectionName;
+    auto describe = [this, section](const std::string& file) {
+        return std::string(CutToUtf16Units(
+            Profile->ReadString(file, section, "h_menuhelp", "", DescriptionMax * 3 + 1), DescriptionMax));
+    };
+    auto templates = std::make_unique<TTemplatesMenu>(popup, IDM_TEMPLATE_FIRST, describe);
     // Without a program folder there is nothing to offer (the scan would start at the drive's root).
     if (!ProgramFolder.empty())
-        Templates->AddFolderToMenu(ProgramFolder, nullptr, ".hqd", IDM_TEMPLATE_FIRST);
-    Templates->RemoveEmptySubmenus();
+        templates->AddFolderToMenu(ProgramFolder, nullptr, ".hqd", IDM_TEMPLATE_FIRST);
+    templates->RemoveEmptySubmenus();
 
     HWND frame = ::GetParent(Handle);
     HMENU bar = frame ? ::GetMenu(frame) : nullptr;
-    if (bar && ::InsertMenuW(bar, 1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(HMENU(popup)), title)) {
+    // Made again (after Save Template): the new menu takes the old one's place.
+    UINT position = 1;
+    if (bar && Templates)
+        for (int i = ::GetMenuItemCount(bar) - 1; i >= 0; --i)
+            if (::GetSubMenu(bar, i) == Templates->Menu()) {
+                ::DeleteMenu(bar, static_cast<UINT>(i), MF_BYPOSITION);
+                position = static_cast<UINT>(i);
+            }
+    Templates = std::move(templates);
+    if (bar && ::InsertMenuW(bar, position, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(HMENU(popup)), title)) {
         popup.Release();   // the menu bar owns it
         ::DrawMenuBar(frame);
     }

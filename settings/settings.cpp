@@ -6,6 +6,7 @@
 namespace {
 
 constexpr const char* LineBreakMarker = "#QZ_BR#";
+constexpr std::size_t ChoiceRoom = 32;   // a short word or number of the newer keys
 
 std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to)
 {
@@ -92,6 +93,7 @@ void LoadSettings(TSettings& s, const TProfile& profile, std::string& header, st
     s.ImageExt = Cut(profile.ReadString(file, section, "ImageExt", DefaultImageExt, (ImageExtRoom - 1) * 3 + 1),
                      ImageExtRoom - 1);
     ReadOutputChoices(s, profile, file);
+    s.AskSaveList = profile.ReadInt(file, section, "AskSaveList", 1) != 0;
 }
 
 bool SaveSettings(const TSettings& s, TProfile& profile, const std::string& header,
@@ -115,6 +117,8 @@ bool SaveSettings(const TSettings& s, TProfile& profile, const std::string& head
     write("MainQueue", EncodeValue(s.MainQueue));
     write("SaveLocal", flag(s.SaveLocal));
     write("UseTip", flag(s.UseTip));
+    if (!s.AskSaveList || !profile.ReadString(file, section, "AskSaveList", "", ChoiceRoom).empty())
+        write("AskSaveList", flag(s.AskSaveList));
     return WriteOutputChoices(s, profile, file) && written;
 }
 
@@ -123,9 +127,6 @@ bool SaveImageExt(const TSettings& s, TProfile& profile)
     return profile.WriteString(s.IniFileName, s.SectionName, "ImageExt", s.ImageExt);
 }
 
-namespace {
-constexpr std::size_t ChoiceRoom = 32;
-}
 
 void ReadOutputChoices(TSettings& s, const TProfile& profile, const std::string& file)
 {
