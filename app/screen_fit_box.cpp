@@ -119,8 +119,8 @@ int WidestLine(HWND owner)
     return screen / 2;
 }
 
-} // namespace
-
+// The text as the box shows it: every line wider than maxWidth pixels in the font of the dc,
+// shortened in its middle ("...") to fit, never cut inside a character.
 std::wstring ShortenWideLines(HDC dc, const std::wstring& text, int maxWidth)
 {
     std::wstring shown;
@@ -139,6 +139,8 @@ std::wstring ShortenWideLines(HDC dc, const std::wstring& text, int maxWidth)
     }
     return shown;
 }
+
+} // namespace
 
 int ScreenFitBox(HWND owner, const std::string& text, const std::string& caption, UINT flags)
 {

@@ -8,7 +8,3 @@
 // path, say) is shown shortened in its middle; Ctrl+C in the box still copies the whole text,
 // in the layout the system gives a box's copy.
 int ScreenFitBox(HWND owner, const std::string& text, const std::string& caption, UINT flags);
-
-// The text as the box shows it: every line wider than maxWidth pixels in the font of the dc,
-// shortened in its middle ("...") to fit, never cut inside a character.
-std::wstring ShortenWideLines(HDC dc, const std::wstring& text, int maxWidth);

@@ -101,9 +101,9 @@ TEST_F(TemplatesAndPages, FoldersSortLikeTemplatesAndDescriptionsAreTheHints)
         {1304, Dir.File("Web pages\\Plain.hqd")},
         {1305, Dir.File("Web\\Link list.hqd")},
     };
-    int x = 17;
+    int x = 40;
     for (const auto& [id, hint] : hints) {
-        ::SetCursorPos(x++, 17);   // a new place: the hint is looked up again
+        ::SetCursorPos(x++, 40);   // a new place: the hint is looked up again
         Frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(id, MF_HILITE), reinterpret_cast<LPARAM>(TemplatesMenu()));
         EXPECT_EQ(MainStatusBar->GetShownText(), hint) << id;
     }
@@ -305,8 +305,7 @@ TEST_F(WebPages, APageThatCannotBeWrittenLeavesTheOldOneClosed)
     std::filesystem::create_directory(Dir.File("dragtmp.htm"));   // nothing can be written there
     TBoxAnswerer person(IDOK, "Invalid output file name");
     Command(IDM_HTMLLINK);
-    EXPECT_EQ(person.Text().rfind("Access is denied", 0), 0u) << person.Text();
-    EXPECT_NE(person.Text().find("\n" + Dir.File("dragtmp.htm") + "\n"), std::string::npos);
+    EXPECT_EQ(person.Text(), CreateFailedMessage(Dir.File("dragtmp.htm"), ERROR_ACCESS_DENIED));
     ExpectTheUsersSettings();
 }
 

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <thread>
 
@@ -231,6 +232,9 @@ Names RecycleBinNames()
 
 TEST_F(WindowCommands, DiskDeleteMovesTheFileToTheRecycleBinAndTakesItsEntryOut)
 {
+    // Wine keeps its Recycle Bin in the XDG trash, here the test prefix's: it must be there.
+    if (const char* home = std::getenv("XDG_DATA_HOME"))
+        std::filesystem::create_directories(NativePath(WindowsPath(home)));
     StartWith("");
     const std::string tag = "doomed " + RandomTag() + ".txt";
     const std::string file = MakeFile(tag);

@@ -79,7 +79,7 @@ const std::vector<TControl> MainControls = {
     {IDC_PATH_FULL, Radio, "Full Paht", Tab, 11, 152, 49, 10},
     {IDC_PATH_RELATIVE, Radio, "Relative Path", Tab, 11, 163, 49, 10},
     {IDC_PATH_NOPATH, Radio, "No Path", Tab, 11, 174, 49, 10},
-    {IDC_FILELIST, List, "", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | Border, 5, 0, 231, 68},
+    {IDC_FILELIST, List, "", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | Border | Tab, 5, 0, 231, 68},
     {IDC_MOVEUP, Push, "<", Tab, 240, 39, 15, 14},
     {IDC_MOVEDOWN, Push, ">", Tab, 240, 54, 15, 14},
     {IDC_DELETE, Push, "Del", Tab, 240, 15, 20, 14},
@@ -125,6 +125,7 @@ const std::vector<TDialogResource> SmallDialogs = {
       {IDC_SENDTO_LINE, Radio, "Create and copy a line (header, filename, queue)", 0, 8, 93, 178, 12}}},
     {"PROP_VARIOUSOPTIONS", "Various", 252, 104, false,
      {{IDC_USETIP, Check, "Use ToolTip", Tab, 9, 19, 69, 12},
+      {IDC_ASKSAVELIST, Check, "Ask to save a changed list on closing", Tab, 9, 32, 214, 12},
       {IDC_STATIC, Text, "Extension for images (will be used in Auto Html Images)", 0, 9, 49, 202, 8},
       {IDC_IMAGEEXT, Edit, "", Border | Tab, 9, 61, 214, 12}}},
 };
@@ -253,7 +254,7 @@ TEST_F(MainDialog, TabVisitsTheTabStopsInOrder)
 {
     ASSERT_NE(Dialog.Get(), nullptr);
     const std::vector<int> expected = {IDC_CREATE,      IDC_HEADER,      IDC_QUEUE,        IDC_PATH_FULL,
-                                       IDC_PATH_RELATIVE, IDC_PATH_NOPATH, IDC_MOVEUP,       IDC_MOVEDOWN,
+                                       IDC_PATH_RELATIVE, IDC_PATH_NOPATH, IDC_FILELIST,     IDC_MOVEUP,       IDC_MOVEDOWN,
                                        IDC_DELETE,      IDC_VIEW,        IDC_INVERTSLASH,  IDC_OUTFILE,
                                        IDC_MAINHEAD,    IDC_MAINQUEUE,   IDC_SETOUTFILE,   IDC_SETRELPATH,
                                        IDC_SETMAINHEAD, IDC_SETMAINQUEUE, IDC_SAVELOCAL};

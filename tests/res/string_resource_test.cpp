@@ -52,7 +52,7 @@ const std::vector<THint> Hints = {
     {1012, "Try to launch output file using Windows assocation\nExecute"},
     {1015, "Create html temp file for images, and launch it"},
     {1016, "Create html temp file with links, and launch it"},
-    {1018, "WARNING! This will delete the file from your disk"},
+    {1018, "WARNING! This will move the file from your disk to the Recycle Bin"},
     {1301, "Save current Header Queue and setting in a file"},
     {1302, "Load Header Queue and setting from file"},
     {24332, "Load a list previously saved in a file"},
