@@ -125,10 +125,5 @@ void BaseDlg::BuildTemplatesMenu()
 
 std::string BaseDlg::TemplateHint(UINT id) const
 {
-    const std::string& text = Templates ? Templates->ItemText(id) : std::string();
-    std::string hint(CutToUtf16Units(text, 1990));
-    const std::size_t separator = hint.find(TTemplatesMenu::Separator);
-    if (separator == std::string::npos)
-        return hint;
-    return separator + 1 < hint.size() ? hint.substr(separator + 1) : hint.substr(0, separator);
+    return std::string(CutToUtf16Units(Templates ? Templates->HelpOf(id) : std::string(), 1990));
 }

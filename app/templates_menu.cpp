@@ -94,7 +94,7 @@ bool TTemplatesMenu::AddToMenu(const TTemplateFolder& folder, HMENU target, UINT
         // Beyond the template range an item shows but sends nothing that could mean another command.
         const UINT id = NextId <= IDM_TEMPLATE_LAST ? NextId : 0;
         ::AppendMenuW(target, MF_STRING, id, Wide(entry.substr(0, separator)).c_str());
-        TemplateItems.push_back(file + Separator + HelpOf(file));
+        TemplateItems.push_back(file + Separator + file);
         ++NextId;
     }
 
@@ -127,8 +127,11 @@ void TTemplatesMenu::RemoveEmptySubmenus(HMENU menu)
     }
 }
 
-std::string TTemplatesMenu::HelpOf(const std::string& file) const
+std::string TTemplatesMenu::HelpOf(UINT id) const
 {
+    const std::string file = FileOf(id);
+    if (file.empty())
+        return {};
     std::string description = Describe ? Describe(file) : std::string();
     // Save Template gives a new template its own name as description: that says less than the file.
     if (description.empty() || description == TemplateTitle(file))

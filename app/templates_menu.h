@@ -35,18 +35,19 @@ public:
     // Deletes the submenus left without items, deepest first.
     void RemoveEmptySubmenus() { RemoveEmptySubmenus(Popup); }
 
-    // The text kept for an item id: full file name, Separator, help; empty for none.
+    // The text kept for an item id: full file name, Separator, the file again; empty for none.
     const std::string& ItemText(UINT id) const;
     // The template file of an item id; empty for an id no template has.
     std::string FileOf(UINT id) const;
+    // The help an item shows: its template's description, else its file. Read when asked, so
+    // the menu of a thousand templates is made as fast as before.
+    std::string HelpOf(UINT id) const;
     std::size_t ItemCount() const { return TemplateItems.size(); }
     HMENU Menu() const { return Popup; }
 
 private:
     bool AddToMenu(const TTemplateFolder& folder, HMENU target, UINT firstId);
     static void RemoveEmptySubmenus(HMENU menu);
-    // The help an item shows: the template's description, else its file.
-    std::string HelpOf(const std::string& file) const;
 
     HMENU Popup;
     std::vector<std::string> TemplateItems;   // the text of id FirstId + i at index i

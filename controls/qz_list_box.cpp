@@ -20,6 +20,7 @@ BEGIN_MESSAGE_TABLE(TQZListBox, TQZControl<TListBox>)
     ON_MESSAGE(TQZListBox, LB_INSERTSTRING, EvAddString)
     ON_MESSAGE(TQZListBox, LB_RESETCONTENT, EvResetContent)
     ON_MESSAGE(TQZListBox, WM_SETFONT, EvSetFont)
+    ON_MESSAGE(TQZListBox, WM_SETREDRAW, EvSetRedraw)
 END_MESSAGE_TABLE(TQZListBox, TQZControl<TListBox>)
 
 TQZListBox::TQZListBox(TWindow* parent, int resourceId, const char* cursorName, HINSTANCE module,
@@ -110,6 +111,14 @@ LRESULT TQZListBox::EvSetFont(TMessage& message)
     return result;
 }
 
+LRESULT TQZListBox::EvSetRedraw(TMessage& message)
+{
+    Bulk = message.WParam == FALSE;
+    if (Widest > 0)
+        SendMessage(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(Bulk ? 0 : Widest + ItemMargin));
+    return DefaultProcessing(message);
+}
+
 void TQZListBox::Widen(const wchar_t* text) const
 {
     if (!text || !Handle)
@@ -129,7 +138,8 @@ void TQZListBox::SetExtent(int width, std::wstring text) const
 {
     Widest = width;
     WidestText = std::move(text);
-    SendMessage(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(width > 0 ? width + ItemMargin : 0));
+    if (!Bulk)
+        SendMessage(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(width > 0 ? width + ItemMargin : 0));
 }
 
 int TQZListBox::TextWidth(const std::wstring& text)

@@ -39,6 +39,7 @@ protected:
     LRESULT EvAddString(TMessage& message);
     LRESULT EvResetContent(TMessage& message);
     LRESULT EvSetFont(TMessage& message);
+    LRESULT EvSetRedraw(TMessage& message);
 
 private:
     // An entry added: the extent grows when it is the widest yet. (Const: the list's
@@ -50,6 +51,9 @@ private:
     int CharWidth(wchar_t unit) const;
 
     int DeleteCommand = 0;
+    // While redrawing is off (many entries at once) the list has no extent: the system would
+    // update its scroll bar at every entry. The widest is kept and given when redrawing is on.
+    bool Bulk = false;
     mutable int Widest = 0;              // the widest entry's width, in pixels
     mutable std::wstring WidestText;     // ... and its text, measured again in a new font
     // Measuring: a memory DC with the list's font and the advance widths of the characters

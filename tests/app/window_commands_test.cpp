@@ -359,6 +359,11 @@ TEST_F(WindowCommands, TheListTakesTheKeyboardAndScrollsLongEntries)
     EXPECT_EQ(ControlText(IDC_COUNTER), "2/2");
     Dialog->FileList().Clear();
     EXPECT_EQ(::SendMessageW(Control(IDC_FILELIST), LB_GETHORIZONTALEXTENT, 0, 0), 0);
+
+    // Many entries at once (Open list): the extent comes when the list is drawn again.
+    WriteBytes(Dir.File("long.lst"), "C:\\a.txt\r\n" + longName);
+    Dialog->AppendListFile(Dir.File("long.lst"));
+    EXPECT_GT(::SendMessageW(Control(IDC_FILELIST), LB_GETHORIZONTALEXTENT, 0, 0), client.right - client.left);
 }
 
 TEST_F(WindowCommands, MainHeadAndQueueAreEditedInTheInputDialog)
