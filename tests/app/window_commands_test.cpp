@@ -4,6 +4,7 @@
 #include "app/program_state.h"
 #include "framework/font.h"
 #include "main_dialog_fixture.h"
+#include "tips/tool_tip.h"
 #include "support/menu_picker.h"
 #include "support/sent_messages.h"
 
@@ -352,6 +353,17 @@ TEST_F(WindowCommands, TheListTakesTheKeyboardAndScrollsLongEntries)
     EXPECT_GT(::SendMessageW(Control(IDC_FILELIST), LB_GETHORIZONTALEXTENT, 0, 0), client.right - client.left);
     EXPECT_TRUE(Dialog->FileListBox().IsItemCut(1));
     EXPECT_FALSE(Dialog->FileListBox().IsItemCut(0));
+    // The pointer over the cut entry: its whole name is the tip.
+    ::ShowWindow(Frame->GetHandle(), SW_SHOW);
+    ::SetForegroundWindow(Frame->GetHandle());
+    RECT item{};
+    ::SendMessageW(Control(IDC_FILELIST), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    POINT over{item.left + 20, (item.top + item.bottom) / 2};
+    ::ClientToScreen(Control(IDC_FILELIST), &over);
+    ::SetCursorPos(over.x, over.y);
+    Dialog->SendMessage(WM_MENUSELECT, IDC_FILELIST, 0);
+    ASSERT_NE(GetToolTip(), nullptr);
+    EXPECT_STREQ(GetToolTip()->GetText(), longName.c_str());
 
     Dialog->FileListBox().SetSelIndex(1);
     ::SendMessageW(Control(IDC_FILELIST), WM_KEYDOWN, VK_DELETE, 0);
