@@ -15,8 +15,10 @@ FUZZ_TEST_SECONDS ?= 3
 include cmake/wine.env
 export WINEDEBUG WINEDLLOVERRIDES
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
+# Ends what is left running in a Windows tree's test prefix: $(call stop-wine,TREE)
+stop-wine = @WINEPREFIX=$(CURDIR)/$(1)/wineprefix wineserver -k 2>/dev/null || true
 
-.PHONY: all bootstrap native win win-legacy fuzz-build test test-native test-fuzz test-win test-win-legacy run bench fuzz dist clean
+.PHONY: all bootstrap native win win-legacy fuzz-build test test-native test-fuzz test-win test-win-legacy test-crash run bench fuzz dist clean
 
 all: native win
 
@@ -51,13 +53,21 @@ test-fuzz: fuzz-build
 
 test-win: win
 	cd $(WIN_DIR) && $(XVFB) ctest --output-on-failure
-	@WINEPREFIX=$(CURDIR)/$(WIN_DIR)/wineprefix wineserver -k 2>/dev/null || true
+	$(call stop-wine,$(WIN_DIR))
 
 # The same Windows suite as Windows before 10 1903 runs it: no UTF-8 code page asked for, the
 # prefix's ANSI code page 1252 (the tests check it), every text through the wide functions.
 test-win-legacy: win-legacy
 	cd $(WIN_LEGACY_DIR) && $(XVFB) ctest --output-on-failure
-	@WINEPREFIX=$(CURDIR)/$(WIN_LEGACY_DIR)/wineprefix wineserver -k 2>/dev/null || true
+	$(call stop-wine,$(WIN_LEGACY_DIR))
+
+# The crash test's long run: a writer killed at 200 random moments (make test kills it 20 times).
+CRASH_KILLS ?= 200
+test-crash: win
+	cd $(WIN_DIR) && { STRANDEL_CRASH_KILLS=$(CRASH_KILLS) $(XVFB) \
+	  ctest -R '^crash_test$$' -V > crash_test.log 2>&1; status=$$?; \
+	  grep -E 'crash test|neither|tests passed|tests failed' crash_test.log; exit $$status; }
+	@WINEPREFIX=$(CURDIR)/$(WIN_DIR)/wineprefix wineserver -k 2>/dev/null || true
 
 run: bootstrap
 	@bash scripts/run.sh

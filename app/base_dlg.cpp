@@ -54,45 +54,45 @@ constexpr const char* RelPathHint = "Relative path, drag a folder here to change
 } // namespace
 
 BEGIN_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
-    ON_MESSAGE(BaseDlg, WM_COPYDATA, EvCopyData)
-    ON_MESSAGE(BaseDlg, WM_DELIVERSENTNAME, EvDeliverSentName)
-    EV_WM_MOUSEMOVE(BaseDlg, EvMouseMove)
-    ON_MESSAGE(BaseDlg, WM_MENUSELECT, ShowCommandHint)
-    ON_MESSAGE(BaseDlg, WM_INITMENUPOPUP, EvInitMenuPopup)
-    ON_CONTROL_ANY(BaseDlg, IDC_FILELIST, EvListNotify)
-    ON_COMMAND(BaseDlg, IDM_CREATE, CmCreate)
-    ON_COMMAND(BaseDlg, IDM_CREATEANDCOPY, CmCreateAndCopy)
-    ON_COMMAND(BaseDlg, IDM_VIEW, CmView)
-    ON_COMMAND(BaseDlg, IDM_EXECUTE, CmExecute)
-    ON_COMMAND(BaseDlg, IDM_SETOUTFILE, CmSetOutputFile)
-    ON_COMMAND(BaseDlg, IDM_COPYITEM, CmCopySelectedItem)
-    ON_COMMAND(BaseDlg, IDM_COPYITEMLINE, CmCreateAndCopySelectedItem)
-    ON_COMMAND(BaseDlg, IDM_EXIT, CmExit)
-    ON_MESSAGE(BaseDlg, WM_DROPFILES, EvDropFiles)
-    ON_COMMAND(BaseDlg, IDM_MOVEUP, CmMoveUp)
-    ON_COMMAND(BaseDlg, IDM_MOVEDOWN, CmMoveDown)
-    ON_COMMAND(BaseDlg, IDM_DELETE, CmDelete)
-    ON_COMMAND(BaseDlg, IDM_CLEARLIST, CmClearList)
-    ON_COMMAND(BaseDlg, IDM_OPENLIST, CmOpenList)
-    ON_COMMAND(BaseDlg, IDM_SAVELIST, CmSaveList)
-    ON_COMMAND(BaseDlg, IDM_DISKDELETE, CmDiskDelete)
-    ON_COMMAND(BaseDlg, IDM_SETMAINHEAD, CmSetMainHead)
-    ON_COMMAND(BaseDlg, IDM_SETMAINQUEUE, CmSetMainQueue)
-    ON_COMMAND(BaseDlg, IDM_AUTODRAG_HELP, CmAutoDragHelp)
-    ON_COMMAND(BaseDlg, IDM_AUTODRAG_COPY, CmAutoDragCopy)
-    ON_COMMAND(BaseDlg, IDM_AUTODRAG_COPYLINE, CmAutoDragCopyLine)
-    ON_COMMAND(BaseDlg, IDM_AUTODRAG_SETRELPATH, SetRelPathFromPending)
-    ON_COMMAND(BaseDlg, IDM_AUTODRAG_SETOUTFILE, SetOutputFromPending)
-    ON_COMMAND(BaseDlg, IDM_HELPINDEX, CmHelpIndex)
-    ON_COMMAND(BaseDlg, IDM_WEBPAGE, CmWebPage)
-    ON_COMMAND(BaseDlg, IDM_ABOUT, CmAbout)
-    ON_COMMAND(BaseDlg, IDM_SAVETEMPLATE, SaveTemplate)
-    ON_COMMAND(BaseDlg, IDM_OPENTEMPLATE, OpenTemplate)
-    ON_COMMAND_RANGE(BaseDlg, IDM_TEMPLATE_FIRST, IDM_TEMPLATE_LAST, CmTemplateItem)
-    ON_COMMAND(BaseDlg, IDM_HTMLIMAGES, HtmlImages)
-    ON_COMMAND(BaseDlg, IDM_HTMLLINK, HtmlLink)
-    ON_COMMAND(BaseDlg, IDM_OPTIONS, CmOptions)
-END_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
+    ON_WM_COPYDATA(EvCopyData)
+    ON_MESSAGE(WM_DELIVERSENTNAME, EvDeliverSentName)
+    ON_WM_MOUSEMOVE(EvMouseMove)
+    ON_WM_MENUSELECT(ShowCommandHint)
+    ON_MESSAGE(WM_INITMENUPOPUP, EvInitMenuPopup)
+    ON_CONTROL_ANY(IDC_FILELIST, EvListNotify)
+    ON_COMMAND(IDM_CREATE, CmCreate)
+    ON_COMMAND(IDM_CREATEANDCOPY, CmCreateAndCopy)
+    ON_COMMAND(IDM_VIEW, CmView)
+    ON_COMMAND(IDM_EXECUTE, CmExecute)
+    ON_COMMAND(IDM_SETOUTFILE, CmSetOutputFile)
+    ON_COMMAND(IDM_COPYITEM, CmCopySelectedItem)
+    ON_COMMAND(IDM_COPYITEMLINE, CmCreateAndCopySelectedItem)
+    ON_COMMAND(IDM_EXIT, CmExit)
+    ON_MESSAGE(WM_DROPFILES, EvDropFiles)
+    ON_COMMAND(IDM_MOVEUP, CmMoveUp)
+    ON_COMMAND(IDM_MOVEDOWN, CmMoveDown)
+    ON_COMMAND(IDM_DELETE, CmDelete)
+    ON_COMMAND(IDM_CLEARLIST, CmClearList)
+    ON_COMMAND(IDM_OPENLIST, CmOpenList)
+    ON_COMMAND(IDM_SAVELIST, CmSaveList)
+    ON_COMMAND(IDM_DISKDELETE, CmDiskDelete)
+    ON_COMMAND(IDM_SETMAINHEAD, CmSetMainHead)
+    ON_COMMAND(IDM_SETMAINQUEUE, CmSetMainQueue)
+    ON_COMMAND(IDM_AUTODRAG_HELP, CmAutoDragHelp)
+    ON_COMMAND(IDM_AUTODRAG_COPY, CmAutoDragCopy)
+    ON_COMMAND(IDM_AUTODRAG_COPYLINE, CmAutoDragCopyLine)
+    ON_COMMAND(IDM_AUTODRAG_SETRELPATH, SetRelPathFromPending)
+    ON_COMMAND(IDM_AUTODRAG_SETOUTFILE, SetOutputFromPending)
+    ON_COMMAND(IDM_HELPINDEX, CmHelpIndex)
+    ON_COMMAND(IDM_WEBPAGE, CmWebPage)
+    ON_COMMAND(IDM_ABOUT, CmAbout)
+    ON_COMMAND(IDM_SAVETEMPLATE, SaveTemplate)
+    ON_COMMAND(IDM_OPENTEMPLATE, OpenTemplate)
+    ON_COMMAND_RANGE(IDM_TEMPLATE_FIRST, IDM_TEMPLATE_LAST, CmTemplateItem)
+    ON_COMMAND(IDM_HTMLIMAGES, HtmlImages)
+    ON_COMMAND(IDM_HTMLLINK, HtmlLink)
+    ON_COMMAND(IDM_OPTIONS, CmOptions)
+END_MESSAGE_TABLE()
 
 BaseDlg::BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStatusBar* statusBar)
     : TWhiteCenterDlg(parent, resourceName, "MENU_PROVA", font),
@@ -158,11 +158,7 @@ void BaseDlg::SetupWindow()
         StatusBar->UseTip = SettingsRecord->UseTip ? 1 : 0;
     ShowMex(nullptr, nullptr, nullptr, 0, 0);
 
-    if (!PendingFile.empty()) {
-        std::string name = PendingFile;
-        COPYDATASTRUCT record{0, static_cast<DWORD>(name.size() + 1), name.data()};
-        ReceiveFile(&record, 1);
-    }
+    ReceiveStartNames();
 
     // Files dropped on any control arrive here: no control takes drops itself.
     ::DragAcceptFiles(Handle, TRUE);
@@ -248,41 +244,34 @@ TLineBuilder BaseDlg::MakeLineBuilder()
     return builder;
 }
 
-LRESULT BaseDlg::ShowCommandHint(TMessage& message)
+void BaseDlg::ShowCommandHint(UINT item, UINT, HMENU menu)
 {
-    if (!StatusBar)
-        return DefaultProcessing(message);
+    if (!StatusBar) {
+        DefaultProcessing();
+        return;
+    }
     HWND frame = ::GetParent(Handle);
     if (::GetActiveWindow() != frame) {
         StatusBar->ShowHint(nullptr);
-        return 0;
+        return;
     }
     // The same place again: the hint is up already.
     static POINT lastPoint{0, 0};
     POINT point{};
     ::GetCursorPos(&point);
     if (point.x == lastPoint.x && point.y == lastPoint.y)
-        return 0;
+        return;
     lastPoint = point;
     SetAnchor(point);
 
-    LRESULT result = DefaultProcessing(message);
-    const UINT id = LOWORD(message.WParam);
-    const HMENU menu = reinterpret_cast<HMENU>(message.LParam);
-    std::string text = id >= IDM_TEMPLATE_FIRST && id <= IDM_TEMPLATE_LAST ? TemplateHint(id)
-                                                                           : LoadResourceString(GetInstance(), id, HintRoom);
+    DefaultProcessing();
+    std::string text = IsTemplateItem(item) ? TemplateHint(item) : LoadResourceString(GetInstance(), item, HintRoom);
     // An entry too long for the list shows its whole name as the tip.
-    if (id == IDC_FILELIST && !menu)
+    if (item == IDC_FILELIST && !menu)
         if (std::string name = CutEntryUnder(point); !name.empty())
-            text = text.substr(0, text.find('\n')) + "\n" + name;
+            text = SplitHint(text).StatusLine + "\n" + name;
     // A hint from a real menu keeps to the status line.
-    if (menu) {
-        std::size_t lineBreak = text.find('\n');
-        if (lineBreak != std::string::npos)
-            text.resize(lineBreak);
-    }
-    StatusBar->ShowHint(text.c_str());
-    return result;
+    StatusBar->ShowHint(menu ? SplitHint(text).StatusLine.c_str() : text.c_str());
 }
 
 std::string BaseDlg::CutEntryUnder(POINT screen)

@@ -1,6 +1,11 @@
 #pragma once
 // The main dialog: the client of the main window. It holds the file list and every field
 // and button, owns the settings, and carries out the commands.
+// Its commands live in one file per kind: base_dlg.cpp (settings and controls, hints, Main
+// head and queue, Exit), list_commands.cpp (the list), output_commands.cpp (Create, View,
+// Execute, copies), drop_targets.cpp (drops, Auto Drag), send_to.cpp (names from other copies),
+// template_commands.cpp (templates), web_pages.cpp (Html images and link),
+// help_commands.cpp (help, web page, About), options_sheet.cpp (Options).
 #include "controls/auto_button.h"
 #include "controls/qz_check_box.h"
 #include "controls/qz_edit_cursor.h"
@@ -24,17 +29,19 @@ public:
     BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStatusBar* statusBar);
     ~BaseDlg() override;
 
-    // Takes a file name handed over by another copy (or named on this copy's command
-    // line): 1 when a name was taken, -1 when the record carries none.
+    // Takes the file names handed over by another copy (or named on this copy's command
+    // line): 1 when names were taken, -1 when the record carries none.
     LRESULT ReceiveFile(const COPYDATASTRUCT* record, WPARAM wParam = 0);
+    // The names this copy was started with (StartNames), taken as if another copy had sent them.
+    void ReceiveStartNames();
 
     void ControlsToSettings();
     void SettingsToControls();
     void UpdateCounter();
 
-    // What a file sent with Send To does: its long name goes to the clipboard, alone or
-    // in its line, after a short notice.
-    void SendToDelivery(const std::string& path);
+    // What files sent with Send To do: their long names go to the clipboard, alone or in
+    // their lines, one a line, after a short notice.
+    void SendToDelivery(const std::vector<std::string>& paths);
     // The name in the current path mode, or the whole line, on the clipboard; both empty PendingFile.
     void CopyName(const std::string& name);
     void CopyLine(const std::string& name);
@@ -55,7 +62,7 @@ public:
 
     // The hint of a control (announced as a menu selection), a menu item or a Templates
     // item: to the status line, its short part to the tip. The dialog's WM_MENUSELECT.
-    LRESULT ShowCommandHint(TMessage& message);
+    void ShowCommandHint(UINT item, UINT flags, HMENU menu);
 
     TSettings& Settings() { return *SettingsRecord; }
     TQZListBox& FileListBox() { return List; }
@@ -105,7 +112,7 @@ protected:
     void CmCopySelectedItem();
     void CmCreateAndCopySelectedItem();
     void CmExit();
-    LRESULT EvCopyData(TMessage& message);
+    LRESULT EvCopyData(HWND sender, const COPYDATASTRUCT* record);
     LRESULT EvDeliverSentName(TMessage& message);
     LRESULT EvListNotify(TMessage& message);
 
@@ -139,7 +146,7 @@ protected:
     THeadQueue AltHeadQueue;
     std::unique_ptr<TTemplatesMenu> Templates;
     // Names other copies handed over, waiting to be copied in the order they came.
-    std::deque<std::string> SentNames;
+    std::deque<std::vector<std::string>> SentNames;
     HFONT ProgramFont;   // the frame's; the input dialog shows it too
     std::unique_ptr<TSettings> SettingsRecord;
     std::unique_ptr<TProfile> Profile;
@@ -176,7 +183,7 @@ protected:
     DECLARE_MESSAGE_TABLE()
 };
 
-// Posted to the dialog for each name another copy handed over.
+// Posted to the dialog for each hand-off of another copy.
 constexpr UINT WM_DELIVERSENTNAME = WM_APP + 1;
 
 // What Create says when the output file could not be written: the system's words for the error

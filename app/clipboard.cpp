@@ -18,7 +18,7 @@ void CopyTextToClipboard(HWND owner, const std::string& text)
     // As Unicode text: every program then reads the characters the names hold (the system
     // makes the ANSI text of the reader's own code page from it).
     const std::wstring wide = Wide(text);
-    TGlobalMemory block(GMEM_MOVEABLE | GMEM_ZEROINIT, (wide.size() + Spare) * sizeof(wchar_t));
+    TGlobalMemory block(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, (wide.size() + Spare) * sizeof(wchar_t)));
     if (!block)
         return;
     {

@@ -2,6 +2,7 @@
 
 #include "text/wide_text.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 namespace {
@@ -11,7 +12,37 @@ bool ShellOpened(HINSTANCE result)
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
+// Null for an empty text: ShellExecute's "none given".
+const wchar_t* OrNull(const std::wstring& text)
+{
+    return text.empty() ? nullptr : text.c_str();
+}
+
 } // namespace
+
+TComApartment::TComApartment()
+    // S_FALSE (already initialised here) is counted too, and is released like S_OK.
+    : Initialised(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)))
+{
+}
+
+TComApartment::~TComApartment()
+{
+    if (Initialised)
+        ::CoUninitialize();
+}
+
+TShellCommand ViewerCommand(const std::string& fileName)
+{
+    return {"open", "notepad.exe", "\"" + fileName + "\""};
+}
+
+bool ShellRun(HWND owner, const TShellCommand& command, int showState)
+{
+    const TComApartment com;
+    const std::wstring verb = Wide(command.Verb), file = Wide(command.File), parameters = Wide(command.Parameters);
+    return ShellOpened(::ShellExecuteW(owner, OrNull(verb), file.c_str(), OrNull(parameters), nullptr, showState));
+}
 
 std::string TrimSpaces(const std::string& text)
 {
@@ -25,15 +56,14 @@ std::string TrimSpaces(const std::string& text)
 bool Launch(HWND owner, const std::string& commandLine, int showState)
 {
     const std::string line = TrimSpaces(commandLine);
-    if (ShellOpened(::ShellExecuteW(owner, nullptr, Wide(line).c_str(), nullptr, nullptr, showState)))
+    if (ShellRun(owner, {"", line, ""}, showState))
         return true;
 
     std::size_t slash = line.find('/');
     if (slash != std::string::npos) {
         std::string file = line.substr(0, slash);
         file.erase(file.find_last_not_of(' ') + 1);
-        std::string parameters = line.substr(slash);
-        if (ShellOpened(::ShellExecuteW(owner, nullptr, Wide(file).c_str(), Wide(parameters).c_str(), nullptr, showState)))
+        if (ShellRun(owner, {"", file, line.substr(slash)}, showState))
             return true;
     }
 

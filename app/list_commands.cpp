@@ -5,6 +5,7 @@
 #include "app/program_names.h"
 #include "app/recycle_bin.h"
 #include "app/settings_location.h"
+#include "app/write_failure.h"
 #include "framework/file_dialog.h"
 #include "gen/list_file.h"
 #include "text/wide_text.h"
@@ -97,7 +98,12 @@ bool BaseDlg::SaveList()
     TOpenSaveDialog::TData data = ListFileDialog("Save List", OFN_OVERWRITEPROMPT);
     if (!TOpenSaveDialog(this, TOpenSaveDialog::TKind::Save, data).Execute())
         return false;
-    if (!WriteListFile(data.FileName, FileList())) {
+    const TWriteResult written = WriteListFile(data.FileName, FileList());
+    if (written.IsInUse()) {
+        Say(OpenInAnotherProgramText(data.FileName).c_str(), ProgramTitle, MB_OK | MB_ICONWARNING);
+        return false;
+    }
+    if (!written) {
         Say(data.FileName.c_str(), "Invalid output file name", MB_OK);
         return false;
     }

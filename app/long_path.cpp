@@ -1,5 +1,6 @@
 #include "app/long_path.h"
 
+#include "framework/handles.h"
 #include "text/wide_text.h"
 
 #include <windows.h>
@@ -13,11 +14,9 @@ std::string LongPathName(const std::string& path)
         std::string component = current.substr(last + 1);
         if (!component.empty() && component.find_first_of("*?") == std::string::npos) {
             WIN32_FIND_DATAW found;
-            HANDLE search = ::FindFirstFileW(Wide(current).c_str(), &found);
-            if (search != INVALID_HANDLE_VALUE) {
+            const TFindHandle search(::FindFirstFileW(Wide(current).c_str(), &found));
+            if (search.IsOpen())
                 component = Narrow(found.cFileName);
-                ::FindClose(search);
-            }
         }
         result = "\\" + component + result;
     }

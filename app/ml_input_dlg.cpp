@@ -6,8 +6,8 @@
 #include <utility>
 
 BEGIN_MESSAGE_TABLE(MLInputDlg, TWhiteCenterDlg)
-    ON_COMMAND(MLInputDlg, IDOK, CmOk)
-END_MESSAGE_TABLE(MLInputDlg, TWhiteCenterDlg)
+    ON_COMMAND(IDOK, CmOk)
+END_MESSAGE_TABLE()
 
 MLInputDlg::MLInputDlg(TWindow* parent, const char* resourceName, HFONT font, std::string* text, std::size_t size,
                        std::string caption)

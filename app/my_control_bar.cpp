@@ -7,7 +7,7 @@ namespace {
 
 HFONT ToolBarFont()
 {
-    static TFontHandle font(PointFont("MS Sans Serif", 10));
+    static TFont font(PointFont("MS Sans Serif", 10));
     return font;
 }
 

@@ -1,12 +1,15 @@
 #include "app/my_window.h"
 
 #include "app/base_dlg.h"
+#include "app/elevated_messages.h"
 #include "app/my_control_bar.h"
 #include "app/program_font.h"
 #include "app/program_state.h"
 #include "app/readable_memory.h"
 #include "app/settings_location.h"
+#include "app/templates_menu.h"
 #include "framework/choose_font_dialog.h"
+#include "framework/font.h"
 #include "framework/message_box.h"
 #include "res/resource.h"
 #include "settings/profile.h"
@@ -15,27 +18,24 @@
 
 #include "text/wide_text.h"
 
-#include <cstddef>
 #include <exception>
+#include <optional>
 
 const UINT TMyWindow::HandOffMessage = ::RegisterWindowMessageW(Wide(MainWindowClass).c_str());
 
 BEGIN_MESSAGE_TABLE(TMyWindow, TDecoratedFrame)
-    ON_MESSAGE(TMyWindow, WM_COPYDATA, EvCopyData)
-    ON_REGISTERED(TMyWindow, TMyWindow::HandOffMessage, EvHandOff)
-    ON_MESSAGE(TMyWindow, WM_MENUSELECT, EvMenuSelect)
-    ON_MESSAGE(TMyWindow, WM_INITMENUPOPUP, EvInitMenuPopup)
-    ON_COMMAND(TMyWindow, IDM_CHANGEFONT, CmChangeFont)
-END_MESSAGE_TABLE(TMyWindow, TDecoratedFrame)
+    ON_WM_COPYDATA(EvCopyData)
+    ON_REGISTERED(TMyWindow::HandOffMessage, EvHandOff)
+    ON_WM_MENUSELECT(EvMenuSelect)
+    ON_MESSAGE(WM_INITMENUPOPUP, EvInitMenuPopup)
+    ON_COMMAND(IDM_CHANGEFONT, CmChangeFont)
+END_MESSAGE_TABLE()
 
 HFONT StatusBarFont()
 {
-    static TFontHandle font([] {
-        // The record without iPaddedBorderWidth, as every system takes it.
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
-        if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
-            return ::CreateFontIndirectW(&metrics.lfStatusFont);
+    static TFont font([] {
+        if (const std::optional<LOGFONTW> system = SystemStatusBarFont())
+            return ::CreateFontIndirectW(&*system);
         return PointFont("MS Sans Serif", 9);
     }());
     return font;
@@ -69,6 +69,9 @@ void TMyWindow::SetupWindow()
 
     // Makes the client and the bars; the client's set-up then runs with the window shown.
     TDecoratedFrame::SetupWindow();
+
+    // Run as administrator, the window still takes files from Explorer and other copies.
+    LetHandOffAndDropsThrough(Handle);
 }
 
 bool TMyWindow::PreProcessMsg(MSG& msg)
@@ -76,18 +79,18 @@ bool TMyWindow::PreProcessMsg(MSG& msg)
     // Templates-menu items go to the client before their normal dispatch, and only there:
     // dispatched too, the frame would pass them on to the client a second time.
     if (msg.message == WM_COMMAND && msg.hwnd == Handle && Client && Client->GetHandle() &&
-        LOWORD(msg.wParam) >= IDM_TEMPLATE_FIRST && LOWORD(msg.wParam) <= IDM_TEMPLATE_LAST) {
+        IsTemplateItem(LOWORD(msg.wParam))) {
         Client->SendMessage(msg.message, msg.wParam, msg.lParam);
         return true;
     }
     return TDecoratedFrame::PreProcessMsg(msg);
 }
 
-LRESULT TMyWindow::EvCopyData(TMessage& message)
+LRESULT TMyWindow::EvCopyData(HWND sender, const COPYDATASTRUCT* record)
 {
     if (!Client || !Client->GetHandle())
         return -1;
-    return Client->SendMessage(WM_COPYDATA, message.WParam, message.LParam);
+    return Client->SendMessage(WM_COPYDATA, reinterpret_cast<WPARAM>(sender), reinterpret_cast<LPARAM>(record));
 }
 
 LRESULT TMyWindow::EvHandOff(TMessage& message)
@@ -111,7 +114,8 @@ void TMyWindow::CmChangeFont()
     const std::string& file = SettingsFileName();
     TChooseFontDialog::TData data;
     data.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_FORCEFONTEXIST;
-    data.LogFont = ReadFontKeys(profile, file, DefaultSectionName, FontDialogHeight);
+    // At this screen's size: the dialog shows the points the font was chosen in.
+    data.LogFont = FontForScreen(profile, file, DefaultSectionName, FontDialogHeight, ScreenDpi());
     data.FontType = SCREEN_FONTTYPE;
     if (TChooseFontDialog(this, data).Execute() != IDOK)
         return;
@@ -121,12 +125,13 @@ void TMyWindow::CmChangeFont()
         MessageBoxText(Handle, "The font could not be saved in " + file + ".", ProgramTitle, MB_OK | MB_ICONWARNING);
 }
 
-LRESULT TMyWindow::EvMenuSelect(TMessage& message)
+void TMyWindow::EvMenuSelect(UINT item, UINT flags, HMENU menu)
 {
-    const int id = LOWORD(message.WParam);
-    if (id >= IDM_TEMPLATE_FIRST && id <= IDM_TEMPLATE_LAST && Client && Client->GetHandle())
-        return Client->ShowCommandHint(message);
-    return TDecoratedFrame::EvMenuSelect(message);
+    // A Templates item's hint is the client's to find: it goes through the client's own routing.
+    if (IsTemplateItem(item) && Client && Client->GetHandle())
+        Client->ReceiveMessage(WM_MENUSELECT, MAKEWPARAM(item, flags), reinterpret_cast<LPARAM>(menu));
+    else
+        TDecoratedFrame::EvMenuSelect(item, flags, menu);
 }
 
 LRESULT TMyWindow::EvInitMenuPopup(TMessage& message)

@@ -22,9 +22,9 @@ protected:
     void SetupWindow() override;
     const char* GetClassName() const override { return MainWindowClass; }
 
-    LRESULT EvCopyData(TMessage& message);
+    LRESULT EvCopyData(HWND sender, const COPYDATASTRUCT* record);
     LRESULT EvHandOff(TMessage& message);
-    LRESULT EvMenuSelect(TMessage& message);
+    void EvMenuSelect(UINT item, UINT flags, HMENU menu);
     LRESULT EvInitMenuPopup(TMessage& message);
     // The program font of the next start, chosen in the font dialog.
     void CmChangeFont();
@@ -32,7 +32,7 @@ protected:
 private:
     BaseDlg* Client = nullptr;
     TTipStatusBar* StatusBar = nullptr;
-    TFontHandle ProgramFont;
+    TFont ProgramFont;
 
     DECLARE_MESSAGE_TABLE()
 };

@@ -11,6 +11,7 @@
 #include "text/utf16_text.h"
 
 #include "app/program_names.h"
+#include "app/write_failure.h"
 #include "framework/file_dialog.h"
 
 bool BaseDlg::CreateOutput()
@@ -19,18 +20,23 @@ bool BaseDlg::CreateOutput()
         return false;
     const std::string& fileName = SettingsRecord->FileOutput;
     TCrLfFileWriter writer;
-    bool written = false;
-    // The run-time library keeps the system's code of its last failure here.
-    _doserrno = 0;
+    TWriteResult written = TWriteResult::Failed;
+    DWORD error = ERROR_SUCCESS;   // the system's reason when the file could not be written
     if (writer.Open(fileName)) {
         TLineBuilder builder = MakeLineBuilder();
         builder.BuildOutput(writer);
         written = writer.Close();
     }
+    if (!written)
+        error = ::GetLastError();
+    if (written.IsInUse()) {
+        Say(OpenInAnotherProgramText(fileName).c_str(), ProgramTitle, MB_OK | MB_ICONWARNING);
+        return false;
+    }
     // A file that could not be written all through (a full disk, a lock) is no better
     // than one that could not be opened.
     if (!written) {
-        Say(CreateFailedMessage(fileName, static_cast<DWORD>(_doserrno)).c_str(), "Invalid output file name",
+        Say(CreateFailedMessage(fileName, error).c_str(), "Invalid output file name",
             MB_OK | MB_ICONWARNING);
         return false;
     }
@@ -61,7 +67,7 @@ void BaseDlg::CmCreateAndCopy()
 
 void BaseDlg::CmView()
 {
-    Launch(Handle, "Notepad " + SettingsRecord->FileOutput, SW_SHOWNORMAL);
+    ShellRun(Handle, ViewerCommand(SettingsRecord->FileOutput), SW_SHOWNORMAL);
 }
 
 void BaseDlg::CmExecute()

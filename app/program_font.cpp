@@ -26,34 +26,83 @@ LOGFONTW ReadFontKeys(const TProfile& profile, const std::string& file, const st
     return font;
 }
 
-int FittingFontHeight()
+int ReadPointSize(const TProfile& profile, const std::string& file, const std::string& section)
+{
+    const int points = profile.ReadInt(file, section, "lfPointSize", 0);
+    return points > 0 ? points : 0;
+}
+
+int ScreenDpi()
 {
     HDC screen = ::GetDC(nullptr);
-    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 0;
     if (screen)
         ::ReleaseDC(nullptr, screen);
-    return -::MulDiv(LayoutPoints, dpi > 0 ? dpi : 96, 72);
+    return dpi > 0 ? dpi : DesignDpi;
+}
+
+int ScaledFontHeight(int storedHeight, int storedPointSize, int dpi)
+{
+    if (storedHeight == 0 || dpi <= 0)
+        return storedHeight;
+    const long pixels = storedHeight < 0 ? -static_cast<long>(storedHeight) : storedHeight;
+    // The font dialog keeps the whole points (9.5 as 9) and the height rounded: the height
+    // fits a DPI when it lies within half a pixel of the sizes those points give there.
+    auto chosenAt = [&](int candidate) {
+        const long lowest = static_cast<long>(storedPointSize) * candidate;
+        const long highest = static_cast<long>(storedPointSize + 1) * candidate;
+        return pixels * 72 * 2 >= lowest * 2 - 72 && pixels * 72 * 2 <= highest * 2 + 72;
+    };
+    // This screen's DPI first (a font chosen here stays exactly as it was chosen), then the
+    // screens' usual settings, the commonest first.
+    int chosenDpi = DesignDpi;
+    if (storedPointSize > 0 && !chosenAt(dpi)) {
+        for (int candidate : {96, 120, 144, 192, 168, 240, 288, 216, 336, 384, 480, 72}) {
+            if (chosenAt(candidate)) {
+                chosenDpi = candidate;
+                break;
+            }
+        }
+    } else if (storedPointSize > 0) {
+        chosenDpi = dpi;
+    }
+    return ::MulDiv(storedHeight, dpi, chosenDpi);
+}
+
+LOGFONTW FontForScreen(const TProfile& profile, const std::string& file, const std::string& section,
+                       int defaultHeight, int dpi)
+{
+    LOGFONTW font = ReadFontKeys(profile, file, section, defaultHeight);
+    font.lfHeight = ScaledFontHeight(font.lfHeight, ReadPointSize(profile, file, section), dpi);
+    return font;
+}
+
+int FittingFontHeight(int dpi)
+{
+    return -::MulDiv(LayoutPoints, dpi > 0 ? dpi : DesignDpi, 72);
 }
 
 HFONT BuildProgramFont(const TProfile& profile, const std::string& file, const std::string& section)
 {
-    LOGFONTW font = ReadFontKeys(profile, file, section, FittingFontHeight());
+    // No stored height: the size the dialog's layout is made for, at this screen's DPI.
+    const int dpi = ScreenDpi();
+    LOGFONTW font = FontForScreen(profile, file, section, 0, dpi);
+    if (font.lfHeight == 0)
+        font.lfHeight = FittingFontHeight(dpi);
     return ::CreateFontIndirectW(&font);
 }
 
 bool WriteFontKeys(TProfile& profile, const std::string& file, const std::string& section,
                    const LOGFONTW& font, int pointSize)
 {
-    bool written = true;
-    auto write = [&](const char* key, const std::string& value) {
-        written = profile.WriteString(file, section, key, value) && written;
-    };
-    write("lfHeight", std::to_string(font.lfHeight));
-    write("lfPointSize", std::to_string(pointSize / 10));   // whole points: 9.5 is kept as 9
-    write("lfWeight", std::to_string(font.lfWeight));
-    write("lfItalic", std::to_string(font.lfItalic));
-    write("lfUnderline", std::to_string(font.lfUnderline));
-    write("lfStrikeOut", std::to_string(font.lfStrikeOut));
-    write("lfFaceName", std::string(CutToUtf16Units(FaceName(font), FaceMax)));
-    return written;
+    // One change of the file: it holds the whole new font or the old one.
+    return static_cast<bool>(profile.WriteStrings(
+        file, section,
+        {{"lfHeight", std::to_string(font.lfHeight)},
+         {"lfPointSize", std::to_string(pointSize / 10)},   // whole points: 9.5 is kept as 9
+         {"lfWeight", std::to_string(font.lfWeight)},
+         {"lfItalic", std::to_string(font.lfItalic)},
+         {"lfUnderline", std::to_string(font.lfUnderline)},
+         {"lfStrikeOut", std::to_string(font.lfStrikeOut)},
+         {"lfFaceName", std::string(CutToUtf16Units(FaceName(font), FaceMax))}}));
 }

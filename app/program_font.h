@@ -11,11 +11,27 @@ class TProfile;
 LOGFONTW ReadFontKeys(const TProfile& profile, const std::string& file, const std::string& section,
                       int defaultHeight);
 
+// The point size the keys keep (lfPointSize, whole points); 0 when none is kept.
+int ReadPointSize(const TProfile& profile, const std::string& file, const std::string& section);
+
+// The DPI of the screen, as the system gives it to the program (96 at 100%).
+int ScreenDpi();
+
+// The height to make the font with at dpi. The stored height is in pixels of the screen the
+// font was chosen on; the stored point size (0: none) tells that screen's DPI, so the font
+// keeps its size in points on any screen. A height with no point size, or one the point size
+// does not explain, is taken as one of a 96-DPI screen.
+int ScaledFontHeight(int storedHeight, int storedPointSize, int dpi);
+
+// The description the keys give, its height for a screen of the given DPI.
+LOGFONTW FontForScreen(const TProfile& profile, const std::string& file, const std::string& section,
+                       int defaultHeight, int dpi);
+
 // The height a font without a stored lfHeight gets: the 8 points the dialog's layout is made
 // for, at the screen's DPI (-11 at 96, -16 at 144), so every caption fits.
-int FittingFontHeight();
+int FittingFontHeight(int dpi = ScreenDpi());
 
-// ProgramFont: made once per run from the settings file; the caller owns it.
+// ProgramFont: made once per run from the settings file, for the screen's DPI; the caller owns it.
 HFONT BuildProgramFont(const TProfile& profile, const std::string& file, const std::string& section);
 
 // The keys of a font chosen in the font dialog, in the program's order; pointSize in tenths
@@ -26,3 +42,5 @@ bool WriteFontKeys(TProfile& profile, const std::string& file, const std::string
 
 // The font dialog's first look when no lfHeight is kept.
 constexpr int FontDialogHeight = -11;
+// The DPI of the screen every height the program knows of by itself is meant for.
+constexpr int DesignDpi = 96;

@@ -151,7 +151,7 @@ int ScreenFitBox(HWND owner, const std::string& text, const std::string& caption
 
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    TFontHandle font(::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)
+    TFont font(::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)
                          ? ::CreateFontIndirectW(&metrics.lfMessageFont)
                          : nullptr);
     std::wstring shown;

@@ -2,59 +2,95 @@
 // named on this copy's own command line.
 #include "app/base_dlg.h"
 
+#include "app/clipboard.h"
 #include "app/long_path.h"
 #include "app/program_state.h"
+#include "app/send_to_record.h"
 #include "app/settings_location.h"
+#include "app/startup.h"
 #include "controls/notice_window.h"
-#include "text/legacy_text.h"
-
-#include <cstring>
+#include "gen/output_writer.h"
 
 LRESULT BaseDlg::ReceiveFile(const COPYDATASTRUCT* record, WPARAM)
 {
     if (!record || !record->lpData)
         return -1;
-    // The name is read within the record's own length, up to its first zero if it has one: UTF-8
-    // from a copy of this version; bytes that are not UTF-8 (an older copy's) in the legacy code page.
-    const char* data = static_cast<const char*>(record->lpData);
-    std::string name = Utf8FromLegacy(std::string_view(data, strnlen(data, record->cbData)), LegacyCodePage());
+    // UTF-8 from a copy of this version; bytes that are not UTF-8 (an older copy's) in the
+    // legacy code page.
+    std::vector<std::string> names = NamesOfRecord(*record, LegacyCodePage());
+    if (names.empty())
+        return -1;
 
-    // A name from another copy: that copy goes on at once, and the name waits its turn, so
+    // Names from another copy: that copy goes on at once, and the names wait their turn, so
     // many copies sending at once are each answered at once and their names copied in order.
     if (::InSendMessage()) {
-        SentNames.push_back(std::move(name));
+        SentNames.push_back(std::move(names));
         ::ReplyMessage(1);
         PostMessage(WM_DELIVERSENTNAME);
         return 1;
     }
     ControlsToSettings();
-    SendToDelivery(name);
+    SendToDelivery(names);
     return 1;
+}
+
+void BaseDlg::ReceiveStartNames()
+{
+    if (StartNames.empty())
+        return;
+    const std::vector<std::string> names = std::move(StartNames);
+    StartNames.clear();
+    const TSendToRecord record(names);
+    ReceiveFile(record.Data(), 1);
 }
 
 LRESULT BaseDlg::EvDeliverSentName(TMessage&)
 {
     if (SentNames.empty())
         return 0;
-    const std::string name = std::move(SentNames.front());
+    const std::vector<std::string> names = std::move(SentNames.front());
     SentNames.pop_front();
+    // The copy that sent them allowed this one to come forward.
+    if (HWND frame = ::GetAncestor(Handle, GA_ROOT); frame && !::IsIconic(frame))
+        ::SetForegroundWindow(frame);
     ControlsToSettings();
-    SendToDelivery(name);
+    SendToDelivery(names);
     return 0;
 }
 
-LRESULT BaseDlg::EvCopyData(TMessage& message)
+LRESULT BaseDlg::EvCopyData(HWND, const COPYDATASTRUCT* record)
 {
-    return ReceiveFile(reinterpret_cast<const COPYDATASTRUCT*>(message.LParam), message.WParam);
+    return ReceiveFile(record);
 }
 
-void BaseDlg::SendToDelivery(const std::string& path)
+void BaseDlg::SendToDelivery(const std::vector<std::string>& paths)
 {
-    PendingFile = LongPathName(path);
-    const std::string name = PendingFile;
-    ShowMex(this, name.c_str(), "Copying...", MB_ICONINFORMATION, 600);
-    if (SettingsRecord->SendToIndex == 1)
-        CopyLine(name);
-    else
-        CopyName(name);
+    std::vector<std::string> names;
+    for (const std::string& path : paths)
+        names.push_back(LongPathName(path));
+    PendingFile = names.front();
+    ShowMex(this, CopyingNoticeText(names).c_str(), "Copying...", MB_ICONINFORMATION, 600);
+    if (names.size() == 1) {
+        if (SettingsRecord->SendToIndex == 1)
+            CopyLine(names.front());
+        else
+            CopyName(names.front());
+        return;
+    }
+
+    // Several: one name, or one whole line, a line each, in the order they came.
+    TLineBuilder builder = MakeLineBuilder();
+    std::string text, scratch, shown;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const int index = static_cast<int>(i);
+        if (SettingsRecord->SendToIndex == 1) {
+            const bool ended = text.empty() || text.back() == '\n';
+            text += (ended ? "" : "\r\n") + WithCrLf(builder.BuildLine(index, &names[i]));
+        } else {
+            builder.ExpandPart(scratch, index, &names[i], shown);
+            text += (i ? "\r\n" : "") + shown;
+        }
+    }
+    CopyTextToClipboard(Handle, text);
+    PendingFile.clear();
 }

@@ -4,12 +4,17 @@
 
 class TProfile;
 
-// The name the settings file is read and written under, decided once per run: the bare
-// name, which the system keeps in the Windows folder, where that folder can be written;
-// otherwise the full name of the file in the user's own folder of the program.
+// The name the settings file is read and written under, decided once per run (temporary files
+// a copy killed while saving left beside it go then): the bare name, which stands for the file
+// in the Windows folder, where that folder and file can be written and no per-user file has
+// taken over; otherwise the full name of the file in the user's own folder of the program.
 const std::string& SettingsFileName();
 
-// The rule itself, for a given Windows folder and per-user folder.
+// The rule itself, for a given Windows folder and per-user folder. Where the per-user file is
+// chosen, a file in the Windows folder is never written; its settings are taken into the
+// per-user file, whole, when there is none yet (an upgrade), and again each time the old file
+// was written since (an elevated run, an older copy), remembered by the per-user file's key
+// TakenFromWindowsFolder so that each state of the old file is taken once.
 std::string ChooseSettingsFileName(const std::string& bareName, const std::string& windowsFolder,
                                    const std::string& userFolder);
 

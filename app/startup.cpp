@@ -1,8 +1,10 @@
 #include "app/startup.h"
 
+#include "app/launch.h"
 #include "app/my_app.h"
 #include "app/program_names.h"
 #include "app/program_state.h"
+#include "app/send_to_record.h"
 #include "text/path_text.h"
 #include "controls/notice_window.h"
 #include "framework/message_box.h"
@@ -12,6 +14,8 @@
 #include <shellapi.h>
 
 #include <exception>
+
+std::vector<std::string> StartNames;
 
 std::vector<std::string> CommandLineArguments()
 {
@@ -42,21 +46,25 @@ std::string ExecutableFolder()
     return FolderOf(Narrow(name));
 }
 
-bool HandOffToRunningCopy(HWND runningCopy, const std::string& fileName)
+bool HandOffToRunningCopy(HWND runningCopy, const std::vector<std::string>& names)
 {
-    // The record holds the name's UTF-8 bytes and a terminating zero.
-    COPYDATASTRUCT record{};
-    record.cbData = static_cast<DWORD>(fileName.size() + 1);
-    record.lpData = const_cast<char*>(fileName.c_str());
+    const TSendToRecord record(names);
     ShowMex(nullptr, "Sending to existing thread...", ProgramTitle, MB_ICONINFORMATION, 0);
+    // Windows lets a program take the foreground only when the one in front allows it: this
+    // copy was just started by the user, so it may pass that right on.
+    DWORD runningProcess = 0;
+    if (::GetWindowThreadProcessId(runningCopy, &runningProcess))
+        ::AllowSetForegroundWindow(runningProcess);
     DWORD_PTR answer = 0;
-    const bool answered = ::SendMessageTimeoutW(runningCopy, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&record),
+    const bool answered = ::SendMessageTimeoutW(runningCopy, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(record.Data()),
                                                 SMTO_ABORTIFHUNG, HandOffTimeoutMs, &answer) != 0;
     ShowMex(nullptr, nullptr, nullptr, 0, 0);
     if (answered)
         return true;
-    // Not sent again: a copy that wakes up later still takes it, once.
-    MessageBoxText(nullptr, "The running Strandel does not answer, so this file may not have been copied:\n\n" + fileName,
+    // Not sent again: a copy that wakes up later still takes them, once.
+    const std::string what = names.size() == 1 ? "this file" : "these files";
+    MessageBoxText(nullptr, "The running Strandel does not answer, so " + what + " may not have been copied:\n\n" +
+                                NamesToShow(names),
                    ProgramTitle, MB_OK | MB_ICONWARNING);
     return false;
 }
@@ -67,13 +75,16 @@ int RunStrandel(const std::vector<std::string>& arguments, int cmdShow)
         // The executable's own folder: the path the program was started by may be relative.
         ProgramFolder = ExecutableFolder();
 
-        // Only the first argument counts: the file a Send To shortcut passes.
-        if (arguments.size() > 1) {
+        // Every file Send To passes: Explorer starts one copy with all the files selected.
+        std::vector<std::string> names = NamesOfArguments(arguments);
+        if (!names.empty()) {
             if (HWND running = ::FindWindowW(Wide(MainWindowClass).c_str(), nullptr))
-                return HandOffToRunningCopy(running, arguments[1]) ? -1 : 1;
-            PendingFile = arguments[1];
+                return HandOffToRunningCopy(running, names) ? -1 : 1;
+            StartNames = std::move(names);
         }
 
+        // For the shell's extensions that ShellExecute may bring in, for the whole run.
+        const TComApartment com;
         TMyApp application(cmdShow);
         return application.Run();
     } catch (const std::exception& error) {

@@ -15,9 +15,13 @@ std::string ExecutableFolder();
 // Runs the program with its arguments (the program's path first); the exit code.
 int RunStrandel(const std::vector<std::string>& arguments, int cmdShow);
 
-// Hands a file name to a running copy's main window and waits for its answer: true when the
-// running copy took it. A copy that does not answer in time is given up, and the user told.
-bool HandOffToRunningCopy(HWND runningCopy, const std::string& fileName);
+// Hands the file names (one or more) to a running copy's main window in one record and waits
+// for its answer: true when the running copy took them. The running copy may take the
+// foreground meanwhile. A copy that does not answer in time is given up, and the user told.
+bool HandOffToRunningCopy(HWND runningCopy, const std::vector<std::string>& names);
+
+// The names this copy was started with, waiting for its main dialog to take them; emptied then.
+extern std::vector<std::string> StartNames;
 
 // How long a second copy waits for the first one to take its file.
 constexpr UINT HandOffTimeoutMs = 15000;

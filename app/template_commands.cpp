@@ -4,6 +4,7 @@
 #include "app/program_names.h"
 #include "app/program_state.h"
 #include "app/templates_menu.h"
+#include "app/write_failure.h"
 #include "controls/notice_window.h"
 #include "framework/file_dialog.h"
 #include "framework/gdi.h"
@@ -41,10 +42,12 @@ void BaseDlg::SaveTemplate()
     if (!TOpenSaveDialog(this, TOpenSaveDialog::TKind::Save, data).Execute())
         return;
     // Loaded back only when written whole: a failed save would empty the fields.
-    if (!WriteTemplateFile(*SettingsRecord, *Profile, data.FileName, Header.GetText(FieldTextMax),
-                           Queue.GetText(FieldTextMax))) {
-        Say(("The template could not be saved in " + data.FileName + ".").c_str(), ProgramTitle,
-            MB_OK | MB_ICONWARNING);
+    const TWriteResult written = WriteTemplateFile(*SettingsRecord, *Profile, data.FileName,
+                                                   Header.GetText(FieldTextMax), Queue.GetText(FieldTextMax));
+    if (!written) {
+        const std::string text = written.IsInUse() ? OpenInAnotherProgramText(data.FileName)
+                                                   : "The template could not be saved in " + data.FileName + ".";
+        Say(text.c_str(), ProgramTitle, MB_OK | MB_ICONWARNING);
         return;
     }
     LoadTemplate(data.FileName);
@@ -67,10 +70,15 @@ void BaseDlg::LoadTemplate(const std::string& fileName)
         Say(("The template " + fileName + " is not there any more.").c_str(), ProgramTitle, MB_OK | MB_ICONWARNING);
         return;
     }
+    // A file that is not a template would only empty the user's texts: it changes nothing.
+    std::string header, queue;
+    if (!ReadTemplateFile(*SettingsRecord, *Profile, fileName, header, queue)) {
+        Say(("The file " + fileName + " holds no template; nothing was changed.").c_str(), ProgramTitle,
+            MB_OK | MB_ICONWARNING);
+        return;
+    }
     SettingsRecord->TemplateFile = fileName;
     ::SetWindowTextW(::GetParent(Handle), Wide(std::string(ProgramTitle) + " - " + TemplateTitle(fileName)).c_str());
-    std::string header, queue;
-    ReadTemplateFile(*SettingsRecord, *Profile, fileName, header, queue);
     Header.SetText(header);
     Queue.SetText(queue);
     SettingsToControls();

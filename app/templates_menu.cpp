@@ -1,6 +1,7 @@
 #include "app/templates_menu.h"
 
 #include "res/resource.h"
+#include "framework/handles.h"
 #include "settings/template_file.h"
 #include "framework/message_box.h"
 #include "text/ascii_text.h"
@@ -38,8 +39,8 @@ TTemplateFolder ReadFolder(const std::string& path, const std::string& extension
     TTemplateFolder folder{path, {}, {}, false};
     std::vector<std::string> names;
     WIN32_FIND_DATAW found;
-    HANDLE search = ::FindFirstFileW(Wide(path + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    const TFindHandle search(::FindFirstFileW(Wide(path + "\\*").c_str(), &found));
+    if (!search.IsOpen())
         return folder;
     do {
         const std::string name = Narrow(found.cFileName);
@@ -52,7 +53,6 @@ TTemplateFolder ReadFolder(const std::string& path, const std::string& extension
             folder.Templates.push_back(title + TTemplatesMenu::Separator + path + "\\" + name);
         }
     } while (::FindNextFileW(search, &found));
-    ::FindClose(search);
 
     folder.HasAnyFolder = !names.empty();
     // A folder's entry is its name, the separator and a number, sorted as a whole like the

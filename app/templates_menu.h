@@ -3,6 +3,8 @@
 // mirrored by submenus, templates before submenus in every menu, each level in the order of
 // its entries' character codes (a template's title, a folder's name, each followed by the
 // separator), numbered depth-first from the first template id.
+#include "res/resource.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -10,6 +12,12 @@
 #include <vector>
 
 struct TTemplateFolder;
+
+// A command id of the Templates menu's range (an item of the menu or one beyond its end).
+constexpr bool IsTemplateItem(UINT id)
+{
+    return id >= IDM_TEMPLATE_FIRST && id <= IDM_TEMPLATE_LAST;
+}
 
 class TTemplatesMenu {
 public:

@@ -22,8 +22,6 @@ echo "== native"
 start=$(date +%s%N); find "$tree" -type f | wc -l >/dev/null; end=$(date +%s%N)
 echo "find $tree -type f: $(( (end - start) / 1000000 )) ms"
 echo "== under Wine"
-prefix="$build/bench-prefix"
-sh "$(dirname "$0")/../scripts/wine-prefix.sh" "$prefix"
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+. "$(dirname "$0")/../scripts/use-wine-prefix.sh" "$build/bench-prefix"
 wine "$build/bench/list_operations_bench.exe" "Z:$(echo "$tree" | tr / '\\')" | tr -d '\r'
 wineserver -k 2>/dev/null || true

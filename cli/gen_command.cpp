@@ -15,7 +15,6 @@
 #include <cstring>
 #include <cstdlib>
 #include <filesystem>
-#include <random>
 #include <system_error>
 
 const char* const GenUsage =
@@ -126,13 +125,6 @@ std::string UnwritableMessage(const TUnwritable& found, int codePage)
 std::string Reason()
 {
     return std::strerror(errno);
-}
-
-// A name beside the output, so the finished file replaces the old one in one step.
-std::string TemporaryNameFor(const std::string& output)
-{
-    std::random_device random;
-    return output + ".strandel-" + std::to_string(random()) + ".tmp";
 }
 
 bool Readable(const std::string& fileName)
@@ -361,21 +353,15 @@ int RunGen(const TGenOptions& options, TProfile& profile, std::FILE* in, std::FI
         return GenOk;
     }
 
+    // The finished file replaces the old one in one step.
     const std::string& output = *options.Output;
-    const std::string temporary = TemporaryNameFor(output);
-    if (!writer.Open(temporary))
+    if (!writer.Open(output))
         return fail("cannot write " + output + ": " + Reason());
     WriteOutput(builder, writer, format);
-    if (!writer.Close()) {
-        std::string reason = Reason();
-        std::remove(temporary.c_str());
-        return fail("cannot write " + output + ": " + reason);
-    }
-    std::error_code renameError;
-    std::filesystem::rename(NativePath(temporary), NativePath(output), renameError);
-    if (renameError) {
-        std::remove(temporary.c_str());
-        return fail("cannot write " + output + ": " + renameError.message());
-    }
+    const TWriteResult written = writer.Close();
+    if (written.IsInUse())
+        return fail("cannot replace " + output + ": it is open in another program");
+    if (!written)
+        return fail("cannot write " + output + ": " + Reason());
     return GenOk;
 }

@@ -1,6 +1,6 @@
 #include "controls/auto_button.h"
 
-#include "framework/gdi.h"
+#include "controls/window_drawing.h"
 
 namespace {
 
@@ -20,9 +20,9 @@ RECT RectInParent(HWND button, HWND parent)
 } // namespace
 
 BEGIN_MESSAGE_TABLE(TAutoButton, TQZButton)
-    ON_MESSAGE(TAutoButton, WM_ERASEBKGND, EvEraseBkgnd)
-    EV_WM_KILLFOCUS(TAutoButton, EvKillFocus)
-END_MESSAGE_TABLE(TAutoButton, TQZButton)
+    ON_MESSAGE(WM_ERASEBKGND, EvEraseBkgnd)
+    ON_WM_KILLFOCUS(EvKillFocus)
+END_MESSAGE_TABLE()
 
 TAutoButton::TAutoButton(TWindow* parent, int resourceId, const char* cursorName, const char* menuName)
     : TQZButton({TMouseLumen::Face, IDC_ARROW, TQZControlStyle::TRightButton::ActsAsLeftWithoutMenu}, parent,
@@ -36,15 +36,9 @@ LRESULT TAutoButton::EvEraseBkgnd(TMessage&)
     HWND parent = ::GetParent(Handle);
     if (RepaintingParent || !Lumen.IsLit() || !parent)
         return TRUE;
-    Lumen.SetLit(false);
-    RECT outer = RectInParent(Handle, parent);
-    RECT inner = outer;
-    ::InflateRect(&inner, -3, -3);
-    TRegion ring(::CreateRectRgnIndirect(&outer));
-    TRegion inside(::CreateRectRgnIndirect(&inner));
-    ::CombineRgn(ring, ring, inside, RGN_DIFF);
+    // The light itself stays: it is drawn again once the button has painted its face.
     RepaintingParent = true;
-    ::InvalidateRgn(parent, ring, TRUE);
+    ::InvalidateRgn(parent, RingRegion(RectInParent(Handle, parent), 3), TRUE);
     ::UpdateWindow(parent);
     RepaintingParent = false;
     return TRUE;

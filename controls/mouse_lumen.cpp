@@ -34,9 +34,11 @@ void TMouseLumen::MouseMove(WPARAM keys)
     HWND control = Window && IsLight() ? Window->GetHandle() : nullptr;
     if (keys != 0 || !control)
         return;
+    RECT client{};
+    ::GetClientRect(control, &client);
     if (Kind == Face) {
         if (!Lit)
-            InvertFace(control);
+            InvertFace(TClientDC(control), client);
         Lit = true;
     } else {
         // A focused control shows its focus instead; the flag keeps this from repeating.
@@ -51,7 +53,7 @@ void TMouseLumen::MouseMove(WPARAM keys)
             Lit = true;
             return;
         }
-        DrawFrame(control);
+        DrawFrame(TClientDC(control), client);
     }
     TimerId = ::SetTimer(control, LightTimerId, LightTimerInterval, nullptr);
 }
@@ -92,32 +94,45 @@ void TMouseLumen::Unlight()
     } else {
         RECT client{};
         ::GetClientRect(control, &client);
-        TRegion ring(::CreateRectRgnIndirect(&client));
-        ::InflateRect(&client, -1, -1);
-        TRegion inside(::CreateRectRgnIndirect(&client));
-        ::CombineRgn(ring, ring, inside, RGN_XOR);
-        ::InvalidateRgn(control, ring, TRUE);
+        ::InvalidateRgn(control, RingRegion(client, 1), TRUE);
     }
+    Dimming = true;
     ::UpdateWindow(control);
+    Dimming = false;
     Lit = false;
 }
 
-void TMouseLumen::DrawFrame(HWND control) const
+void TMouseLumen::PaintOver(HRGN painted)
 {
-    // The client edge as the window DC sees it: on a bordered control the client does not
-    // start at the window's corner, and the frame must lie where Unlight repaints.
-    RECT rect = ClientRectInWindow(control);
-    TWindowDC dc(control);
+    HWND control = Window && IsLight() ? Window->GetHandle() : nullptr;
+    if (!control || Dimming)
+        return;
+    // The face while lit; the frame while its timer runs, unless the focus quiets it.
+    const bool face = Kind == Face && Lit;
+    const bool frame = Kind != Face && TimerId && ::GetFocus() != control;
+    if (!face && !frame)
+        return;
+    TClientDC dc(control);
+    // Only over what was just painted: elsewhere the light is still on the screen.
+    ::SelectClipRgn(dc, painted);
+    RECT client{};
+    ::GetClientRect(control, &client);
+    if (face)
+        InvertFace(dc, client);
+    else
+        DrawFrame(dc, client);
+}
+
+void TMouseLumen::DrawFrame(HDC dc, const RECT& client) const
+{
     TSelectObject brush(dc, ::GetStockObject(NULL_BRUSH));
     TPen pen(::CreatePen(PS_DOT, 1, RGB(128, 128, 128)));
     TSelectObject oldPen(dc, pen);
-    DrawRectangle(dc, rect);
+    DrawRectangle(dc, client);
 }
 
-void TMouseLumen::InvertFace(HWND control) const
+void TMouseLumen::InvertFace(HDC dc, const RECT& client) const
 {
-    RECT rect = ClientRectInWindow(control);
-    TWindowDC dc(control);
     TSelectObject brush(dc, ::GetStockObject(DKGRAY_BRUSH));
-    ::PatBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, PATINVERT);
+    ::PatBlt(dc, client.left, client.top, client.right - client.left, client.bottom - client.top, PATINVERT);
 }

@@ -2,7 +2,8 @@
 // The hover light of a control: while the mouse moves over it with no button or key held,
 // a dotted grey frame or an inverted face; a 100 ms timer takes the light away as soon as
 // the pointer has left. No hook and no capture: the control's own WM_MOUSEMOVE and
-// WM_TIMER handlers drive it.
+// WM_TIMER handlers drive it. A control that paints itself again while lit (a themed button
+// does on hover) has the light drawn again over what it painted (PaintOver).
 #include <windows.h>
 
 class TWindow;
@@ -29,20 +30,21 @@ public:
     void TimerTick();
     // Takes the light away and repaints at once.
     void Unlight();
+    // After the control's own painting of the region (client coordinates): the light again
+    // over what was painted, while it is on.
+    void PaintOver(HRGN painted);
 
-    int GetKind() const { return Kind; }
     bool IsLight() const { return Kind != NoLight; }
     bool IsLit() const { return Lit; }
-    // A control that repaints its own face has taken the light away itself.
-    void SetLit(bool lit) { Lit = lit; }
-    UINT_PTR GetTimerId() const { return TimerId; }
 
 private:
-    void DrawFrame(HWND control) const;
-    void InvertFace(HWND control) const;
+    // The light on the control's client rectangle, through a DC of its client area.
+    void DrawFrame(HDC dc, const RECT& client) const;
+    void InvertFace(HDC dc, const RECT& client) const;
 
     int Kind;
     TWindow* Window;
     UINT_PTR TimerId = 0;
     bool Lit = false;
+    bool Dimming = false;   // inside Unlight's repaint: what is painted then stays dark
 };

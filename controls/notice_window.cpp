@@ -1,17 +1,37 @@
 #include "controls/notice_window.h"
 
 #include "framework/gdi.h"
+#include "framework/monitor_area.h"
 #include "text/wide_text.h"
 
 #include <chrono>
+#include <cstddef>
 #include <string>
 
 namespace {
 
 TQZMex* Notice = nullptr;
 
-constexpr int InformationIconWidth = 42;
-constexpr int Margin = 10;
+constexpr int IconDesignSize = 32;   // pixels at 96 DPI
+constexpr int MarginDesignSize = 10;
+constexpr int DesignDpi = 96;
+constexpr WORD InformationIconId = 32516;   // the system's information icon (OIC_INFORMATION)
+
+// The client width the caption needs: its text in the system's caption font, beside the
+// window's icon and close button.
+int CaptionRoom(HDC dc, const std::string& caption)
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+    TFont font(::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)
+                   ? ::CreateFontIndirectW(&metrics.lfCaptionFont)
+                   : nullptr);
+    TSelectObject selected(dc, font ? font.Get() : ::GetStockObject(SYSTEM_FONT));
+    const std::wstring wide = Wide(caption);
+    SIZE extent{};
+    ::GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &extent);
+    return extent.cx + ::GetSystemMetrics(SM_CXSMICON) + ::GetSystemMetrics(SM_CXSIZE);
+}
 
 // The notice stays while the program does nothing else: no input and nothing of its own queue
 // is handled. Only what other threads and programs send and wait for is answered (a clipboard
@@ -31,15 +51,17 @@ void BusyWait(int milliseconds)
 } // namespace
 
 BEGIN_MESSAGE_TABLE(TQZMex, TFrameWindow)
-    ON_MESSAGE(TQZMex, WM_PAINT, EvPaint)
-    ON_MESSAGE(TQZMex, WM_NCLBUTTONDOWN, EvNcLButtonDown)
-END_MESSAGE_TABLE(TQZMex, TFrameWindow)
+    ON_MESSAGE(WM_PAINT, EvPaint)
+    ON_MESSAGE(WM_NCLBUTTONDOWN, EvNcLButtonDown)
+END_MESSAGE_TABLE()
 
 TQZMex::TQZMex(TWindow* parent, const char* caption, const char* text, UINT style)
     : TFrameWindow(parent, caption), Style(style)
 {
     Text = CutToUtf16Units(text ? text : "", TextRoom - 1);
     Attr.Style &= ~(WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME);
+    // Above every window, the user's work among them left where it is.
+    Attr.ExStyle |= WS_EX_TOPMOST;
 }
 
 void TQZMex::SetupWindow()
@@ -65,6 +87,8 @@ void TQZMex::LayoutNotice()
 
     // Measured as drawn: the wide text, whatever the system's code page.
     TClientDC dc(Handle);
+    const int dpi = ::GetDeviceCaps(dc, LOGPIXELSY);
+    MarginSize = ::MulDiv(MarginDesignSize, dpi, DesignDpi);
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(dc, &metrics);
     const std::wstring text = Wide(Text);
@@ -83,21 +107,30 @@ void TQZMex::LayoutNotice()
         lineStart = i + 1;
     }
     int height = LineHeight * (LineCount + 1);
-    if (!Title.empty()) {
-        const std::wstring title = Wide(Title);
-        SIZE extent{};
-        ::GetTextExtentPoint32W(dc, title.data(), static_cast<int>(title.size()), &extent);
-        width = extent.cx > width ? extent.cx : width;
+    if ((Style & InformationStyle) && IconWidth == 0) {
+        IconSize = NoticeIconSize(dpi);
+        IconWidth = IconSize + MarginSize;
+        Icon.reset(static_cast<HICON>(
+            ::LoadImageW(nullptr, MAKEINTRESOURCEW(InformationIconId), IMAGE_ICON, IconSize, IconSize, 0)));
     }
-    if ((Style & InformationStyle) && IconWidth == 0)
-        IconWidth = InformationIconWidth;
     height = height > IconWidth ? height : IconWidth;
 
-    int windowWidth = width + IconWidth + 30;
-    int windowHeight = height + 20;
-    int left = (::GetSystemMetrics(SM_CXSCREEN) - windowWidth) / 2;
-    int top = (::GetSystemMetrics(SM_CYSCREEN) - windowHeight) / 2;
-    ::SetWindowPos(Handle, nullptr, left, top, windowWidth, windowHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The client holds the icon and the text with their margins; the frame around it is the
+    // system's, as wide as this system draws it.
+    RECT frame{0, 0, IconWidth + 2 * MarginSize + width + MarginSize, height};
+    if (!Title.empty()) {
+        const int captionRoom = CaptionRoom(dc, Title);
+        frame.right = frame.right > captionRoom ? frame.right : captionRoom;
+    }
+    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(Handle, GWL_STYLE)), FALSE,
+                         static_cast<DWORD>(::GetWindowLongPtrW(Handle, GWL_EXSTYLE)));
+    const TMonitorArea monitor = MonitorAreaOfWindowOrPointer(::GetWindow(Handle, GW_OWNER));
+    const RECT& area = monitor.Work;
+    // A notice wider than the monitor shows the start of its lines.
+    SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+    size.cx = size.cx < area.right - area.left ? size.cx : area.right - area.left;
+    const POINT place = CentredIn(area, size);
+    ::SetWindowPos(Handle, HWND_TOPMOST, place.x, place.y, size.cx, size.cy, SWP_NOACTIVATE);
     Invalidate();
 }
 
@@ -114,11 +147,12 @@ void TQZMex::Paint(HDC dc) const
     RECT client = GetClientRect();
     TBrush face(::CreateSolidBrush(::GetSysColor(COLOR_BTNFACE)));
     ::FillRect(dc, &client, face);
-    if (Style & InformationStyle)
-        ::DrawIcon(dc, Margin, client.bottom / 2 - 16, ::LoadIconW(nullptr, IDI_ASTERISK));
+    if ((Style & InformationStyle) && Icon)
+        ::DrawIconEx(dc, MarginSize, client.bottom / 2 - IconSize / 2, Icon.get(), IconSize, IconSize, 0, nullptr,
+                     DI_NORMAL);
 
-    const int x = IconWidth + 20;
-    int y = Margin;
+    const int x = IconWidth + 2 * MarginSize;
+    int y = MarginSize;
     ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
     ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
     UINT oldAlign = ::SetTextAlign(dc, TA_UPDATECP);
@@ -150,13 +184,17 @@ TQZMex* CurrentNotice()
     return Notice;
 }
 
+int NoticeIconSize(int dpi)
+{
+    return ::MulDiv(IconDesignSize, dpi > 0 ? dpi : DesignDpi, DesignDpi);
+}
+
 void ShowMex(TWindow* parent, const char* text, const char* caption, UINT style, int waitMilliseconds)
 {
     if (Notice) {
         if (text || caption) {
             Notice->Update(caption, text, style);
             Notice->SendMessage(WM_PAINT);
-            ::SetActiveWindow(Notice->GetHandle());
         } else {
             Notice->SetClosable(true);
             Notice->SendMessage(WM_CLOSE);
@@ -174,8 +212,8 @@ void ShowMex(TWindow* parent, const char* text, const char* caption, UINT style,
         Notice = nullptr;
         return;
     }
-    Notice->Show(SW_SHOW);
-    ::SetForegroundWindow(Notice->GetHandle());
+    // Shown over everything but not made active: the focus stays where the user works.
+    Notice->Show(SW_SHOWNOACTIVATE);
     ::UpdateWindow(Notice->GetHandle());
     Notice->SendMessage(WM_PAINT);
     Notice->SetClosable(false);

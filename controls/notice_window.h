@@ -1,9 +1,12 @@
 #pragma once
-// The program's notice: a small fixed window centred on the screen with a caption, the
-// information icon and a few lines of text. One at a time, driven through ShowMex.
+// The program's notice: a small fixed window centred on the monitor of its owner (or of the
+// pointer) with a caption, the information icon and a few lines of text. It stays above other
+// windows without taking the focus. One at a time, driven through ShowMex.
 #include "framework/frame_window.h"
 
+#include <memory>
 #include <string>
+#include <type_traits>
 
 class TQZMex : public TFrameWindow {
 public:
@@ -18,6 +21,7 @@ public:
     int GetLineCount() const { return LineCount; }
     int GetLineHeight() const { return LineHeight; }
     int GetIconWidth() const { return IconWidth; }
+    int GetIconSize() const { return IconSize; }
 
     static constexpr std::size_t TextRoom = 1000;   // 999 characters and the terminating zero
     static constexpr UINT InformationStyle = MB_ICONINFORMATION;
@@ -37,8 +41,11 @@ private:
     int LineCount = 1;     // lines + 1
     int LineHeight = 0;
     int IconWidth = 0;
+    int IconSize = 0;      // the information icon's side in pixels, at the screen's DPI
+    int MarginSize = 10;   // the space around text and icon, at the screen's DPI
     bool Closable = true;
     UINT Style;
+    std::unique_ptr<std::remove_pointer_t<HICON>, decltype(&::DestroyIcon)> Icon{nullptr, &::DestroyIcon};
 
     DECLARE_MESSAGE_TABLE()
 };
@@ -50,3 +57,6 @@ void ShowMex(TWindow* parent, const char* text, const char* caption, UINT style,
 
 // The notice on the screen, or null.
 TQZMex* CurrentNotice();
+
+// The side of the information icon at a screen's DPI: 32 pixels at 96 DPI.
+int NoticeIconSize(int dpi);

@@ -5,8 +5,8 @@ const TQZControlStyle ButtonStyle{TMouseLumen::NoLight, IDC_ARROW, TQZControlSty
 }
 
 BEGIN_MESSAGE_TABLE(TQZButton, TQZControl<TButton>)
-    EV_WM_LBUTTONDOWN(TQZButton, EvLButtonDown)
-END_MESSAGE_TABLE(TQZButton, TQZControl<TButton>)
+    ON_WM_LBUTTONDOWN(EvLButtonDown)
+END_MESSAGE_TABLE()
 
 TQZButton::TQZButton(TWindow* parent, int resourceId, HINSTANCE module, const char* cursorName,
                      const char* menuName)

@@ -13,7 +13,6 @@ public:
 
     // Non-zero: the left press opens the menu under the button instead of clicking it.
     void SetMenuOnLeftClick(int flag) { MenuOnLeftClick = flag != 0; }
-    bool GetMenuOnLeftClick() const { return MenuOnLeftClick; }
 
 protected:
     // A button of a kind of its own (one with a light, say).

@@ -8,7 +8,7 @@ void AnnounceHover(TWindow& control)
     TWindow* parent = control.GetParentObject();
     if (!parent)
         return;
-    WPARAM item = id > 0 ? static_cast<WPARAM>(id) : MAKEWPARAM(0, 0xFFFF);
+    WPARAM item = id > 0 ? static_cast<WPARAM>(id) : MenuClosedWParam;
     parent->ReceiveMessage(WM_MENUSELECT, item, 0);
     parent->ReceiveMessage(WM_ENTERIDLE, MSGF_MENU, 0);
 }

@@ -5,6 +5,7 @@
 // class; its own messages sit in a table chained to this one.
 #include "controls/mouse_lumen.h"
 #include "controls/right_button_menu.h"
+#include "framework/gdi.h"
 #include "framework/window.h"
 
 #include <string>
@@ -34,10 +35,6 @@ template <class TBase>
 class TQZControl : public TBase {
 public:
     const TMouseLumen& GetLumen() const { return Lumen; }
-    const TRightButtonMenu& GetRightButton() const { return RightButton; }
-
-    static const TMessageTable MessageTable;
-    const TMessageTable& GetMessageTable() const override { return MessageTable; }
 
 protected:
     // module null: the application's. cursorName null or empty: the style's system cursor.
@@ -86,6 +83,19 @@ protected:
         else
             RightButton.Release(*this, keys, point, RightActsAsLeft(), ::GetParent(this->GetHandle()));
     }
+    // The system's painting, then the light again over what it painted: a themed control
+    // paints itself anew on hover and would wipe it.
+    LRESULT EvPaint(TMessage& message)
+    {
+        if (!Lumen.IsLight() || message.WParam)
+            return this->DefaultProcessing(message);
+        TRegion painted(::CreateRectRgn(0, 0, 0, 0));
+        const bool some = ::GetUpdateRgn(this->GetHandle(), painted, FALSE) > NULLREGION;
+        const LRESULT result = this->DefaultProcessing(message);
+        if (some)
+            Lumen.PaintOver(painted);
+        return result;
+    }
     void EvCaptureChanged(HWND newCapture)
     {
         RightButton.CaptureChanged(*this, newCapture);
@@ -103,20 +113,16 @@ protected:
     TRightButtonMenu RightButton;
     TMouseLumen Lumen;
 
-private:
-    static const TMessageEntry MessageEntries[];
+    DECLARE_MESSAGE_TABLE()
 };
 
 template <class TBase>
-const TMessageEntry TQZControl<TBase>::MessageEntries[] = {
-    EV_WM_MOUSEMOVE(TQZControl<TBase>, EvMouseMove)
-    EV_WM_TIMER(TQZControl<TBase>, EvTimer)
-    EV_WM_SETCURSOR(TQZControl<TBase>, EvSetCursor)
-    EV_WM_RBUTTONDOWN(TQZControl<TBase>, EvRButtonDown)
-    EV_WM_RBUTTONUP(TQZControl<TBase>, EvRButtonUp)
-    EV_WM_CAPTURECHANGED(TQZControl<TBase>, EvCaptureChanged)
-};
-
-template <class TBase>
-const TMessageTable TQZControl<TBase>::MessageTable = {&TBase::MessageTable, TQZControl<TBase>::MessageEntries,
-                                                       std::size(TQZControl<TBase>::MessageEntries)};
+BEGIN_MESSAGE_TABLE(TQZControl<TBase>, TBase)
+    ON_WM_MOUSEMOVE(EvMouseMove)
+    ON_WM_TIMER(EvTimer)
+    ON_WM_SETCURSOR(EvSetCursor)
+    ON_WM_RBUTTONDOWN(EvRButtonDown)
+    ON_WM_RBUTTONUP(EvRButtonUp)
+    ON_WM_CAPTURECHANGED(EvCaptureChanged)
+    ON_MESSAGE(WM_PAINT, EvPaint)
+END_MESSAGE_TABLE()

@@ -5,12 +5,12 @@
 #include "text/wide_text.h"
 
 BEGIN_MESSAGE_TABLE(TQZEditCursor, TQZControl<TEdit>)
-    ON_MESSAGE(TQZEditCursor, WM_KEYDOWN, EvKeyDown)
-    ON_MESSAGE(TQZEditCursor, WM_PAINT, EvPaint)
-    EV_WM_KILLFOCUS(TQZEditCursor, EvKillFocus)
-    ON_MESSAGE(TQZEditCursor, WM_SETFOCUS, EvSetFocus)
-    ON_MESSAGE(TQZEditCursor, WM_MENUSELECT, EvMenuSelect)
-END_MESSAGE_TABLE(TQZEditCursor, TQZControl<TEdit>)
+    ON_MESSAGE(WM_KEYDOWN, EvKeyDown)
+    ON_MESSAGE(WM_PAINT, EvPaint)
+    ON_WM_KILLFOCUS(EvKillFocus)
+    ON_MESSAGE(WM_SETFOCUS, EvSetFocus)
+    ON_WM_MENUSELECT(EvMenuSelect)
+END_MESSAGE_TABLE()
 
 TQZEditCursor::TQZEditCursor(TWindow* parent, int resourceId, int textLimit, HINSTANCE module,
                              const char* cursorName)
@@ -116,19 +116,15 @@ void TQZEditCursor::EvKillFocus(HWND)
         return;
     RECT outer = inner;
     ::InflateRect(&outer, 1, 1);
-    TRegion ring(::CreateRectRgnIndirect(&outer));
-    TRegion inside(::CreateRectRgnIndirect(&inner));
-    ::CombineRgn(ring, ring, inside, RGN_XOR);
     // Children too, even under a parent that clips them: the ring may lie on the field's border.
-    ::RedrawWindow(::GetParent(Handle), nullptr, ring, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    ::RedrawWindow(::GetParent(Handle), nullptr, RingRegion(outer, 1), RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-LRESULT TQZEditCursor::EvMenuSelect(TMessage& message)
+void TQZEditCursor::EvMenuSelect(UINT, UINT flags, HMENU menu)
 {
-    LRESULT result = DefaultProcessing(message);
+    DefaultProcessing();
     // The menu has closed: whatever it covered is repainted now, not after the next command.
-    if (HIWORD(message.WParam) == 0xFFFF && message.LParam == 0)
+    if (MenuClosed(flags, menu))
         if (HWND parent = ::GetParent(Handle))
             ::UpdateWindow(parent);
-    return result;
 }

@@ -22,7 +22,7 @@ protected:
     LRESULT EvPaint(TMessage& message);
     void EvKillFocus(HWND focus);
     LRESULT EvSetFocus(TMessage& message);
-    LRESULT EvMenuSelect(TMessage& message);
+    void EvMenuSelect(UINT item, UINT flags, HMENU menu);
 
     void DrawFocusFrame();
     bool WantsPlaceholder() const;

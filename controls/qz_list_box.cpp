@@ -15,13 +15,13 @@ bool IsHalf(wchar_t unit)
 } // namespace
 
 BEGIN_MESSAGE_TABLE(TQZListBox, TQZControl<TListBox>)
-    ON_MESSAGE(TQZListBox, WM_KEYDOWN, EvKeyDown)
-    ON_MESSAGE(TQZListBox, LB_ADDSTRING, EvAddString)
-    ON_MESSAGE(TQZListBox, LB_INSERTSTRING, EvAddString)
-    ON_MESSAGE(TQZListBox, LB_RESETCONTENT, EvResetContent)
-    ON_MESSAGE(TQZListBox, WM_SETFONT, EvSetFont)
-    ON_MESSAGE(TQZListBox, WM_SETREDRAW, EvSetRedraw)
-END_MESSAGE_TABLE(TQZListBox, TQZControl<TListBox>)
+    ON_MESSAGE(WM_KEYDOWN, EvKeyDown)
+    ON_MESSAGE(LB_ADDSTRING, EvAddString)
+    ON_MESSAGE(LB_INSERTSTRING, EvAddString)
+    ON_MESSAGE(LB_RESETCONTENT, EvResetContent)
+    ON_MESSAGE(WM_SETFONT, EvSetFont)
+    ON_MESSAGE(WM_SETREDRAW, EvSetRedraw)
+END_MESSAGE_TABLE()
 
 TQZListBox::TQZListBox(TWindow* parent, int resourceId, const char* cursorName, HINSTANCE module,
                        const char* menuName)

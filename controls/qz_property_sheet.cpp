@@ -3,9 +3,9 @@
 TQZPropertySheet::~TQZPropertySheet() = default;
 
 BEGIN_MESSAGE_TABLE(TQZPropertyPage, TPropertyPage)
-    EV_WM_SETCURSOR(TQZPropertyPage, EvSetCursor)
-    EV_WM_LBUTTONDOWN(TQZPropertyPage, EvLButtonDown)
-END_MESSAGE_TABLE(TQZPropertyPage, TPropertyPage)
+    ON_WM_SETCURSOR(EvSetCursor)
+    ON_WM_LBUTTONDOWN(EvLButtonDown)
+END_MESSAGE_TABLE()
 
 bool TQZPropertyPage::EvSetCursor(HWND window, UINT, UINT)
 {

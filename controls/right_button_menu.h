@@ -21,7 +21,6 @@ public:
     void CaptureChanged(TWindow& window, HWND newCapture);
 
     bool HasMenu() const { return HasPopup; }
-    bool IsRightDown() const { return RightDown; }
     const TPopupMenu& GetPopup() const { return Popup; }
 
 private:

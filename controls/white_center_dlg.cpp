@@ -1,6 +1,7 @@
 #include "controls/white_center_dlg.h"
 
 #include "framework/gdi.h"
+#include "framework/monitor_area.h"
 #include "framework/resource_name.h"
 
 #include <algorithm>
@@ -112,7 +113,7 @@ bool ParseRecord(std::string_view text, TLayoutRecord& record)
 // The character height of the font, measured in the window's DC; at least 1.
 int CharacterHeight(HWND window, const LOGFONTW& description)
 {
-    TFontHandle font(::CreateFontIndirectW(&description));
+    TFont font(::CreateFontIndirectW(&description));
     TClientDC dc(window);
     TSelectObject selected(dc, font);
     TEXTMETRICW metrics{};
@@ -139,20 +140,20 @@ SIZE TWhiteCenterDlg::LastLayoutSize{};
 HWND TWhiteCenterDlg::LastLayoutDialog = nullptr;
 
 BEGIN_MESSAGE_TABLE(TWhiteCenterDlg, TDialog)
-    EV_WM_WINDOWPOSCHANGED(TWhiteCenterDlg, EvWindowPosChanged)
-    EV_WM_LBUTTONDOWN(TWhiteCenterDlg, EvLButtonDown)
-    EV_WM_RBUTTONDOWN(TWhiteCenterDlg, EvRButtonDown)
-    EV_WM_RBUTTONUP(TWhiteCenterDlg, EvRButtonUp)
-    EV_WM_SETCURSOR(TWhiteCenterDlg, EvSetCursor)
-    EV_WM_CAPTURECHANGED(TWhiteCenterDlg, EvCaptureChanged)
-    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLORMSGBOX, EvCtlColor)
-    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLOREDIT, EvCtlColor)
-    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLORLISTBOX, EvCtlColor)
-    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLORBTN, EvCtlColor)
-    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLORDLG, EvCtlColor)
-    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLORSCROLLBAR, EvCtlColor)
-    ON_MESSAGE(TWhiteCenterDlg, WM_CTLCOLORSTATIC, EvCtlColor)
-END_MESSAGE_TABLE(TWhiteCenterDlg, TDialog)
+    ON_WM_WINDOWPOSCHANGED(EvWindowPosChanged)
+    ON_WM_LBUTTONDOWN(EvLButtonDown)
+    ON_WM_RBUTTONDOWN(EvRButtonDown)
+    ON_WM_RBUTTONUP(EvRButtonUp)
+    ON_WM_SETCURSOR(EvSetCursor)
+    ON_WM_CAPTURECHANGED(EvCaptureChanged)
+    ON_MESSAGE(WM_CTLCOLORMSGBOX, EvCtlColor)
+    ON_MESSAGE(WM_CTLCOLOREDIT, EvCtlColor)
+    ON_MESSAGE(WM_CTLCOLORLISTBOX, EvCtlColor)
+    ON_MESSAGE(WM_CTLCOLORBTN, EvCtlColor)
+    ON_MESSAGE(WM_CTLCOLORDLG, EvCtlColor)
+    ON_MESSAGE(WM_CTLCOLORSCROLLBAR, EvCtlColor)
+    ON_MESSAGE(WM_CTLCOLORSTATIC, EvCtlColor)
+END_MESSAGE_TABLE()
 
 TWhiteCenterDlg::TWhiteCenterDlg(TWindow* parent, const char* resourceName, const char* menuName, HFONT font)
     : TDialog(parent, resourceName),
@@ -229,12 +230,14 @@ void TWhiteCenterDlg::RecordLayout()
 BOOL TWhiteCenterDlg::EvInitDialog(HWND focus)
 {
     BOOL result = TDialog::EvInitDialog(focus);
-    RECT desktop{};
-    ::GetWindowRect(::GetDesktopWindow(), &desktop);
+    // On the monitor of the window it belongs to (its parent or owner), or of the pointer;
+    // within the part the taskbar leaves free.
+    HWND owner = (::GetWindowLongPtrW(Handle, GWL_STYLE) & WS_CHILD) ? ParentOf(Handle) : ::GetWindow(Handle, GW_OWNER);
+    const TMonitorArea monitor = MonitorAreaOfWindowOrPointer(owner);
     RECT own = GetWindowRect();
     const int width = own.right - own.left;
     const int height = own.bottom - own.top;
-    POINT place{(desktop.right - desktop.left - width) / 2, (desktop.bottom - desktop.top - height) / 2};
+    POINT place = CentredIn(monitor.Work, {width, height});
     // A child dialog is placed in its parent's coordinates.
     ::MapWindowPoints(nullptr, ParentOf(Handle), &place, 1);
     ::MoveWindow(Handle, place.x, place.y, width, height, TRUE);

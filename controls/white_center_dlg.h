@@ -1,6 +1,6 @@
 #pragma once
 // The base of the program's own dialogs: one font of its own for every control, a hand
-// cursor over the background, a little widening at set-up, centring on the screen, and
+// cursor over the background, a little widening at set-up, centring on its monitor, and
 // proportional rescaling of every control (positions, sizes, font, item heights) whenever
 // the dialog's size changes. The left button drags the dialog by its background; the right
 // button opens the dialog's pop-up menu.
@@ -19,13 +19,6 @@ public:
                     HFONT font = nullptr);
     ~TWhiteCenterDlg() override;
 
-    HFONT GetDialogFont() const { return DialogFont.Get(); }
-    const LOGFONTW& GetBaseLogFont() const { return BaseLogFont; }
-    float GetScaleX() const { return ScaleX; }
-    float GetScaleY() const { return ScaleY; }
-    SIZE GetFrameSize() const { return FrameSize; }
-    const RECT& GetInitialClient() const { return InitialClient; }
-    bool HasPopupMenu() const { return RightButton.HasMenu(); }
     // The client-equivalent size the last layout pass of any dialog of this class used.
     static SIZE GetLastLayoutSize() { return LastLayoutSize; }
 
@@ -53,7 +46,7 @@ protected:
     float ScaleY = 1.0f;
     SIZE FrameSize{};
     RECT InitialClient{};
-    TFontHandle DialogFont;
+    TFont DialogFont;
     LOGFONTW BaseLogFont{};
     // One record per descendant window: "handle,left,top,width,height,selH,itemH".
     TListBox LayoutStore;

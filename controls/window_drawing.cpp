@@ -36,3 +36,13 @@ void DrawRectangle(HDC dc, const RECT& rect)
     if (hide)
         ::ShowCursor(TRUE);
 }
+
+TRegion RingRegion(const RECT& outer, int thickness)
+{
+    RECT inner = outer;
+    ::InflateRect(&inner, -thickness, -thickness);
+    TRegion ring(::CreateRectRgnIndirect(&outer));
+    TRegion inside(::CreateRectRgnIndirect(&inner));
+    ::CombineRgn(ring, ring, inside, RGN_DIFF);
+    return ring;
+}

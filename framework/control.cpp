@@ -159,9 +159,9 @@ std::wstring ClipboardText(HWND owner)
 } // namespace
 
 BEGIN_MESSAGE_TABLE(TEdit, TControl)
-    ON_MESSAGE(TEdit, WM_CHAR, EvChar)
-    ON_MESSAGE(TEdit, WM_PASTE, EvPaste)
-END_MESSAGE_TABLE(TEdit, TControl)
+    ON_MESSAGE(WM_CHAR, EvChar)
+    ON_MESSAGE(WM_PASTE, EvPaste)
+END_MESSAGE_TABLE()
 
 TEdit::TEdit(TWindow* parent, int resourceId, int textLimit) : TControl(parent, resourceId), TextLimit(textLimit)
 {

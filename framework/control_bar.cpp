@@ -21,27 +21,23 @@ HBITMAP ScaledPicture(HBITMAP picture, int size)
 {
     if (size == ButtonImageSize)
         return picture;
+    TBitmap original(picture);
     TClientDC screen(nullptr);
-    HDC from = ::CreateCompatibleDC(screen);
-    HDC to = ::CreateCompatibleDC(screen);
+    TMemoryDC from(::CreateCompatibleDC(screen));
+    TMemoryDC to(::CreateCompatibleDC(screen));
     HBITMAP scaled = ::CreateCompatibleBitmap(screen, size, size);
-    {
-        TSelectObject source(from, picture);
-        TSelectObject target(to, scaled);
-        ::SetStretchBltMode(to, COLORONCOLOR);
-        ::StretchBlt(to, 0, 0, size, size, from, 0, 0, ButtonImageSize, ButtonImageSize, SRCCOPY);
-    }
-    ::DeleteDC(from);
-    ::DeleteDC(to);
-    ::DeleteObject(picture);
+    TSelectObject source(from, original);
+    TSelectObject target(to, scaled);
+    ::SetStretchBltMode(to, COLORONCOLOR);
+    ::StretchBlt(to, 0, 0, size, size, from, 0, 0, ButtonImageSize, ButtonImageSize, SRCCOPY);
     return scaled;
 }
 } // namespace
 
 BEGIN_MESSAGE_TABLE(TControlBar, TControl)
-    EV_WM_MOUSEMOVE(TControlBar, EvMouseMove)
-    ON_MESSAGE(TControlBar, WM_MOUSELEAVE, EvMouseLeave)
-END_MESSAGE_TABLE(TControlBar, TControl)
+    ON_WM_MOUSEMOVE(EvMouseMove)
+    ON_MESSAGE(WM_MOUSELEAVE, EvMouseLeave)
+END_MESSAGE_TABLE()
 
 TControlBar::TControlBar(TWindow* parent, HFONT font) : TControl(parent, 0, "", 0, 0, 0, 0), Font(font)
 {
@@ -52,8 +48,6 @@ TControlBar::TControlBar(TWindow* parent, HFONT font) : TControl(parent, 0, "", 
 
 TControlBar::~TControlBar()
 {
-    if (Images)
-        ::ImageList_Destroy(Images);
 }
 
 void TControlBar::SetupWindow()
@@ -63,8 +57,8 @@ void TControlBar::SetupWindow()
         SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(Font), FALSE);
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
     ImageSize = ScaledImageSize();
-    Images = ::ImageList_Create(ImageSize, ImageSize, ILC_COLOR24 | ILC_MASK, 8, 4);
-    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(Images));
+    Images.Reset(::ImageList_Create(ImageSize, ImageSize, ILC_COLOR24 | ILC_MASK, 8, 4));
+    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(static_cast<HIMAGELIST>(Images)));
     SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(ImageSize, ImageSize));
     for (const TGadget& gadget : Gadgets)
         AddGadgetToWindow(gadget);
@@ -96,7 +90,7 @@ void TControlBar::AddGadgetToWindow(const TGadget& gadget)
     if (gadget.BitmapName) {
         HBITMAP picture = static_cast<HBITMAP>(
             ::LoadImageW(GetInstance(), TResourceName(gadget.BitmapName), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        TGdiObject<HBITMAP> bitmap(picture ? ScaledPicture(picture, ImageSize) : nullptr);
+        TBitmap bitmap(picture ? ScaledPicture(picture, ImageSize) : nullptr);
         button.iBitmap = bitmap ? ::ImageList_AddMasked(Images, bitmap, FaceColour) : I_IMAGENONE;
         button.idCommand = gadget.CommandId;
         button.fsState = TBSTATE_ENABLED;

@@ -2,6 +2,7 @@
 // The tool bar at the top of a decorated frame: command buttons with pictures and separators.
 // The hint of the button under the pointer goes to the frame's message bar.
 #include "framework/control.h"
+#include "framework/handles.h"
 
 #include <commctrl.h>
 
@@ -40,7 +41,7 @@ private:
     void ShowHintFor(int commandId);
 
     HFONT Font;
-    HIMAGELIST Images = nullptr;
+    TImageList Images;
     int ImageSize = 32;   // the buttons' pictures on this screen
     std::vector<TGadget> Gadgets;
     bool HintOnEnter = false;

@@ -4,10 +4,10 @@
 #include "framework/resource_name.h"
 
 BEGIN_MESSAGE_TABLE(TDialog, TWindow)
-    ON_COMMAND(TDialog, IDOK, CmOk)
-    ON_COMMAND(TDialog, IDCANCEL, CmCancel)
-    ON_MESSAGE(TDialog, WM_CLOSE, EvClose)
-END_MESSAGE_TABLE(TDialog, TWindow)
+    ON_COMMAND(IDOK, CmOk)
+    ON_COMMAND(IDCANCEL, CmCancel)
+    ON_MESSAGE(WM_CLOSE, EvClose)
+END_MESSAGE_TABLE()
 
 TDialog::TDialog(TWindow* parent, const char* resourceName) : TWindow(parent), ResourceName(resourceName)
 {

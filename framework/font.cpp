@@ -2,44 +2,8 @@
 
 #include "text/wide_text.h"
 
+#include <cstddef>
 #include <cwchar>
-
-TFont::TFont(const char* face, int height, int width, int escapement, int orientation, int weight,
-             BYTE pitchAndFamily, BYTE italic, BYTE underline, BYTE strikeout, BYTE charSet,
-             BYTE outputPrecision, BYTE clipPrecision, BYTE quality)
-{
-    LOGFONTW description{};
-    description.lfHeight = height;
-    description.lfWidth = width;
-    description.lfEscapement = escapement;
-    description.lfOrientation = orientation;
-    description.lfWeight = weight;
-    description.lfItalic = italic;
-    description.lfUnderline = underline;
-    description.lfStrikeOut = strikeout;
-    description.lfCharSet = charSet;
-    description.lfOutPrecision = outputPrecision;
-    description.lfClipPrecision = clipPrecision;
-    description.lfQuality = quality;
-    description.lfPitchAndFamily = pitchAndFamily;
-    SetFaceName(description, face ? face : "");
-    Handle = ::CreateFontIndirectW(&description);
-}
-
-TFont::TFont(const LOGFONTW& description) : Handle(::CreateFontIndirectW(&description))
-{
-}
-
-TFont::~TFont()
-{
-    if (Handle)
-        ::DeleteObject(Handle);
-}
-
-bool TFont::GetObject(LOGFONTW& description) const
-{
-    return Handle && ::GetObjectW(Handle, sizeof description, &description) == sizeof description;
-}
 
 void SetFaceName(LOGFONTW& font, std::string_view face)
 {
@@ -51,4 +15,14 @@ void SetFaceName(LOGFONTW& font, std::string_view face)
 std::string FaceName(const LOGFONTW& font)
 {
     return Narrow(std::wstring_view(font.lfFaceName, ::wcsnlen(font.lfFaceName, LF_FACESIZE)));
+}
+
+std::optional<LOGFONTW> SystemStatusBarFont()
+{
+    // The record without iPaddedBorderWidth, as every system takes it.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+    if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
+        return std::nullopt;
+    return metrics.lfStatusFont;
 }

@@ -4,11 +4,11 @@
 #include "framework/resource_name.h"
 
 BEGIN_MESSAGE_TABLE(TFrameWindow, TWindow)
-    ON_MESSAGE(TFrameWindow, WM_SIZE, EvSize)
-    ON_MESSAGE(TFrameWindow, WM_MENUSELECT, EvMenuSelect)
-    ON_MESSAGE(TFrameWindow, WM_SETFOCUS, EvSetFocus)
-    ON_MESSAGE(TFrameWindow, WM_DESTROY, EvDestroy)
-END_MESSAGE_TABLE(TFrameWindow, TWindow)
+    ON_MESSAGE(WM_SIZE, EvSize)
+    ON_WM_MENUSELECT(EvMenuSelect)
+    ON_MESSAGE(WM_SETFOCUS, EvSetFocus)
+    ON_MESSAGE(WM_DESTROY, EvDestroy)
+END_MESSAGE_TABLE()
 
 TFrameWindow::TFrameWindow(TWindow* parent, const char* title, std::unique_ptr<TWindow> client,
                            bool shrinkToClient)
@@ -20,9 +20,8 @@ TFrameWindow::TFrameWindow(TWindow* parent, const char* title, std::unique_ptr<T
 
 TFrameWindow::~TFrameWindow()
 {
+    // The icon is LoadIcon's, shared by the module: it is never destroyed.
     Client.reset();
-    if (Icon)
-        ::DestroyIcon(Icon);
 }
 
 void TFrameWindow::SetClientWindow(std::unique_ptr<TWindow> client)
@@ -135,23 +134,22 @@ LRESULT TFrameWindow::EvSize(TMessage& message)
     return result;
 }
 
-LRESULT TFrameWindow::EvMenuSelect(TMessage& message)
+void TFrameWindow::EvMenuSelect(UINT item, UINT flags, HMENU menu)
 {
-    if (!TrackMenuSelection)
-        return DefaultProcessing(message);
-    UINT flags = HIWORD(message.WParam);
-    int id = LOWORD(message.WParam);
-    if (flags == 0xFFFF && message.LParam == 0) {
+    if (!TrackMenuSelection) {
+        DefaultProcessing();
+        return;
+    }
+    if (MenuClosed(flags, menu)) {
         TrackedMenuItem = 0;
-        ShowHint(nullptr);   // the menu closed
-    } else if ((flags & (MF_POPUP | MF_SEPARATOR)) || id == 0) {
+        ShowHint(nullptr);
+    } else if ((flags & (MF_POPUP | MF_SEPARATOR)) || item == 0) {
         TrackedMenuItem = 0;
         ShowHint("");
     } else {
-        TrackedMenuItem = id;
-        ShowHint(LoadResourceString(GetInstance(), static_cast<UINT>(id)).c_str());
+        TrackedMenuItem = static_cast<int>(item);
+        ShowHint(LoadResourceString(GetInstance(), item).c_str());
     }
-    return 0;
 }
 
 LRESULT TFrameWindow::EvSetFocus(TMessage& message)

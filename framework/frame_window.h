@@ -41,7 +41,7 @@ protected:
     virtual void ShowHint(const char* hint);
 
     LRESULT EvSize(TMessage& message);
-    LRESULT EvMenuSelect(TMessage& message);
+    void EvMenuSelect(UINT item, UINT flags, HMENU menu);
     LRESULT EvSetFocus(TMessage& message);
     LRESULT EvDestroy(TMessage& message);
 

@@ -10,8 +10,8 @@
 // ---- TPropertyPage ----
 
 BEGIN_MESSAGE_TABLE(TPropertyPage, TDialog)
-    ON_MESSAGE(TPropertyPage, WM_NOTIFY, EvNotify)
-END_MESSAGE_TABLE(TPropertyPage, TDialog)
+    ON_MESSAGE(WM_NOTIFY, EvNotify)
+END_MESSAGE_TABLE()
 
 TPropertyPage::TPropertyPage(TPropertySheet* sheet, const char* resourceName, const char* title)
     : TDialog(sheet, resourceName),
@@ -95,8 +95,8 @@ INT_PTR CALLBACK TPropertyPage::StaticPageProc(HWND handle, UINT message, WPARAM
 thread_local TPropertySheet* TPropertySheet::Starting = nullptr;
 
 BEGIN_MESSAGE_TABLE(TPropertySheet, TWindow)
-    ON_MESSAGE(TPropertySheet, WM_CLOSE, EvClose)
-END_MESSAGE_TABLE(TPropertySheet, TWindow)
+    ON_MESSAGE(WM_CLOSE, EvClose)
+END_MESSAGE_TABLE()
 
 TPropertySheet::TPropertySheet(TWindow* parent, const char* title, UINT startPage, bool isWizard, DWORD flags)
     : TWindow(parent, title), StartPage(startPage), IsWizard(isWizard), Flags(flags)

@@ -6,8 +6,8 @@
 #include <commctrl.h>
 
 BEGIN_MESSAGE_TABLE(TMessageBar, TControl)
-    ON_MESSAGE(TMessageBar, WM_SIZE, EvSize)
-END_MESSAGE_TABLE(TMessageBar, TControl)
+    ON_MESSAGE(WM_SIZE, EvSize)
+END_MESSAGE_TABLE()
 
 TMessageBar::TMessageBar(TWindow* parent, HFONT font) : TControl(parent, 0, "", 0, 0, 0, 0), Font(font)
 {

@@ -49,7 +49,7 @@ TAttachedObjects& AttachedObjects()
 
 const TMessageEntry* TMessageTable::Find(const TMessage& message) const
 {
-    for (const TMessageTable* table = this; table; table = table->Base) {
+    for (const TMessageTable* table = this; table; table = table->Base ? &table->Base() : nullptr) {
         for (std::size_t i = 0; i < table->Count; ++i) {
             const TMessageEntry& entry = table->Entries[i];
             switch (entry.Kind) {
@@ -83,16 +83,20 @@ const TMessageEntry* TMessageTable::Find(const TMessage& message) const
     return nullptr;
 }
 
-const TMessageEntry TWindow::MessageEntries[] = {
-    ON_MESSAGE(TWindow, WM_CLOSE, EvClose)
-    ON_MESSAGE(TWindow, WM_DESTROY, EvDestroy)
-};
-
-const TMessageTable TWindow::MessageTable = {nullptr, TWindow::MessageEntries, std::size(TWindow::MessageEntries)};
+const TMessageTable& TWindow::ClassMessageTable()
+{
+    using TTableClass = TWindow;
+    static constexpr TMessageEntry Entries[] = {
+        ON_MESSAGE(WM_CLOSE, EvClose)
+        ON_MESSAGE(WM_DESTROY, EvDestroy)
+    };
+    static constexpr TMessageTable Table = {nullptr, Entries, std::size(Entries)};
+    return Table;
+}
 
 const TMessageTable& TWindow::GetMessageTable() const
 {
-    return MessageTable;
+    return ClassMessageTable();
 }
 
 TWindow::TWindow(TWindow* parent, const char* title) : Parent(parent), Title(title ? title : "")

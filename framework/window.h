@@ -26,7 +26,7 @@ public:
     TWindow(const TWindow&) = delete;
     TWindow& operator=(const TWindow&) = delete;
 
-    static const TMessageTable MessageTable;
+    static const TMessageTable& ClassMessageTable();
     // The class's table; every class with a table of its own overrides it.
     virtual const TMessageTable& GetMessageTable() const;
 
@@ -116,8 +116,6 @@ protected:
     LRESULT EvDestroy(TMessage& message);
 
 private:
-    static const TMessageEntry MessageEntries[];
-
     std::vector<TWindow*> ChildList;
     TMessage* Current = nullptr;   // the message the window is handling, innermost first
 };

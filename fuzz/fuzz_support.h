@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -96,6 +97,12 @@ public:
 private:
     std::filesystem::path Path;
 };
+
+inline std::string GetFile(const std::string& fileName)
+{
+    std::ifstream in(fileName, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 inline void PutFile(const std::string& fileName, std::string_view bytes)
 {

@@ -1,10 +1,12 @@
 // The list-file reader: any bytes give the entries the rules say (LF or CR LF ends a
-// line, long lines go on in pieces of 1999, a final line break adds nothing), also
+// line, long lines go on in pieces of at most 1999 UTF-16 units that end on a character
+// boundary, a final line break adds nothing), also
 // when a line break falls on the reader's block boundary; and a list saved and
 // opened again comes back the same.
 #include "fuzz_support.h"
 #include "gen/file_list.h"
 #include "gen/list_file.h"
+#include "text/utf16_text.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -28,8 +30,11 @@ TNames Expected(std::string_view bytes)
             line.remove_suffix(1);
         if (line.empty())
             names.emplace_back();
-        for (std::size_t at = 0; at < line.size(); at += EntryMax)
-            names.emplace_back(line.substr(at, EntryMax));
+        while (!line.empty()) {
+            const std::string_view piece = CutToUtf16Units(line, EntryMax);
+            names.emplace_back(piece);
+            line.remove_prefix(piece.size());
+        }
     }
     return names;
 }
@@ -87,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!entries.empty() && !entries.back().empty()) {
         TVectorFileList list(entries);
         const std::string file = scratch.File("saved.lst");
-        FuzzCheck(WriteListFile(file, list), "saving failed");
+        FuzzCheck(static_cast<bool>(WriteListFile(file, list)), "saving failed");
         TVectorFileList opened;
         FuzzCheck(ReadListFile(file, opened), "opening the saved list failed");
         FuzzCheck(opened.Items() == entries, "a saved list opens with the same entries");

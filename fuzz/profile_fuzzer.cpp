@@ -1,9 +1,12 @@
 // The portable profile reader and writer. The whole input, read as a profile file,
 // must give no crash. Read as fields (the file as it starts, then section, key and
 // value of each write), every write the writer accepts must read back as written, and
-// must leave the values of the file's other entries as they were.
+// must leave the values of the file's other entries as they were. A file that starts with
+// a byte-order mark stays in its encoding, whole: never part in one encoding, part in another.
 #include "fuzz_support.h"
 #include "settings/profile_portable.h"
+#include "text/text_file_encoding.h"
+#include "text/utf16_text.h"
 
 #include <cstdint>
 #include <map>
@@ -77,12 +80,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         profile.ReadInt(file, entry.first, entry.second, 7);
     }
 
-    // Writes into a file that starts as the first field ("-" for no file at all).
+    // Writes into a file that starts as the first field ("-" for no file at all). A first byte
+    // of 1, 2 or 3 asks for the rest of the field as a file in UTF-16 LE, UTF-16 BE or UTF-8,
+    // with its mark (fields cannot hold the NUL bytes of UTF-16).
     TFields fields(data, size);
-    const std::string start = fields.Next();
+    std::string start = fields.Next();
+    ETextFileEncoding encoding = ETextFileEncoding::Plain;
+    if (!start.empty() && start[0] >= 1 && start[0] <= 3) {
+        const ETextFileEncoding marked[] = {ETextFileEncoding::Utf16Le, ETextFileEncoding::Utf16Be,
+                                            ETextFileEncoding::Utf8Mark};
+        encoding = marked[start[0] - 1];
+        start.erase(0, 1);
+    }
     std::filesystem::remove(file);
-    if (start != "-")
-        PutFile(file, start);
+    const std::string startBytes = EncodeTextFile(start, encoding);
+    if (start != "-" || encoding != ETextFileEncoding::Plain)
+        PutFile(file, startBytes);
+    encoding = DecodeTextFile(startBytes).Encoding;   // a field may bring its own mark
 
     std::vector<TEntry> probes = EntriesIn(start);
     std::vector<std::string> before;
@@ -92,6 +106,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::map<TEntry, std::pair<TEntry, std::string>> written;   // by normal names: as given, value
     while (!fields.AtEnd() && written.size() < 32) {
         std::string section = fields.Next(), key = fields.Next(), value = fields.Next();
+        if (encoding == ETextFileEncoding::Utf16Le || encoding == ETextFileEncoding::Utf16Be) {
+            // UTF-16 holds text alone: the program's names and values are always UTF-8.
+            for (std::string* text : {&section, &key, &value})
+                *text = Utf8FromUtf16(Utf16FromUtf8(*text));
+        }
         bool accepted = profile.WriteString(file, section, key, value);
         FuzzCheck(accepted == ProfileEntryIsWritable(section, key, value),
                   "WriteString's answer differs from ProfileEntryIsWritable for [" + Escaped(section) + "] " +
@@ -105,6 +124,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FuzzCheckEqual(profile.ReadString(file, names.first, names.second, Missing, SIZE_MAX), value,
                        "a written value reads back as written: [" + Escaped(names.first) + "] " +
                            Escaped(names.second));
+    }
+    const std::string after = GetFile(file);
+    if (!written.empty() && after != startBytes) {
+        const TTextFileContent content = DecodeTextFile(after);
+        FuzzCheck(content.Encoding == encoding, "a file written keeps the encoding it had");
+        FuzzCheck(EncodeTextFile(content.Text, content.Encoding) == after, "a file written is in one encoding throughout");
     }
     for (std::size_t i = 0; i < probes.size(); ++i) {
         if (written.count({Normal(probes[i].first), Normal(probes[i].second)}))

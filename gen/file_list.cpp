@@ -100,10 +100,17 @@ void TFileList::InsertRange(int index, std::span<const std::string_view> texts)
         Insert(index++, std::string(text));
 }
 
-void TFileList::RemoveRange(int index, int count)
+bool TFileList::ClampRange(int& index, int& count) const
 {
     index = std::max(index, 0);
     count = std::min(count, Count() - index);
+    return count > 0;
+}
+
+void TFileList::RemoveRange(int index, int count)
+{
+    if (!ClampRange(index, count))
+        return;
     // From the end: nothing after the removed entries moves more than once.
     for (int i = index + count - 1; i >= index; --i)
         Remove(i);
@@ -113,18 +120,6 @@ std::vector<std::string_view> TextViews(const std::vector<std::string>& texts)
 {
     return std::vector<std::string_view>(texts.begin(), texts.end());
 }
-
-namespace {
-
-// Where a selection goes when count entries are removed from index on (-1 when it was among them).
-int SelectionAfterRemoval(int selection, int index, int count)
-{
-    if (selection < index)
-        return selection;
-    return selection < index + count ? -1 : selection - count;
-}
-
-} // namespace
 
 // ---- TVectorFileList ----
 
@@ -136,18 +131,12 @@ void TVectorFileList::GetText(int index, std::string& text) const
         text.clear();
 }
 
-void TVectorFileList::Select(int index)
-{
-    Selection = index >= 0 && index < Count() ? index : -1;
-}
-
 void TVectorFileList::Insert(int index, const std::string& text)
 {
     if (index < 0 || index > Count())
         index = Count();
     Entries.insert(Entries.begin() + index, text);
-    if (Selection >= index)
-        ++Selection;
+    Selection.Inserted(index, 1);
 }
 
 void TVectorFileList::Remove(int index)
@@ -155,40 +144,34 @@ void TVectorFileList::Remove(int index)
     if (index < 0 || index >= Count())
         return;
     Entries.erase(Entries.begin() + index);
-    if (Selection == index)
-        Selection = -1;
-    else if (Selection > index)
-        --Selection;
+    Selection.Removed(index, 1);
 }
 
 void TVectorFileList::Clear()
 {
     Entries.clear();
-    Selection = -1;
+    Selection.Clear();
 }
 
 void TVectorFileList::ReplaceAll(std::span<const std::string_view> texts)
 {
     Entries.assign(texts.begin(), texts.end());
-    Selection = -1;
+    Selection.Clear();
 }
 
 void TVectorFileList::InsertRange(int index, std::span<const std::string_view> texts)
 {
     index = std::clamp(index, 0, Count());
     Entries.insert(Entries.begin() + index, texts.begin(), texts.end());
-    if (Selection >= index)
-        Selection += static_cast<int>(texts.size());
+    Selection.Inserted(index, static_cast<int>(texts.size()));
 }
 
 void TVectorFileList::RemoveRange(int index, int count)
 {
-    index = std::max(index, 0);
-    count = std::min(count, Count() - index);
-    if (count <= 0)
+    if (!ClampRange(index, count))
         return;
     Entries.erase(Entries.begin() + index, Entries.begin() + index + count);
-    Selection = SelectionAfterRemoval(Selection, index, count);
+    Selection.Removed(index, count);
 }
 
 // ---- TPackedFileList ----
@@ -207,11 +190,6 @@ void TPackedFileList::GetText(int index, std::string& text) const
     text.assign(View(index));
 }
 
-void TPackedFileList::Select(int index)
-{
-    Selection = index >= 0 && index < Count() ? index : -1;
-}
-
 void TPackedFileList::Insert(int index, const std::string& text)
 {
     if (index < 0 || index > Count())
@@ -222,8 +200,7 @@ void TPackedFileList::Insert(int index, const std::string& text)
     Starts.insert(Starts.begin() + index, at);
     for (std::size_t k = i + 1; k < Starts.size(); ++k)
         Starts[k] += text.size();
-    if (Selection >= index)
-        ++Selection;
+    Selection.Inserted(index, 1);
 }
 
 void TPackedFileList::Remove(int index)
@@ -236,17 +213,14 @@ void TPackedFileList::Remove(int index)
     Starts.erase(Starts.begin() + index);
     for (std::size_t k = i; k < Starts.size(); ++k)
         Starts[k] -= length;
-    if (Selection == index)
-        Selection = -1;
-    else if (Selection > index)
-        --Selection;
+    Selection.Removed(index, 1);
 }
 
 void TPackedFileList::Clear()
 {
     Block.clear();
     Starts.clear();
-    Selection = -1;
+    Selection.Clear();
 }
 
 void TPackedFileList::ReplaceAll(std::span<const std::string_view> texts)
@@ -273,15 +247,12 @@ void TPackedFileList::InsertRange(int index, std::span<const std::string_view> t
     for (std::size_t k = i; k < Starts.size(); ++k)
         Starts[k] += added.size();
     Starts.insert(Starts.begin() + index, starts.begin(), starts.end());
-    if (Selection >= index)
-        Selection += static_cast<int>(texts.size());
+    Selection.Inserted(index, static_cast<int>(texts.size()));
 }
 
 void TPackedFileList::RemoveRange(int index, int count)
 {
-    index = std::max(index, 0);
-    count = std::min(count, Count() - index);
-    if (count <= 0)
+    if (!ClampRange(index, count))
         return;
     const std::size_t first = static_cast<std::size_t>(index);
     const std::size_t end = first + static_cast<std::size_t>(count);
@@ -291,5 +262,5 @@ void TPackedFileList::RemoveRange(int index, int count)
     Starts.erase(Starts.begin() + index, Starts.begin() + index + count);
     for (std::size_t k = first; k < Starts.size(); ++k)
         Starts[k] -= to - from;
-    Selection = SelectionAfterRemoval(Selection, index, count);
+    Selection.Removed(index, count);
 }

@@ -43,6 +43,10 @@ public:
     virtual void InsertRange(int index, std::span<const std::string_view> texts);
     // Removes count entries from index on; a selection among them is cleared, one after them follows.
     virtual void RemoveRange(int index, int count);
+
+protected:
+    // Narrows count entries from index on to those the list has; false when none is left.
+    bool ClampRange(int& index, int& count) const;
 };
 
 // Views of the texts, for the bulk changes above (valid while the texts live).
@@ -66,16 +70,48 @@ void EnsureSelection(TFileList& list);
 // "2/5": the selected position counted from 1 and the number of entries; "0/0" when empty.
 std::string CounterText(const TFileList& list);
 
+// The selected entry of a list kept in memory, followed through inserts and removals.
+class TSelectionMark {
+public:
+    int Index() const { return Selected; }
+    // index, when it is one of count entries; else none.
+    void Select(int index, int count) { Selected = index >= 0 && index < count ? index : -1; }
+    void Clear() { Selected = -1; }
+    // count entries came in at index: a selection from there on moves with its entry.
+    void Inserted(int index, int count)
+    {
+        if (Selected >= index)
+            Selected += count;
+    }
+    // count entries went from index on: a selection among them is cleared, one after them follows.
+    void Removed(int index, int count)
+    {
+        if (Selected >= index)
+            Selected = Selected < index + count ? -1 : Selected - count;
+    }
+
+private:
+    int Selected = -1;
+};
+
+// A list kept in this process's memory, which keeps its selection itself.
+class TMemoryFileList : public TFileList {
+public:
+    int Selected() const override { return Selection.Index(); }
+    void Select(int index) override { Selection.Select(index, Count()); }
+
+protected:
+    TSelectionMark Selection;
+};
+
 // A list in a vector of strings: tests and small lists.
-class TVectorFileList : public TFileList {
+class TVectorFileList : public TMemoryFileList {
 public:
     TVectorFileList() = default;
     explicit TVectorFileList(std::vector<std::string> entries) : Entries(std::move(entries)) {}
 
     int Count() const override { return static_cast<int>(Entries.size()); }
     void GetText(int index, std::string& text) const override;
-    int Selected() const override { return Selection; }
-    void Select(int index) override;
     void Insert(int index, const std::string& text) override;
     void Remove(int index) override;
     void Clear() override;
@@ -88,17 +124,14 @@ public:
 
 private:
     std::vector<std::string> Entries;
-    int Selection = -1;
 };
 
 // A list kept as one block of text with the offsets of its entries: a million names
 // cost little more than their bytes. Appending is cheap; inserting elsewhere moves the tail.
-class TPackedFileList : public TFileList {
+class TPackedFileList : public TMemoryFileList {
 public:
     int Count() const override { return static_cast<int>(Starts.size()); }
     void GetText(int index, std::string& text) const override;
-    int Selected() const override { return Selection; }
-    void Select(int index) override;
     void Insert(int index, const std::string& text) override;
     void Remove(int index) override;
     void Clear() override;
@@ -115,5 +148,4 @@ public:
 private:
     std::string Block;
     std::vector<std::size_t> Starts;  // entry i is Block[Starts[i], Starts[i+1] or Block.size())
-    int Selection = -1;
 };

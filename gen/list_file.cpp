@@ -4,13 +4,15 @@
 #include "gen/output_writer.h"
 #include "text/legacy_text.h"
 #include "text/native_path.h"
+#include "text/utf16_text.h"
 
 #include <cstring>
 #include <memory>
 
 namespace {
 
-// Collects lines across read blocks and cuts them into entries.
+// Collects lines across read blocks and cuts them into entries of at most EntryMax UTF-16
+// units, each ending on a character boundary.
 class TLineSplitter {
 public:
     TLineSplitter(TFileList& list, int legacyCodePage) : List(list), LegacyCodePage(legacyCodePage) {}
@@ -23,6 +25,8 @@ public:
             AddText(data, take);
             if (!lf)
                 return;
+            if (!Line.empty() && Line.back() == '\r')
+                Line.pop_back();   // CR LF ends a line like LF alone
             EndLine();
             data += take + 1;
             size -= take + 1;
@@ -32,39 +36,57 @@ public:
     void Finish()
     {
         if (!Line.empty())
-            Emit();   // the last line had no line break
+            EndLine();   // the last line had no line break
     }
 
 private:
+    // A line this long (garbage, most likely) is cut into entries before its end is seen.
+    static constexpr std::size_t LongLine = 1 << 20;
+
     void AddText(const char* data, std::size_t size)
     {
-        while (size > 0) {
-            if (Line.size() == EntryMax)
-                Emit();   // a long line goes on as a new entry
-            std::size_t room = EntryMax - Line.size();
-            std::size_t take = size < room ? size : room;
-            Line.append(data, take);
-            data += take;
-            size -= take;
-        }
+        Line.append(data, size);
+        if (Line.size() >= LongLine)
+            EmitPieces(false);
     }
 
     void EndLine()
     {
-        if (!Line.empty() && Line.back() == '\r')
-            Line.pop_back();   // CR LF ends a line like LF alone
+        // Each character takes at least as many bytes as UTF-16 units: a short line is one entry.
+        if (Line.size() > EntryMax) {
+            if (LegacyCodePage && !IsValidUtf8(Line))
+                Line = Utf8FromLegacy(Line, LegacyCodePage);
+            EmitPieces(true);
+        }
         if (!Line.empty() || PiecesInLine == 0)
-            Emit();
+            Emit(Line);
+        Line.clear();
         PiecesInLine = 0;
     }
 
-    void Emit()
+    // Makes entries of the whole pieces at the start of the line and keeps the rest. Before the
+    // line has ended its last bytes may begin a character that goes on in the next block, so a
+    // piece is cut off only with a whole character after it.
+    void EmitPieces(bool lineEnded)
     {
-        if (LegacyCodePage && !IsValidUtf8(Line))
-            AppendEntry(List, Utf8FromLegacy(Line, LegacyCodePage));
+        std::size_t start = 0;
+        for (;;) {
+            const std::string_view rest = std::string_view(Line).substr(start);
+            const std::string_view piece = CutToUtf16Units(rest, EntryMax);
+            if (piece.size() == rest.size() || (!lineEnded && rest.size() - piece.size() < 4))
+                break;
+            Emit(piece);
+            start += piece.size();
+        }
+        Line.erase(0, start);
+    }
+
+    void Emit(std::string_view entry)
+    {
+        if (LegacyCodePage && !IsValidUtf8(entry))
+            AppendEntry(List, Utf8FromLegacy(entry, LegacyCodePage));
         else
-            AppendEntry(List, Line);
-        Line.clear();
+            AppendEntry(List, std::string(entry));
         ++PiecesInLine;
     }
 
@@ -99,11 +121,11 @@ bool ReadListFile(const std::string& fileName, TFileList& list, int legacyCodePa
     return ReadListStream(file.get(), list, legacyCodePage);
 }
 
-bool WriteListFile(const std::string& fileName, const TFileList& list)
+TWriteResult WriteListFile(const std::string& fileName, const TFileList& list)
 {
     TCrLfFileWriter writer;
     if (!writer.Open(fileName))
-        return false;
+        return TWriteResult::Failed;
     std::string text;
     for (int i = 0; i < list.Count(); ++i) {
         if (i > 0)

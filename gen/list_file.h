@@ -1,13 +1,15 @@
 #pragma once
 // List files (*.lst): one entry per line, as the program's Open list and Save list use them.
+#include "text/replace_file.h"
+
 #include <cstdio>
 #include <string>
 
 class TFileList;
 
 // Appends every line of the stream to the list. CR LF and LF both end a line; a line
-// longer than 1999 characters gives one entry per piece of 1999; a line break after
-// the last line adds no entry. False when reading failed.
+// longer than 1999 UTF-16 units gives one entry per piece of at most 1999, each ending on a
+// character boundary; a line break after the last line adds no entry. False when reading failed.
 bool ReadListStream(std::FILE* stream, TFileList& list, int legacyCodePage = 0);
 
 // As above from a named file; false (and the list unchanged) when it cannot be opened. With a
@@ -15,6 +17,6 @@ bool ReadListStream(std::FILE* stream, TFileList& list, int legacyCodePage = 0);
 // before the names were UTF-8).
 bool ReadListFile(const std::string& fileName, TFileList& list, int legacyCodePage = 0);
 
-// Writes the entries with CR LF between them and none after the last; false when the
-// file cannot be created or written.
-bool WriteListFile(const std::string& fileName, const TFileList& list);
+// Writes the entries with CR LF between them and none after the last, replacing the file whole;
+// false (the old file kept) when it cannot be written or replaced.
+TWriteResult WriteListFile(const std::string& fileName, const TFileList& list);

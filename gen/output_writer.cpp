@@ -1,7 +1,5 @@
 #include "gen/output_writer.h"
 
-#include "text/native_path.h"
-
 #include <cstring>
 
 namespace {
@@ -25,24 +23,21 @@ TCrLfFileWriter::TCrLfFileWriter()
     Buffer.reserve(BufferSize);
 }
 
-TCrLfFileWriter::~TCrLfFileWriter()
-{
-    if (OwnsStream)
-        Close();
-}
+TCrLfFileWriter::~TCrLfFileWriter() = default;
 
 bool TCrLfFileWriter::Open(const std::string& fileName)
 {
-    Stream = OpenNativeFile(fileName, "wb");
-    OwnsStream = Stream != nullptr;
-    Error = Stream == nullptr;
-    return Stream != nullptr;
+    NewFile = std::make_unique<TReplacingFile>(fileName);
+    Error = !NewFile->Open();
+    Stream = NewFile->Stream();
+    Buffer.clear();
+    return !Error;
 }
 
 void TCrLfFileWriter::Attach(std::FILE* stream)
 {
+    NewFile.reset();
     Stream = stream;
-    OwnsStream = false;
     Error = stream == nullptr;
 }
 
@@ -93,12 +88,14 @@ bool TCrLfFileWriter::Flush()
     return !Error;
 }
 
-bool TCrLfFileWriter::Close()
+TWriteResult TCrLfFileWriter::Close()
 {
     Flush();
-    if (OwnsStream && Stream && std::fclose(Stream) != 0)
-        Error = true;
     Stream = nullptr;
-    OwnsStream = false;
-    return !Error;
+    if (!NewFile)
+        return Error ? TWriteResult::Failed : TWriteResult::Written;
+    const TWriteResult result = Error ? TWriteResult::Failed : NewFile->Commit();
+    NewFile.reset();   // a new file not committed goes with it
+    Error = !result;
+    return result;
 }

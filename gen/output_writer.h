@@ -1,7 +1,10 @@
 #pragma once
 // Where generated text goes. Generated text breaks lines with LF alone; files and
 // the clipboard get CR LF, as a text-mode file on Windows stores them.
+#include "text/replace_file.h"
+
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -22,6 +25,8 @@ std::string WithCrLf(std::string_view text);
 
 // Writes to a file or stream through a large buffer, storing every LF as CR LF.
 // Errors are remembered, not thrown: Close (or Flush for a borrowed stream) reports them.
+// A named file is replaced whole: the text goes to a new file beside it, which takes its place
+// at Close; until then, and when anything fails, the old file is as it was.
 class TCrLfFileWriter : public TOutputSink {
 public:
     TCrLfFileWriter();
@@ -29,7 +34,7 @@ public:
     TCrLfFileWriter(const TCrLfFileWriter&) = delete;
     TCrLfFileWriter& operator=(const TCrLfFileWriter&) = delete;
 
-    // Creates or empties the file; false when it cannot be opened for writing.
+    // Starts the file's new content; false when it cannot be written (no such folder, no right).
     bool Open(const std::string& fileName);
     // Writes to a stream the caller owns (standard output).
     void Attach(std::FILE* stream);
@@ -38,8 +43,10 @@ public:
     // Bytes stored as they are, line breaks and all (an encoding layer has made them).
     void AppendBytes(std::string_view bytes) { Put(bytes.data(), bytes.size()); }
     bool Flush();
-    // Flushes and closes an opened file; false when anything could not be written.
-    bool Close();
+    // Finishes an opened file and puts it in place of the old one; false (the old file kept)
+    // when anything could not be written or the old file cannot be replaced. A writer
+    // destroyed without Close leaves the old file as it was.
+    TWriteResult Close();
     bool Failed() const { return Error; }
 
 private:
@@ -47,7 +54,7 @@ private:
     void Drain();
 
     std::FILE* Stream = nullptr;
-    bool OwnsStream = false;
+    std::unique_ptr<TReplacingFile> NewFile;   // an opened file's new content
     bool Error = false;
     std::string Buffer;
 };

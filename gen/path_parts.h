@@ -12,5 +12,6 @@ struct TPathParts {
     std::string_view Ext;     // ".gif": from the last dot of the last component
 };
 
-// Looks at no more than the first 260 characters and keeps at most 255 of each part.
+// Splits the whole name, however long (names of up to 32,767 characters reach the list); no
+// part is cut. A slash divides folders as a backslash does.
 TPathParts SplitPath(std::string_view path);

@@ -12,6 +12,9 @@
 ; Silent: "Strandel-VERSION-setup.exe /S" installs with the default choices (the
 ; Send To shortcut included; /D=FOLDER, last on the line, sets the folder);
 ; "uninstall.exe /S" uninstalls.
+;
+; A running Strandel holds its files: setup and uninstall close it first, as its own close
+; box would (its settings are saved), after asking; silent runs close it without asking.
 
 !pragma warning error all
 Unicode true
@@ -22,6 +25,7 @@ RequestExecutionLevel user
 
 !include MUI2.nsh
 !include LogicLib.nsh
+!include WinMessages.nsh
 !include "${PROGRAM_FILES}"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Strandel"
@@ -56,8 +60,50 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}, MI
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; Closes every running Strandel (its main window's class is QZ_STRANDEL) and waits until none
+; is left; aborts, with nothing changed, when the user says no or a copy does not close.
+!macro CLOSE_STRANDEL_FUNCTION UN
+Function ${UN}CloseStrandel
+  FindWindow $R0 "QZ_STRANDEL"
+  ${If} $R0 = 0
+    Return
+  ${EndIf}
+  MessageBox MB_OKCANCEL|MB_ICONEXCLAMATION \
+    "Strandel is running, and its files cannot be replaced while it runs.$\n$\nClick OK to close it (its settings are saved as when you close it), or Cancel to stop here." \
+    /SD IDOK IDOK close
+  DetailPrint "Strandel is still running: nothing was changed."
+  Abort
+  close:
+  DetailPrint "Closing the running Strandel..."
+  StrCpy $R1 0
+  StrCpy $R2 0
+  ${Do}
+    FindWindow $R0 "QZ_STRANDEL"
+    ${If} $R0 = 0
+      DetailPrint "Strandel is closed."
+      Return
+    ${EndIf}
+    ; One close request per window: each copy gets one as it comes up in the search.
+    ${If} $R0 <> $R2
+      SendMessage $R0 ${WM_CLOSE} 0 0 /TIMEOUT=5000
+      StrCpy $R2 $R0
+    ${EndIf}
+    Sleep 100
+    IntOp $R1 $R1 + 1
+  ${LoopUntil} $R1 >= 300
+  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+    "Strandel does not close (it may be showing a message).$\n$\nClose it yourself and click Retry, or click Cancel to stop here." \
+    /SD IDCANCEL IDRETRY close
+  DetailPrint "Strandel did not close: nothing was changed."
+  Abort
+FunctionEnd
+!macroend
+!insertmacro CLOSE_STRANDEL_FUNCTION ""
+!insertmacro CLOSE_STRANDEL_FUNCTION "un."
+
 Section "Strandel" SecProgram
   SectionIn RO
+  Call CloseStrandel
 
   ; An earlier install removes what it installed first, with its own list of files.
   ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
@@ -100,6 +146,7 @@ SectionEnd
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 Section "Uninstall"
+  Call un.CloseStrandel
   !insertmacro RemoveProgramFiles
   ; The web page that Html images and Html link make beside the program.
   Delete "$INSTDIR\dragtmp.htm"

@@ -11,11 +11,7 @@ cmake --preset win >/dev/null
 cmake --build build/win -j "$(nproc)" --target strandel screen_tour
 
 prefix="$PWD/build/win/screens-prefix"
-sh scripts/wine-prefix.sh "$prefix"
-set -a
-. cmake/wine.env
-set +a
-export WINEPREFIX="$prefix"
+. scripts/use-wine-prefix.sh "$prefix"
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"; wineserver -k 2>/dev/null || true' EXIT
 

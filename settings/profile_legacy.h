@@ -24,6 +24,11 @@ public:
     {
         return Files->WriteString(file, section, key, value);
     }
+    TWriteResult WriteStrings(const std::string& file, const std::string& section,
+                              const std::vector<TProfileEntry>& entries) override
+    {
+        return Files->WriteStrings(file, section, entries);
+    }
 
 private:
     std::unique_ptr<TProfile> Files;

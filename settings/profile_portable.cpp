@@ -2,8 +2,9 @@
 
 #include "text/ascii_text.h"
 #include "text/native_path.h"
+#include "text/text_file_encoding.h"
+#include "text/utf16_text.h"
 
-#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -133,10 +134,11 @@ std::size_t FindKey(const std::vector<TLine>& lines, std::size_t header, std::st
     return NotFound;
 }
 
-// False when the path names something that exists but cannot be read as a file.
-bool LoadFile(const fs::path& path, std::string& text, bool& exists)
+// The file's text in UTF-8 (or its own bytes) and the encoding it is written back in. False
+// when the path names something that exists but cannot be read as a file.
+bool LoadFile(const fs::path& path, TTextFileContent& content, bool& exists)
 {
-    text.clear();
+    content = {};
     std::error_code ec;
     fs::file_status status = fs::status(path, ec);
     exists = fs::exists(status);
@@ -147,38 +149,48 @@ bool LoadFile(const fs::path& path, std::string& text, bool& exists)
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    content = DecodeTextFile(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
     return !in.bad();
 }
 
-// Writes beside the file and renames over it, so a failed write never leaves
-// the settings half written.
-bool SaveFile(const fs::path& path, const std::string& text, bool existed)
+// Gives the key its value in the text the way the system does; false when the text already had it.
+bool SetValue(std::string& text, const std::string& section, const std::string& key, const std::string& value)
 {
-    std::error_code ec;
-    fs::path temp = path;
-    temp += ".~" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
+    // As the system stores names: leading blanks dropped, trailing ones kept.
+    std::string_view sectionOut = TrimLeft(section);
+    std::string_view keyOut = TrimLeft(key);
+    const std::string stored = ProfileStoredValue(value);
+    std::string_view valueOut = stored;
+    std::string entry = std::string(keyOut) + '=' + std::string(valueOut) + "\r\n";
+
+    std::vector<TLine> lines = SplitLines(text);
+    std::size_t header = FindSection(lines, Trim(section));
+    if (header == NotFound) {
+        std::string added;
+        if (!text.empty() && text.back() != '\n' && text.back() != '\r')
+            added = "\r\n";
+        added += '[' + std::string(sectionOut) + "]\r\n" + entry;
+        text += added;
+    } else if (std::size_t at = FindKey(lines, header, Trim(key)); at != NotFound) {
+        const TLine& line = lines[at];
+        if (line.HasValue && line.Value == valueOut)
             return false;
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (!out) {
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    if (existed) {
-        fs::perms perms = fs::status(path, ec).permissions();
-        if (!ec)
-            fs::permissions(temp, perms, ec);
-    }
-    fs::rename(temp, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return false;
+        // Everything before the old value stays as it was, the line break too.
+        std::size_t from = line.HasValue ? line.ValueBegin : line.NameEnd;
+        std::string replacement = line.HasValue ? std::string(valueOut) : '=' + std::string(valueOut);
+        text.replace(from, line.ContentEnd - from, replacement);
+    } else {
+        // After the section's last non-blank line, so blank lines that set it
+        // apart from the next section stay after it.
+        std::size_t last = header;
+        for (std::size_t i = header + 1, end = SectionEnd(lines, header); i < end; ++i)
+            if (lines[i].Kind != TLine::Blank)
+                last = i;
+        std::string added;
+        if (lines[last].End == lines[last].ContentEnd)
+            added = "\r\n";
+        added += entry;
+        text.insert(lines[last].End, added);
     }
     return true;
 }
@@ -281,13 +293,13 @@ std::string TPortableProfile::ReadString(const std::string& file, const std::str
                                          const std::string& key, const std::string& def,
                                          std::size_t size) const
 {
-    std::string text;
+    TTextFileContent content;
     bool exists = false;
     bool found = false;
     std::string_view value;
     std::vector<TLine> lines;
-    if (LoadFile(NativePath(PathOf(file)), text, exists)) {
-        lines = SplitLines(text);
+    if (LoadFile(NativePath(PathOf(file)), content, exists)) {
+        lines = SplitLines(content.Text);
         value = LookUp(lines, section, key, found);
     }
     if (!found) {
@@ -301,7 +313,7 @@ std::string TPortableProfile::ReadString(const std::string& file, const std::str
         value = value.substr(1, value.size() - 2);
     if (size == 0)
         return {};
-    return std::string(value.substr(0, size - 1));
+    return std::string(CutToUtf16Units(value, size - 1));
 }
 
 int TPortableProfile::ReadInt(const std::string& file, const std::string& section,
@@ -315,49 +327,27 @@ int TPortableProfile::ReadInt(const std::string& file, const std::string& sectio
 bool TPortableProfile::WriteString(const std::string& file, const std::string& section,
                                    const std::string& key, const std::string& value)
 {
-    if (!ProfileEntryIsWritable(section, key, value))
-        return false;
-    fs::path path = NativePath(PathOf(file));
-    std::string text;
+    return static_cast<bool>(WriteStrings(file, section, {{key, value}}));
+}
+
+TWriteResult TPortableProfile::WriteStrings(const std::string& file, const std::string& section,
+                                            const std::vector<TProfileEntry>& entries)
+{
+    const std::string name = PathOf(file);
+    TTextFileContent content;
     bool exists = false;
-    if (!LoadFile(path, text, exists))
-        return false;
-
-    // As the system stores names: leading blanks dropped, trailing ones kept.
-    std::string_view sectionOut = TrimLeft(section);
-    std::string_view keyOut = TrimLeft(key);
-    const std::string stored = ProfileStoredValue(value);
-    std::string_view valueOut = stored;
-    std::string entry = std::string(keyOut) + '=' + std::string(valueOut) + "\r\n";
-
-    std::vector<TLine> lines = SplitLines(text);
-    std::size_t header = FindSection(lines, Trim(section));
-    if (header == NotFound) {
-        std::string added;
-        if (!text.empty() && text.back() != '\n' && text.back() != '\r')
-            added = "\r\n";
-        added += '[' + std::string(sectionOut) + "]\r\n" + entry;
-        text += added;
-    } else if (std::size_t at = FindKey(lines, header, Trim(key)); at != NotFound) {
-        const TLine& line = lines[at];
-        if (line.HasValue && line.Value == valueOut)
-            return true;
-        // Everything before the old value stays as it was, the line break too.
-        std::size_t from = line.HasValue ? line.ValueBegin : line.NameEnd;
-        std::string replacement = line.HasValue ? std::string(valueOut) : '=' + std::string(valueOut);
-        text.replace(from, line.ContentEnd - from, replacement);
-    } else {
-        // After the section's last non-blank line, so blank lines that set it
-        // apart from the next section stay after it.
-        std::size_t last = header;
-        for (std::size_t i = header + 1, end = SectionEnd(lines, header); i < end; ++i)
-            if (lines[i].Kind != TLine::Blank)
-                last = i;
-        std::string added;
-        if (lines[last].End == lines[last].ContentEnd)
-            added = "\r\n";
-        added += entry;
-        text.insert(lines[last].End, added);
+    if (!LoadFile(NativePath(name), content, exists))
+        return TWriteResult::Failed;
+    TWriteResult result = TWriteResult::Written;
+    bool changed = false;
+    for (const TProfileEntry& entry : entries) {
+        if (ProfileEntryIsWritable(section, entry.Key, entry.Value))
+            changed = SetValue(content.Text, section, entry.Key, entry.Value) || changed;
+        else
+            result = result & TWriteResult::Failed;
     }
-    return SaveFile(path, text, exists);
+    // Read once, written once: the file is found with all of the new values or none of them.
+    if (changed)
+        result = result & ReplaceFileWith(name, EncodeTextFile(content.Text, content.Encoding));
+    return result;
 }

@@ -1,6 +1,9 @@
 #pragma once
 // Private-profile access in standard C++: reads and edits the same files the
-// system's functions do, with the same results, so the core runs anywhere.
+// system's functions do, with the same results, so the core runs anywhere. A file saved in
+// UTF-16 or in UTF-8 with a byte-order mark is read as text and written back whole in its own
+// encoding (in UTF-16, bytes that are not UTF-8 are stored as U+FFFD); a file without a mark is
+// read and edited as its own bytes, and a new file is UTF-8 without a mark.
 #include "settings/profile.h"
 
 #include <string>
@@ -28,6 +31,9 @@ public:
                 const std::string& key, int def) const override;
     bool WriteString(const std::string& file, const std::string& section,
                      const std::string& key, const std::string& value) override;
+    // Reads the file once and replaces it whole once, with all the new values.
+    TWriteResult WriteStrings(const std::string& file, const std::string& section,
+                              const std::vector<TProfileEntry>& entries) override;
 
 private:
     std::string PathOf(const std::string& file) const;

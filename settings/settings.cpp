@@ -1,6 +1,7 @@
 #include "settings/settings.h"
 
 #include "settings/profile.h"
+#include "settings/settings_schema.h"
 #include "text/utf16_text.h"
 
 namespace {
@@ -21,17 +22,20 @@ std::string ReplaceAll(const std::string& text, const std::string& from, const s
     return result;
 }
 
-// At most max characters (UTF-16 units, as the fields count them), never cut inside one.
-std::string Cut(const std::string& text, std::size_t max)
+// How many bytes the text's last character takes (a byte that is not UTF-8 is one).
+std::size_t LastCharacterLength(const std::string& text)
 {
-    return std::string(CutToUtf16Units(text, max));
+    std::size_t length = 0;
+    for (std::size_t at = 0; at < text.size(); at += length)
+        length = Utf16Detail::DecodeUtf8(text, at).Length;
+    return length;
 }
 
 } // namespace
 
 void TSettings::SetFileOutput(const std::string& name)
 {
-    FileOutput = Cut(name, FileNameRoom - 1);
+    FileOutput = CutToUtf16Units(name, FileNameRoom - 1);
     RelPath = FolderOf(FileOutput);
 }
 
@@ -62,92 +66,33 @@ std::string EncodeValue(const std::string& text)
 
 std::string DecodeValue(const std::string& stored)
 {
+    // The brackets, or whatever characters stand in their place, go: whole characters.
     std::string text = ReplaceAll(stored, LineBreakMarker, "\r\n");
     if (!text.empty())
-        text.erase(0, 1);
-    if (!text.empty())
-        text.pop_back();
+        text.erase(0, Utf16Detail::DecodeUtf8(text, 0).Length);
+    text.resize(text.size() - LastCharacterLength(text));
     return text;
 }
 
 void LoadSettings(TSettings& s, const TProfile& profile, std::string& header, std::string& queue)
 {
-    const std::string& file = s.IniFileName;
-    const std::string& section = s.SectionName;
-    // Each text as long as the program keeps it: what is shown is what is saved again.
-    auto encoded = [&](const char* key, std::size_t max) {
-        return Cut(DecodeValue(profile.ReadString(file, section, key, "", EncodedRoom)), max);
-    };
-
-    s.SetFileOutput(profile.ReadString(file, section, "FileOutput", DefaultFileOutput, FileNameRoom));
-    header = encoded("Header", FieldTextMax);
-    queue = encoded("Queue", FieldTextMax);
-    s.InvertSlash = profile.ReadInt(file, section, "InvertSlash", 0) != 0;
-    s.CheckIndex = profile.ReadInt(file, section, "CheckIndex", Full);
-    s.SendToIndex = profile.ReadInt(file, section, "SendToIndex", 0);
-    s.MainHead = encoded("MainHead", MainTextMax);
-    s.MainQueue = encoded("MainQueue", MainTextMax);
-    s.SaveLocal = profile.ReadInt(file, section, "SaveLocal", 0) != 0;
-    s.UseTip = profile.ReadInt(file, section, "UseTip", 1) != 0;
-    // Room for 79 characters of any script in UTF-8, then 79 characters kept.
-    s.ImageExt = Cut(profile.ReadString(file, section, "ImageExt", DefaultImageExt, (ImageExtRoom - 1) * 3 + 1),
-                     ImageExtRoom - 1);
-    ReadOutputChoices(s, profile, file);
-    s.AskSaveList = profile.ReadInt(file, section, "AskSaveList", 1) != 0;
+    for (const TSettingsKey& key : SettingsKeys())
+        if (key.Uses & InSettingsFile)
+            LoadKey(key, profile, s.IniFileName, s.SectionName, s, header, queue);
 }
 
-bool SaveSettings(const TSettings& s, TProfile& profile, const std::string& header,
-                  const std::string& queue)
+TWriteResult SaveSettings(const TSettings& s, TProfile& profile, const std::string& header,
+                          const std::string& queue)
 {
-    const std::string& file = s.IniFileName;
-    const std::string& section = s.SectionName;
-    auto flag = [](bool set) { return std::string(set ? "1" : "0"); };
-    bool written = true;
-    auto write = [&](const char* key, const std::string& value) {
-        written = profile.WriteString(file, section, key, value) && written;
-    };
-
-    write("Header", EncodeValue(Cut(header, FieldTextMax)));
-    write("Queue", EncodeValue(Cut(queue, FieldTextMax)));
-    write("FileOutput", s.FileOutput);
-    write("InvertSlash", flag(s.InvertSlash));
-    write("CheckIndex", std::to_string(s.CheckIndex));
-    write("SendToIndex", std::to_string(s.SendToIndex));
-    write("MainHead", EncodeValue(s.MainHead));
-    write("MainQueue", EncodeValue(s.MainQueue));
-    write("SaveLocal", flag(s.SaveLocal));
-    write("UseTip", flag(s.UseTip));
-    if (!s.AskSaveList || !profile.ReadString(file, section, "AskSaveList", "", ChoiceRoom).empty())
-        write("AskSaveList", flag(s.AskSaveList));
-    return WriteOutputChoices(s, profile, file) && written;
+    std::vector<TProfileEntry> entries;
+    for (const TSettingsKey& key : SettingsKeys())
+        if ((key.Uses & SavedWithSettings) && !LeftOut(key, profile, s.IniFileName, s))
+            entries.push_back({std::string(key.Name), StoredValue(key, s, header, queue)});
+    return profile.WriteStrings(s.IniFileName, s.SectionName, entries);
 }
 
-bool SaveImageExt(const TSettings& s, TProfile& profile)
+TWriteResult SaveImageExt(const TSettings& s, TProfile& profile)
 {
-    return profile.WriteString(s.IniFileName, s.SectionName, "ImageExt", s.ImageExt);
-}
-
-
-void ReadOutputChoices(TSettings& s, const TProfile& profile, const std::string& file)
-{
-    auto word = [&](const char* key) { return profile.ReadString(file, s.SectionName, key, "", ChoiceRoom); };
-    s.MoreVariables = profile.ReadInt(file, s.SectionName, "MoreVariables", 0) != 0;
-    s.NameEscape = ChoiceByName(EscapeChoices, word("NameEscape")).value_or(TEscape::None);
-    s.OutputEncoding = ChoiceByName(EncodingChoices, word("OutputEncoding")).value_or(TOutputEncoding::Utf8);
-    s.LineEnds = ChoiceByName(LineEndChoices, word("LineEnds")).value_or(TLineEnds::CrLf);
-}
-
-bool WriteOutputChoices(const TSettings& s, TProfile& profile, const std::string& file)
-{
-    bool written = true;
-    auto write = [&](const char* key, const std::string& value, bool isDefault) {
-        if (isDefault && profile.ReadString(file, s.SectionName, key, "", ChoiceRoom).empty())
-            return;
-        written = profile.WriteString(file, s.SectionName, key, value) && written;
-    };
-    write("MoreVariables", s.MoreVariables ? "1" : "0", !s.MoreVariables);
-    write("NameEscape", ChoiceName(EscapeChoices, s.NameEscape), s.NameEscape == TEscape::None);
-    write("OutputEncoding", ChoiceName(EncodingChoices, s.OutputEncoding), s.OutputEncoding == TOutputEncoding::Utf8);
-    write("LineEnds", ChoiceName(LineEndChoices, s.LineEnds), s.LineEnds == TLineEnds::CrLf);
-    return written;
+    const TSettingsKey& key = *FindSettingsKey("ImageExt");
+    return profile.WriteStrings(s.IniFileName, s.SectionName, {{std::string(key.Name), StoredValue(key, s, {}, {})}});
 }

@@ -2,6 +2,7 @@
 // The working settings of the program and their initialisation file.
 #include "text/ascii_text.h"
 #include "text/path_text.h"
+#include "text/replace_file.h"
 
 #include <cstdint>
 #include <optional>
@@ -55,7 +56,8 @@ const char* ChoiceName(const TChoice<T> (&choices)[N], T value)
     return choices[0].Name;
 }
 
-// Room (characters + 1) the values are read with, and the longest texts kept.
+// Room (characters + 1) the values are read with, and the longest texts kept: characters as the
+// edit fields count them, UTF-16 units (an emoji takes two), and never a character cut in two.
 // FileOutput, TemplateFile, RelPath: the longest name Windows has (32,767 characters), so a
 // name is never cut into the name of another file.
 constexpr std::size_t FileNameRoom = 32768;
@@ -108,21 +110,16 @@ TSettings FirstStartSettings();
 std::string EncodeValue(const std::string& text);
 std::string DecodeValue(const std::string& stored);
 
-// The newer keys (MoreVariables, NameEscape, OutputEncoding, LineEnds): a missing key or a word
-// that names no choice gives the default. They are written when they differ from the default
-// or the file holds them already, so a file that never used them stays as it was.
-void ReadOutputChoices(TSettings& settings, const TProfile& profile, const std::string& file);
-bool WriteOutputChoices(const TSettings& settings, TProfile& profile, const std::string& file);
-
 // Reads every settings key of the record's section in IniFileName; Header and Queue
 // go to the two texts (the main dialog's fields).
 void LoadSettings(TSettings& settings, const TProfile& profile, std::string& header,
                   std::string& queue);
 
-// Writes the keys in the program's order; ImageExt and the font keys have writers of their own.
-// False when any key could not be written.
-bool SaveSettings(const TSettings& settings, TProfile& profile, const std::string& header,
-                  const std::string& queue);
+// Writes the keys in the program's order, as one change of the file; ImageExt and the font keys
+// have writers of their own. False when any key could not be written (InUse: another program
+// holds the file open, and it was kept as it was).
+TWriteResult SaveSettings(const TSettings& settings, TProfile& profile, const std::string& header,
+                          const std::string& queue);
 
 // Writes ImageExt alone, as the options sheet does when confirmed; false when it could not.
-bool SaveImageExt(const TSettings& settings, TProfile& profile);
+TWriteResult SaveImageExt(const TSettings& settings, TProfile& profile);

@@ -2,6 +2,7 @@
 
 #include "settings/profile.h"
 #include "settings/settings.h"
+#include "settings/settings_schema.h"
 
 std::string TemplateTitle(const std::string& fileName)
 {
@@ -13,51 +14,48 @@ std::string TemplateTitle(const std::string& fileName)
     return name;
 }
 
-bool WriteTemplateFile(const TSettings& s, TProfile& profile, const std::string& file,
-                       const std::string& header, const std::string& queue)
+TWriteResult WriteTemplateFile(const TSettings& s, TProfile& profile, const std::string& file,
+                               const std::string& header, const std::string& queue)
 {
-    const std::string& section = s.SectionName;
-    bool written = true;
-    auto write = [&](const char* key, const std::string& value) {
-        written = profile.WriteString(file, section, key, value) && written;
-    };
     const std::string title = TemplateTitle(file);
-    for (const char* key : {"h_menutitle", "h_menuhelp"})
-        write(key, profile.ReadString(file, section, key, title, MenuTextRoom));
-
-    auto cut = [](const std::string& text) { return text.substr(0, FieldTextMax); };
-    write("Header", EncodeValue(cut(header)));
-    write("Queue", EncodeValue(cut(queue)));
-    write("MainHead", EncodeValue(s.MainHead));
-    write("MainQueue", EncodeValue(s.MainQueue));
-    write("InvertSlash", s.InvertSlash ? "1" : "0");
-    write("CheckIndex", std::to_string(s.CheckIndex));
-    write("SaveLocal", s.SaveLocal ? "1" : "0");
-    if (s.SaveLocal)
-        write("FileOutput", s.FileOutput);
-    return WriteOutputChoices(s, profile, file) && written;
+    std::vector<TProfileEntry> entries;
+    for (const TSettingsKey* key : TemplateKeys()) {
+        if (((key->Uses & OnlyWithSaveLocal) && !s.SaveLocal) || LeftOut(*key, profile, file, s))
+            continue;
+        // The menu texts keep what the file has: a hand-edited title stays.
+        entries.push_back({std::string(key->Name), key->Kind == EKeyKind::MenuText
+                                                        ? ReadKeyText(*key, profile, file, s.SectionName, title)
+                                                        : StoredValue(*key, s, header, queue)});
+    }
+    return profile.WriteStrings(file, s.SectionName, entries);
 }
 
-void ReadTemplateFile(TSettings& s, const TProfile& profile, const std::string& file,
+bool HoldsTemplate(const TProfile& profile, const std::string& file, const std::string& section)
+{
+    const std::string absent = "\x01";   // no value of a template's key
+    for (const TSettingsKey* key : TemplateKeys())
+        if (profile.ReadString(file, section, std::string(key->Name), absent, absent.size() + 1) != absent)
+            return true;
+    return false;
+}
+
+bool ReadTemplateFile(TSettings& s, const TProfile& profile, const std::string& file,
                       std::string& header, std::string& queue)
 {
-    const std::string& section = s.SectionName;
-    // Each text as long as the program keeps it: what is shown is what is saved again.
-    auto encoded = [&](const char* key, std::size_t max) {
-        return DecodeValue(profile.ReadString(file, section, key, "", EncodedRoom)).substr(0, max);
-    };
-
-    header = encoded("Header", FieldTextMax);
-    queue = encoded("Queue", FieldTextMax);
-    s.InvertSlash = profile.ReadInt(file, section, "InvertSlash", 0) != 0;
-    s.CheckIndex = profile.ReadInt(file, section, "CheckIndex", Full);
-    s.MainHead = encoded("MainHead", MainTextMax);
-    s.MainQueue = encoded("MainQueue", MainTextMax);
-    s.SaveLocal = profile.ReadInt(file, section, "SaveLocal", 0) != 0;
-    if (s.SaveLocal) {
-        std::string output = profile.ReadString(file, section, "FileOutput", "", FileNameRoom);
-        if (!output.empty())
-            s.SetFileOutput(output);
+    if (!HoldsTemplate(profile, file, s.SectionName))
+        return false;
+    for (const TSettingsKey* key : TemplateKeys())
+        if (!(key->Uses & OnlyWithSaveLocal))
+            LoadKey(*key, profile, file, s.SectionName, s, header, queue);
+    // The output file travels with SaveLocal alone, and an empty one keeps the current one.
+    if (!s.SaveLocal)
+        return true;
+    for (const TSettingsKey* key : TemplateKeys()) {
+        if (!(key->Uses & OnlyWithSaveLocal))
+            continue;
+        std::string value = ReadKeyText(*key, profile, file, s.SectionName, "");
+        if (!value.empty())
+            SetKeyText(*key, s, std::move(value));
     }
-    ReadOutputChoices(s, profile, file);
+    return true;
 }

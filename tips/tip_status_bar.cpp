@@ -2,7 +2,13 @@
 
 #include "tips/tool_tip.h"
 
-#include <string>
+THintParts SplitHint(std::string_view hint)
+{
+    const std::size_t feed = hint.find('\n');
+    if (feed == std::string_view::npos)
+        return {std::string(hint), {}};
+    return {std::string(hint.substr(0, feed)), std::string(hint.substr(feed + 1))};
+}
 
 TTipStatusBar::TTipStatusBar(TWindow* parent, TBorderStyle border, unsigned modeIndicators, HFONT font)
     : TStatusBar(parent, border, modeIndicators, font)
@@ -44,14 +50,8 @@ void TTipStatusBar::ShowHint(const char* hint)
         TStatusBar::ShowHint(nullptr);
         return;
     }
-    // Only the first line feed divides; later ones make a tip of several lines.
-    std::string longPart = hint;
-    std::string shortPart;
-    if (std::string::size_type feed = longPart.find('\n'); feed != std::string::npos) {
-        shortPart = longPart.substr(feed + 1);
-        longPart.resize(feed);
-    }
+    const THintParts parts = SplitHint(hint);
     if (UseTip && tip)
-        tip->SetText(shortPart.c_str());
-    TStatusBar::ShowHint(longPart.c_str());
+        tip->SetText(parts.Tip.c_str());
+    TStatusBar::ShowHint(parts.StatusLine.c_str());
 }

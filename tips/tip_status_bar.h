@@ -3,7 +3,18 @@
 // first line feed, a short part for the tool tip, which this bar creates and owns.
 #include "framework/status_bar.h"
 
+#include <string>
+#include <string_view>
+
 class QZTToolTip;
+
+// A hint's two parts: the status line's, up to the first line feed, and the tip's, after it
+// (later line feeds make a tip of several lines).
+struct THintParts {
+    std::string StatusLine;
+    std::string Tip;
+};
+THintParts SplitHint(std::string_view hint);
 
 class TTipStatusBar : public TStatusBar {
 public:
@@ -15,7 +26,6 @@ public:
 
     // The tip this bar hands its hints to; null once that tip is gone.
     QZTToolTip* GetTip() const;
-    bool GetOwnsTip() const { return OwnsTip != 0; }
 
     // Tips on (non-zero) or off; the tip's keyboard hook reads it too.
     int UseTip = 0;

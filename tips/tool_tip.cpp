@@ -1,22 +1,20 @@
 #include "tips/tool_tip.h"
 
+#include "framework/font.h"
 #include "framework/gdi.h"
+#include "framework/monitor_area.h"
 #include "text/wide_text.h"
 
-#include <cstddef>
+#include <optional>
 
 namespace {
 
 QZTToolTip* TheToolTip = nullptr;
-HHOOK KeyboardHook = nullptr;
+THook KeyboardHook;
 DWORD LastHideTick = 0;
 TTipAnchor TipAnchor;
 // Set by SetAnchor, taken by the next SetText: an anchor serves the one text that follows it.
 bool AnchorPending = false;
-
-// The size of the metrics without iPaddedBorderWidth: every system accepts it.
-constexpr UINT MetricsSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
-static_assert(MetricsSize == 500);
 
 constexpr int BelowAnchor = 32;
 constexpr int ScreenMargin = 2;
@@ -42,20 +40,21 @@ LRESULT CALLBACK TipKeyboardProc(int code, WPARAM wParam, LPARAM lParam)
 } // namespace
 
 TToolTipFont::TToolTipFont()
-    : TFont("MS Sans Serif", -9, 0, 0, 0, FW_NORMAL, 0, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0)
+    : TFont(::CreateFontW(-9, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Sans Serif"))
 {
 }
 
 BEGIN_MESSAGE_TABLE(QZTToolTip, TControl)
-    EV_WM_TIMER(QZTToolTip, EvTimer)
-    EV_WM_MOUSEMOVE(QZTToolTip, EvMouseMove)
-    ON_MESSAGE(QZTToolTip, WM_PAINT, EvPaint)
-    ON_MESSAGE(QZTToolTip, WM_SETTINGCHANGE, EvSettingChange)
-END_MESSAGE_TABLE(QZTToolTip, TControl)
+    ON_WM_TIMER(EvTimer)
+    ON_WM_MOUSEMOVE(EvMouseMove)
+    ON_MESSAGE(WM_PAINT, EvPaint)
+    ON_MESSAGE(WM_SETTINGCHANGE, EvSettingChange)
+    ON_MESSAGE(WM_GETFONT, EvGetFont)
+END_MESSAGE_TABLE()
 
 QZTToolTip::QZTToolTip(std::unique_ptr<TToolTipFont> font)
     : TControl(nullptr, 0, "", 0, 0, 0, 0),
-      Font(std::move(font)),
+      Font(font ? std::move(static_cast<TFont&>(*font)) : TFont()),
       MaxWidth(static_cast<unsigned>(::GetSystemMetrics(SM_CXSCREEN) / 3 * 2)),
       MaxHeight(static_cast<unsigned>(::GetSystemMetrics(SM_CYSCREEN) / 3))
 {
@@ -68,7 +67,7 @@ QZTToolTip::QZTToolTip(std::unique_ptr<TToolTipFont> font)
         Attr.Style |= WS_BORDER;
     TheToolTip = this;
     if (!KeyboardHook)
-        KeyboardHook = ::SetWindowsHookExW(WH_KEYBOARD, &TipKeyboardProc, nullptr, ::GetCurrentThreadId());
+        KeyboardHook.Reset(::SetWindowsHookExW(WH_KEYBOARD, &TipKeyboardProc, nullptr, ::GetCurrentThreadId()));
     Create();
 }
 
@@ -77,9 +76,7 @@ QZTToolTip::~QZTToolTip()
     StopTimers();
     // The hook and the process's pointer go with the tip they serve, whoever destroys it.
     if (TheToolTip == this) {
-        if (KeyboardHook)
-            ::UnhookWindowsHookEx(KeyboardHook);
-        KeyboardHook = nullptr;
+        KeyboardHook.Reset();
         TheToolTip = nullptr;
     }
     // Destroyed here, while the window's last messages still reach this class.
@@ -138,7 +135,7 @@ void QZTToolTip::ChangeText(const char* text)
 void QZTToolTip::Measure(const char* text)
 {
     TClientDC dc(Handle);
-    TSelectObject selectFont(dc, Font ? Font->GetHandle() : nullptr);
+    TSelectObject selectFont(dc, Font);
     TipSize = {0, 0};
     SIZE extent{0, 0};
     int lines = 0;
@@ -170,10 +167,20 @@ void QZTToolTip::Measure(const char* text)
         TipSize.cy = static_cast<LONG>(MaxHeight);
 }
 
+POINT TipPlace(POINT anchor, SIZE tip, const RECT& area)
+{
+    POINT place{anchor.x - (tip.cx / 2 - 5), anchor.y + BelowAnchor};
+    if (place.x < area.left)
+        place.x = area.left + ScreenMargin;
+    else if (place.x + tip.cx > area.right)
+        place.x = area.right - ScreenMargin - tip.cx;
+    if (place.y + tip.cy > area.bottom)
+        place.y -= tip.cy + BelowAnchor + AboveAnchor;
+    return place;
+}
+
 void QZTToolTip::Reposition()
 {
-    int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
-    int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
     POINT anchor;
     if (TipAnchor.IsSet) {
         anchor = TipAnchor.Point;
@@ -183,18 +190,9 @@ void QZTToolTip::Reposition()
         anchor = TipAnchor.Point;
         AnchorWindow = ::WindowFromPoint(anchor);
     }
-
-    int width = TipSize.cx;
-    int height = TipSize.cy;
-    int left = anchor.x - (width / 2 - 5);
-    int top = anchor.y + BelowAnchor;
-    if (left < 0)
-        left = ScreenMargin;
-    else if (left + width > screenWidth)
-        left = screenWidth - ScreenMargin - width;
-    if (top + height > screenHeight)
-        top -= height + BelowAnchor + AboveAnchor;
-    ::SetWindowPos(Handle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Inside the part of the anchor's monitor the taskbar leaves free.
+    const POINT place = TipPlace(anchor, TipSize, MonitorAreaOfPoint(anchor).Work);
+    ::SetWindowPos(Handle, nullptr, place.x, place.y, TipSize.cx, TipSize.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void QZTToolTip::ShowTip()
@@ -225,11 +223,8 @@ void QZTToolTip::HideTip()
 
 void QZTToolTip::RefreshFont()
 {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = MetricsSize;
-    if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0))
-        return;
-    Font = std::make_unique<TFont>(metrics.lfStatusFont);
+    if (const std::optional<LOGFONTW> system = SystemStatusBarFont())
+        Font.Reset(::CreateFontIndirectW(&*system));
 }
 
 void QZTToolTip::StartTimers(UINT showPeriod)
@@ -291,7 +286,7 @@ LRESULT QZTToolTip::EvPaint(TMessage&)
     TSelectObject selectBrush(dc, brush);
     ::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
     ::SetBkMode(dc, TRANSPARENT);
-    TSelectObject selectFont(dc, Font ? Font->GetHandle() : nullptr);
+    TSelectObject selectFont(dc, Font);
     ::SetTextColor(dc, ::GetSysColor(COLOR_INFOTEXT));
     ::DrawTextW(dc, caption.c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_NOPREFIX | DT_EXTERNALLEADING);
     return 0;
@@ -301,6 +296,11 @@ LRESULT QZTToolTip::EvSettingChange(TMessage& message)
 {
     RefreshFont();
     return DefaultProcessing(message);
+}
+
+LRESULT QZTToolTip::EvGetFont(TMessage&)
+{
+    return reinterpret_cast<LRESULT>(static_cast<HFONT>(Font));
 }
 
 QZTToolTip* GetToolTip()

@@ -3,7 +3,7 @@
 // near the pointer a moment after a text arrives, hidden when the pointer leaves the window
 // it was shown for, after a minute, or on a key press while tips are switched off.
 #include "framework/control.h"
-#include "framework/font.h"
+#include "framework/handles.h"
 
 #include <memory>
 #include <optional>
@@ -30,7 +30,7 @@ public:
 
     // Makes text the tip's text and starts the show delay; null or "" hides the tip.
     void SetText(const char* text);
-    // Places the tip below its anchor, inside the screen; does not show it.
+    // Places the tip below its anchor, inside its monitor; does not show it.
     void Reposition();
     void ShowTip();
     // Hides the tip now, if it is showing, and repaints what it covered.
@@ -42,17 +42,11 @@ public:
     const int* GetKeepFlag() const { return KeepFlag; }
     void SetKeepFlag(const int* flag) { KeepFlag = flag; }
 
-    // The current text; null when there is none.
-    const char* GetText() const { return Text ? Text->c_str() : nullptr; }
-    SIZE GetTipSize() const { return TipSize; }
     bool IsShowTimerRunning() const { return ShowTimer != 0; }
     bool IsPollTimerRunning() const { return PollTimer != 0; }
     // The period timer 1000 was last started with, 0 while it is stopped.
     UINT GetShowTimerPeriod() const { return ShowTimer ? ShowTimerPeriod : 0; }
     HWND GetAnchorWindow() const { return AnchorWindow; }
-    const TFont* GetFont() const { return Font.get(); }
-    unsigned GetMaxWidth() const { return MaxWidth; }
-    unsigned GetMaxHeight() const { return MaxHeight; }
 
     static constexpr UINT_PTR ShowTimerId = 1000;
     static constexpr UINT_PTR PollTimerId = 1001;
@@ -69,6 +63,8 @@ protected:
     void EvMouseMove(UINT keys, POINT point);
     LRESULT EvPaint(TMessage& message);
     LRESULT EvSettingChange(TMessage& message);
+    // The font the tip draws its text in, as every window tells it.
+    LRESULT EvGetFont(TMessage& message);
 
 private:
     // SetText without the anchor's bookkeeping: the tip's own hiding goes through here.
@@ -81,7 +77,7 @@ private:
     UINT_PTR PollTimer = 0;
     HWND AnchorWindow = nullptr;
     SIZE TipSize = {0, 0};
-    std::unique_ptr<TFont> Font;
+    TFont Font;
     unsigned MaxWidth;
     unsigned MaxHeight;
     std::optional<std::string> Text;
@@ -90,6 +86,11 @@ private:
 
     DECLARE_MESSAGE_TABLE()
 };
+
+// Where a tip of the size goes for the anchor (screen coordinates): below it, its middle a
+// little right of it, kept inside the area (the work area of the anchor's monitor); above it
+// where there is no room below.
+POINT TipPlace(POINT anchor, SIZE tip, const RECT& area);
 
 // The process's tip, or null.
 QZTToolTip* GetToolTip();

@@ -12,6 +12,7 @@
 //   screen_tour key VK             presses a key (27: Esc)
 //   screen_tour close              closes Strandel (not saving its list)
 #include "app/program_names.h"
+#include "support/window_lookup.h"
 #include "text/wide_text.h"
 
 #include <windows.h>
@@ -112,30 +113,12 @@ bool FindStrandel(TStrandel& strandel)
     return strandel.Dialog != nullptr;
 }
 
-// The message box Strandel shows now (a dialog of its process other than its main dialog).
+// The message box Strandel shows now (a top-level dialog of its process: its main dialog is a child).
 HWND StrandelBox(const TStrandel& strandel)
 {
     DWORD process = 0;
     ::GetWindowThreadProcessId(strandel.Main, &process);
-    struct TSearch {
-        DWORD Process;
-        HWND Found;
-    } search{process, nullptr};
-    ::EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<TSearch*>(data);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            wchar_t name[32] = L"";
-            ::GetClassNameW(window, name, static_cast<int>(std::size(name)));
-            if (owner == s->Process && std::wstring(name) == L"#32770" && ::IsWindowVisible(window)) {
-                s->Found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.Found;
+    return FindShownWindow(process, "#32770");
 }
 
 } // namespace

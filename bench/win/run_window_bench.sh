@@ -3,12 +3,7 @@
 # Usage: bench/win/run_window_bench.sh WIN_BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
-prefix="$build/bench-prefix"
-sh "$(dirname "$0")/../../scripts/wine-prefix.sh" "$prefix"
-set -a
-. "$(dirname "$0")/../../cmake/wine.env"
-set +a
-export WINEPREFIX="$prefix"
+. "$(dirname "$0")/../../scripts/use-wine-prefix.sh" "$build/bench-prefix"
 trap 'wineserver -k 2>/dev/null || true' EXIT
 # strandel-gen.exe by its name on Wine's Z: drive (winepath would start Wine without the display).
 gen="Z:$(echo "$build/cli/strandel-gen.exe" | tr / '\\')"

@@ -1,5 +1,6 @@
 // The program as the shell starts it: a first copy, then a second copy with a file name
 // that hands the name over and ends. Real processes, the real clipboard.
+#include "res/resource.h"
 #include "support/clipboard.h"
 #include "support/paths.h"
 #include "support/pump.h"
@@ -112,7 +113,8 @@ protected:
     std::string Exe, LongName, ShortName;
 };
 
-TEST_F(HandOff, ASecondCopyHandsTheLongNameToTheFirstAndEnds)
+// Explorer starts one copy with every file selected: all of them go, in order, in one hand-off.
+TEST_F(HandOff, ASecondCopyHandsAllItsLongNamesInOneGoAndEnds)
 {
     WriteBytes(WindowsFolderIni(), "[Strandel]\r\nCheckIndex=0\r\nSendToIndex=0\r\n");
     ASSERT_NE(ShortName, LongName) << "no short names to test with";
@@ -120,10 +122,11 @@ TEST_F(HandOff, ASecondCopyHandsTheLongNameToTheFirstAndEnds)
     ASSERT_TRUE(first.Started);
     ASSERT_NE(first.MainWindow(30000), nullptr);
 
-    TProgram second(Exe, ShortName + " C:\\ignored\\second-argument.txt");
+    const std::string third = Dir.File("third one.txt");
+    TProgram second(Exe, ShortName + " C:\\second\\file.txt \"" + third + "\"");
     ASSERT_TRUE(second.Started);
     EXPECT_EQ(second.ExitCode(), HandedOverExitCode);
-    EXPECT_EQ(ClipboardOnceChanged(), LongName);
+    EXPECT_EQ(ClipboardOnceChanged(), LongName + "\r\nC:\\second\\file.txt\r\n" + third);
     EXPECT_EQ(first.ListCount(), 0);
 }
 
@@ -152,14 +155,55 @@ TEST_F(HandOff, ANameInAnyScriptGoesWholeFromTheCommandLineToTheFirstCopy)
     EXPECT_EQ(ClipboardOnceChanged(), name);
 }
 
-TEST_F(HandOff, AFirstCopyStartedWithAFileCopiesItOnceItIsUp)
+TEST_F(HandOff, AFirstCopyStartedWithFilesCopiesThemAllOnceItIsUp)
 {
     WriteBytes(WindowsFolderIni(), "[Strandel]\r\nCheckIndex=2\r\n");
-    TProgram first(Exe, ShortName);
+    TProgram first(Exe, ShortName + " \"C:\\Some folder\\b.txt\"");
     ASSERT_NE(first.MainWindow(30000), nullptr);
-    EXPECT_EQ(ClipboardOnceChanged(), "My long file name.text");
+    EXPECT_EQ(ClipboardOnceChanged(), "My long file name.text\r\nb.txt");
     EXPECT_EQ(first.ListCount(), 0);
     EXPECT_EQ(first.ExitCode(0), static_cast<DWORD>(STILL_ACTIVE));
+}
+
+// Typed by name in a command prompt, the program is found on the PATH and started as
+// "strandel": its folder is where the system found it, not that name's.
+TEST_F(HandOff, StartedByItsBareNameFromCmdTheProgramFindsItsOwnFolder)
+{
+    WriteBytes(Dir.File("Beside the program.hqd"), "[Strandel]\r\nHeader=<found>\r\n");
+    const std::wstring path = L"PATH";
+    std::wstring kept(32767, L'\0');
+    kept.resize(::GetEnvironmentVariableW(path.c_str(), kept.data(), static_cast<DWORD>(kept.size())));
+    ::SetEnvironmentVariableW(path.c_str(), (Wide(Dir.Folder().string()) + L";" + kept).c_str());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION prompt{};
+    std::wstring commandLine = L"cmd.exe /c strandel";
+    const bool started = ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                          Wide(WindowsFolder()).c_str(), &startup, &prompt) != FALSE;
+    ::SetEnvironmentVariableW(path.c_str(), kept.c_str());
+    ASSERT_TRUE(started);
+
+    HWND window = nullptr;
+    PumpUntil([&] { return (window = ::FindWindowW(L"QZ_STRANDEL", nullptr)) != nullptr && ::IsWindowVisible(window); },
+              30000, 50);
+    ASSERT_NE(window, nullptr);
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    HANDLE program = ::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, process);
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutW(window, WM_COMMAND, IDM_TEMPLATE_FIRST, 0, SMTO_ABORTIFHUNG, 10000, &ignored);
+    EXPECT_EQ(TextOf(window), "Tarvik Strandel - Beside the program");
+
+    // The program this test had the prompt start, and the prompt.
+    ::PostMessageW(window, WM_CLOSE, 0, 0);
+    if (program && ::WaitForSingleObject(program, 20000) == WAIT_TIMEOUT)
+        ::TerminateProcess(program, 1);
+    if (program)
+        ::CloseHandle(program);
+    if (::WaitForSingleObject(prompt.hProcess, 20000) == WAIT_TIMEOUT)
+        ::TerminateProcess(prompt.hProcess, 1);
+    ::CloseHandle(prompt.hThread);
+    ::CloseHandle(prompt.hProcess);
 }
 
 TEST_F(HandOff, AMinimisedShortcutEndsUpMinimised)
@@ -277,9 +321,15 @@ TEST_F(HandOff, ASecondCopyGivesUpOnAFirstCopyThatDoesNotAnswer)
 
     TProgram second(Exe, "C:\\never\\taken.txt");
     DWORD process = second.ProcessId();
+    // While it waits for the first copy, the second shows its notice ("Sending to existing
+    // thread..."), gone again by the time it says the name may not have been copied.
+    HWND notice = nullptr;
+    PumpUntil([&] { return (notice = FindShownWindow(process, "QZMex", "Tarvik Strandel")) != nullptr; }, 40000, 20);
+    EXPECT_NE(notice, nullptr);
     HWND box = nullptr;
     PumpUntil([&] { return (box = FindShownWindow(process, "#32770", "Tarvik Strandel")) != nullptr; }, 40000, 100);
     ASSERT_NE(box, nullptr);
+    EXPECT_EQ(FindShownWindow(process, "QZMex"), nullptr);
     EXPECT_EQ(TextOf(::GetDlgItem(box, 0xFFFF)),
               "The running Strandel does not answer, so this file may not have been copied:\n\nC:\\never\\taken.txt");
     ::PostMessageW(box, WM_COMMAND, IDOK, 0);

@@ -1,7 +1,9 @@
+#include "app/help_commands.h"
 #include "app/launch.h"
 #include "app/long_path.h"
 #include "support/paths.h"
 #include "support/pump.h"
+#include "support/window_lookup.h"
 #include "text/native_path.h"
 #include "text/wide_text.h"
 
@@ -58,6 +60,40 @@ TEST_F(LaunchFallbacks, ALineWithoutSlashIsStartedAsACommandLine)
     // Its words in any script reach the program started.
     EXPECT_FALSE(Launch(nullptr, Probe + " Ωμέγα 报告 😀", SW_HIDE));
     EXPECT_EQ(Runs(2), "run: first second\nrun: Ωμέγα 报告 😀\n");
+}
+
+// Execute: the output file itself, opened through the shell, whatever its name holds.
+TEST_F(LaunchFallbacks, ExecuteOpensTheWholeNameSpacesAndAll)
+{
+    const std::string spaced = Dir.File("the output - copy 2.exe");
+    ASSERT_TRUE(::CopyFileW(Wide(Probe).c_str(), Wide(spaced).c_str(), FALSE));
+    EXPECT_TRUE(Launch(nullptr, spaced, SW_HIDE));
+    EXPECT_EQ(Runs(1), "run:\n");
+}
+
+// View: Notepad with the name as its one argument, quoted.
+TEST(View, NotepadOpensTheOutputFileWhateverItsName)
+{
+    TTempDir dir;
+    const std::string file = dir.File("out file - draft (2).txt");
+    WriteBytes(file, "viewed\r\n");
+    EXPECT_EQ(ViewerCommand(file), (TShellCommand{"open", "notepad.exe", "\"" + file + "\""}));
+    ASSERT_TRUE(ShellRun(nullptr, ViewerCommand(file), SW_SHOWNORMAL));
+    HWND notepad = nullptr;
+    PumpUntil([&] {
+        for (HWND window = nullptr; !notepad && (window = ::FindWindowExW(nullptr, window, L"Notepad", nullptr));)
+            notepad = TextOf(window).find("out file - draft (2).txt") != std::string::npos ? window : nullptr;
+        return notepad != nullptr;
+    }, 20000, 50);
+    ASSERT_NE(notepad, nullptr) << "no Notepad shows the file";
+    ::PostMessageW(notepad, WM_CLOSE, 0, 0);   // the Notepad this test started
+}
+
+TEST(HelpFiles, OldHelpOpensOnlyWhereTheSystemStillRunsIt)
+{
+    // Windows 95 to XP (4 and 5) run WinHelp; Vista, 7, 8 (6) and 10, 11 (10) show "Feature not included".
+    for (const auto& [major, runs] : {std::pair{4u, true}, {5u, true}, {6u, false}, {10u, false}})
+        EXPECT_EQ(SystemRunsWinHelp(major), runs) << major;
 }
 
 TEST(TrimmedCommandLines, LoseOnlyOuterSpaces)

@@ -8,11 +8,11 @@
 #include "tips/tip_status_bar.h"
 #include "tips/tool_tip.h"
 #include "gen/output_writer.h"
+#include "framework/handles.h"
 #include "main_dialog_fixture.h"
 #include "support/input.h"
 #include "support/menu_picker.h"
-#include "support/owned_handle.h"
-#include "support/sent_messages.h"
+#include "support/message_log.h"
 
 #include <filesystem>
 #include <vector>
@@ -110,9 +110,8 @@ TEST_F(MainDialog, CreateThatCannotWriteSaysWhyAndWhatToDo)
     const std::string held = Dir.File("held.txt");
     WriteBytes(held, "kept");
     // Another program's hold: open, shared with nobody.
-    TOwned<HANDLE, &::CloseHandle> holder(
-        ::CreateFileW(Wide(held).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    ASSERT_NE(holder.get(), INVALID_HANDLE_VALUE);
+    TFileHandle holder(::CreateFileW(Wide(held).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(holder.IsOpen());
     const std::string full = "Z:\\dev\\full";   // takes the open, refuses every byte: a full disk
     const struct {
         const char* Case;
@@ -135,7 +134,7 @@ TEST_F(MainDialog, CreateThatCannotWriteSaysWhyAndWhatToDo)
         EXPECT_NE(person.Text().find(SystemMessage(c.Error)), std::string::npos);
         EXPECT_EQ(CurrentNotice(), nullptr);
     }
-    holder.reset();
+    holder.Reset();
     EXPECT_EQ(ReadBytes(held), "kept");
 }
 
@@ -400,10 +399,11 @@ TEST_F(MainDialog, F1AnywhereAsksForTheHelpIndex)
 
 // ---- hints, zoom, menus and dragging, as a person's pointer meets them ----
 
-const char* TipText()
+// What the tip says: it draws its window text.
+std::string TipText()
 {
     QZTToolTip* tip = GetToolTip();
-    return tip && tip->GetText() ? tip->GetText() : "";
+    return tip ? tip->GetWindowText() : "";
 }
 
 // The control under the pointer shows its hint on the status line and, with tips on, its tip.
@@ -428,7 +428,7 @@ TEST_F(MainDialog, HoveringAControlShowsItsHintAndItsTipUnlessTipsAreOff)
         ::SetForegroundWindow(Frame->GetHandle());
         PointerTo(Centre(Control(hover.Id)));
         EXPECT_EQ(MainStatusBar->GetShownText(), hover.Hint);
-        EXPECT_STREQ(TipText(), hover.Tip);
+        EXPECT_EQ(TipText(), hover.Tip);
     }
 }
 
@@ -438,7 +438,7 @@ TEST_F(MainDialog, TheDisabledRelPathFieldHasItsHintFromTheDialog)
     ::SetForegroundWindow(Frame->GetHandle());
     PointerTo(Centre(Control(IDC_RELPATH)));
     EXPECT_EQ(MainStatusBar->GetShownText(), "Relative path, drag a folder here to change");
-    EXPECT_STREQ(TipText(), "Rel Path");
+    EXPECT_EQ(TipText(), "Rel Path");
 
     // A free spot of the dialog: the hint goes and the status line shows the output file again.
     const RECT field = WindowRect(Control(IDC_RELPATH));
@@ -454,7 +454,7 @@ TEST_F(MainDialog, MenuHintsKeepToTheStatusLineAndAnInactiveWindowShowsNone)
     HMENU menu = ::GetMenu(Frame->GetHandle());
     Dialog->SendMessage(WM_MENUSELECT, MAKEWPARAM(IDM_CREATE, 0), reinterpret_cast<LPARAM>(menu));
     EXPECT_EQ(MainStatusBar->GetShownText(), "Create output file containing header, files, queue");
-    EXPECT_STREQ(TipText(), "");
+    EXPECT_EQ(TipText(), "");
 
     HWND other = ::CreateWindowExW(0, L"Static", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
                                    nullptr, nullptr, nullptr, nullptr);
@@ -504,7 +504,7 @@ TEST_F(MainDialog, ARightClickOnTheListOpensItsMenuForTheEntryUnderThePointer)
 TEST_F(MainDialog, PressingAFreeSpotDragsTheMainWindow)
 {
     StartWith("");
-    TSentMessages presses(Frame->GetHandle(), WM_NCLBUTTONDOWN);
+    TMessageLog presses(Frame->GetHandle(), {WM_NCLBUTTONDOWN});
     MainStatusBar->ShowHint("a hint");
     // The system's move loop ends at the button's release.
     ::PostMessageW(Frame->GetHandle(), WM_LBUTTONUP, 0, 0);
@@ -512,8 +512,8 @@ TEST_F(MainDialog, PressingAFreeSpotDragsTheMainWindow)
     POINT freeSpot{field.left - 4, field.bottom + 2};
     ::ScreenToClient(Dialog->GetHandle(), &freeSpot);
     Dialog->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(freeSpot.x, freeSpot.y));
-    ASSERT_EQ(presses.WParams.size(), 1u);
-    EXPECT_EQ(presses.WParams[0], static_cast<WPARAM>(HTCAPTION));
+    constexpr TExpectedMessage captionPress[] = {{WM_NCLBUTTONDOWN, WParamIs, HTCAPTION}};
+    EXPECT_TRUE(HoldsSequence(presses, captionPress));
     EXPECT_EQ(MainStatusBar->GetShownText(), DesktopOutput());
 }
 

@@ -6,7 +6,7 @@
 #include "main_dialog_fixture.h"
 #include "tips/tool_tip.h"
 #include "support/menu_picker.h"
-#include "support/sent_messages.h"
+#include "support/message_log.h"
 
 #include <prsht.h>
 #include <shlobj.h>
@@ -31,6 +31,23 @@ protected:
         return Dir.File(name);
     }
     std::string Folder() const { return Dir.Folder().string(); }
+    // The font the dialog's fields show, and its description.
+    HFONT ShownFontHandle() const { return reinterpret_cast<HFONT>(::SendMessageW(Control(IDC_HEADER), WM_GETFONT, 0, 0)); }
+    LOGFONTW ShownFont() const
+    {
+        LOGFONTW shown{};
+        ::GetObjectW(ShownFontHandle(), sizeof shown, &shown);
+        return shown;
+    }
+    // The height of a font's letters on the screen.
+    static int LetterHeight(HFONT font)
+    {
+        TClientDC screen(nullptr);
+        TSelectObject selected(screen, font);
+        TEXTMETRICW metrics{};
+        ::GetTextMetricsW(screen, &metrics);
+        return metrics.tmHeight - metrics.tmInternalLeading;
+    }
 };
 
 TEST_F(WindowCommands, DropsLandInTheListAfterTheSelectedEntry)
@@ -363,7 +380,7 @@ TEST_F(WindowCommands, TheListTakesTheKeyboardAndScrollsLongEntries)
     ::SetCursorPos(over.x, over.y);
     Dialog->SendMessage(WM_MENUSELECT, IDC_FILELIST, 0);
     ASSERT_NE(GetToolTip(), nullptr);
-    EXPECT_STREQ(GetToolTip()->GetText(), longName.c_str());
+    EXPECT_EQ(TextOf(GetToolTip()->GetHandle()), longName);
 
     Dialog->FileListBox().SetSelIndex(1);
     ::SendMessageW(Control(IDC_FILELIST), WM_KEYDOWN, VK_DELETE, 0);
@@ -428,14 +445,17 @@ TEST_F(WindowCommands, ChangeFontKeepsTheChoiceForTheNextStart)
     }
     EXPECT_NE(ini.find("lfFaceName=" + face + "\r\n"), std::string::npos) << ini;
 
-    // Nothing changes before the next start, which shows the chosen font. Until then the font
-    // is the one the layout is made for: 8 points at the screen's DPI.
-    EXPECT_EQ(Dialog->GetBaseLogFont().lfHeight, FittingFontHeight());
-    const int height = std::stoi(ini.substr(ini.find("lfHeight=") + 9));
+    // Nothing changes before the next start, which shows the chosen font: its face, its letters
+    // as high as the kept height makes them.
+    EXPECT_EQ(FaceName(ShownFont()), "Arial");
+    LOGFONTW chosen{};
+    chosen.lfHeight = std::stoi(ini.substr(ini.find("lfHeight=") + 9));
+    SetFaceName(chosen, face);
     Frame.reset();
     StartWith(ini);
-    EXPECT_EQ(FaceName(Dialog->GetBaseLogFont()), face);
-    EXPECT_EQ(Dialog->GetBaseLogFont().lfHeight, height);
+    EXPECT_EQ(FaceName(ShownFont()), face);
+    TFont kept(::CreateFontIndirectW(&chosen));
+    EXPECT_EQ(LetterHeight(ShownFontHandle()), LetterHeight(kept));
 }
 
 TEST_F(WindowCommands, TheHandOffMessageIsTakenOnlyFromThisThread)
@@ -462,16 +482,16 @@ TEST_F(WindowCommands, TheHandOffMessageIsTakenOnlyFromThisThread)
 TEST_F(WindowCommands, ATemplatesItemReachesTheDialogOnce)
 {
     StartWith("");
-    TSentMessages commands(Dialog->GetHandle(), WM_COMMAND);
+    TMessageLog commands(Dialog->GetHandle(), {WM_COMMAND});
     // From the program's own loop, and from a loop that only dispatches (a modal one's).
     Frame->PostMessage(WM_COMMAND, IDM_TEMPLATE_FIRST, 0);
     MSG msg;
     ASSERT_TRUE(::PeekMessageW(&msg, Frame->GetHandle(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
     if (!Frame->PreProcessMsg(msg))
         ::DispatchMessageW(&msg);
-    EXPECT_EQ(commands.Count(IDM_TEMPLATE_FIRST), 1);
+    EXPECT_EQ(commands.Count(WM_COMMAND, IDM_TEMPLATE_FIRST), 1);
     Frame->SendMessage(WM_COMMAND, IDM_TEMPLATE_FIRST, 0);
-    EXPECT_EQ(commands.Count(IDM_TEMPLATE_FIRST), 2);
+    EXPECT_EQ(commands.Count(WM_COMMAND, IDM_TEMPLATE_FIRST), 2);
 }
 
 TEST_F(WindowCommands, HelpAndAboutShowWhatTheyHave)

@@ -10,12 +10,13 @@
 #include "framework/dialog.h"
 #include "res/resource.h"
 #include "support/input.h"
+#include "support/message_log.h"
 #include "support/popup_window.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -23,57 +24,54 @@
 
 namespace probe {
 
-inline std::string Hex(WPARAM value)
+// What a control's parent hears as the pointer arrives over it: the control's id as a highlighted
+// menu item (a closed menu for an id that is not positive), then the idle of a menu.
+constexpr std::array<TExpectedMessage, 2> HoverAnnouncement(WPARAM item)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%llX", static_cast<unsigned long long>(value));
-    return text;
+    return {{{WM_MENUSELECT, WParamIs | LParamIs, item, 0}, {WM_ENTERIDLE, WParamIs, MSGF_MENU}}};
+}
+
+// A control's notification (its window in lParam) and a menu's command (no window).
+constexpr TExpectedMessage ControlCommand(int id, UINT code = BN_CLICKED)
+{
+    return {WM_COMMAND, WParamIs | LParamSet, MAKEWPARAM(id, code)};
+}
+constexpr TExpectedMessage MenuCommand(int id)
+{
+    return {WM_COMMAND, WParamIs | LParamIs, MAKEWPARAM(id, 0), 0};
 }
 
 class TProbeDialog : public TDialog {
 public:
     explicit TProbeDialog(TWindow* parent) : TDialog(parent, "DLG_PROVA") {}
 
-    std::vector<std::string> Log;
-    bool LogPaint = false;
+    // What the dialog hears, in order: hover announcements, commands, its own repaints.
+    TMessageLog Log;
     // Runs when the dialog is told the pointer's control has settled (WM_ENTERIDLE).
     std::function<void()> OnEnterIdle;
     // Runs after the dialog has painted.
     std::function<void()> OnPaint;
 
-    std::vector<std::string> Commands() const
-    {
-        std::vector<std::string> commands;
-        for (const std::string& entry : Log)
-            if (entry.rfind("command", 0) == 0)
-                commands.push_back(entry);
-        return commands;
-    }
-
 protected:
-    LRESULT EvMenuSelect(TMessage& m)
+    void EvMenuSelect(UINT item, UINT flags, HMENU menu)
     {
-        Log.push_back("menuselect " + Hex(m.WParam) + (m.LParam ? " menu" : ""));
-        return 0;
+        Log.Note(Handle, WM_MENUSELECT, MAKEWPARAM(item, flags), reinterpret_cast<LPARAM>(menu));
     }
     LRESULT EvEnterIdle(TMessage& m)
     {
-        Log.push_back("enteridle " + std::to_string(m.WParam));
+        Log.Note(Handle, m.Message, m.WParam, m.LParam);
         if (OnEnterIdle)
             OnEnterIdle();
         return 0;
     }
     LRESULT EvCommand(TMessage& m)
     {
-        // A control's notification carries its window; a menu's command carries none.
-        Log.push_back("command " + std::to_string(m.CommandId()) + " " + std::to_string(m.NotifyCode()) +
-                      (m.LParam ? " control" : ""));
+        Log.Note(Handle, m.Message, m.WParam, m.LParam);
         return 0;
     }
     LRESULT EvPaint(TMessage& m)
     {
-        if (LogPaint)
-            Log.push_back("dialog paint");
+        Log.Note(Handle, m.Message, m.WParam, m.LParam);
         LRESULT result = DefaultProcessing(m);
         if (OnPaint)
             OnPaint();
@@ -111,6 +109,15 @@ public:
     std::unique_ptr<TQZRadioButton> NonePath = std::make_unique<TQZRadioButton>(this, IDC_PATH_NONE, nullptr);
 };
 
+// Whether the system runs the hover light's timer on the control (left running as it was).
+inline bool LightTimerRunning(HWND control)
+{
+    if (!::KillTimer(control, TMouseLumen::LightTimerId))
+        return false;
+    ::SetTimer(control, TMouseLumen::LightTimerId, TMouseLumen::LightTimerInterval, nullptr);
+    return true;
+}
+
 // The pixels of a ring of screen rectangle r (its outermost row and column of pixels).
 inline std::vector<COLORREF> RingPixels(HWND window, RECT r)
 {
@@ -142,7 +149,7 @@ protected:
         ::UpdateWindow(Host.GetHandle());
         PointerTo(Away());
         PumpMessages();
-        Dialog.Log.clear();
+        Dialog.Log.Clear();
     }
 
     void TearDown() override

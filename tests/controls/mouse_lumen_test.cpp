@@ -13,15 +13,6 @@ void Tick(HWND control, WPARAM id = TMouseLumen::LightTimerId)
     ::SendMessageW(control, WM_TIMER, id, 0);
 }
 
-// Whether the system runs the light's timer on the control (left running as it was).
-bool LightTimerRunning(HWND control)
-{
-    if (!::KillTimer(control, TMouseLumen::LightTimerId))
-        return false;
-    ::SetTimer(control, TMouseLumen::LightTimerId, TMouseLumen::LightTimerInterval, nullptr);
-    return true;
-}
-
 std::vector<COLORREF> ClientEdge(HWND control)
 {
     return RingPixels(control, ClientOnScreen(control));
@@ -49,16 +40,14 @@ TEST_F(HoverLight, AFrameLightsTheClientEdgeUntilATickFindsThePointerGone)
     struct TCase {
         HWND Control;
         const TMouseLumen* Lumen;
-        int Kind;
     } cases[] = {
-        {Dialog.InvertSlash, &Dialog.InvertSlash.GetLumen(), TMouseLumen::Frame},
-        {Dialog.Header, &Dialog.Header.GetLumen(), TMouseLumen::Frame},
-        {Dialog.FullPath, &Dialog.FullPath.GetLumen(), TMouseLumen::FrameBesideScrollBar},
-        {Dialog.List, &Dialog.List.GetLumen(), TMouseLumen::FrameBesideScrollBar},
+        {Dialog.InvertSlash, &Dialog.InvertSlash.GetLumen()},
+        {Dialog.Header, &Dialog.Header.GetLumen()},
+        {Dialog.FullPath, &Dialog.FullPath.GetLumen()},   // beside its scroll bar's strip
+        {Dialog.List, &Dialog.List.GetLumen()},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(::GetDlgCtrlID(c.Control));
-        EXPECT_EQ(c.Lumen->GetKind(), c.Kind);
         const std::vector<COLORREF> dark = ClientEdge(c.Control);
         ASSERT_EQ(CountColour(dark, Grey), 0);
         // Left of the centre: clear of the strip a list keeps for its scroll bar.
@@ -68,7 +57,6 @@ TEST_F(HoverLight, AFrameLightsTheClientEdgeUntilATickFindsThePointerGone)
         MoveOver(c.Control, over);
         const std::vector<COLORREF> lit = ClientEdge(c.Control);
         EXPECT_TRUE(DottedAllRound(lit));
-        EXPECT_EQ(c.Lumen->GetTimerId(), TMouseLumen::LightTimerId);
         EXPECT_TRUE(LightTimerRunning(c.Control));
 
         MoveOver(c.Control, {over.x + 1, over.y});
@@ -80,7 +68,6 @@ TEST_F(HoverLight, AFrameLightsTheClientEdgeUntilATickFindsThePointerGone)
         Tick(c.Control);   // repainted at once: nothing is pumped before the look
         EXPECT_EQ(ClientEdge(c.Control), dark);
         EXPECT_FALSE(c.Lumen->IsLit());
-        EXPECT_EQ(c.Lumen->GetTimerId(), 0u);
         EXPECT_FALSE(LightTimerRunning(c.Control));
     }
 }
@@ -88,7 +75,6 @@ TEST_F(HoverLight, AFrameLightsTheClientEdgeUntilATickFindsThePointerGone)
 TEST_F(HoverLight, APushButtonFaceIsInvertedOnceAndRestoredWhenThePointerHasLeft)
 {
     TAutoButton& button = Dialog.Delete;
-    EXPECT_EQ(button.GetLumen().GetKind(), TMouseLumen::Face);
     const POINT centre = Centre(button);
     const COLORREF face = ScreenPixel(button, centre);
 
@@ -106,6 +92,37 @@ TEST_F(HoverLight, APushButtonFaceIsInvertedOnceAndRestoredWhenThePointerHasLeft
     EXPECT_EQ(ScreenPixel(button, centre), face);
     EXPECT_FALSE(button.GetLumen().IsLit());
     EXPECT_FALSE(LightTimerRunning(button));
+}
+
+TEST_F(HoverLight, TheLightStaysWhenTheControlPaintsItselfAgain)
+{
+    // A themed control paints itself anew on hover, whole or in part, erasing first or not.
+    TAutoButton& button = Dialog.Delete;
+    const POINT centre = Centre(button), nearLeft{ClientOnScreen(button).left + 3, centre.y};
+    const COLORREF face = ScreenPixel(button, centre), faceNearLeft = ScreenPixel(button, nearLeft);
+    TQZCheckBox& box = Dialog.InvertSlash;
+    MoveOver(box, Centre(box));
+    MoveOver(button, centre);
+    RECT leftHalf = button.GetClientRect();
+    leftHalf.right /= 2;
+    for (const RECT* part : std::initializer_list<const RECT*>{nullptr, &leftHalf}) {
+        for (BOOL erase : {FALSE, TRUE}) {
+            ::InvalidateRect(button, part, erase);
+            ::UpdateWindow(button);
+            EXPECT_EQ(ScreenPixel(button, centre), Inverted(face)) << !part << erase;
+            EXPECT_EQ(ScreenPixel(button, nearLeft), Inverted(faceNearLeft)) << !part << erase;
+        }
+    }
+    ::InvalidateRect(box, nullptr, TRUE);   // the check box's frame is drawn again too
+    ::UpdateWindow(box);
+    EXPECT_TRUE(DottedAllRound(ClientEdge(box)));
+
+    // Gone with the pointer: a repaint leaves it dark.
+    LeaveForGood();
+    Tick(button);
+    ::InvalidateRect(button, nullptr, FALSE);
+    ::UpdateWindow(button);
+    EXPECT_EQ(ScreenPixel(button, centre), face);
 }
 
 TEST_F(HoverLight, AHeldButtonOrKeyDrawsNothingAndStartsNoTimer)
@@ -138,7 +155,6 @@ TEST_F(HoverLight, AFocusedControlStaysQuietAndLosesALightItHadBefore)
     MoveOver(box, Centre(box));
     EXPECT_EQ(ClientEdge(box), focused);
     EXPECT_TRUE(box.GetLumen().IsLit());
-    EXPECT_EQ(box.GetLumen().GetTimerId(), 0u);
     EXPECT_FALSE(LightTimerRunning(box));
 
     // The focus gone, the next move lights it again.
@@ -152,7 +168,6 @@ TEST_F(HoverLight, AFocusedControlStaysQuietAndLosesALightItHadBefore)
     ::SetFocus(box);
     MoveOver(box, Centre(box));
     EXPECT_EQ(CountColour(ClientEdge(box), Grey), 0);
-    EXPECT_EQ(box.GetLumen().GetTimerId(), 0u);
     EXPECT_FALSE(LightTimerRunning(box));
 
     // The focused edit shows its own frame and no dotted one.

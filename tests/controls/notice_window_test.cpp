@@ -27,24 +27,35 @@ protected:
     }
 };
 
-TEST_F(NoticeWindow, SizeFollowsTheLinesAndTheIcon)
+TEST_F(NoticeWindow, SizeFollowsTheLinesAndTheIconInsideTheSystemsFrame)
 {
     ShowMex(nullptr, "A short line\nand a somewhat longer second line", "Caption", MB_ICONINFORMATION, 0);
     TQZMex* notice = CurrentNotice();
     ASSERT_NE(notice, nullptr);
     HWND window = notice->GetHandle();
-    RECT rect = notice->GetWindowRect();
     const int lineHeight = notice->GetLineHeight();
     EXPECT_GT(lineHeight, 0);
     EXPECT_EQ(notice->GetLineCount(), 3);
+    EXPECT_EQ(notice->GetIconSize(), NoticeIconSize(96));
     EXPECT_EQ(notice->GetIconWidth(), 42);
-    EXPECT_EQ(rect.bottom - rect.top, 4 * lineHeight + 20);
-    EXPECT_EQ(rect.right - rect.left, Extent(window, "and a somewhat longer second line").cx + 72);
+    // The client holds the lines and two more, and the text beside the icon with its margins;
+    // the frame is whatever this system draws around it.
+    const RECT client = notice->GetClientRect();
+    EXPECT_EQ(client.bottom, 4 * lineHeight);
+    EXPECT_EQ(client.right, Extent(window, "and a somewhat longer second line").cx + 72);
+    RECT framed = client;
+    ::AdjustWindowRectEx(&framed, static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
+                         static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE)));
+    const RECT rect = notice->GetWindowRect();
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    EXPECT_EQ(width, framed.right - framed.left);
+    EXPECT_EQ(height, framed.bottom - framed.top);
 
-    // centred on the screen
-    int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    EXPECT_EQ(rect.left, (ScreenWidth() - width) / 2);
-    EXPECT_EQ(rect.top, (ScreenHeight() - height) / 2);
+    // Centred in the work area of its monitor (the pointer's, as it has no owner).
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(rect.left, work.left + (work.right - work.left - width) / 2);
+    EXPECT_EQ(rect.top, work.top + (work.bottom - work.top - height) / 2);
 }
 
 TEST_F(NoticeWindow, WithoutIconAndWithAWideCaption)
@@ -53,10 +64,19 @@ TEST_F(NoticeWindow, WithoutIconAndWithAWideCaption)
     ShowMex(nullptr, "x", caption.c_str(), 0, 0);
     TQZMex* notice = CurrentNotice();
     ASSERT_NE(notice, nullptr);
-    RECT rect = notice->GetWindowRect();
     EXPECT_EQ(notice->GetIconWidth(), 0);
-    EXPECT_EQ(rect.right - rect.left, Extent(notice->GetHandle(), caption).cx + 30);
-    EXPECT_EQ(rect.bottom - rect.top, 3 * notice->GetLineHeight() + 20);
+    EXPECT_EQ(notice->GetClientRect().bottom, 3 * notice->GetLineHeight());
+    // The whole caption shows in the title bar, in the system's caption font, beside the close button.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics - sizeof metrics.iPaddedBorderWidth;
+    ASSERT_TRUE(::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0));
+    TFont captionFont(::CreateFontIndirectW(&metrics.lfCaptionFont));
+    TClientDC dc(notice->GetHandle());
+    TSelectObject selected(dc, captionFont);
+    const std::wstring wide = Wide(caption);
+    SIZE extent{};
+    ::GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &extent);
+    EXPECT_GT(notice->GetClientRect().right, extent.cx + ::GetSystemMetrics(SM_CXSIZE));
 }
 
 TEST_F(NoticeWindow, HasNoSizingOrMinMaxBoxesAndIsVisible)
@@ -79,7 +99,6 @@ TEST_F(NoticeWindow, ASecondNoticeUpdatesTheSameWindow)
     EXPECT_EQ(CurrentNotice()->GetHandle(), window);
     EXPECT_EQ(TextOf(window), "Two");
     EXPECT_EQ(CurrentNotice()->GetText(), "second text\nin two lines");
-    EXPECT_EQ(CurrentNotice()->GetLineCount(), 3);
 }
 
 TEST_F(NoticeWindow, TheUserCannotCloseAnUntimedNoticeButTheProgramCan)
@@ -121,11 +140,11 @@ TEST_F(NoticeWindow, PaintsTheTextOnTheButtonFace)
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     PumpMessages();
     TClientDC dc(window);
-    // The first text line starts 10 pixels from the top, 20 from the left (no icon).
-    int lineHeight = CurrentNotice()->GetLineHeight();
+    // The text is inked on the face, inside a margin of it (no icon).
+    const RECT client = ClientOnScreen(window);
     int textPixels = 0;
-    for (int y = 10; y < 10 + lineHeight; ++y)
-        for (int x = 20; x < 20 + Extent(window, "MMMMMMMM").cx; ++x)
+    for (int y = 10; y < client.bottom - client.top - 10; ++y)
+        for (int x = 20; x < client.right - client.left - 10; ++x)
             textPixels += ::GetPixel(dc, x, y) == ::GetSysColor(COLOR_WINDOWTEXT);
     EXPECT_GT(textPixels, 20);
     EXPECT_EQ(::GetPixel(dc, 2, 2), ::GetSysColor(COLOR_BTNFACE));

@@ -12,6 +12,12 @@ namespace {
 
 using Log = std::vector<std::string>;
 
+// The commands the dialog heard, in order.
+std::vector<TLoggedMessage> Commands(const TProbeDialog& dialog)
+{
+    return dialog.Log.Of(WM_COMMAND);
+}
+
 HCURSOR SystemCursor(LPCWSTR name)
 {
     return ::LoadCursorW(nullptr, name);
@@ -36,56 +42,63 @@ POINT BottomLeft(HWND window)
 
 // ---- the hover announcement ----
 
-class HoverAnnouncement : public ControlsTest {
+class Hovering : public ControlsTest {
 protected:
-    // A move over the control; the dialog notes whether the light was on when told.
-    Log MoveOverAndListen(HWND control, const TMouseLumen* lumen)
+    // A move over the control, the dialog listening; whether the light was on when the dialog
+    // was told (before) and after the move.
+    struct TLight {
+        bool AtIdle = false;
+        bool After = false;
+    };
+    TLight MoveOverAndListen(HWND control)
     {
         PointerTo(Away());
         ::SendMessageW(control, WM_TIMER, TMouseLumen::LightTimerId, 0);   // dark to begin with
         PointerTo(Centre(control), TEcho::None);
-        Dialog.Log.clear();
-        Dialog.OnEnterIdle = [&] {
-            if (lumen)
-                Dialog.Log.push_back(lumen->GetTimerId() ? "light on" : "light off");
-        };
+        Dialog.Log.Clear();
+        TLight light;
+        Dialog.OnEnterIdle = [&] { light.AtIdle = LightTimerRunning(control); };
         ::SendMessageW(control, WM_MOUSEMOVE, 0, ClientPoint(control, Centre(control)));
         Dialog.OnEnterIdle = nullptr;
-        if (lumen)
-            Dialog.Log.push_back(lumen->GetTimerId() ? "light on" : "light off");
-        return Dialog.Log;
+        light.After = LightTimerRunning(control);
+        return light;
     }
 };
 
 // What the dialog hears, in order, as the pointer arrives over a control: the control's id as a
-// menu item (in hex: 65 is the list's id 101), the idle, and the light coming on.
-TEST_F(HoverAnnouncement, TheDialogHearsTheControlsIdThenTheIdleThenTheLightComesOn)
+// menu item, the idle, and only then the light comes on.
+TEST_F(Hovering, TheDialogHearsTheControlsIdThenTheIdleThenTheLightComesOn)
 {
     const struct {
         HWND Control;
-        const TMouseLumen* Lumen;
-        Log Heard;
+        bool Light;
     } arrivals[] = {
-        {Dialog.List, &Dialog.List.GetLumen(), {"menuselect 65", "enteridle 2", "light off", "light on"}},
-        {Dialog.Header, &Dialog.Header.GetLumen(), {"menuselect 66", "enteridle 2", "light off", "light on"}},
-        {Dialog.InvertSlash, &Dialog.InvertSlash.GetLumen(),
-         {"menuselect 6C", "enteridle 2", "light off", "light on"}},
-        {Dialog.FullPath, &Dialog.FullPath.GetLumen(), {"menuselect 69", "enteridle 2", "light off", "light on"}},
-        {Dialog.Delete, &Dialog.Delete.GetLumen(), {"menuselect 6F", "enteridle 2", "light off", "light on"}},
-        // A plain TQZButton has no light: the announcement is all.
-        {Dialog.MoveUp, nullptr, {"menuselect 6D", "enteridle 2"}},
+        {Dialog.List, true},
+        {Dialog.Header, true},
+        {Dialog.InvertSlash, true},
+        {Dialog.FullPath, true},
+        {Dialog.Delete, true},
+        {Dialog.MoveUp, false},   // a plain TQZButton has no light: the announcement is all
     };
-    for (const auto& [control, lumen, heard] : arrivals)
-        EXPECT_EQ(MoveOverAndListen(control, lumen), heard) << ::GetDlgCtrlID(control);
+    for (const auto& [control, hasLight] : arrivals) {
+        const int id = ::GetDlgCtrlID(control);
+        const TLight light = MoveOverAndListen(control);
+        EXPECT_TRUE(HoldsSequence(Dialog.Log, HoverAnnouncement(static_cast<WPARAM>(id)))) << id;
+        EXPECT_FALSE(light.AtIdle) << id;
+        EXPECT_EQ(light.After, hasLight) << id;
+    }
 }
 
-TEST_F(HoverAnnouncement, AnIdThatIsNotPositiveAnnouncesAClosedMenu)
+TEST_F(Hovering, AnIdThatIsNotPositiveAnnouncesAClosedMenu)
 {
+    constexpr auto closedMenu = HoverAnnouncement(MenuClosedWParam);
     for (LONG_PTR id : {LONG_PTR{0}, LONG_PTR{-7}}) {
         ::SetWindowLongPtrW(Dialog.Header, GWLP_ID, id);
-        EXPECT_EQ(MoveOverAndListen(Dialog.Header, nullptr), (Log{"menuselect FFFF0000", "enteridle 2"})) << id;
+        MoveOverAndListen(Dialog.Header);
+        EXPECT_TRUE(HoldsSequence(Dialog.Log, closedMenu)) << id;
         ::SetWindowLongPtrW(Dialog.MoveUp, GWLP_ID, id);
-        EXPECT_EQ(MoveOverAndListen(Dialog.MoveUp, nullptr), (Log{"menuselect FFFF0000", "enteridle 2"})) << id;
+        MoveOverAndListen(Dialog.MoveUp);
+        EXPECT_TRUE(HoldsSequence(Dialog.Log, closedMenu)) << id;
     }
     ::SetWindowLongPtrW(Dialog.Header, GWLP_ID, IDC_HEADER);
     ::SetWindowLongPtrW(Dialog.MoveUp, GWLP_ID, IDC_MOVEUP);
@@ -157,7 +170,7 @@ protected:
         ControlsTest::SetUp();
         for (const char* name : {"c:\\a.txt", "c:\\b.txt", "c:\\c.txt"})
             Dialog.List.AddString(name);
-        Dialog.Log.clear();
+        Dialog.Log.Clear();
     }
 };
 
@@ -170,15 +183,12 @@ TEST_F(PopupMenus, ARightClickOnAListItemSelectsItThenOpensTheListMenuThere)
     EXPECT_EQ(watcher.MenuRect().left, point.x);
     EXPECT_EQ(watcher.MenuRect().top, point.y);
     EXPECT_EQ(Dialog.List.GetSelIndex(), 2);
-    EXPECT_FALSE(Dialog.List.GetRightButton().IsRightDown());
 
     PumpMessages();
-    Log commands = Dialog.Commands();
-    ASSERT_FALSE(commands.empty());
-    // The list saw a left press first (its selection notice), then the menu's first item came.
-    EXPECT_NE(std::find(commands.begin(), commands.end(), "command 101 1 control"), commands.end());
-    EXPECT_EQ(commands.back(), "command 1004 0");
-    EXPECT_EQ(std::count(commands.begin(), commands.end(), "command 1004 0"), 1);
+    // The list saw a left press first (the focus, the selection), then the menu's first item came.
+    constexpr TExpectedMessage heard[] = {ControlCommand(IDC_FILELIST, LBN_SETFOCUS),
+                                          ControlCommand(IDC_FILELIST, LBN_SELCHANGE), MenuCommand(IDM_COPYITEM)};
+    EXPECT_TRUE(HoldsSequence(Dialog.Log, heard));
     EXPECT_EQ(::GetCapture(), nullptr);
 }
 
@@ -191,8 +201,8 @@ TEST_F(PopupMenus, PressingOutsideAndReleasingOverTheControlOpensNoMenu)
         EXPECT_FALSE(watcher.Opened()) << ::GetDlgCtrlID(control);
     }
     PumpMessages();
-    for (const std::string& command : Dialog.Commands())
-        EXPECT_EQ(command.find(" control"), std::string::npos) << command;   // no menu command came
+    for (const TLoggedMessage& command : Commands(Dialog))
+        EXPECT_NE(command.LParam, 0) << LOWORD(command.WParam);   // no menu command came
 }
 
 TEST_F(PopupMenus, ReleasingAwayFromTheControlOpensNoMenuAndLeavesNoPressBehind)
@@ -201,13 +211,11 @@ TEST_F(PopupMenus, ReleasingAwayFromTheControlOpensNoMenuAndLeavesNoPressBehind)
     {
         TMenuPicker watcher;
         PressOver(button, TMouseButton::Right, Centre(button));
-        EXPECT_TRUE(button.GetRightButton().IsRightDown());
         EXPECT_EQ(::GetCapture(), button.GetHandle());   // the release comes back to the button
         ReleaseOver(button, TMouseButton::Right, Centre(Dialog.List));
         watcher.Stop();
         EXPECT_FALSE(watcher.Opened());
     }
-    EXPECT_FALSE(button.GetRightButton().IsRightDown());
     EXPECT_EQ(::GetCapture(), nullptr);
     {
         // A later press elsewhere released over the button is still no press of the button.
@@ -222,13 +230,12 @@ TEST_F(PopupMenus, ReleasingAwayFromTheControlOpensNoMenuAndLeavesNoPressBehind)
         PressOver(button, TMouseButton::Right, Centre(button));
         ::SetCapture(Dialog.List);
         ::ReleaseCapture();
-        EXPECT_FALSE(button.GetRightButton().IsRightDown());
-        ReleaseOver(button, TMouseButton::Right, Centre(button));
+            ReleaseOver(button, TMouseButton::Right, Centre(button));
         watcher.Stop();
         EXPECT_FALSE(watcher.Opened());
     }
     PumpMessages();
-    EXPECT_EQ(Dialog.Commands(), Log{});
+    EXPECT_TRUE(Commands(Dialog).empty());
 }
 
 TEST_F(PopupMenus, AButtonWithoutAMenuTakesARightClickAsALeftClick)
@@ -238,7 +245,8 @@ TEST_F(PopupMenus, AButtonWithoutAMenuTakesARightClickAsALeftClick)
     watcher.Stop();
     EXPECT_FALSE(watcher.Opened());
     PumpMessages();
-    EXPECT_EQ(Dialog.Commands(), Log{"command 109 0 control"});
+    constexpr TExpectedMessage heard[] = {ControlCommand(IDC_MOVEUP)};
+    EXPECT_TRUE(HoldsSequence(Dialog.Log, heard));
     EXPECT_EQ(::GetCapture(), nullptr);
 }
 
@@ -251,7 +259,8 @@ TEST_F(PopupMenus, AButtonWithAMenuOnlyOpensIt)
     EXPECT_EQ(watcher.MenuRect().left, point.x);
     EXPECT_EQ(watcher.MenuRect().top, point.y);
     PumpMessages();
-    EXPECT_EQ(Dialog.Commands(), Log{"command 1004 0"});
+    constexpr TExpectedMessage heard[] = {MenuCommand(IDM_COPYITEM)};
+    EXPECT_TRUE(HoldsSequence(Dialog.Log, heard));
 }
 
 TEST_F(PopupMenus, ARightClickTogglesACheckBoxLikeALeftClickThenOpensItsMenu)
@@ -278,13 +287,13 @@ TEST_F(PopupMenus, ARightClickTogglesACheckBoxLikeALeftClickThenOpensItsMenu)
     }
     EXPECT_TRUE(Dialog.NoPath.IsChecked());
     PumpMessages();
-    EXPECT_EQ(Dialog.Commands(),
-              (Log{"command 108 0 control", "command 124 0 control", "command 112 0", "command 107 0 control"}));
+    constexpr TExpectedMessage heard[] = {ControlCommand(IDC_INVERTSLASH), ControlCommand(IDC_SAVELOCAL),
+                                          MenuCommand(IDM_CREATE), ControlCommand(IDC_PATH_NOPATH)};
+    EXPECT_TRUE(HoldsSequence(Dialog.Log, heard));
 }
 
 TEST_F(PopupMenus, TheDropDownButtonOpensItsMenuUnderItsBottomLeftCornerInsteadOfClicking)
 {
-    ASSERT_TRUE(Dialog.Create.GetMenuOnLeftClick());
     const POINT corner = BottomLeft(Dialog.Create);
     {
         TMenuPicker watcher;   // Escape: nothing chosen
@@ -294,14 +303,15 @@ TEST_F(PopupMenus, TheDropDownButtonOpensItsMenuUnderItsBottomLeftCornerInsteadO
         EXPECT_EQ(watcher.MenuRect().top, corner.y);
     }
     PumpMessages();
-    EXPECT_EQ(Dialog.Commands(), Log{});
+    EXPECT_TRUE(Commands(Dialog).empty());
     {
         TMenuPicker watcher(2);
         ClickOver(Dialog.Create, TMouseButton::Left, Centre(Dialog.Create));
         EXPECT_TRUE(watcher.Opened());
     }
     PumpMessages();
-    EXPECT_EQ(Dialog.Commands(), Log{"command 1007 0"});   // "Create and copy", and no click
+    constexpr TExpectedMessage heard[] = {MenuCommand(IDM_CREATEANDCOPY)};   // and no click
+    EXPECT_TRUE(HoldsSequence(Dialog.Log, heard));
 }
 
 TEST_F(PopupMenus, WithoutTheFlagOrWithoutAMenuTheLeftButtonClicks)
@@ -310,7 +320,6 @@ TEST_F(PopupMenus, WithoutTheFlagOrWithoutAMenuTheLeftButtonClicks)
     ClickOver(Dialog.MainQueueButton, TMouseButton::Left, Centre(Dialog.MainQueueButton));
     // The flag but no menu to drop down.
     Dialog.MoveUp.SetMenuOnLeftClick(5);
-    EXPECT_TRUE(Dialog.MoveUp.GetMenuOnLeftClick());
     {
         TMenuPicker watcher;
         ClickOver(Dialog.MoveUp, TMouseButton::Left, Centre(Dialog.MoveUp));
@@ -318,9 +327,9 @@ TEST_F(PopupMenus, WithoutTheFlagOrWithoutAMenuTheLeftButtonClicks)
         EXPECT_FALSE(watcher.Opened());
     }
     Dialog.MoveUp.SetMenuOnLeftClick(0);
-    EXPECT_FALSE(Dialog.MoveUp.GetMenuOnLeftClick());
     PumpMessages();
-    EXPECT_EQ(Dialog.Commands(), (Log{"command 121 0 control", "command 109 0 control"}));
+    constexpr TExpectedMessage heard[] = {ControlCommand(IDC_SETMAINQUEUE), ControlCommand(IDC_MOVEUP)};
+    EXPECT_TRUE(HoldsSequence(Dialog.Log, heard));
 }
 
 // ---- moving list items ----
@@ -476,7 +485,7 @@ TEST_F(EditField, AClosingMenuHasTheDialogRepaintedAtOnce)
     // A menu item highlighted: nothing to do yet.
     Dialog.Header.SendMessage(WM_MENUSELECT, MAKEWPARAM(5, MF_HILITE), reinterpret_cast<LPARAM>(::GetMenu(Host)));
     EXPECT_TRUE(::GetUpdateRect(Dialog, nullptr, FALSE));
-    Dialog.Header.SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    Dialog.Header.SendMessage(WM_MENUSELECT, MenuClosedWParam, 0);
     EXPECT_FALSE(::GetUpdateRect(Dialog, nullptr, FALSE));
 }
 
@@ -484,38 +493,40 @@ TEST_F(EditField, AClosingMenuHasTheDialogRepaintedAtOnce)
 
 class AutoButton : public ControlsTest {};
 
-TEST_F(AutoButton, ErasingALitButtonTakesTheLightAwayAndRepaintsItsEdgeInTheDialog)
+TEST_F(AutoButton, ErasingALitButtonRepaintsItsEdgeInTheDialogAndKeepsTheLight)
 {
     TAutoButton& button = Dialog.Delete;
     MoveOver(button, Centre(button));
     ASSERT_TRUE(button.GetLumen().IsLit());
 
-    Dialog.LogPaint = true;
-    Dialog.Log.clear();
+    Dialog.Log.Clear();
     {
         TClientDC dc(button);
         EXPECT_EQ(button.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(static_cast<HDC>(dc))), TRUE);
     }
-    EXPECT_FALSE(button.GetLumen().IsLit());
-    EXPECT_EQ(Dialog.Log, Log{"dialog paint"});   // at once, not when the queue gets to it
+    // The light is drawn again once the face is painted.
+    EXPECT_TRUE(button.GetLumen().IsLit());
+    EXPECT_EQ(Dialog.Log.Of(WM_PAINT).size(), 1u);   // at once, not when the queue gets to it
 
     // Dark: the erase is only reported.
-    Dialog.Log.clear();
+    PointerTo(Away(), TEcho::None);
+    button.SendMessage(WM_TIMER, TMouseLumen::LightTimerId);
+    ASSERT_FALSE(button.GetLumen().IsLit());
+    Dialog.Log.Clear();
     {
         TClientDC dc(button);
         EXPECT_EQ(button.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(static_cast<HDC>(dc))), TRUE);
     }
-    EXPECT_EQ(Dialog.Log, Log{});
+    EXPECT_TRUE(Dialog.Log.Of(WM_PAINT).empty());
 }
 
 TEST_F(AutoButton, LosingTheFocusRepaintsTheDialogAroundTheButtonAtOnce)
 {
     ::SetFocus(Dialog.Delete);
     PumpMessages();
-    Dialog.LogPaint = true;
-    Dialog.Log.clear();
+    Dialog.Log.Clear();
     ::SetFocus(Dialog.List);
-    EXPECT_EQ(std::count(Dialog.Log.begin(), Dialog.Log.end(), "dialog paint"), 1);
+    EXPECT_EQ(Dialog.Log.Of(WM_PAINT).size(), 1u);
     RECT pending{};
     EXPECT_FALSE(::GetUpdateRect(Dialog, &pending, FALSE));
 }

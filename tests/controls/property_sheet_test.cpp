@@ -1,6 +1,7 @@
 #include "controls/qz_property_sheet.h"
 #include "res/resource.h"
 #include "support/input.h"
+#include "support/message_log.h"
 #include "support/resources.h"
 #include "support/timer_script.h"
 
@@ -42,26 +43,6 @@ private:
     std::string Name;
 };
 
-class TObservedSheet : public TQZPropertySheet {
-public:
-    using TQZPropertySheet::TQZPropertySheet;
-    int CaptionPresses = 0;
-
-protected:
-    LRESULT EvNcLButtonDown(TMessage& message)
-    {
-        if (message.WParam == HTCAPTION)
-            ++CaptionPresses;
-        return DefaultProcessing(message);
-    }
-
-    DECLARE_MESSAGE_TABLE()
-};
-
-BEGIN_MESSAGE_TABLE(TObservedSheet, TQZPropertySheet)
-    ON_MESSAGE(TObservedSheet, WM_NCLBUTTONDOWN, EvNcLButtonDown)
-END_MESSAGE_TABLE(TObservedSheet, TQZPropertySheet)
-
 bool Shown(const TWindow& window)
 {
     return window.GetHandle() && ::IsWindowVisible(window.GetHandle());
@@ -100,7 +81,7 @@ protected:
         return [this](int) { return Shown(Sheet) && Shown(SendTo); };
     }
 
-    TObservedSheet Sheet;
+    TQZPropertySheet Sheet;
     TLoggingPage SendTo;
     TLoggingPage Various;
 };
@@ -215,11 +196,12 @@ TEST_F(OptionsSheet, APageShowsTheHandAndDragsTheWholeSheet)
         },
         ClickButton(IDOK),
     });
+    TMessageLog presses(nullptr, {WM_NCLBUTTONDOWN});
     EXPECT_TRUE(Sheet.Execute());
     EXPECT_TRUE(script.Completed());
     EXPECT_EQ(overPage, hand);
     EXPECT_EQ(overControl, ::LoadCursorW(nullptr, IDC_ARROW));
-    EXPECT_EQ(Sheet.CaptionPresses, 1);
+    EXPECT_EQ(presses.Count(WM_NCLBUTTONDOWN, HTCAPTION), 1);
     EXPECT_EQ(after.left - before.left, 30);
     EXPECT_EQ(after.top - before.top, 20);
 }

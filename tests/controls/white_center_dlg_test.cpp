@@ -3,6 +3,7 @@
 #include "framework/frame_window.h"
 #include "framework/gdi.h"
 #include "support/input.h"
+#include "support/message_log.h"
 #include "support/popup_window.h"
 #include "support/resources.h"
 #include "support/timer_script.h"
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -33,11 +35,9 @@ class TLayoutDlg : public TWhiteCenterDlg {
 public:
     using TWhiteCenterDlg::TWhiteCenterDlg;
 
-    int LeftPresses = 0;
-    POINT LeftPoint{};
-    int CaptionPresses = 0;
-    POINT CaptionPoint{};
-    int MenuLoops = 0;
+    // The presses it takes (a right one acting as the left comes as WM_LBUTTONDOWN too), the
+    // caption presses it turns them into, its menu loops.
+    TMessageLog Log;
 
 protected:
     void SetupWindow() override
@@ -48,21 +48,17 @@ protected:
     }
     void EvLButtonDown(UINT keys, POINT point) override
     {
-        ++LeftPresses;
-        LeftPoint = point;
+        Log.Note(Handle, WM_LBUTTONDOWN, keys, MAKELPARAM(point.x, point.y));
         TWhiteCenterDlg::EvLButtonDown(keys, point);
     }
     LRESULT EvNcLButtonDown(TMessage& message)
     {
-        if (message.WParam == HTCAPTION) {
-            ++CaptionPresses;
-            CaptionPoint = message.Point();
-        }
+        Log.Note(Handle, message.Message, message.WParam, message.LParam);
         return DefaultProcessing(message);
     }
     LRESULT EvEnterMenuLoop(TMessage& message)
     {
-        ++MenuLoops;
+        Log.Note(Handle, message.Message, message.WParam, message.LParam);
         return DefaultProcessing(message);
     }
 
@@ -70,9 +66,9 @@ protected:
 };
 
 BEGIN_MESSAGE_TABLE(TLayoutDlg, TWhiteCenterDlg)
-    ON_MESSAGE(TLayoutDlg, WM_NCLBUTTONDOWN, EvNcLButtonDown)
-    ON_MESSAGE(TLayoutDlg, WM_ENTERMENULOOP, EvEnterMenuLoop)
-END_MESSAGE_TABLE(TLayoutDlg, TWhiteCenterDlg)
+    ON_MESSAGE(WM_NCLBUTTONDOWN, EvNcLButtonDown)
+    ON_MESSAGE(WM_ENTERMENULOOP, EvEnterMenuLoop)
+END_MESSAGE_TABLE()
 
 // ---- reading windows ----
 
@@ -146,18 +142,35 @@ HFONT FontOf(HWND window)
     return reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0));
 }
 
+// A client size times a factor, as the dialog is zoomed to it.
 int Truncated(long value, float scale)
 {
     return static_cast<int>(static_cast<float>(value) * scale);
 }
 
-// The widening a dialog of the resource gets: its height units over its width units, and a little.
-float Widening(HWND plainDialog)
+// The font the dialog's controls show: its own copy of the font it was given, at its zoom.
+HFONT DialogFontOf(HWND dialog)
 {
-    RECT probe{1000, 1000, 1000, 1000};
-    ::MapDialogRect(plainDialog, &probe);
-    return static_cast<float>(probe.top) / static_cast<float>(probe.left) * 1.125f;
+    return FontOf(::GetDlgItem(dialog, EditId));
 }
+
+// Where a person finds a few controls of LAYOUT_CHILD_DLG at a zoom of the dialog, in its
+// client coordinates: a button, the list box, and the closed drop-down list and drop-down as
+// they drop down (they never reach further down when the dialog grows, but less far when it
+// shrinks).
+struct TZoomed {
+    const char* Zoom;
+    RECT Button;
+    RECT List;
+    RECT DropDownList;
+    RECT DropDown;
+};
+constexpr TZoomed Zooms[] = {
+    {"as made", {9, 135, 93, 156}, {9, 8, 160, 98}, {168, 8, 319, 74}, {168, 33, 319, 100}},
+    {"twice", {18, 270, 186, 312}, {18, 16, 320, 196}, {336, 16, 638, 82}, {336, 66, 638, 133}},
+    {"half again", {13, 202, 138, 233}, {13, 11, 239, 145}, {251, 11, 477, 77}, {251, 49, 477, 116}},
+    {"three quarters", {6, 100, 68, 115}, {6, 5, 118, 72}, {125, 5, 237, 54}, {125, 24, 237, 74}},
+};
 
 std::vector<std::string> MenuItems(HMENU menu)
 {
@@ -204,7 +217,7 @@ protected:
     HWND Control(int id) const { return ::GetDlgItem(Dialog->GetHandle(), id); }
     HWND PlainControl(int id) const { return ::GetDlgItem(Plain->GetHandle(), id); }
 
-    TFontHandle Font;
+    TFont Font;
     std::unique_ptr<TLayoutDlg> Dialog;
     std::unique_ptr<TDialog> Plain;
 };
@@ -213,7 +226,6 @@ TEST_F(DialogSetUp, OneRecordPerDescendantWithItsWidenedPlaceAndItemHeights)
 {
     const HWND dialog = Dialog->GetHandle();
     const std::vector<TRecord> records = Records(dialog);
-    const float widen = Widening(Plain->GetHandle());
 
     // Every descendant but the store and a combo box's list and edit, each once.
     std::vector<HWND> expected;
@@ -230,18 +242,13 @@ TEST_F(DialogSetUp, OneRecordPerDescendantWithItsWidenedPlaceAndItemHeights)
         SCOPED_TRACE("control " + std::to_string(id));
         const TRecord* record = RecordOf(records, Control(id));
         ASSERT_NE(record, nullptr);
-        RECT plain = PlaceOf(PlainControl(id));
-        EXPECT_EQ(record->Rect.left, Truncated(plain.left, widen));
-        EXPECT_EQ(record->Rect.top, plain.top);
-        EXPECT_EQ(record->Rect.right - record->Rect.left, Truncated(plain.right - plain.left, widen));
-        EXPECT_EQ(record->Rect.bottom - record->Rect.top, plain.bottom - plain.top);
         // Set-up left each control where its record says.
-        RECT now = PlaceOf(Control(id));
-        EXPECT_EQ(now.left, record->Rect.left);
-        EXPECT_EQ(now.top, record->Rect.top);
-        EXPECT_EQ(now.right, record->Rect.right);
-        EXPECT_EQ(now.bottom, record->Rect.bottom);
+        EXPECT_EQ(PlaceOf(Control(id)), record->Rect);
     }
+    // Widened: wider than the resource makes them, as high.
+    EXPECT_EQ(PlaceOf(PlainControl(ButtonId)), (RECT{8, 135, 83, 156}));
+    EXPECT_EQ(RecordOf(records, Control(ButtonId))->Rect, (RECT{9, 135, 93, 156}));
+    EXPECT_EQ(RecordOf(records, Control(ListId))->Rect, (RECT{9, 8, 160, 98}));
 
     // Item heights: list box in field 7; combo boxes their selection field and list items.
     const TRecord* list = RecordOf(records, Control(ListId));
@@ -267,10 +274,7 @@ TEST_F(DialogSetUp, TheStoreIsAnInvisibleListBoxOutOfSight)
     EXPECT_EQ(ClassOf(store), "ListBox");
     EXPECT_FALSE(::GetWindowLongPtrW(store, GWL_STYLE) & WS_VISIBLE);
     RECT place = PlaceOf(store);
-    EXPECT_EQ(place.left, -2);
-    EXPECT_EQ(place.top, -2);
-    EXPECT_EQ(place.right, -2);
-    EXPECT_EQ(place.bottom, -2);
+    EXPECT_EQ(place, (RECT{-2, -2, -2, -2}));
     EXPECT_EQ(RecordOf(Records(Dialog->GetHandle()), store), nullptr);
     // The combo boxes' own windows have no records either.
     const auto records = Records(Dialog->GetHandle());
@@ -284,30 +288,14 @@ TEST_F(DialogSetUp, TheStoreIsAnInvisibleListBoxOutOfSight)
 
 TEST_F(DialogSetUp, TheDialogIsWidenedAndCentredOnTheDesktop)
 {
-    RECT own = Dialog->GetWindowRect();
-    RECT plain = Plain->GetWindowRect();
-    const float widen = Widening(Plain->GetHandle());
-    EXPECT_GT(widen, 1.0f);
-    const int width = own.right - own.left;
-    const int height = own.bottom - own.top;
-    EXPECT_EQ(width, Truncated(plain.right - plain.left, widen));
-    EXPECT_EQ(height, plain.bottom - plain.top);
-
-    const RECT desktop = WindowRect(::GetDesktopWindow());
-    EXPECT_EQ(own.left, (desktop.right - desktop.left - width) / 2);
-    EXPECT_EQ(own.top, (desktop.bottom - desktop.top - height) / 2);
-
-    RECT client = Dialog->GetClientRect();
-    EXPECT_EQ(Dialog->GetInitialClient().right, client.right);
-    EXPECT_EQ(Dialog->GetInitialClient().bottom, client.bottom);
-    // The first layout (at the centring) found the frame around the client.
-    EXPECT_EQ(Dialog->GetFrameSize().cx, width - client.right);
-    EXPECT_EQ(Dialog->GetFrameSize().cy, height - client.bottom);
+    EXPECT_EQ(Plain->GetWindowRect(), (RECT{0, 0, 306, 250}));
+    // On the 1280 by 1024 screen of the tests.
+    EXPECT_EQ(Dialog->GetWindowRect(), (RECT{468, 387, 812, 637}));
 }
 
 TEST_F(DialogSetUp, EveryControlShowsTheDialogsOwnCopyOfTheFont)
 {
-    HFONT font = Dialog->GetDialogFont();
+    HFONT font = DialogFontOf(Dialog->GetHandle());
     ASSERT_NE(font, nullptr);
     EXPECT_NE(font, Font.Get());
     for (int id : {ListId, DropDownListId, EditId, ButtonId, FixedId})
@@ -315,7 +303,6 @@ TEST_F(DialogSetUp, EveryControlShowsTheDialogsOwnCopyOfTheFont)
     LOGFONTW shown{};
     ::GetObjectW(font, sizeof shown, &shown);
     EXPECT_STREQ(shown.lfFaceName, L"Arial");
-    EXPECT_EQ(Dialog->GetBaseLogFont().lfHeight, -16);
     // Asked for by its character height since the first layout: the same letters.
     EXPECT_EQ(shown.lfHeight, -CharacterHeight(Dialog->GetHandle(), Font.Get()));
     // The given font stays the caller's.
@@ -329,11 +316,9 @@ TEST(DialogWithoutFont, ShowsItsControlsInTheSystemFont)
     ASSERT_TRUE(dialog.Create());
     LOGFONTW system{};
     ::GetObjectW(::GetStockObject(SYSTEM_FONT), sizeof system, &system);
-    EXPECT_STREQ(dialog.GetBaseLogFont().lfFaceName, system.lfFaceName);
-    EXPECT_EQ(dialog.GetBaseLogFont().lfHeight, system.lfHeight);
 
     HFONT shown = FontOf(::GetDlgItem(dialog.GetHandle(), EditId));
-    EXPECT_EQ(shown, dialog.GetDialogFont());
+    EXPECT_EQ(FontOf(::GetDlgItem(dialog.GetHandle(), ButtonId)), shown);
     LOGFONTW description{};
     ::GetObjectW(shown, sizeof description, &description);
     EXPECT_STREQ(description.lfFaceName, system.lfFaceName);
@@ -350,7 +335,8 @@ TEST(HiddenDialog, StaysHiddenThroughItsLayouts)
     ::SetWindowPos(dialog.GetHandle(), nullptr, 0, 0, (own.right - own.left) * 3 / 2, (own.bottom - own.top) * 3 / 2,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_FALSE(::GetWindowLongPtrW(dialog.GetHandle(), GWL_STYLE) & WS_VISIBLE);
-    EXPECT_GT(dialog.GetScaleX(), 1.4f);   // laid out all the same
+    // Laid out all the same: the button half as wide again.
+    EXPECT_EQ(PlaceInParent(::GetDlgItem(dialog.GetHandle(), ButtonId)), (RECT{13, 210, 139, 242}));
 }
 
 // ---- rescaling, with the dialog as a frame's client ----
@@ -362,7 +348,7 @@ protected:
         Font.Reset(MakeArial(-16));
         Frame = MakeFrame(Dialog);
         ASSERT_NE(Dialog, nullptr);
-        Natural = Dialog->GetInitialClient();
+        Natural = Dialog->GetClientRect();
         RecordsAtSetUp = Records(Dialog->GetHandle());
         ASSERT_FALSE(RecordsAtSetUp.empty());
     }
@@ -410,38 +396,32 @@ protected:
     float ScaleXNow() const { return static_cast<float>(Dialog->GetClientRect().right) / Natural.right; }
     float ScaleYNow() const { return static_cast<float>(Dialog->GetClientRect().bottom) / Natural.bottom; }
 
-    // Every recorded control at its recorded place times the dialog's scale; a closed combo
-    // box keeps its recorded height when the dialog grows.
-    void ExpectEveryControlScaled()
+    // The few known controls where a person finds them at this zoom.
+    void ExpectPlaces(std::string_view zoom)
     {
-        const float sx = ScaleXNow();
-        const float sy = ScaleYNow();
-        for (const TRecord& record : RecordsAtSetUp) {
-            SCOPED_TRACE("control " + std::to_string(::GetDlgCtrlID(record.Window)));
-            RECT now = PlaceOf(record.Window);
-            EXPECT_EQ(now.left, Truncated(record.Rect.left, sx));
-            EXPECT_EQ(now.top, Truncated(record.Rect.top, sy));
-            EXPECT_EQ(now.right - now.left, Truncated(record.Rect.right - record.Rect.left, sx));
-            const int height = record.Rect.bottom - record.Rect.top;
-            const bool closedCombo =
-                IsCombo(record.Window) && !::SendMessageW(record.Window, CB_GETDROPPEDSTATE, 0, 0);
-            EXPECT_EQ(now.bottom - now.top, closedCombo && sy > 1.0f ? height : Truncated(height, sy));
+        for (const TZoomed& zoomed : Zooms) {
+            if (zoomed.Zoom != zoom)
+                continue;
+            SCOPED_TRACE(zoomed.Zoom);
+            EXPECT_EQ(PlaceInParent(Control(ButtonId)), zoomed.Button);
+            EXPECT_EQ(PlaceInParent(Control(ListId)), zoomed.List);
+            EXPECT_EQ(PlaceOf(Control(DropDownListId)), zoomed.DropDownList);
+            EXPECT_EQ(PlaceOf(Control(DropDownId)), zoomed.DropDown);
+            return;
         }
+        ADD_FAILURE() << "no known places " << zoom;
     }
+    HFONT DialogFont() const { return DialogFontOf(Dialog->GetHandle()); }
     // Every recorded control where set-up left it.
     void ExpectEveryControlUnmoved()
     {
         for (const TRecord& record : RecordsAtSetUp) {
             SCOPED_TRACE("control " + std::to_string(::GetDlgCtrlID(record.Window)));
-            RECT now = PlaceOf(record.Window);
-            EXPECT_EQ(now.left, record.Rect.left);
-            EXPECT_EQ(now.top, record.Rect.top);
-            EXPECT_EQ(now.right, record.Rect.right);
-            EXPECT_EQ(now.bottom, record.Rect.bottom);
+            EXPECT_EQ(PlaceOf(record.Window), record.Rect);
         }
     }
 
-    TFontHandle Font;
+    TFont Font;
     std::unique_ptr<TFrameWindow> Frame;
     TLayoutDlg* Dialog = nullptr;
     std::unique_ptr<TFrameWindow> Second;
@@ -451,13 +431,12 @@ protected:
 
 TEST_F(DialogInFrame, TwiceTheSizeDoublesPlacesSizesAndTheFont)
 {
-    const int heightBefore = CharacterHeight(Dialog->GetHandle(), Dialog->GetDialogFont());
+    ExpectPlaces("as made");
+    const int heightBefore = CharacterHeight(Dialog->GetHandle(), DialogFont());
     Scale(2.0f);
-    EXPECT_FLOAT_EQ(Dialog->GetScaleX(), 2.0f);
-    EXPECT_FLOAT_EQ(Dialog->GetScaleY(), 2.0f);
-    ExpectEveryControlScaled();
+    ExpectPlaces("twice");
 
-    HFONT font = Dialog->GetDialogFont();
+    HFONT font = DialogFont();
     const int heightAfter = CharacterHeight(Dialog->GetHandle(), font);
     EXPECT_NEAR(heightAfter, 2 * heightBefore, 2);
     for (int id : {ListId, DropDownListId, SimpleComboId, EditId, ButtonId})
@@ -481,20 +460,20 @@ TEST_F(DialogInFrame, TwiceTheSizeDoublesPlacesSizesAndTheFont)
     // Back to the start: every control where set-up left it.
     Scale(1.0f);
     ExpectEveryControlUnmoved();
-    EXPECT_NEAR(CharacterHeight(Dialog->GetHandle(), Dialog->GetDialogFont()), heightBefore, 1);
+    EXPECT_NEAR(CharacterHeight(Dialog->GetHandle(), DialogFont()), heightBefore, 1);
 }
 
 TEST_F(DialogInFrame, WithCtrlHeldTheControlsMoveButTheFontStays)
 {
-    HFONT font = Dialog->GetDialogFont();
+    HFONT font = DialogFont();
     const LRESULT listItems = ::SendMessageW(Control(ListId), LB_GETITEMHEIGHT, 0, 0);
     const LRESULT comboItems = ::SendMessageW(Control(DropDownListId), CB_GETITEMHEIGHT, 0, 0);
     {
         THeldKeys keys{VK_CONTROL, VK_LCONTROL};
         Scale(2.0f);
     }
-    ExpectEveryControlScaled();
-    EXPECT_EQ(Dialog->GetDialogFont(), font);
+    ExpectPlaces("twice");
+    EXPECT_EQ(DialogFont(), font);
     EXPECT_EQ(FontOf(Control(EditId)), font);
     EXPECT_EQ(::SendMessageW(Control(ListId), LB_GETITEMHEIGHT, 0, 0), listItems);
     EXPECT_EQ(::SendMessageW(Control(DropDownListId), CB_GETITEMHEIGHT, 0, 0), comboItems);
@@ -502,25 +481,25 @@ TEST_F(DialogInFrame, WithCtrlHeldTheControlsMoveButTheFontStays)
 
 TEST_F(DialogInFrame, WithCtrlAndShiftHeldNothingMoves)
 {
-    HFONT font = Dialog->GetDialogFont();
+    HFONT font = DialogFont();
     const SIZE last = TWhiteCenterDlg::GetLastLayoutSize();
     {
         THeldKeys keys{VK_CONTROL, VK_LCONTROL, VK_SHIFT, VK_LSHIFT};
         Scale(2.0f);
     }
     ExpectEveryControlUnmoved();
-    EXPECT_EQ(Dialog->GetDialogFont(), font);
+    EXPECT_EQ(DialogFont(), font);
     EXPECT_EQ(TWhiteCenterDlg::GetLastLayoutSize().cx, last.cx);
     EXPECT_EQ(TWhiteCenterDlg::GetLastLayoutSize().cy, last.cy);
     // Letting go and resizing again lays the controls out.
     Scale(1.5f);
-    ExpectEveryControlScaled();
+    ExpectPlaces("half again");
 }
 
 TEST_F(DialogInFrame, TheSameSizeIsLaidOutOnce)
 {
     Scale(2.0f);
-    HFONT font = Dialog->GetDialogFont();
+    HFONT font = DialogFont();
     // Someone moves a control; the dialog is moved and sized again to the same size.
     HWND button = Control(ButtonId);
     ::MoveWindow(button, 3, 4, 20, 10, FALSE);
@@ -528,13 +507,12 @@ TEST_F(DialogInFrame, TheSameSizeIsLaidOutOnce)
     ::MapWindowPoints(nullptr, Frame->GetHandle(), reinterpret_cast<POINT*>(&own), 2);
     ::MoveWindow(Dialog->GetHandle(), own.left, own.top, own.right - own.left, own.bottom - own.top, TRUE);
     ::MoveWindow(Dialog->GetHandle(), own.left + 1, own.top, own.right - own.left, own.bottom - own.top, TRUE);
-    EXPECT_EQ(Dialog->GetDialogFont(), font);
-    EXPECT_EQ(PlaceOf(button).left, 3);
-    EXPECT_EQ(PlaceOf(button).top, 4);
+    EXPECT_EQ(DialogFont(), font);
+    EXPECT_EQ(PlaceOf(button), (RECT{3, 4, 23, 14}));
     // Another size is laid out again.
     Scale(1.5f);
-    EXPECT_NE(Dialog->GetDialogFont(), font);
-    ExpectEveryControlScaled();
+    EXPECT_NE(DialogFont(), font);
+    ExpectPlaces("half again");
 }
 
 TEST_F(DialogInFrame, AnotherDialogsLastSizeDoesNotKeepThisOneFromItsLayout)
@@ -545,7 +523,6 @@ TEST_F(DialogInFrame, AnotherDialogsLastSizeDoesNotKeepThisOneFromItsLayout)
     // This dialog lays out at twice the size; then the other one is sized the same.
     Scale(2.0f);
     ResizeDialog(*Second, *other, 2 * Natural.right, 2 * Natural.bottom);
-    EXPECT_FLOAT_EQ(other->GetScaleX(), 2.0f);
     const std::vector<TRecord> otherRecords = Records(other->GetHandle());
     for (const TRecord& record : otherRecords) {
         RECT now = PlaceOf(record.Window);
@@ -556,19 +533,13 @@ TEST_F(DialogInFrame, AnotherDialogsLastSizeDoesNotKeepThisOneFromItsLayout)
 
 TEST_F(DialogInFrame, AClosedComboBoxNeverGrowsTallerButShrinks)
 {
-    for (int id : {DropDownListId, DropDownId}) {
-        const TRecord* record = RecordOf(RecordsAtSetUp, Control(id));
-        ASSERT_NE(record, nullptr);
-        const int recorded = record->Rect.bottom - record->Rect.top;
-        SCOPED_TRACE("combo box " + std::to_string(id));
-        Scale(2.0f);
-        RECT grown = PlaceOf(Control(id));
-        EXPECT_EQ(grown.bottom - grown.top, recorded);
-        EXPECT_EQ(grown.right - grown.left, 2 * (record->Rect.right - record->Rect.left));
-        Scale(0.75f);
-        RECT shrunk = PlaceOf(Control(id));
-        EXPECT_EQ(shrunk.bottom - shrunk.top, Truncated(recorded, Dialog->GetScaleY()));
-        Scale(1.0f);
+    const struct {
+        float Factor;
+        const char* Zoom;
+    } zooms[] = {{2.0f, "twice"}, {0.75f, "three quarters"}, {1.0f, "as made"}};
+    for (const auto& [factor, zoom] : zooms) {
+        Scale(factor);
+        ExpectPlaces(zoom);
     }
 }
 
@@ -579,15 +550,8 @@ TEST_F(DialogInFrame, TheStoreAndTheComboBoxesOwnWindowsAreNeverMoved)
     HWND innerEdit = ::GetDlgItem(Control(DropDownId), 1001);
     ASSERT_NE(innerEdit, nullptr);
     Scale(2.0f);
-    RECT store = PlaceOf(Control(2001));
-    EXPECT_EQ(store.left, -2);
-    EXPECT_EQ(store.top, -2);
-    EXPECT_EQ(store.right - store.left, 0);
-    EXPECT_EQ(store.bottom - store.top, 0);
-    RECT fixedNow = PlaceOf(fixed);
-    EXPECT_EQ(fixedNow.left, fixedAtSetUp.left);
-    EXPECT_EQ(fixedNow.top, fixedAtSetUp.top);
-    EXPECT_EQ(fixedNow.right, fixedAtSetUp.right);
+    EXPECT_EQ(PlaceOf(Control(2001)), (RECT{-2, -2, -2, -2}));
+    EXPECT_EQ(PlaceOf(fixed), fixedAtSetUp);
     EXPECT_EQ(::GetParent(innerEdit), Control(DropDownId));
     // The edit stays inside its combo box, as the combo box itself places it.
     RECT edit = PlaceOf(innerEdit);
@@ -627,7 +591,6 @@ TEST(DialogWithoutRoom, KeepsItsControlsWhereTheyAre)
     ASSERT_TRUE(frame->Create());
     frame->Show(SW_SHOW);
     PumpMessages();
-    EXPECT_EQ(dialog->GetInitialClient().right, 0);
     HWND button = ::GetDlgItem(dialog->GetHandle(), ButtonId);
     const std::vector<TRecord> records = Records(dialog->GetHandle());
     const TRecord* record = RecordOf(records, button);
@@ -635,13 +598,7 @@ TEST(DialogWithoutRoom, KeepsItsControlsWhereTheyAre)
 
     ::SetWindowPos(frame->GetHandle(), nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_GT(dialog->GetClientRect().right, 0);
-    EXPECT_FLOAT_EQ(dialog->GetScaleX(), 1.0f);
-    EXPECT_FLOAT_EQ(dialog->GetScaleY(), 1.0f);
-    RECT now = PlaceOf(button);
-    EXPECT_EQ(now.left, record->Rect.left);
-    EXPECT_EQ(now.top, record->Rect.top);
-    EXPECT_EQ(now.right, record->Rect.right);
-    EXPECT_EQ(now.bottom, record->Rect.bottom);
+    EXPECT_EQ(PlaceOf(button), record->Rect);
     frame.reset();
     PumpMessages();
 }
@@ -696,10 +653,9 @@ TEST_F(DialogOnScreen, TheLeftButtonDragsTheDialogByItsBackground)
     Open(nullptr);
     RECT before = Dialog->GetWindowRect();
     DragBackground(40, 30);
-    EXPECT_EQ(Dialog->LeftPresses, 1);
-    EXPECT_EQ(Dialog->CaptionPresses, 1);
-    EXPECT_EQ(Dialog->CaptionPoint.x, Start.x);   // the press, on the screen
-    EXPECT_EQ(Dialog->CaptionPoint.y, Start.y);
+    // The press becomes a press on the caption, at its point on the screen.
+    const TExpectedMessage drag[] = {{WM_LBUTTONDOWN}, {WM_NCLBUTTONDOWN, WParamIs | LParamIs, HTCAPTION, MAKELPARAM(Start.x, Start.y)}};
+    EXPECT_TRUE(HoldsSequence(Dialog->Log, drag));
     RECT after = Dialog->GetWindowRect();
     EXPECT_EQ(after.left - before.left, 40);
     EXPECT_EQ(after.top - before.top, 30);
@@ -709,14 +665,13 @@ TEST_F(DialogOnScreen, TheLeftButtonDragsTheDialogByItsBackground)
 TEST_F(DialogOnScreen, WithoutAMenuTheRightButtonActsAsTheLeft)
 {
     Open(nullptr);
-    EXPECT_FALSE(Dialog->HasPopupMenu());
     RECT before = Dialog->GetWindowRect();
     const POINT start = BackgroundPoint(Dialog->GetHandle());
     const POINT end{start.x - 24, start.y - 16};   // still over the dialog
     PointerTo(start, TEcho::Input);
     PumpMessages();
     // Should the drag outlive the right button, a left release ends it and the test fails.
-    TTimerScript watchdog({[&](int) { return Dialog->LeftPresses > 0 && ::GetCapture() == nullptr; }},
+    TTimerScript watchdog({[&](int) { return !Dialog->Log.Of(WM_LBUTTONDOWN).empty() && ::GetCapture() == nullptr; }},
                           [](const std::string&) { ::PostMessageW(::GetCapture(), WM_LBUTTONUP, 0, 0); });
     PressButton(TMouseButton::Right);
     PointerTo(end, TEcho::Input);
@@ -725,15 +680,16 @@ TEST_F(DialogOnScreen, WithoutAMenuTheRightButtonActsAsTheLeft)
     EXPECT_FALSE(watchdog.GaveUp()) << "the drag went on after the right button was let go";
     PumpMessagesFor(50);
 
-    EXPECT_EQ(Dialog->LeftPresses, 1);
     POINT client = start;
     ::ScreenToClient(Dialog->GetHandle(), &client);
     RECT after = Dialog->GetWindowRect();
-    // The press, in the client coordinates the dialog had before it moved.
-    EXPECT_EQ(Dialog->LeftPoint.x, client.x + after.left - before.left);
-    EXPECT_EQ(Dialog->LeftPoint.y, client.y + after.top - before.top);
-    EXPECT_EQ(Dialog->CaptionPresses, 1);
-    EXPECT_EQ(Dialog->MenuLoops, 0);
+    // The press, in the client coordinates the dialog had before it moved, became a caption
+    // press; no menu loop.
+    const TExpectedMessage drag[] = {
+        {WM_LBUTTONDOWN, LParamIs, 0, MAKELPARAM(client.x + after.left - before.left, client.y + after.top - before.top)},
+        {WM_NCLBUTTONDOWN, WParamIs, HTCAPTION}};
+    EXPECT_TRUE(HoldsSequence(Dialog->Log, drag));
+    EXPECT_TRUE(Dialog->Log.Of(WM_ENTERMENULOOP).empty());
     // Dragged while the right button was down; letting it go ended the drag.
     EXPECT_EQ(after.left - before.left, -24);
     EXPECT_EQ(after.top - before.top, -16);
@@ -741,14 +697,12 @@ TEST_F(DialogOnScreen, WithoutAMenuTheRightButtonActsAsTheLeft)
     PointerTo({end.x - 10, end.y - 10}, TEcho::Input);
     PumpMessagesFor(50);
     RECT later = Dialog->GetWindowRect();
-    EXPECT_EQ(later.left, after.left);
-    EXPECT_EQ(later.top, after.top);
+    EXPECT_EQ(later, after);
 }
 
 TEST_F(DialogOnScreen, WithAMenuTheRightButtonOpensItAtThePointer)
 {
     Open("MENU_PROVA");
-    EXPECT_TRUE(Dialog->HasPopupMenu());
     RECT before = Dialog->GetWindowRect();
     POINT start = BackgroundPoint(Dialog->GetHandle());
     PointerTo(start, TEcho::Input);
@@ -774,11 +728,12 @@ TEST_F(DialogOnScreen, WithAMenuTheRightButtonOpensItAtThePointer)
     EXPECT_EQ(items, (std::vector<std::string>{"File", "Auto", "Help"}));
     EXPECT_NEAR(menuRect.left, start.x, 2);
     EXPECT_NEAR(menuRect.top, start.y, 2);
-    EXPECT_EQ(Dialog->MenuLoops, 1);   // the dialog owns the menu
-    EXPECT_EQ(Dialog->LeftPresses, 0);
+    // The dialog owns the menu; no press came.
+    constexpr TExpectedMessage menuLoop[] = {{WM_ENTERMENULOOP}};
+    EXPECT_TRUE(HoldsSequence(Dialog->Log, menuLoop));
+    EXPECT_TRUE(Dialog->Log.Of(WM_LBUTTONDOWN).empty());
     RECT after = Dialog->GetWindowRect();
-    EXPECT_EQ(after.left, before.left);
-    EXPECT_EQ(after.top, before.top);
+    EXPECT_EQ(after, before);
 }
 
 TEST_F(DialogOnScreen, ARightReleaseWithoutAPressOnTheDialogOpensNoMenu)
@@ -804,7 +759,7 @@ TEST_F(DialogOnScreen, ARightReleaseWithoutAPressOnTheDialogOpensNoMenu)
     ReleaseButton(TMouseButton::Right);
     PumpMessagesFor(200);
     EXPECT_FALSE(menuShown);
-    EXPECT_EQ(Dialog->MenuLoops, 0);
+    EXPECT_TRUE(Dialog->Log.Of(WM_ENTERMENULOOP).empty());
 }
 
 TEST_F(DialogOnScreen, TheHandIsShownOverTheBackgroundOnly)

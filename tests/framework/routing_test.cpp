@@ -31,7 +31,7 @@ protected:
     LRESULT BaseOnly(TMessage&) { Calls.push_back("base only"); return 2; }
     void CmHundred() { Calls.push_back("command 100"); }
     LRESULT CmRange(TMessage& m) { Calls.push_back("range " + std::to_string(m.CommandId())); return 0; }
-    LRESULT ListChange(TMessage&) { Calls.push_back("list selchange"); return 0; }
+    void ListChange() { Calls.push_back("list selchange"); }
     LRESULT Registered(TMessage& m) { Calls.push_back("registered " + std::to_string(m.WParam)); return 7; }
     LRESULT Throws(TMessage&) { throw std::runtime_error("thrown in a handler"); }
 
@@ -39,14 +39,14 @@ protected:
 };
 
 BEGIN_MESSAGE_TABLE(TBaseWindow, TWindow)
-    ON_MESSAGE(TBaseWindow, WmOwn, BaseOwn)
-    ON_MESSAGE(TBaseWindow, WmBaseOnly, BaseOnly)
-    ON_MESSAGE(TBaseWindow, WmThrow, Throws)
-    ON_COMMAND(TBaseWindow, 100, CmHundred)
-    ON_COMMAND_RANGE(TBaseWindow, 200, 210, CmRange)
-    {TEntryKind::Command, LBN_SELCHANGE, 300, 300, &MessageTableDetail::Call<TBaseWindow, &TBaseWindow::ListChange>},
-    ON_REGISTERED(TBaseWindow, RegisteredForTest, Registered)
-END_MESSAGE_TABLE(TBaseWindow, TWindow)
+    ON_MESSAGE(WmOwn, BaseOwn)
+    ON_MESSAGE(WmBaseOnly, BaseOnly)
+    ON_MESSAGE(WmThrow, Throws)
+    ON_COMMAND(100, CmHundred)
+    ON_COMMAND_RANGE(200, 210, CmRange)
+    ON_CONTROL(LBN_SELCHANGE, 300, ListChange)
+    ON_REGISTERED(RegisteredForTest, Registered)
+END_MESSAGE_TABLE()
 
 class TDerivedWindow : public TBaseWindow {
 protected:
@@ -60,8 +60,8 @@ protected:
 };
 
 BEGIN_MESSAGE_TABLE(TDerivedWindow, TBaseWindow)
-    ON_MESSAGE(TDerivedWindow, WmOwn, DerivedOwn)
-END_MESSAGE_TABLE(TDerivedWindow, TBaseWindow)
+    ON_MESSAGE(WmOwn, DerivedOwn)
+END_MESSAGE_TABLE()
 
 class Routing : public ::testing::Test {
 protected:
@@ -133,8 +133,8 @@ protected:
 };
 
 BEGIN_MESSAGE_TABLE(TClientDialog, TDialog)
-    ON_COMMAND(TClientDialog, 4242, CmFromMenu)
-END_MESSAGE_TABLE(TClientDialog, TDialog)
+    ON_COMMAND(4242, CmFromMenu)
+END_MESSAGE_TABLE()
 
 class FrameAndClient : public ::testing::Test {
 protected:
@@ -212,7 +212,7 @@ TEST_F(FrameAndClient, HintsReplaceTheMessageTextUntilTheyEnd)
     wchar_t shown[64] = L"";
     Bar->SendMessage(SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));
     EXPECT_STREQ(shown, L"a hint: \u03A9\u03BC\u03AD\u03B3\u03B1 \u62A5\u544A \U0001F600");
-    Frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);   // the menu closed
+    Frame->SendMessage(WM_MENUSELECT, MenuClosedWParam, 0);
     EXPECT_EQ(Bar->GetShownText(), "c:\\out.txt");
     Bar->SendMessage(SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(shown));
     EXPECT_STREQ(shown, L"\t\tReady");

@@ -79,14 +79,6 @@ TEST_F(LineBuilderTest, ExpandReplacesTheVariablesForTheFile)
         EXPECT_EQ(Expand(c.Text, c.File, c.Index), c.Expanded) << c.Text << " for " << c.File;
 }
 
-TEST_F(LineBuilderTest, LongNamesAreSplitWithinTheirFirst260Characters)
-{
-    std::string deep = "C:\\" + std::string(300, 'd') + "\\f.txt";
-    std::string parts = Expand("QZ_DRIVE|QZ_PATH|QZ_NAME|QZ_EXT", deep);
-    // The cut leaves "C:\" and 257 d's: a name of 255 characters, no extension.
-    EXPECT_EQ(parts, "C:|\\|" + std::string(255, 'd') + "|");
-}
-
 TEST_F(LineBuilderTest, InvertSlashTouchesFoldersNotDriveNameOrTexts)
 {
     Settings.InvertSlash = true;

@@ -9,6 +9,18 @@ namespace {
 using namespace std::string_literals;
 using Names = std::vector<std::string>;
 
+const std::string Greek = "\xCE\xA9";          // one UTF-16 unit in two bytes
+const std::string Emoji = "\xF0\x9F\x98\x80";  // two units in four bytes
+
+std::string Repeated(const std::string& character, std::size_t count)
+{
+    std::string text;
+    text.reserve(character.size() * count);
+    for (std::size_t i = 0; i < count; ++i)
+        text += character;
+    return text;
+}
+
 Names ReadBack(const std::string& bytes, TVectorFileList list = {})
 {
     TTempDir dir;
@@ -46,6 +58,16 @@ TEST(ListFileRead, LongLinesAreCutIntoPiecesOf1999)
     EXPECT_EQ(ReadBack(full), (Names{full}));
 }
 
+TEST(ListFileRead, LongLinesOfTheLegacyCodePageAreReadInItThenCut)
+{
+    TTempDir dir;
+    WriteBytes(dir.File("old.lst"), std::string(2500, '\xE9') + "\r\nC:\\x\xE9.txt");
+    TVectorFileList list;
+    ASSERT_TRUE(ReadListFile(dir.File("old.lst"), list, 1252));
+    const std::string e = "\xC3\xA9";   // U+00E9
+    EXPECT_EQ(list.Items(), (Names{Repeated(e, EntryMax), Repeated(e, 2500 - EntryMax), "C:\\x" + e + ".txt"}));
+}
+
 TEST(ListFileRead, CrLfSplitAcrossReadBlocksIsOneBreak)
 {
     // The reader works in 64 KiB blocks: the CR ends one block and the LF begins the next.
@@ -79,12 +101,14 @@ struct THostileList {
     Names Expected;
 };
 
-// A long run of one character, as the entries of 1999 it is read as.
-Names Pieces(char c, std::size_t length)
+// A long run of one character, as the entries of at most 1999 UTF-16 units it is read as
+// (999 characters that take two units each).
+Names Pieces(const std::string& character, std::size_t count)
 {
-    Names pieces(length / EntryMax, std::string(EntryMax, c));
-    if (length % EntryMax)
-        pieces.push_back(std::string(length % EntryMax, c));
+    const std::size_t perPiece = character.size() == 4 ? EntryMax / 2 : EntryMax;
+    Names pieces(count / perPiece, Repeated(character, perPiece));
+    if (count % perPiece)
+        pieces.push_back(Repeated(character, count % perPiece));
     return pieces;
 }
 
@@ -109,8 +133,13 @@ TEST(ListFileRead, HostileFilesGiveWhatCanBeRead)
     const THostileList cases[] = {
         {"binary garbage", all + all, {all.substr(0, 10), all.substr(11) + all.substr(0, 10), all.substr(11)}},
         {"NUL bytes", "C:\\a\0b.txt\r\n\0\0\r\nC:\\c.txt"s, {"C:\\a\0b.txt"s, "\0\0"s, "C:\\c.txt"}},
-        {"a line of a megabyte", std::string(megabyte, 'x') + "\r\nnext", Joined(Pieces('x', megabyte), {"next"})},
-        {"no line break at all", std::string(megabyte, 'y'), Pieces('y', megabyte)},
+        {"a line of a megabyte", std::string(megabyte, 'x') + "\r\nnext", Joined(Pieces("x", megabyte), {"next"})},
+        {"no line break at all", std::string(megabyte, 'y'), Pieces("y", megabyte)},
+        // Read in blocks, cut before its end: no piece ends inside a character.
+        {"a line of two megabytes of emoji", Repeated(Emoji, megabyte / 2) + "\nnext",
+         Joined(Pieces(Emoji, megabyte / 2), {"next"})},
+        {"a line of Greek across blocks", "a" + Repeated(Greek, megabyte) + "\r\n",
+         Joined({"a" + Repeated(Greek, EntryMax - 1)}, Pieces(Greek, megabyte - EntryMax + 1))},
         {"end inside a CR LF", "C:\\a.txt\r\nC:\\b.txt\r", {"C:\\a.txt", "C:\\b.txt\r"}},
         {"line breaks only", "\r\n\n\r\n", {"", "", ""}},
     };

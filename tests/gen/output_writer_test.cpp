@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 TEST(OutputWriter, EveryLineFeedIsStoredAsCrLf)
@@ -34,6 +36,26 @@ TEST(OutputWriter, LargeOutputsPassTheBufferIntact)
     expected += std::string(3 << 20, 'w');
     ASSERT_TRUE(writer.Close());
     EXPECT_EQ(ReadBytes(dir.File("big.txt")), expected);
+}
+
+TEST(OutputWriter, AnOutputWrittenOverIsReplacedWholeAtClose)
+{
+    TTempDir dir;
+    const std::string file = dir.File("o.txt");
+    WriteBytes(file, "old output");
+    {
+        TCrLfFileWriter writer;
+        ASSERT_TRUE(writer.Open(file));
+        writer.Append(std::string(3 << 20, 'n'));   // more than the buffer: part of it is on disk
+        EXPECT_EQ(ReadBytes(file), "old output");
+    }   // never closed: the old output stays
+    EXPECT_EQ(ReadBytes(file), "old output");
+    TCrLfFileWriter writer;
+    ASSERT_TRUE(writer.Open(file));
+    writer.Append("new\n");
+    EXPECT_TRUE(writer.Close());
+    EXPECT_EQ(ReadBytes(file), "new\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Folder()), {}), 1);
 }
 
 TEST(OutputWriter, OpeningInAMissingFolderFails)

@@ -5,6 +5,8 @@
 //   install_probe templates EXE COUNT  starts EXE, chooses the first COUNT + 1 items of its
 //                                      Templates menu one by one and prints the window's
 //                                      title after each, then closes it
+//   install_probe start EXE            starts EXE and leaves it running once its window shows
+//   install_probe running              how many main windows of Strandel there are
 #include "app/program_names.h"
 #include "res/resource.h"
 #include "support/window_lookup.h"
@@ -87,27 +89,35 @@ int PrintShortcutTarget(const char* link)
     return 0;
 }
 
-int ChooseTemplates(const char* exe, int count)
+// Starts EXE and waits for its main window; null (said) when it shows none.
+HWND StartProgram(const char* exe, PROCESS_INFORMATION& process)
 {
     std::string commandLine = std::string("\"") + exe + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
     if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &process)) {
         std::fprintf(stderr, "install_probe: cannot start %s\n", exe);
-        return 1;
+        return nullptr;
     }
     HWND main = nullptr;
     for (int waited = 0; !main && waited < 20000; waited += 100) {
         ::Sleep(100);
         main = FindShownWindow(process.dwProcessId, MainWindowClass);
     }
-    int result = 0;
-    if (!main) {
+    if (!main)
         std::fprintf(stderr, "install_probe: %s shows no main window\n", exe);
-        result = 1;
-    } else {
+    return main;
+}
+
+int ChooseTemplates(const char* exe, int count)
+{
+    PROCESS_INFORMATION process{};
+    HWND main = StartProgram(exe, process);
+    if (!process.hProcess)
+        return 1;
+    int result = main ? 0 : 1;
+    if (main) {
         // As a click on the item sends it; the program then shows the template's name in its title.
         for (int i = 0; i <= count; ++i) {
             DWORD_PTR ignored = 0;
@@ -126,6 +136,26 @@ int ChooseTemplates(const char* exe, int count)
     return result;
 }
 
+int StartAndLeave(const char* exe)
+{
+    PROCESS_INFORMATION process{};
+    const bool shown = StartProgram(exe, process) != nullptr;
+    if (process.hProcess) {
+        ::CloseHandle(process.hThread);
+        ::CloseHandle(process.hProcess);
+    }
+    return shown ? 0 : 1;
+}
+
+int CountRunning()
+{
+    int count = 0;
+    for (HWND window = nullptr; (window = ::FindWindowExA(nullptr, window, MainWindowClass, nullptr));)
+        ++count;
+    std::printf("%d\n", count);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -139,6 +169,11 @@ int main(int argc, char** argv)
         return PrintShortcutTarget(argv[2]);
     if (command == "templates" && argc == 4)
         return ChooseTemplates(argv[2], std::atoi(argv[3]));
-    std::fprintf(stderr, "usage: install_probe folders | version EXE | shortcut LNK | templates EXE COUNT\n");
+    if (command == "start" && argc == 3)
+        return StartAndLeave(argv[2]);
+    if (command == "running" && argc == 2)
+        return CountRunning();
+    std::fprintf(stderr,
+                 "usage: install_probe folders | version EXE | shortcut LNK | templates EXE COUNT | start EXE | running\n");
     return 2;
 }

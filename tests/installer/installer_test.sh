@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Strandel as a person gets it: the packages made the way make dist makes them, the setup run
 # silently in a Wine prefix of this test's own, the installed program started with a template of
-# the user's beside it and its Templates menu chosen item by item, then a silent uninstall that
-# takes away what was installed and leaves the user's template and settings.
+# the user's beside it and its Templates menu chosen item by item, the setup run again while the
+# program runs (it closes the program first), then a silent uninstall that takes away what was
+# installed and leaves the user's template and settings.
 # Usage: installer_test.sh VERSION STRANDEL_EXE SOURCE_DIR STRIP PROBE_EXE PREFIX
 #   PREFIX (a folder named installer-wineprefix) is kept between runs that end well and made
 #   again after one that did not.
@@ -12,9 +13,12 @@ version=$1 exe=$2 source=$3 strip=$4 probe=$5 prefix=$6
 fail() { echo "FAIL: $*" >&2; exit 1; }
 case $prefix in */installer-wineprefix) ;; *) fail "the prefix folder must be named installer-wineprefix" ;; esac
 
-export WINEPREFIX=$prefix WINEDEBUG=-all
-# winemenubuilder off: the shortcuts made here give the host's desktop no menu entries.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# The project's Wine environment (winemenubuilder off: the shortcuts made here give the host's
+# desktop no menu entries).
+set -a
+. "$source/cmake/wine.env"
+set +a
+export WINEPREFIX=$prefix
 
 work=$(mktemp -d)
 trap 'status=$?; [ $status -eq 0 ] || wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -106,6 +110,13 @@ if [ "$got" != "$want" ]; then
   printf 'titles after choosing each Templates item:\n%s\nexpected:\n%s\n' "$got" "$want" >&2
   fail "the installed program does not offer its templates"
 fi
+
+# ---- Setup again while Strandel runs: it is closed (its settings saved), then replaced ---------
+wine "$probe" start "$win_program"
+[ "$(wine "$probe" running | tr -d '\r')" = 1 ] || fail "the installed Strandel did not start"
+wine "$setup" /S || fail "setup over a running Strandel failed"
+[ "$(wine "$probe" running | tr -d '\r')" = 0 ] || fail "setup left Strandel running"
+diff -r -x uninstall.exe -x 'My own.hqd' "$unzipped" "$installed" >&2 || fail "setup over a running Strandel left other files"
 
 ini=
 for candidate in "$(unix "$(folder WINDOWS)")/QZIni.ini" "$(unix "$(folder APPDATA)")/Strandel/QZIni.ini"; do

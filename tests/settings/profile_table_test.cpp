@@ -3,6 +3,7 @@
 // implementation; elsewhere against the portable one alone.
 #include "settings/profile_portable.h"
 #include "support/paths.h"
+#include "text/text_file_encoding.h"
 #ifdef _WIN32
 #include "settings/profile_win.h"
 #include <windows.h>
@@ -82,11 +83,13 @@ struct TWineDiff {
 
 struct TCase {
     std::string Name;
-    std::optional<std::string> Before;  // the file's bytes, or no file
+    std::optional<std::string> Before;  // the file's text, or no file
     std::vector<TOp> Ops;
     TFileAfter After = {};
     EWhere Where = EWhere::Folder;
     std::optional<TWineDiff> Wine = std::nullopt;
+    // The encoding the file's text is stored in, before and after.
+    ETextFileEncoding Encoding = ETextFileEncoding::Plain;
 };
 
 // gtest names a failing case by this rather than dumping its bytes.
@@ -96,6 +99,11 @@ void PrintTo(const TCase& c, std::ostream* out)
 }
 
 const std::optional<std::string> NoFile;
+
+// Texts in other scripts: Greek and CJK take one UTF-16 unit each, an emoji two.
+const std::string Greek = "\xCE\xA9\xCE\xBC\xCE\xAD\xCE\xB3\xCE\xB1";   // five letters
+const std::string Cjk = "\xE6\xBC\xA2\xE5\xAD\x97";                        // two characters
+const std::string Emoji = "\xF0\x9F\x98\x80";
 
 const std::string DiffWineRewrites =
     "Wine writes the whole file anew from what it parsed (blank lines and the blanks around "
@@ -369,6 +377,39 @@ std::vector<TCase> MakeCases()
          .After = Becomes("[a]\r\nk=old\r\nj=new\r\n"),
          .Where = EWhere::BareName},
 
+        // Files saved as Unicode (UTF-16 with a mark) or as UTF-8 with a mark: read, and
+        // written back in their own encoding.
+        {.Name = "Utf16FileRead",
+         .Before = "[Sec]\r\nkey=" + Greek + "\r\nn=42\r\n" + Cjk + "=x\r\n",
+         .Ops = {Read("Sec", "key", "d", 100, Greek), ReadInt("Sec", "n", 0, 42), Read("sec", Cjk, "d", 100, "x")},
+         .Encoding = ETextFileEncoding::Utf16Le},
+        {.Name = "Utf16FileWrittenInUtf16",
+         .Before = "[a]\r\nk=old\r\n",
+         .Ops = {Write("a", "k", Greek), Write("a", Cjk, Emoji), Read("a", Cjk, "d", 100, Emoji)},
+         .After = Becomes("[a]\r\nk=" + Greek + "\r\n" + Cjk + "=" + Emoji + "\r\n"),
+         .Encoding = ETextFileEncoding::Utf16Le},
+        {.Name = "Utf16BigEndianFile",
+         .Before = "[a]\r\nk=" + Cjk + "\r\n",
+         .Ops = {Read("a", "k", "d", 100, Cjk), Write("b", "j", Greek)},
+         .After = Becomes("[a]\r\nk=" + Cjk + "\r\n[b]\r\nj=" + Greek + "\r\n"),
+         .Encoding = ETextFileEncoding::Utf16Be},
+        {.Name = "Utf8MarkFile",
+         .Before = "[a]\r\nk=" + Greek + "\r\n",
+         .Ops = {Read("a", "k", "d", 100, Greek), Write("a", "j", Cjk)},
+         .After = Becomes("[a]\r\nk=" + Greek + "\r\nj=" + Cjk + "\r\n"),
+         .Encoding = ETextFileEncoding::Utf8Mark},
+        {.Name = "MarkAloneIsAnEmptyFile",
+         .Before = "",
+         .Ops = {Read("a", "k", "def", 100, "def"), Write("a", "k", "v")},
+         .After = Becomes("[a]\r\nk=v\r\n"),
+         .Encoding = ETextFileEncoding::Utf16Le},
+        {.Name = "RoomCountsUtf16UnitsAndKeepsCharactersWhole",
+         .Before = "[a]\r\nk=a" + Greek + Emoji + "b\r\n",
+         .Ops = {Read("a", "k", "d", 7, "a" + Greek), Read("a", "k", "d", 8, "a" + Greek),
+                 Read("a", "k", "d", 9, "a" + Greek + Emoji), Read("a", "k", "d", 10, "a" + Greek + Emoji + "b"),
+                 Read("a", "missing", Emoji + Emoji, 4, Emoji)},
+         .Encoding = ETextFileEncoding::Utf16Le},
+
         // Writes refused because the entry would not read back as written.
         {.Name = "WriteRefusesLineBreaks",
          .Before = "[a]\r\nk=1\r\n",
@@ -440,7 +481,7 @@ void RunCase(const TCase& c, const TMakeProfile& make, bool wineSystem)
         }
     } removeBare{c.Where == EWhere::BareName ? target : fs::path()};
     if (c.Before)
-        WriteBytes(target.string(), *c.Before);
+        WriteBytes(target.string(), EncodeTextFile(*c.Before, c.Encoding));
 
     std::unique_ptr<TProfile> profile = make(bareNameFolder);
     const TWineDiff* wine = wineSystem && c.Wine ? &*c.Wine : nullptr;
@@ -467,9 +508,10 @@ void RunCase(const TCase& c, const TMakeProfile& make, bool wineSystem)
     }
 
     if (c.After.Kind == TFileAfter::Bytes) {
-        EXPECT_EQ(ReadBytes(target.string()), wine && wine->After ? *wine->After : c.After.Content);
+        EXPECT_EQ(ReadBytes(target.string()),
+                  EncodeTextFile(wine && wine->After ? *wine->After : c.After.Content, c.Encoding));
     } else if (c.Before) {
-        EXPECT_EQ(ReadBytes(target.string()), *c.Before) << "the file should be as it was";
+        EXPECT_EQ(ReadBytes(target.string()), EncodeTextFile(*c.Before, c.Encoding)) << "the file should be as it was";
     } else if (c.Where == EWhere::FolderItself) {
         EXPECT_TRUE(fs::is_directory(target));
     } else {

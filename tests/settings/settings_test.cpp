@@ -184,6 +184,9 @@ TEST(ValueEncoding, LineBreaksBecomeMarkersInBrackets)
     EXPECT_EQ(DecodeValue(""), "");
     EXPECT_EQ(DecodeValue("x"), "");
     EXPECT_EQ(DecodeValue("abc"), "b");
+    // the characters in the brackets' place go whole, whatever they are
+    EXPECT_EQ(DecodeValue("\xCE\xA9" "ab\xF0\x9F\x98\x80"), "ab");
+    EXPECT_EQ(DecodeValue("<\xE6\xBC\xA2"), "");
     // a marker typed into a text comes back as a line break
     EXPECT_EQ(DecodeValue(EncodeValue("a#QZ_BR#b")), "a\r\nb");
 }

@@ -118,26 +118,40 @@ TEST_F(TemplateFiles, LocalInfoWithAnEmptyOutputFileKeepsTheCurrentOne)
     EXPECT_EQ(Settings.RelPath, "C:\\Out\\");
 }
 
-TEST_F(TemplateFiles, AMissingOrForeignFileLoadsEmptyTextsAndZeroFlags)
+TEST_F(TemplateFiles, AFileWithoutATemplateChangesNothingAndSaysSo)
 {
     Settings.CheckIndex = NoPath;
     Settings.InvertSlash = true;
     Settings.SaveLocal = true;
-    Settings.MainHead = "kept?";
-    ReadTemplateFile(Settings, *Profile, Dir.File("gone.hqd"), Header, Queue);
+    Settings.MainHead = "kept";
+    const TSettings before = Settings;
+    WriteBytes(Dir.File("other.ini"), "[Other program]\r\nHeader=<not ours>\r\n");
+    WriteBytes(Dir.File("empty.hqd"), "[Strandel]\r\n; nothing yet\r\n");
+    for (const char* name : {"gone.hqd", "other.ini", "empty.hqd"}) {
+        EXPECT_FALSE(ReadTemplateFile(Settings, *Profile, Dir.File(name), Header, Queue)) << name;
+        EXPECT_EQ(Header, "old header");
+        EXPECT_EQ(Queue, "old queue");
+        EXPECT_EQ(Settings.MainHead, before.MainHead);
+        EXPECT_EQ(Settings.CheckIndex, before.CheckIndex);
+        EXPECT_EQ(Settings.InvertSlash, before.InvertSlash);
+        EXPECT_EQ(Settings.SaveLocal, before.SaveLocal);
+        EXPECT_EQ(Settings.FileOutput, before.FileOutput);
+    }
+    // One key of its own is enough: the others are missing ones.
+    WriteBytes(Dir.File("one.hqd"), "[Strandel]\r\nCheckIndex=3\r\n");
+    EXPECT_TRUE(ReadTemplateFile(Settings, *Profile, Dir.File("one.hqd"), Header, Queue));
     EXPECT_EQ(Header, "");
-    EXPECT_EQ(Queue, "");
     EXPECT_EQ(Settings.MainHead, "");
-    EXPECT_EQ(Settings.CheckIndex, Full);
-    EXPECT_FALSE(Settings.InvertSlash);
+    EXPECT_EQ(Settings.CheckIndex, None);
     EXPECT_FALSE(Settings.SaveLocal);
-    EXPECT_EQ(Settings.FileOutput, "C:\\Out\\before.txt");
 }
 
-// Files that are not templates at all: the core's reader takes what it can read as lines.
+// Files that are not templates at all: the core's reader takes what it can read as lines, and
+// one without a key of a template is said to hold none.
 struct THostileTemplate {
     const char* Name;
     std::string Bytes;
+    bool Holds;
     std::string Header, Queue;
     int CheckIndex;
 };
@@ -204,21 +218,22 @@ TEST(HostileTemplateFiles, GiveWhatCanBeRead)
     while (unbroken.size() < megabyte)
         unbroken += "Header=<x>";
     const THostileTemplate cases[] = {
-        {"binary garbage", garbage, "", "", Full},
-        {"NUL bytes", "[Strandel]\r\nHeader=<a\0b>\r\nCheckIndex=\0" "2\r\nQueue=<\0>\r\n"s, "a\0b"s, "\0"s, 2},
+        {"binary garbage", garbage, false, "stale", "stale", Relative},
+        {"NUL bytes", "[Strandel]\r\nHeader=<a\0b>\r\nCheckIndex=\0" "2\r\nQueue=<\0>\r\n"s, true, "a\0b"s, "\0"s, 2},
         {"a line of a megabyte", "[Strandel]\r\nHeader=<" + std::string(megabyte, 'h') + ">\r\nQueue=<q>\r\nCheckIndex=1",
-         std::string(FieldTextMax, 'h'), "q", 1},
-        {"no line break at all", unbroken, "", "", Full},
-        {"end inside a CR LF", "[Strandel]\r\nHeader=<x>\r\nCheckIndex=3\r", "x", "", 3},
-        {"CR alone ends lines", "[Strandel]\rQueue=<a#QZ_BR#b>\rCheckIndex=2", "", "a\r\nb", 2},
+         true, std::string(FieldTextMax, 'h'), "q", 1},
+        {"no line break at all", unbroken, false, "stale", "stale", Relative},
+        {"end inside a CR LF", "[Strandel]\r\nHeader=<x>\r\nCheckIndex=3\r", true, "x", "", 3},
+        {"CR alone ends lines", "[Strandel]\rQueue=<a#QZ_BR#b>\rCheckIndex=2", true, "", "a\r\nb", 2},
     };
     TTempDir dir;
     TPortableProfile profile(dir.Folder().string());
     for (const THostileTemplate& c : cases) {
         WriteBytes(dir.File("hostile.hqd"), c.Bytes);
         TSettings settings = FirstStartSettings();
+        settings.CheckIndex = Relative;
         std::string header = "stale", queue = "stale";
-        ReadTemplateFile(settings, profile, dir.File("hostile.hqd"), header, queue);
+        EXPECT_EQ(ReadTemplateFile(settings, profile, dir.File("hostile.hqd"), header, queue), c.Holds) << c.Name;
         EXPECT_EQ(header, c.Header) << c.Name;
         EXPECT_EQ(queue, c.Queue) << c.Name;
         EXPECT_EQ(settings.CheckIndex, c.CheckIndex) << c.Name;

@@ -60,27 +60,7 @@ private:
 
     HWND FindBox() const
     {
-        if (WantedText.empty())
-            return FindShownWindow(::GetCurrentProcessId(), "#32770", WantedCaption);
-        struct TSearch {
-            const TBoxAnswerer* Self;
-            HWND Found;
-        } search{this, nullptr};
-        ::EnumWindows(
-            [](HWND window, LPARAM data) -> BOOL {
-                auto* s = reinterpret_cast<TSearch*>(data);
-                DWORD process = 0;
-                ::GetWindowThreadProcessId(window, &process);
-                if (process == ::GetCurrentProcessId() && ClassOf(window) == "#32770" && ::IsWindowVisible(window) &&
-                    (s->Self->WantedCaption.empty() || TextOf(window) == s->Self->WantedCaption) &&
-                    TextOf(::GetDlgItem(window, 0xFFFF)).find(s->Self->WantedText) != std::string::npos) {
-                    s->Found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.Found;
+        return FindShownWindow(::GetCurrentProcessId(), "#32770", WantedCaption, WantedText);
     }
 
     int Button;

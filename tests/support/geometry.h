@@ -5,6 +5,18 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+// Rectangles compare whole and print as {left, top, right, bottom}: EXPECT_EQ(rect, expected).
+inline bool operator==(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+inline void PrintTo(const RECT& r, std::ostream* out)
+{
+    *out << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}
+
 inline int ScreenWidth()
 {
     return ::GetSystemMetrics(SM_CXSCREEN);

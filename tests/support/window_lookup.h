@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 inline std::string ClassOf(HWND window)
 {
@@ -21,29 +22,37 @@ inline std::string TextOf(HWND window)
     return Narrow(text);
 }
 
-// The first shown top-level window of the process of the class and, where one is given, with
-// the caption; null when there is none.
-inline HWND FindShownWindow(DWORD process, const std::string& className, const std::string& caption = {})
+// Every shown top-level window of the process, front to back: the one walk over the desktop's
+// windows that the tests and the tools make.
+inline std::vector<HWND> ShownWindows(DWORD process)
 {
     struct TSearch {
         DWORD Process;
-        const std::string& Class;
-        const std::string& Caption;
-        HWND Found;
-    } search{process, className, caption, nullptr};
+        std::vector<HWND> Found;
+    } search{process, {}};
     ::EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
             auto* s = reinterpret_cast<TSearch*>(data);
-            DWORD process = 0;
-            ::GetWindowThreadProcessId(window, &process);
-            if (process != s->Process || ClassOf(window) != s->Class || !::IsWindowVisible(window) ||
-                (!s->Caption.empty() && TextOf(window) != s->Caption))
-                return TRUE;
-            s->Found = window;
-            return FALSE;
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            if (owner == s->Process && ::IsWindowVisible(window))
+                s->Found.push_back(window);
+            return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
     return search.Found;
+}
+
+// The first shown top-level window of the process of the class, with the caption where one is
+// given and, where textPart is given, a message box whose text holds it; null when there is none.
+inline HWND FindShownWindow(DWORD process, const std::string& className, const std::string& caption = {},
+                            const std::string& textPart = {})
+{
+    for (HWND window : ShownWindows(process))
+        if (ClassOf(window) == className && (caption.empty() || TextOf(window) == caption) &&
+            (textPart.empty() || TextOf(::GetDlgItem(window, 0xFFFF)).find(textPart) != std::string::npos))
+            return window;
+    return nullptr;
 }
 
 // The pop-up menu of this process on the screen, or null.
