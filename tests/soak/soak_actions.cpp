@@ -122,7 +122,7 @@ void Hover(TSession& s, int moves)
     for (int i = 0; i < moves; ++i) {
         s.PointTo(SomewhereToHover(s));
         // Long enough, now and then, for the light to come on and the tip to show.
-        ::Sleep(static_cast<DWORD>(s.Uniform(0, 1) ? s.Uniform(250, 450) : s.Uniform(0, 60)));
+        ::Sleep(static_cast<DWORD>(s.Chance(0.3) ? s.Uniform(250, 450) : s.Uniform(0, 40)));
     }
 }
 
@@ -224,7 +224,7 @@ const std::vector<TSoakAction> Actions = {
     {"Help > About", 1, MenuBar("Help", {"&About..."})},
 
     // The tool bar and the pop-up menus.
-    {"tool bar button", 7, ToolBarButton},
+    {"tool bar button", 6, ToolBarButton},
     {"list pop-up menu", 6,
      [](TSession& s) {
          ClickListEntry(s);

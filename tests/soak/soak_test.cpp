@@ -4,7 +4,8 @@
 // throughout, and no memory, GDI or USER objects that grow with the actions.
 //
 // STRANDEL_SOAK_ACTIONS sets the number of actions (1,000 here, 20,000 for make soak);
-// STRANDEL_SOAK_SEED replays a run: the seed is printed at the start.
+// STRANDEL_SOAK_SEED replays a run: the seed is printed at the start. STRANDEL_SOAK_PROGRAM names
+// the program the second copies run (by default the one built beside this test).
 #include "app/my_app.h"
 #include "app/program_state.h"
 #include "soak/soak_session.h"
@@ -75,7 +76,8 @@ TEST(Soak, ALongSessionHolds)
     PendingFile.clear();
 
     TSoakApp application;
-    TSoakSession session(world, seed, application.IdleCount, WindowsPath(STRANDEL_PROGRAM));
+    const char* program = std::getenv("STRANDEL_SOAK_PROGRAM");
+    TSoakSession session(world, seed, application.IdleCount, WindowsPath(program && *program ? program : STRANDEL_PROGRAM));
     RunningSession = &session;
     RunningSeed = seed;
     ::SetUnhandledExceptionFilter(ReportCrash);
