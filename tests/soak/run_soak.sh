@@ -11,7 +11,7 @@ sh "$here/soak_prefix.sh" "$prefix"
 run="$build/soak-long"
 mkdir -p "$run"
 cp "$build/tests/soak/soak_test.exe" "$build/program/strandel.exe" "$run/"
-export WINEPREFIX="$prefix" LC_ALL=C.UTF-8 STRANDEL_SOAK_ACTIONS="${2:-20000}" STRANDEL_SOAK_PROGRAM="Z:$run/strandel.exe"
+export WINEPREFIX="$prefix" LC_ALL=C.UTF-8 STRANDEL_SOAK_ACTIONS="${2:-20000}" STRANDEL_SOAK_PROGRAM="$run/strandel.exe"
 if [ -n "$3" ]; then export STRANDEL_SOAK_SEED="$3"; fi
 status=0
 wine "$run/soak_test.exe" || status=$?
