@@ -22,6 +22,11 @@ public:
             Entries[static_cast<std::size_t>(Current) % Kept] += "; " + detail;
     }
     long CurrentIndex() const { return Current; }
+    std::string CurrentEntry() const
+    {
+        std::lock_guard<std::mutex> lock(Guard);
+        return Current >= 0 ? Entries[static_cast<std::size_t>(Current) % Kept] : std::string();
+    }
 
     // The last actions, oldest first, one a line.
     std::string Last() const

@@ -17,7 +17,7 @@ namespace {
 
 using TClock = std::chrono::steady_clock;
 
-constexpr auto AnswerAgainAfter = std::chrono::milliseconds(800);
+constexpr auto AnswerAgainAfter = std::chrono::milliseconds(1500);
 constexpr auto NoProgressLimit = std::chrono::seconds(60);
 constexpr double AnswerLimitMs = 1000;
 constexpr UINT MenuGetHandle = 0x01E1;   // MN_GETHMENU: the menu a pop-up menu window shows
@@ -210,6 +210,8 @@ void TSoakSession::Run(long actions, long baselineAt)
         CheckOutputStaysInside();
         ++Counts[name];
         Spent[name] += std::chrono::duration<double>(TClock::now() - began).count();
+        if (Verbose)
+            std::printf("%s\n", Log.CurrentEntry().c_str());
         ActionsDone = i + 1;
         if (ActionsDone == baselineAt)
             Baseline = ResourcesOfThisProcess();
@@ -409,18 +411,19 @@ void TSoakSession::AnswerMenu(HWND menuWindow)
     // A menu that stays after a click, or that nobody wants anything of, is closed with Escape.
     const TItem* chosen = nullptr;
     if (answered.Times == 1 && !items.empty() && (!Ending || !WantedItems.empty())) {
+        std::vector<const TItem*> choices;
         if (!WantedItems.empty()) {
             for (const TItem& item : items)
-                if (!chosen && WantedItems.front()(item.Text))
-                    chosen = &item;
+                if (WantedItems.front()(item.Text))
+                    choices.push_back(&item);
             WantedItems.erase(WantedItems.begin());
         } else if (!Chance(0.08)) {
-            std::vector<const TItem*> choices;
             for (const TItem& item : items)
                 if (item.Text != "E&xit")
                     choices.push_back(&item);
-            chosen = Pick(choices);
         }
+        if (!choices.empty())
+            chosen = Pick(choices);
     }
     if (!chosen) {
         WantedItems.clear();
@@ -529,9 +532,11 @@ void TSoakSession::AnswerOptions(HWND sheet)
         ::PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
         return;
     }
-    ::SendMessageW(sheet, PSM_SETCURSEL, static_cast<WPARAM>(Uniform(0, 1)), 0);
+    const int pageIndex = Uniform(0, 1);   // "Send To", "Various"
+    ::SendMessageW(sheet, PSM_SETCURSEL, static_cast<WPARAM>(pageIndex), 0);
     HWND page = reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-    if (HWND radio = ::GetDlgItem(page, Chance(0.5) ? IDC_SENDTO_NAME : IDC_SENDTO_LINE)) {
+    if (pageIndex == 0) {
+        HWND radio = ::GetDlgItem(page, Chance(0.5) ? IDC_SENDTO_NAME : IDC_SENDTO_LINE);
         ::SendMessageW(radio, BM_CLICK, 0, 0);
         Note("options: Send To \"" + TextOf(radio) + "\"");
     } else {
@@ -565,10 +570,17 @@ void TSoakSession::Exit()
     Settle();
     WantMenuItems({[](const std::string& text) { return text == "E&xit"; }});
     OpenMenuBar("File");
-    const auto end = TClock::now() + std::chrono::seconds(60);
-    while (::IsWindow(Frame) && TClock::now() < end) {
+    const auto start = TClock::now();
+    bool closeBox = false;
+    while (::IsWindow(Frame) && TClock::now() - start < std::chrono::seconds(60)) {
         LookAtWindows();
         ::Sleep(10);
+        // A click that missed the menu: the close box asks the program the same.
+        if (!closeBox && TClock::now() - start > std::chrono::seconds(15)) {
+            closeBox = true;
+            Note("the close box");
+            ::PostMessageW(Frame, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
     }
     if (::IsWindow(Frame)) {
         Fail("the main window did not close on Exit");
@@ -587,6 +599,9 @@ void TSoakSession::PointTo(POINT screen)
 void TSoakSession::Click(POINT screen, bool right)
 {
     PointTo(screen);
+    // A tip still up where the person aims goes once the pointer has left what it was for.
+    for (int wait = 0; wait < 10 && ClassOf(::WindowFromPoint(screen)) == "QZTooltip"; ++wait)
+        ::Sleep(50);
     PressButton(right ? TMouseButton::Right : TMouseButton::Left);
     ReleaseButton(right ? TMouseButton::Right : TMouseButton::Left);
 }

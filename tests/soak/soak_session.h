@@ -40,6 +40,7 @@ public:
     int ForeignWindowsClosed = 0;
     std::map<std::string, int> Counts;        // actions run, by name
     std::map<std::string, double> Spent;      // seconds they took, by name
+    bool Verbose = false;                     // every action printed as it ends
 
     // ---- what actions use ----
     std::mt19937_64 Random;

@@ -5,7 +5,8 @@
 //
 // STRANDEL_SOAK_ACTIONS sets the number of actions (1,000 here, 20,000 for make soak);
 // STRANDEL_SOAK_SEED replays a run: the seed is printed at the start. STRANDEL_SOAK_PROGRAM names
-// the program the second copies run (by default the one built beside this test).
+// the program the second copies run (by default the one built beside this test);
+// STRANDEL_SOAK_VERBOSE=1 prints every action with what it met.
 #include "app/my_app.h"
 #include "app/program_state.h"
 #include "soak/soak_session.h"
@@ -78,6 +79,7 @@ TEST(Soak, ALongSessionHolds)
     TSoakApp application;
     const char* program = std::getenv("STRANDEL_SOAK_PROGRAM");
     TSoakSession session(world, seed, application.IdleCount, WindowsPath(program && *program ? program : STRANDEL_PROGRAM));
+    session.Verbose = FromEnvironment("STRANDEL_SOAK_VERBOSE", 0) != 0;
     RunningSession = &session;
     RunningSeed = seed;
     ::SetUnhandledExceptionFilter(ReportCrash);
