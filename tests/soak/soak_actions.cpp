@@ -122,7 +122,7 @@ void Hover(TSession& s, int moves)
     for (int i = 0; i < moves; ++i) {
         s.PointTo(SomewhereToHover(s));
         // Long enough, now and then, for the light to come on and the tip to show.
-        ::Sleep(static_cast<DWORD>(s.Chance(0.3) ? s.Uniform(250, 450) : s.Uniform(0, 40)));
+        ::Sleep(static_cast<DWORD>(s.Chance(0.25) ? s.Uniform(250, 450) : s.Uniform(0, 40)));
     }
 }
 
@@ -267,7 +267,7 @@ const std::vector<TSoakAction> Actions = {
     {"resize with Ctrl and Shift", 1, [](TSession& s) { ResizeBy(s, true, true); }},
     {"size of the start", 1, [](TSession& s) { s.Resize(s.InitialSize, false, false); }},
     {"hover over a control", 9, [](TSession& s) { Hover(s, 1); }},
-    {"hover across controls", 3, [](TSession& s) { Hover(s, s.Uniform(3, 6)); }},
+    {"hover across controls", 2, [](TSession& s) { Hover(s, s.Uniform(3, 6)); }},
     {"window dragged by a free spot", 1, DragWindow},
 
     // Send To from other copies.

@@ -203,9 +203,12 @@ bool TSoakSession::LookAtWindows()
     for (HWND window : ShownTopWindows()) {
         const DWORD process = ProcessOf(window);
         const std::string className = ClassOf(window);
+        if (className.empty())
+            continue;   // gone since the look
         if (process != self) {
             if (SecondCopies.count(process)) {
-                if (className != "QZMex")
+                // A second copy shows its notice while it hands over; a box means it could not.
+                if (className == "#32770")
                     Fail("a second copy showed " + Describe(window));
                 pending = true;
             } else {
