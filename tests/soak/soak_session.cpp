@@ -90,9 +90,19 @@ void TSoakSession::Run(long actions, long baselineAt)
     Watchdog = std::thread([this] { Watch(); });
 
     const std::vector<TSoakAction>& table = SoakActions();
+    // Only: names holding one of its parts (separated by |).
+    auto chosen = [this](const std::string& name) {
+        for (std::size_t at = 0; at <= Only.size();) {
+            const std::size_t bar = std::min(Only.find('|', at), Only.size());
+            if (name.find(Only.substr(at, bar - at)) != std::string::npos)
+                return true;
+            at = bar + 1;
+        }
+        return false;
+    };
     std::vector<int> weights;
     for (const TSoakAction& action : table)
-        weights.push_back(action.Weight);
+        weights.push_back(chosen(action.Name) ? action.Weight : 0);
     std::discrete_distribution<std::size_t> choose(weights.begin(), weights.end());
 
     for (long i = 0; i < actions && !Failed(); ++i) {
@@ -121,11 +131,12 @@ void TSoakSession::Run(long actions, long baselineAt)
         ActionsDone = i + 1;
         if (ActionsDone == baselineAt)
             Baseline = ResourcesOfThisProcess();
-        if (ActionsDone % 1000 == 0) {
+        if (ActionsDone % ReportEvery == 0) {
             const TProcessResources now = ResourcesOfThisProcess();
-            std::printf("soak: %ld actions, %.0f s, slowest answer %.0f ms, private %.1f MB, GDI %d, USER %d\n",
+            std::printf("soak: %ld actions, %.0f s, slowest answer %.0f ms, private %.2f MB (page file %.2f MB), "
+                        "GDI %d, USER %d\n",
                         ActionsDone, std::chrono::duration<double>(TClock::now() - start).count(), SlowestAnswerMs.load(),
-                        now.PrivateBytes / 1048576.0, now.GdiObjects, now.UserObjects);
+                        now.PrivateBytes / 1048576.0, now.PagefileBytes / 1048576.0, now.GdiObjects, now.UserObjects);
             std::fflush(stdout);
         }
     }

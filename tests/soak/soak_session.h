@@ -41,6 +41,8 @@ public:
     std::map<std::string, int> Counts;        // actions run, by name
     std::map<std::string, double> Spent;      // seconds they took, by name
     bool Verbose = false;                     // every action printed as it ends
+    std::string Only;                         // only the actions whose names hold this
+    long ReportEvery = 1000;                  // the figures printed after so many actions
 
     // ---- what actions use ----
     std::mt19937_64 Random;

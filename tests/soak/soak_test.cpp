@@ -6,7 +6,9 @@
 // STRANDEL_SOAK_ACTIONS sets the number of actions (1,000 here, 20,000 for make soak);
 // STRANDEL_SOAK_SEED replays a run: the seed is printed at the start. STRANDEL_SOAK_PROGRAM names
 // the program the second copies run (by default the one built beside this test);
-// STRANDEL_SOAK_VERBOSE=1 prints every action with what it met.
+// STRANDEL_SOAK_VERBOSE=1 prints every action with what it met; STRANDEL_SOAK_ONLY runs only the
+// actions whose names hold its text, and STRANDEL_SOAK_REPORT_EVERY prints the figures that often,
+// to find which action makes what grow.
 #include "app/my_app.h"
 #include "app/program_state.h"
 #include "soak/soak_session.h"
@@ -80,6 +82,9 @@ TEST(Soak, ALongSessionHolds)
     const char* program = std::getenv("STRANDEL_SOAK_PROGRAM");
     TSoakSession session(world, seed, application.IdleCount, WindowsPath(program && *program ? program : STRANDEL_PROGRAM));
     session.Verbose = FromEnvironment("STRANDEL_SOAK_VERBOSE", 0) != 0;
+    session.ReportEvery = static_cast<long>(std::max<std::uint64_t>(1, FromEnvironment("STRANDEL_SOAK_REPORT_EVERY", 1000)));
+    if (const char* only = std::getenv("STRANDEL_SOAK_ONLY"))
+        session.Only = only;
     RunningSession = &session;
     RunningSeed = seed;
     ::SetUnhandledExceptionFilter(ReportCrash);

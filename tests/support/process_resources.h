@@ -10,12 +10,29 @@
 #include <cstdint>
 
 struct TProcessResources {
-    std::size_t PrivateBytes = 0;
+    std::size_t PrivateBytes = 0;    // the commit charge of private memory
+    std::size_t PagefileBytes = 0;   // the same under Windows; under Wine, all anonymous memory resident
     int GdiObjects = 0;
     int UserObjects = 0;
 };
 
 namespace ProcessResourcesDetail {
+
+// Private memory committed: what PrivateUsage counts, and Wine does not.
+inline std::size_t PrivateMemoryCommitted()
+{
+    std::size_t total = 0;
+    MEMORY_BASIC_INFORMATION region{};
+    for (const BYTE* at = nullptr; ::VirtualQuery(at, &region, sizeof region) == sizeof region;) {
+        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE)
+            total += region.RegionSize;
+        const BYTE* next = static_cast<const BYTE*>(region.BaseAddress) + region.RegionSize;
+        if (next <= at)
+            break;
+        at = next;
+    }
+    return total;
+}
 
 // One cell of the GDI handle table the system maps into every process (x64 layout).
 struct TGdiCell {
@@ -94,8 +111,12 @@ inline TProcessResources ResourcesOfThisProcess()
     memory.cb = sizeof memory;
     if (::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
                                sizeof memory))
-        // The two are the same commit charge; Wine fills only the second.
-        now.PrivateBytes = memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;
+    {
+        // Wine leaves PrivateUsage at 0 and counts the process's Unix side (its X and font
+        // libraries) in PagefileUsage: the private memory is then counted region by region.
+        now.PrivateBytes = memory.PrivateUsage ? memory.PrivateUsage : ProcessResourcesDetail::PrivateMemoryCommitted();
+        now.PagefileBytes = memory.PagefileUsage;
+    }
 
     ::SetLastError(ERROR_SUCCESS);
     now.GdiObjects = static_cast<int>(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS));
