@@ -28,7 +28,7 @@ bool BaseDlg::CreateOutput()
         written = writer.Close();
     }
     if (!written)
-        error = ::GetLastError();
+        error = written.SystemError() ? written.SystemError() : writer.SystemError();
     if (written.IsInUse()) {
         Say(OpenInAnotherProgramText(fileName).c_str(), ProgramTitle, MB_OK | MB_ICONWARNING);
         return false;
