@@ -26,7 +26,7 @@ constexpr const char* TakenKey = "TakenFromWindowsFolder";
 // Whether a file can be made or changed in the folder, tried with a file that goes away.
 bool FolderIsWritable(const std::string& folder)
 {
-    const std::string probe = folder + "\QZIni-" + std::to_string(::GetCurrentProcessId()) + ".tmp";
+    const std::string probe = folder + "\\QZIni-" + std::to_string(::GetCurrentProcessId()) + ".tmp";
     const TFileHandle file(::CreateFileW(Wide(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                          FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     return file.IsOpen();
