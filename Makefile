@@ -18,7 +18,7 @@ XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 # Ends what is left running in a Windows tree's test prefix: $(call stop-wine,TREE)
 stop-wine = @WINEPREFIX=$(CURDIR)/$(1)/wineprefix wineserver -k 2>/dev/null || true
 
-.PHONY: all bootstrap native win win-legacy fuzz-build test test-native test-fuzz test-win test-win-legacy test-crash run bench fuzz dist clean
+.PHONY: all bootstrap native win win-legacy fuzz-build test test-native test-fuzz test-win test-win-legacy test-crash run bench fuzz soak dist clean
 
 all: native win
 
@@ -83,6 +83,15 @@ bench: bootstrap
 
 fuzz: fuzz-build
 	bash fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# A long session on the running program: SOAK_ACTIONS random actions (make test runs a short
+# round); a failed run prints its seed, and make soak SOAK_SEED=n replays it.
+SOAK_ACTIONS ?= 20000
+SOAK_SEED ?=
+soak: bootstrap
+	cmake --preset win
+	cmake --build $(WIN_DIR) -j $(JOBS) --target soak_test
+	$(XVFB) bash tests/soak/run_soak.sh $(WIN_DIR) $(SOAK_ACTIONS) $(SOAK_SEED)
 
 # The release packages, dist/Strandel-VERSION-win64.zip and dist/Strandel-VERSION-setup.exe:
 # builds the program in the Windows tree and packs it (installer/make_packages.sh).

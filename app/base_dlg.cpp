@@ -9,7 +9,7 @@
 #include "app/templates_menu.h"
 #include "controls/notice_window.h"
 #include "framework/gdi.h"
-#include "framework/message_box.h"
+#include "app/screen_fit_box.h"
 #include "res/resource.h"
 #include "tips/tip_status_bar.h"
 #include "tips/tool_tip.h"
@@ -17,6 +17,13 @@
 #include <shellapi.h>
 
 namespace {
+
+RECT PlaceOf(HWND window)
+{
+    RECT place{};
+    ::GetWindowRect(window, &place);
+    return place;
+}
 
 // Main head and Main queue in one line: blanks trimmed, CRs dropped, line feeds as " /n ".
 std::string OneLine(const std::string& text)
@@ -120,6 +127,9 @@ BaseDlg::BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStat
     SettingsRecord->SectionName = DefaultSectionName;
     SettingsRecord->IniFileName = SettingsFileName();
     CreateButton.SetMenuOnLeftClick(1);
+    List.SetDeleteCommand(IDM_DELETE);
+    Header.SetPlaceholder(HeaderPlaceholder);
+    Queue.SetPlaceholder(QueuePlaceholder);
 }
 
 BaseDlg::~BaseDlg() = default;
@@ -152,6 +162,31 @@ void BaseDlg::SetupWindow()
 
     // Files dropped on any control arrive here: no control takes drops itself.
     ::DragAcceptFiles(Handle, TRUE);
+}
+
+void BaseDlg::EvWindowPosChanged(const WINDOWPOS& position)
+{
+    TWhiteCenterDlg::EvWindowPosChanged(position);
+    // A one-line field as tall as its font's lines at least, whatever font the user chose: a
+    // field shorter than its line cuts the bottom of the text (QZ_GETCOUNT read as QZ GETCOUNT).
+    for (const TQZEditCursor* field : {&RelPathField, &OutFileField, &MainHeadField, &MainQueueField, &Counter}) {
+        HWND window = field->GetHandle();
+        if (!window)
+            continue;
+        TEXTMETRICW metrics{};
+        {
+            TClientDC dc(window);
+            TSelectObject font(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(window, WM_GETFONT, 0, 0)));
+            ::GetTextMetricsW(dc, &metrics);
+        }
+        const RECT client = field->GetClientRect();
+        if (client.bottom >= metrics.tmHeight)
+            continue;
+        RECT place = PlaceOf(window);
+        ::SetWindowPos(window, nullptr, 0, 0, place.right - place.left,
+                       place.bottom - place.top + metrics.tmHeight - client.bottom,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void BaseDlg::ControlsToSettings()
@@ -230,9 +265,24 @@ void BaseDlg::ShowCommandHint(UINT item, UINT, HMENU menu)
     SetAnchor(point);
 
     DefaultProcessing();
-    const std::string text = IsTemplateItem(item) ? TemplateHint(item) : LoadResourceString(GetInstance(), item, HintRoom);
+    std::string text = IsTemplateItem(item) ? TemplateHint(item) : LoadResourceString(GetInstance(), item, HintRoom);
+    // An entry too long for the list shows its whole name as the tip.
+    if (item == IDC_FILELIST && !menu)
+        if (std::string name = CutEntryUnder(point); !name.empty())
+            text = SplitHint(text).StatusLine + "\n" + name;
     // A hint from a real menu keeps to the status line.
     StatusBar->ShowHint(menu ? SplitHint(text).StatusLine.c_str() : text.c_str());
+}
+
+std::string BaseDlg::CutEntryUnder(POINT screen)
+{
+    POINT client = screen;
+    ::ScreenToClient(List.GetHandle(), &client);
+    const LRESULT found = List.SendMessage(LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y));
+    const int index = LOWORD(found);
+    if (HIWORD(found) != 0 || !List.IsItemCut(index))
+        return {};
+    return List.GetString(index);
 }
 
 LRESULT BaseDlg::EvInitMenuPopup(TMessage& message)
@@ -272,6 +322,8 @@ void BaseDlg::EvLButtonDown(UINT, POINT)
 
 bool BaseDlg::CanClose()
 {
+    if (!AskToSaveList())
+        return false;
     ControlsToSettings();
     if (SaveSettings(*SettingsRecord, *Profile, Header.GetText(FieldTextMax), Queue.GetText(FieldTextMax)))
         return true;
@@ -283,18 +335,18 @@ bool BaseDlg::CanClose()
 
 void BaseDlg::CmSetMainHead()
 {
-    EditMainText(SettingsRecord->MainHead);
+    EditMainText(SettingsRecord->MainHead, MainHeadCaption);
 }
 
 void BaseDlg::CmSetMainQueue()
 {
-    EditMainText(SettingsRecord->MainQueue);
+    EditMainText(SettingsRecord->MainQueue, MainQueueCaption);
 }
 
-void BaseDlg::EditMainText(std::string& text)
+void BaseDlg::EditMainText(std::string& text, const char* caption)
 {
     ControlsToSettings();
-    MLInputDlg(this, "MLINPUT_DLG", ProgramFont, &text, NameRoom).Execute();
+    MLInputDlg(this, "MLINPUT_DLG", ProgramFont, &text, NameRoom, caption).Execute();
     SettingsToControls();
 }
 
@@ -306,7 +358,7 @@ void BaseDlg::CmExit()
 
 int BaseDlg::Say(const char* text, const char* caption, UINT flags)
 {
-    return MessageBoxText(Handle, text, caption, flags);
+    return ScreenFitBox(Handle, text, caption, flags);
 }
 
 bool BaseDlg::CheckNotEmpty()

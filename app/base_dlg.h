@@ -65,7 +65,7 @@ public:
     void ShowCommandHint(UINT item, UINT flags, HMENU menu);
 
     TSettings& Settings() { return *SettingsRecord; }
-    TListBox& FileListBox() { return List; }
+    TQZListBox& FileListBox() { return List; }
     TFileList& FileList();
 
     // Text building: the Header and Queue fields as they stand now.
@@ -73,6 +73,7 @@ public:
 
 protected:
     void SetupWindow() override;
+    void EvWindowPosChanged(const WINDOWPOS& position) override;
     // A press on a free spot drags the whole main window.
     void EvLButtonDown(UINT keys, POINT point) override;
     void EvMouseMove(UINT keys, POINT point);
@@ -115,6 +116,12 @@ protected:
     LRESULT EvDeliverSentName(TMessage& message);
     LRESULT EvListNotify(TMessage& message);
 
+    // Save list: true when the list was written to the file the user chose.
+    bool SaveList();
+    // Before closing: a changed list may be saved first (Yes), left (No), or the closing
+    // called off (Cancel, or a save that did not happen); true to go on closing.
+    bool AskToSaveList();
+
     // Writes the output file; false (after saying so) when the list is empty or the
     // file could not be written.
     bool CreateOutput();
@@ -122,11 +129,13 @@ protected:
     bool CheckNotEmpty();
     int Say(const char* text, const char* caption, UINT flags);
     // Main head or Main queue edited in the input dialog.
-    void EditMainText(std::string& text);
+    void EditMainText(std::string& text, const char* caption);
     // The window the foreground goes to when a drop asks something: the main window.
     void ComeForward();
     // The Templates menu, made from the program's folder, after File in the menu bar.
     void BuildTemplatesMenu();
+    // The whole name of the entry under the point when the list shows it cut; empty otherwise.
+    std::string CutEntryUnder(POINT screen);
     // The help text of a Templates item.
     std::string TemplateHint(UINT id) const;
     // Html images (true) or Html link: the page made and opened, the user's settings given back.
@@ -167,12 +176,27 @@ protected:
     TAutoButton AutoDragButton;
 
     std::unique_ptr<TListBoxFileList> ListModel;
+    // The entries as last saved to or opened from a list file: closing asks about a list
+    // that differs.
+    std::vector<std::string> KeptEntries;
 
     DECLARE_MESSAGE_TABLE()
 };
 
 // Posted to the dialog for each hand-off of another copy.
 constexpr UINT WM_DELIVERSENTNAME = WM_APP + 1;
+
+// What Create says when the output file could not be written: the system's words for the error
+// (0: none known), the file, and what to do.
+std::string CreateFailedMessage(const std::string& fileName, DWORD error);
+
+// What the empty Header and Queue fields say they are for.
+inline constexpr const char* HeaderPlaceholder = "Header: text before each name";
+inline constexpr const char* QueuePlaceholder = "Queue: text after each name";
+
+// The input dialog's title for each of the two texts it edits.
+inline constexpr const char* MainHeadCaption = "Main head: text at the beginning of the output file";
+inline constexpr const char* MainQueueCaption = "Main queue: text at the end of the output file";
 
 // The message when a command needs files and the list has none.
 inline constexpr const char* EmptyListMessage = "Please Drag and Drop some files before using this command";

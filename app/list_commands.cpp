@@ -3,6 +3,7 @@
 
 #include "app/list_box_file_list.h"
 #include "app/program_names.h"
+#include "app/recycle_bin.h"
 #include "app/settings_location.h"
 #include "app/write_failure.h"
 #include "framework/file_dialog.h"
@@ -55,25 +56,73 @@ void BaseDlg::CmDiskDelete()
     if (!CheckNotEmpty())
         return;
     EnsureSelection(FileList());
-    const std::string name = FileList().Text(FileList().Selected());
-    const std::string question = "Are you sure you want to delete:\n" + name;
-    // The entry stays either way; a deletion the system refuses is not reported.
-    if (Say(question.c_str(), ProgramTitle, MB_YESNO | MB_ICONSTOP | MB_DEFBUTTON2) == IDYES)
-        ::DeleteFileW(Wide(name).c_str());
+    const int index = FileList().Selected();
+    const std::string name = FileList().Text(index);
+    const DWORD attributes = ::GetFileAttributesW(Wide(name).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        Say(("DISK DELETE deletes only files, and this entry is a folder:\n" + name + "\n\nNothing was deleted.")
+                .c_str(),
+            ProgramTitle, MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    const std::string question = "Are you sure you want to move to the Recycle Bin:\n" + name;
+    if (Say(question.c_str(), ProgramTitle, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+        return;
+    switch (MoveToRecycleBin(Handle, name)) {
+    case TRecycleResult::Gone:
+        // The entry named a file that is no more.
+        if (index < FileList().Count()) {
+            FileList().Select(index);
+            DeleteSelected(FileList());
+        }
+        UpdateCounter();
+        break;
+    case TRecycleResult::Kept:
+        break;
+    case TRecycleResult::Failed:
+        Say(("The file could not be deleted:\n" + name + "\n\n" + WhyNotDeletable(name)).c_str(), ProgramTitle,
+            MB_OK | MB_ICONWARNING);
+        break;
+    }
 }
 
 void BaseDlg::CmSaveList()
 {
+    SaveList();
+}
+
+bool BaseDlg::SaveList()
+{
     if (!CheckNotEmpty())
-        return;
+        return false;
     TOpenSaveDialog::TData data = ListFileDialog("Save List", OFN_OVERWRITEPROMPT);
     if (!TOpenSaveDialog(this, TOpenSaveDialog::TKind::Save, data).Execute())
-        return;
+        return false;
     const TWriteResult written = WriteListFile(data.FileName, FileList());
-    if (written.IsInUse())
+    if (written.IsInUse()) {
         Say(OpenInAnotherProgramText(data.FileName).c_str(), ProgramTitle, MB_OK | MB_ICONWARNING);
-    else if (!written)
+        return false;
+    }
+    if (!written) {
         Say(data.FileName.c_str(), "Invalid output file name", MB_OK);
+        return false;
+    }
+    KeptEntries = FileList().ReadAll();
+    return true;
+}
+
+bool BaseDlg::AskToSaveList()
+{
+    if (!SettingsRecord->AskSaveList || !HasEntries(FileList()) || FileList().ReadAll() == KeptEntries)
+        return true;
+    const std::string question = "The list of " + std::to_string(FileList().Count()) +
+                                 (FileList().Count() == 1 ? " file" : " files") +
+                                 " has changed since it was last saved.\nSave the list before closing?";
+    switch (Say(question.c_str(), ProgramTitle, MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES: return SaveList();   // a save cancelled or failed keeps the window open
+    case IDNO: return true;
+    default: return false;
+    }
 }
 
 void BaseDlg::CmOpenList()
@@ -91,6 +140,9 @@ void BaseDlg::AppendListFile(const std::string& fileName)
         read = ReadListFile(fileName, FileList(), LegacyCodePage());
     }
     UpdateCounter();
-    if (!read)
+    if (!read) {
         Say(fileName.c_str(), "Invalid file name", MB_OK);
+        return;
+    }
+    KeptEntries = FileList().ReadAll();
 }

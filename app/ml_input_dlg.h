@@ -9,7 +9,9 @@ class MLInputDlg : public TWhiteCenterDlg {
 public:
     // text: the caller's text (none: the field starts empty and nothing is kept); size: the
     // room it stands for, the terminating zero included, so OK keeps at most size - 1 characters.
-    MLInputDlg(TWindow* parent, const char* resourceName, HFONT font, std::string* text, std::size_t size);
+    // caption: what the dialog's title says it edits (none: the resource's).
+    MLInputDlg(TWindow* parent, const char* resourceName, HFONT font, std::string* text, std::size_t size,
+               std::string caption = {});
 
 protected:
     void SetupWindow() override;
@@ -18,6 +20,7 @@ protected:
 private:
     std::string* Text;
     std::size_t Size;
+    std::string Caption;
     TQZEditCursor Field;
 
     DECLARE_MESSAGE_TABLE()

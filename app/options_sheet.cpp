@@ -29,12 +29,14 @@ LRESULT TSendTo::Apply()
     return TQZPropertyPage::Apply();
 }
 
-TVariousOptions::TVariousOptions(TPropertySheet* sheet, bool* useTip, std::string* imageExt)
+TVariousOptions::TVariousOptions(TPropertySheet* sheet, bool* useTip, std::string* imageExt, bool* askSaveList)
     : TQZPropertyPage(sheet, "PROP_VARIOUSOPTIONS"),
       UseTip(useTip),
       ImageExt(imageExt),
+      AskSaveList(askSaveList),
       UseTipBox(this, IDC_USETIP),
-      ImageExtField(this, IDC_IMAGEEXT, static_cast<int>(ImageExtRoom - 1))
+      ImageExtField(this, IDC_IMAGEEXT, static_cast<int>(ImageExtRoom - 1)),
+      AskSaveListBox(this, IDC_ASKSAVELIST)
 {
 }
 
@@ -42,13 +44,17 @@ void TVariousOptions::SetupWindow()
 {
     TQZPropertyPage::SetupWindow();
     UseTipBox.SetCheck(*UseTip ? BST_CHECKED : BST_UNCHECKED);
+    // The field takes no more than is kept: typing stops at the limit instead of being cut at OK.
+    ImageExtField.LimitText(static_cast<int>(ImageExtRoom - 1));
     ImageExtField.SetText(*ImageExt);
+    AskSaveListBox.SetCheck(*AskSaveList ? BST_CHECKED : BST_UNCHECKED);
 }
 
 LRESULT TVariousOptions::Apply()
 {
     *UseTip = UseTipBox.IsChecked();
     *ImageExt = ImageExtField.GetText(ImageExtRoom - 1);
+    *AskSaveList = AskSaveListBox.IsChecked();
     return TQZPropertyPage::Apply();
 }
 
@@ -56,7 +62,7 @@ void BaseDlg::CmOptions()
 {
     TQZPropertySheet sheet(this, "Options", 0, false, PSH_NOAPPLYNOW);
     TSendTo sendTo(&sheet, &SettingsRecord->SendToIndex);
-    TVariousOptions various(&sheet, &SettingsRecord->UseTip, &SettingsRecord->ImageExt);
+    TVariousOptions various(&sheet, &SettingsRecord->UseTip, &SettingsRecord->ImageExt, &SettingsRecord->AskSaveList);
     if (!sheet.Execute())
         return;
     // Tips go on or off at once; the image extensions are kept at once.

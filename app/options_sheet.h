@@ -22,7 +22,7 @@ private:
 
 class TVariousOptions : public TQZPropertyPage {
 public:
-    TVariousOptions(TPropertySheet* sheet, bool* useTip, std::string* imageExt);
+    TVariousOptions(TPropertySheet* sheet, bool* useTip, std::string* imageExt, bool* askSaveList);
 
 protected:
     void SetupWindow() override;
@@ -31,6 +31,8 @@ protected:
 private:
     bool* UseTip;
     std::string* ImageExt;
+    bool* AskSaveList;
     TCheckBox UseTipBox;
     TEdit ImageExtField;
+    TCheckBox AskSaveListBox;
 };

@@ -4,6 +4,7 @@
 #include "app/clipboard.h"
 #include "app/launch.h"
 #include "app/program_state.h"
+#include "app/system_message.h"
 #include "controls/notice_window.h"
 #include "gen/file_list.h"
 #include "gen/output_writer.h"
@@ -20,11 +21,14 @@ bool BaseDlg::CreateOutput()
     const std::string& fileName = SettingsRecord->FileOutput;
     TCrLfFileWriter writer;
     TWriteResult written = TWriteResult::Failed;
+    DWORD error = ERROR_SUCCESS;   // the system's reason when the file could not be written
     if (writer.Open(fileName)) {
         TLineBuilder builder = MakeLineBuilder();
         builder.BuildOutput(writer);
         written = writer.Close();
     }
+    if (!written)
+        error = written.SystemError() ? written.SystemError() : writer.SystemError();
     if (written.IsInUse()) {
         Say(OpenInAnotherProgramText(fileName).c_str(), ProgramTitle, MB_OK | MB_ICONWARNING);
         return false;
@@ -32,11 +36,19 @@ bool BaseDlg::CreateOutput()
     // A file that could not be written all through (a full disk, a lock) is no better
     // than one that could not be opened.
     if (!written) {
-        Say(fileName.c_str(), "Invalid output file name", MB_OK);
+        Say(CreateFailedMessage(fileName, error).c_str(), "Invalid output file name",
+            MB_OK | MB_ICONWARNING);
         return false;
     }
     ShowMex(this, "Click view to see created file", ProgramTitle, MB_ICONINFORMATION, 1000);
     return true;
+}
+
+std::string CreateFailedMessage(const std::string& fileName, DWORD error)
+{
+    const std::string why = error ? SystemMessage(error) + "." : std::string("The file could not be written.");
+    return why + "\n\nThe output file was not created:\n" + fileName +
+           "\n\nChoose another output file (File, Set output file) and create again.";
 }
 
 void BaseDlg::CmCreate()

@@ -5,7 +5,8 @@
 #include "text/utf16_text.h"
 
 namespace {
-constexpr int ProgramFontHeight = -16;
+// The size the dialog's layout is made for: its resource font's 8 points at the screen's DPI.
+constexpr int LayoutPoints = 8;
 constexpr std::size_t FaceMax = 30;   // characters (UTF-16 units) of a face name kept
 // The room a face is read with: 30 characters of any script, in UTF-8.
 constexpr std::size_t FaceReadRoom = FaceMax * 3 + 1;
@@ -76,9 +77,18 @@ LOGFONTW FontForScreen(const TProfile& profile, const std::string& file, const s
     return font;
 }
 
+int FittingFontHeight(int dpi)
+{
+    return -::MulDiv(LayoutPoints, dpi > 0 ? dpi : DesignDpi, 72);
+}
+
 HFONT BuildProgramFont(const TProfile& profile, const std::string& file, const std::string& section)
 {
-    LOGFONTW font = FontForScreen(profile, file, section, ProgramFontHeight, ScreenDpi());
+    // No stored height: the size the dialog's layout is made for, at this screen's DPI.
+    const int dpi = ScreenDpi();
+    LOGFONTW font = FontForScreen(profile, file, section, 0, dpi);
+    if (font.lfHeight == 0)
+        font.lfHeight = FittingFontHeight(dpi);
     return ::CreateFontIndirectW(&font);
 }
 

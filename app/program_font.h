@@ -6,8 +6,8 @@
 
 class TProfile;
 
-// The description the keys give; defaultHeight stands for a missing lfHeight (-16 for the
-// program's font, -11 in the font dialog).
+// The description the keys give; defaultHeight stands for a missing lfHeight (the fitting
+// height for the program's font, -11 in the font dialog).
 LOGFONTW ReadFontKeys(const TProfile& profile, const std::string& file, const std::string& section,
                       int defaultHeight);
 
@@ -26,6 +26,10 @@ int ScaledFontHeight(int storedHeight, int storedPointSize, int dpi);
 // The description the keys give, its height for a screen of the given DPI.
 LOGFONTW FontForScreen(const TProfile& profile, const std::string& file, const std::string& section,
                        int defaultHeight, int dpi);
+
+// The height a font without a stored lfHeight gets: the 8 points the dialog's layout is made
+// for, at the screen's DPI (-11 at 96, -16 at 144), so every caption fits.
+int FittingFontHeight(int dpi = ScreenDpi());
 
 // ProgramFont: made once per run from the settings file, for the screen's DPI; the caller owns it.
 HFONT BuildProgramFont(const TProfile& profile, const std::string& file, const std::string& section);

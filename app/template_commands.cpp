@@ -10,12 +10,15 @@
 #include "framework/gdi.h"
 #include "framework/resource_name.h"
 #include "res/resource.h"
+#include "settings/profile.h"
 #include "settings/template_file.h"
+#include "text/utf16_text.h"
 
 namespace {
 
 constexpr std::size_t TemplateNameRoom = 260;   // 259 characters of a template's name
 constexpr int MenuTitleRoom = 31;               // the Templates menu's title, 30 characters
+constexpr std::size_t DescriptionMax = 899;     // characters of a template's h_menuhelp
 
 TOpenSaveDialog::TData TemplateDialog(DWORD extraFlags)
 {
@@ -48,6 +51,8 @@ void BaseDlg::SaveTemplate()
         return;
     }
     LoadTemplate(data.FileName);
+    // A new template in the program's folder is on the Templates menu at once.
+    BuildTemplatesMenu();
 }
 
 void BaseDlg::OpenTemplate()
@@ -98,15 +103,29 @@ void BaseDlg::BuildTemplatesMenu()
     ::GetMenuStringW(popup, 0, title, MenuTitleRoom, MF_BYPOSITION);
     ::DeleteMenu(popup, 0, MF_BYPOSITION);
 
-    Templates = std::make_unique<TTemplatesMenu>(popup, IDM_TEMPLATE_FIRST);
+    const std::string section = SettingsRecord->SectionName;
+    auto describe = [this, section](const std::string& file) {
+        return std::string(CutToUtf16Units(
+            Profile->ReadString(file, section, "h_menuhelp", "", DescriptionMax * 3 + 1), DescriptionMax));
+    };
+    auto templates = std::make_unique<TTemplatesMenu>(popup, IDM_TEMPLATE_FIRST, describe);
     // Without a program folder there is nothing to offer (the scan would start at the drive's root).
     if (!ProgramFolder.empty())
-        Templates->AddFolderToMenu(ProgramFolder, nullptr, ".hqd", IDM_TEMPLATE_FIRST);
-    Templates->RemoveEmptySubmenus();
+        templates->AddFolderToMenu(ProgramFolder, nullptr, ".hqd", IDM_TEMPLATE_FIRST);
+    templates->RemoveEmptySubmenus();
 
     HWND frame = ::GetParent(Handle);
     HMENU bar = frame ? ::GetMenu(frame) : nullptr;
-    if (bar && ::InsertMenuW(bar, 1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(HMENU(popup)), title)) {
+    // Made again (after Save Template): the new menu takes the old one's place.
+    UINT position = 1;
+    if (bar && Templates)
+        for (int i = ::GetMenuItemCount(bar) - 1; i >= 0; --i)
+            if (::GetSubMenu(bar, i) == Templates->Menu()) {
+                ::DeleteMenu(bar, static_cast<UINT>(i), MF_BYPOSITION);
+                position = static_cast<UINT>(i);
+            }
+    Templates = std::move(templates);
+    if (bar && ::InsertMenuW(bar, position, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(HMENU(popup)), title)) {
         popup.Release();   // the menu bar owns it
         ::DrawMenuBar(frame);
     }
@@ -114,10 +133,5 @@ void BaseDlg::BuildTemplatesMenu()
 
 std::string BaseDlg::TemplateHint(UINT id) const
 {
-    const std::string& text = Templates ? Templates->ItemText(id) : std::string();
-    std::string hint(CutToUtf16Units(text, 1990));
-    const std::size_t separator = hint.find(TTemplatesMenu::Separator);
-    if (separator == std::string::npos)
-        return hint;
-    return separator + 1 < hint.size() ? hint.substr(separator + 1) : hint.substr(0, separator);
+    return std::string(CutToUtf16Units(Templates ? Templates->HelpOf(id) : std::string(), 1990));
 }

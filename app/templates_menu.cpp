@@ -2,6 +2,7 @@
 
 #include "res/resource.h"
 #include "framework/handles.h"
+#include "settings/template_file.h"
 #include "framework/message_box.h"
 #include "text/ascii_text.h"
 #include "text/wide_text.h"
@@ -54,9 +55,14 @@ TTemplateFolder ReadFolder(const std::string& path, const std::string& extension
     } while (::FindNextFileW(search, &found));
 
     folder.HasAnyFolder = !names.empty();
+    // A folder's entry is its name, the separator and a number, sorted as a whole like the
+    // templates': "Web pages" comes before "Web", the separator being the highest code.
+    for (std::string& name : names)
+        name += TTemplatesMenu::Separator + std::string("0");
     std::sort(names.begin(), names.end());
     std::sort(folder.Templates.begin(), folder.Templates.end());
-    for (const std::string& name : names) {
+    for (std::string name : names) {
+        name.resize(name.find(TTemplatesMenu::Separator));
         TTemplateFolder sub = ReadFolder(path + "\\" + name, extension);
         // A folder with neither a template nor a folder of its own gives no submenu.
         if (!sub.Templates.empty() || sub.HasAnyFolder)
@@ -96,16 +102,17 @@ bool TTemplatesMenu::AddToMenu(const TTemplateFolder& folder, HMENU target, UINT
     for (const TTemplateFolder& sub : folder.Subfolders) {
         HMENU submenu = ::CreatePopupMenu();
         if (!submenu) {
+            // This folder's part ends here; the folders beside it and above it still come.
             MessageBoxText(nullptr, "Error", "Unable to create Popup menu", MB_OK);
             return false;
         }
         ::AppendMenuW(target, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), Wide(NameOf(sub.Path)).c_str());
         submenus.push_back(submenu);
     }
+    bool whole = true;
     for (std::size_t i = 0; i < folder.Subfolders.size(); ++i)
-        if (!AddToMenu(folder.Subfolders[i], submenus[i], NextId))
-            return false;
-    return true;
+        whole = AddToMenu(folder.Subfolders[i], submenus[i], NextId) && whole;
+    return whole;
 }
 
 void TTemplatesMenu::RemoveEmptySubmenus(HMENU menu)
@@ -118,6 +125,18 @@ void TTemplatesMenu::RemoveEmptySubmenus(HMENU menu)
         if (::GetMenuItemCount(submenu) == 0)
             ::DeleteMenu(menu, static_cast<UINT>(i), MF_BYPOSITION);
     }
+}
+
+std::string TTemplatesMenu::HelpOf(UINT id) const
+{
+    const std::string file = FileOf(id);
+    if (file.empty())
+        return {};
+    std::string description = Describe ? Describe(file) : std::string();
+    // Save Template gives a new template its own name as description: that says less than the file.
+    if (description.empty() || description == TemplateTitle(file))
+        return file;
+    return description;
 }
 
 const std::string& TTemplatesMenu::ItemText(UINT id) const

@@ -2,11 +2,13 @@
 
 #include "controls/window_drawing.h"
 #include "framework/gdi.h"
+#include "text/wide_text.h"
 
 BEGIN_MESSAGE_TABLE(TQZEditCursor, TQZControl<TEdit>)
     ON_MESSAGE(WM_KEYDOWN, EvKeyDown)
     ON_MESSAGE(WM_PAINT, EvPaint)
     ON_WM_KILLFOCUS(EvKillFocus)
+    ON_MESSAGE(WM_SETFOCUS, EvSetFocus)
     ON_WM_MENUSELECT(EvMenuSelect)
 END_MESSAGE_TABLE()
 
@@ -26,11 +28,53 @@ LRESULT TQZEditCursor::EvKeyDown(TMessage& message)
     return DefaultProcessing(message);
 }
 
+void TQZEditCursor::SetPlaceholder(const std::string& text)
+{
+    Placeholder = Wide(text);
+    if (Handle)
+        ::InvalidateRect(Handle, nullptr, TRUE);
+}
+
 LRESULT TQZEditCursor::EvPaint(TMessage& message)
 {
     LRESULT result = DefaultProcessing(message);
     if (::GetFocus() == Handle)
         DrawFocusFrame();
+    if (WantsPlaceholder()) {
+        DrawPlaceholder();
+    } else if (PlaceholderShown) {
+        // The field repainted only what its text changed: the rest of the placeholder goes too.
+        PlaceholderShown = false;
+        ::InvalidateRect(Handle, nullptr, TRUE);
+    }
+    return result;
+}
+
+bool TQZEditCursor::WantsPlaceholder() const
+{
+    return !Placeholder.empty() && ::GetFocus() != Handle && ::GetWindowTextLengthW(Handle) == 0;
+}
+
+void TQZEditCursor::DrawPlaceholder()
+{
+    RECT format{};
+    SendMessage(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    TClientDC dc(Handle);
+    if (!dc)
+        return;
+    TSelectObject oldFont(dc, reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)));
+    ::SetTextColor(dc, ::GetSysColor(COLOR_GRAYTEXT));
+    ::SetBkMode(dc, TRANSPARENT);
+    ::DrawTextW(dc, Placeholder.c_str(), static_cast<int>(Placeholder.size()), &format,
+                DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
+    PlaceholderShown = true;
+}
+
+LRESULT TQZEditCursor::EvSetFocus(TMessage& message)
+{
+    LRESULT result = DefaultProcessing(message);
+    if (PlaceholderShown)
+        ::InvalidateRect(Handle, nullptr, TRUE);
     return result;
 }
 
@@ -65,6 +109,8 @@ bool TQZEditCursor::ClientRectInParent(RECT& inner) const
 void TQZEditCursor::EvKillFocus(HWND)
 {
     DefaultProcessing();
+    if (WantsPlaceholder())
+        ::InvalidateRect(Handle, nullptr, TRUE);
     RECT inner;
     if (!ClientRectInParent(inner))
         return;

@@ -58,13 +58,21 @@ int TListBox::GetCount() const
 
 int TListBox::AddString(const std::string& text) const
 {
-    return static_cast<int>(Ask(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str())));
+    const std::wstring wide = Wide(text);
+    const auto index = static_cast<int>(Ask(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str())));
+    if (index >= 0)
+        StringAdded(wide);
+    return index;
 }
 
 int TListBox::InsertString(const std::string& text, int index) const
 {
-    return static_cast<int>(
-        Ask(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(Wide(text).c_str())));
+    const std::wstring wide = Wide(text);
+    const auto inserted = static_cast<int>(
+        Ask(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.c_str())));
+    if (inserted >= 0)
+        StringAdded(wide);
+    return inserted;
 }
 
 int TListBox::DeleteString(int index) const
@@ -75,6 +83,7 @@ int TListBox::DeleteString(int index) const
 void TListBox::ClearList() const
 {
     Ask(LB_RESETCONTENT);
+    Cleared();
 }
 
 int TListBox::GetSelIndex() const

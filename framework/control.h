@@ -43,6 +43,10 @@ public:
 
 protected:
     const char* GetClassName() const override { return "ListBox"; }
+    // After an item was added through the operations above (which skip the window's own
+    // routing, for speed), or every item removed: for a class that follows its items.
+    virtual void StringAdded(const std::wstring&) const {}
+    virtual void Cleared() const {}
 
 private:
     LRESULT Ask(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;

@@ -29,6 +29,7 @@ bool TCrLfFileWriter::Open(const std::string& fileName)
 {
     NewFile = std::make_unique<TReplacingFile>(fileName);
     Error = !NewFile->Open();
+    Why = NewFile->OpenError();
     Stream = NewFile->Stream();
     Buffer.clear();
     return !Error;
@@ -65,7 +66,7 @@ void TCrLfFileWriter::Put(const char* data, std::size_t size)
         Drain();
     if (size >= BufferSize) {
         if (Stream && std::fwrite(data, 1, size, Stream) != size)
-            Error = true;
+            Fail();
         return;
     }
     Buffer.append(data, size);
@@ -76,15 +77,22 @@ void TCrLfFileWriter::Drain()
     if (Buffer.empty())
         return;
     if (!Stream || std::fwrite(Buffer.data(), 1, Buffer.size(), Stream) != Buffer.size())
-        Error = true;
+        Fail();
     Buffer.clear();
+}
+
+void TCrLfFileWriter::Fail()
+{
+    if (!Error)
+        Why = LastSystemError();
+    Error = true;
 }
 
 bool TCrLfFileWriter::Flush()
 {
     Drain();
     if (Stream && std::fflush(Stream) != 0)
-        Error = true;
+        Fail();
     return !Error;
 }
 
@@ -93,8 +101,8 @@ TWriteResult TCrLfFileWriter::Close()
     Flush();
     Stream = nullptr;
     if (!NewFile)
-        return Error ? TWriteResult::Failed : TWriteResult::Written;
-    const TWriteResult result = Error ? TWriteResult::Failed : NewFile->Commit();
+        return Error ? TWriteResult(TWriteResult::Failed, Why) : TWriteResult::Written;
+    const TWriteResult result = Error ? TWriteResult(TWriteResult::Failed, Why) : NewFile->Commit();
     NewFile.reset();   // a new file not committed goes with it
     Error = !result;
     return result;

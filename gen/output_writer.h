@@ -48,13 +48,17 @@ public:
     // destroyed without Close leaves the old file as it was.
     TWriteResult Close();
     bool Failed() const { return Error; }
+    // The system's code of the first failure (why Open failed, or a write); 0 when none is known.
+    unsigned long SystemError() const { return Why; }
 
 private:
     void Put(const char* data, std::size_t size);
     void Drain();
+    void Fail();
 
     std::FILE* Stream = nullptr;
     std::unique_ptr<TReplacingFile> NewFile;   // an opened file's new content
     bool Error = false;
+    unsigned long Why = 0;
     std::string Buffer;
 };

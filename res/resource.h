@@ -60,6 +60,7 @@
 /* PROP_VARIOUSOPTIONS */
 #define IDC_USETIP                  101 /* check box "Use ToolTip" */
 #define IDC_IMAGEEXT                102 /* edit: image extensions */
+#define IDC_ASKSAVELIST             103 /* check box: ask to save a changed list on closing */
 
 /* ---- Commands ----------------------------------------------------------- */
 /* Sent by the main dialog's buttons and by menu items alike. */

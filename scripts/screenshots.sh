@@ -15,6 +15,17 @@ prefix="$PWD/build/win/screens-prefix"
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"; wineserver -k 2>/dev/null || true' EXIT
 
+# The first start: no settings file, the window as a newcomer first sees it.
+rm -f "$prefix/drive_c/windows/QZIni.ini"
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  set -e
+  tour() { wine build/win/tools/screen_tour.exe "$@" | tr -d "\r"; }
+  wine build/win/program/strandel.exe & strandel=$!
+  tour place
+  tour shot "$(winepath -w "$1/first-start.bmp")"
+  tour close
+  wait $strandel' tour "$shots"
+
 # The settings the pictures show: an HTML list in relative mode.
 printf '[Strandel]\r\nFileOutput=C:\\Web\\index.htm\r\nCheckIndex=1\r\nInvertSlash=1\r\nHeader=<<LI><A HREF=">\r\nQueue=<">QZ_NAMEQZ_EXT</A>#QZ_BR#>\r\nMainHead=<<UL>#QZ_BR#>\r\nMainQueue=<</UL>#QZ_BR#QZ_GETCOUNT files>\r\nUseTip=1\r\n' \
   > "$prefix/drive_c/windows/QZIni.ini"
@@ -94,7 +105,7 @@ WINEPREFIX="$dpi" xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
 WINEPREFIX="$dpi" wineserver -k 2>/dev/null || true
 
 mkdir -p docs/screenshots
-for shot in filled-list hover-hint zoomed list-menu drop-question autodrag-menu templates-menu options-sheet image-page dpi-144; do
+for shot in first-start filled-list hover-hint zoomed list-menu drop-question autodrag-menu templates-menu options-sheet image-page dpi-144; do
   convert "$shots/$shot.bmp" -trim +repage -bordercolor black -border 8 "docs/screenshots/$shot.png"
 done
 echo "docs/screenshots: $(ls docs/screenshots | tr '\n' ' ')"

@@ -7,6 +7,7 @@
 namespace {
 
 constexpr const char* LineBreakMarker = "#QZ_BR#";
+constexpr std::size_t ChoiceRoom = 32;   // a short word or number of the newer keys
 
 std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to)
 {

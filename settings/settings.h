@@ -70,7 +70,7 @@ constexpr std::size_t FieldTextMax = 1998;   // what is read of the Header and Q
 
 // Values of a first start without an initialisation file.
 inline constexpr const char* DefaultFileOutput = "c:\\Windows\\Desktop\\QZScript.txt";
-inline constexpr const char* DefaultImageExt = "gif;jpg;jpeg;bmp";
+inline constexpr const char* DefaultImageExt = "gif;jpg;jpeg;bmp;png;webp;svg";
 inline constexpr const char* DefaultSectionName = "Strandel";
 inline constexpr const char* DefaultIniFileName = "QZIni.ini";
 
@@ -93,6 +93,9 @@ struct TSettings {
     TEscape NameEscape = TEscape::None;                       // for the name between Header and Queue
     TOutputEncoding OutputEncoding = TOutputEncoding::Utf8;
     TLineEnds LineEnds = TLineEnds::CrLf;
+    // Closing with a changed list asks whether to save it; stored as AskSaveList, written only
+    // once it is switched off (or the file holds it already).
+    bool AskSaveList = true;
 
     // Sets FileOutput and, with it, RelPath to its folder.
     void SetFileOutput(const std::string& name);

@@ -55,6 +55,7 @@ constexpr TSettingsKey Keys[] = {
     {"NameEscape",     EKeyKind::Choice, {.Choice = &EscapeField},           "none",           0,    ChoiceRoom,       Newer,                          12},
     {"OutputEncoding", EKeyKind::Choice, {.Choice = &EncodingField},         "utf-8",          0,    ChoiceRoom,       Newer,                          13},
     {"LineEnds",       EKeyKind::Choice, {.Choice = &LineEndsField},         "crlf",           0,    ChoiceRoom,       Newer,                          14},
+    {"AskSaveList",    EKeyKind::Flag,   {.Flag = &TSettings::AskSaveList},  "",               1,    0,                SettingsOnly | WrittenWhenUsed,  0},
 };
 // clang-format on
 

@@ -133,6 +133,7 @@ bool TReplacingFile::Open()
         // A device or a pipe (/dev/null, a FIFO) holds no content to keep: written as it is.
         File = OpenNativeFile(TargetName, "wb");
         InPlace = File != nullptr;
+        Why = InPlace ? 0 : LastSystemError();
         return InPlace;
     }
     // A link stays a link: the file it leads to is the one replaced.
@@ -152,6 +153,7 @@ bool TReplacingFile::Open()
             Temporary = candidate;
             return true;
         }
+        Why = LastSystemError();
         Own(candidate, false);
         if (!fs::exists(NativePath(candidate)))
             break;   // not a name taken: the folder cannot take a new file
@@ -165,14 +167,17 @@ TWriteResult TReplacingFile::Commit()
         return TWriteResult::Failed;
     if (InPlace) {
         const bool complete = std::fflush(File) == 0;
+        const unsigned long error = complete ? 0 : LastSystemError();
         const bool closed = std::fclose(File) == 0;
         File = nullptr;
         InPlace = false;
-        return complete && closed ? TWriteResult::Written : TWriteResult::Failed;
+        if (complete && closed)
+            return TWriteResult::Written;
+        return {TWriteResult::Failed, error ? error : LastSystemError()};
     }
     const bool complete = CloseToDisk(File);
     File = nullptr;
-    TWriteResult result = complete ? PutInPlace(Temporary, TargetName) : TWriteResult::Failed;
+    TWriteResult result = complete ? PutInPlace(Temporary, TargetName) : TWriteResult(TWriteResult::Failed, LastSystemError());
     if (!result)
         RemoveFile(Temporary);
     Own(Temporary, false);

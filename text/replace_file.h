@@ -20,11 +20,13 @@ public:
         InUse,    // another program holds the old file open without sharing: it was kept
     };
 
-    TWriteResult(EKind kind = Written) : Kind(kind) {}
+    TWriteResult(EKind kind = Written, unsigned long systemError = 0) : Kind(kind), Error(systemError) {}
 
     explicit operator bool() const { return Kind == Written; }
     bool IsInUse() const { return Kind == InUse; }
     EKind What() const { return Kind; }
+    // The system's code of what went wrong (GetLastError's, errno's); 0 when none is known.
+    unsigned long SystemError() const { return Error; }
 
     // The worse of two results (a file in use says the most about what went wrong).
     friend TWriteResult operator&(TWriteResult a, TWriteResult b) { return a.Kind > b.Kind ? a : b; }
@@ -32,7 +34,11 @@ public:
 
 private:
     EKind Kind;
+    unsigned long Error;
 };
+
+// The system's code of the last failure of this thread (GetLastError, errno).
+unsigned long LastSystemError();
 
 // A new file that replaces the target when committed. Destroyed without a commit, it goes and
 // leaves the target as it was.
@@ -56,12 +62,15 @@ public:
 
     const std::string& Target() const { return TargetName; }
     const std::string& TemporaryName() const { return Temporary; }
+    // Why Open failed: the system's code, 0 when none is known.
+    unsigned long OpenError() const { return Why; }
 
 private:
     std::string TargetName;
     std::string Temporary;
     std::FILE* File = nullptr;
     bool InPlace = false;   // a device or a pipe, written as it is
+    unsigned long Why = 0;
 };
 
 // The bytes as the whole new content of the file.

@@ -36,6 +36,15 @@ std::FILE* CreateNewFile(const std::string& name)
     return file;
 }
 
+} // namespace ReplaceFileSystem
+
+unsigned long LastSystemError()
+{
+    return static_cast<unsigned long>(errno);
+}
+
+namespace ReplaceFileSystem {
+
 bool CloseToDisk(std::FILE* file)
 {
     bool complete = std::fflush(file) == 0;
@@ -48,10 +57,12 @@ TWriteResult PutInPlace(const std::string& temporary, const std::string& target)
     struct stat old {};
     if (::stat(target.c_str(), &old) == 0) {
         if (S_ISDIR(old.st_mode))
-            return TWriteResult::Failed;
+            return {TWriteResult::Failed, EISDIR};
         ::chmod(temporary.c_str(), old.st_mode & 07777);
     }
-    return ::rename(temporary.c_str(), target.c_str()) == 0 ? TWriteResult::Written : TWriteResult::Failed;
+    if (::rename(temporary.c_str(), target.c_str()) == 0)
+        return TWriteResult::Written;
+    return {TWriteResult::Failed, static_cast<unsigned long>(errno)};
 }
 
 } // namespace ReplaceFileSystem

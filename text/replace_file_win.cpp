@@ -82,6 +82,15 @@ std::FILE* CreateNewFile(const std::string& name)
     return file;
 }
 
+} // namespace ReplaceFileSystem
+
+unsigned long LastSystemError()
+{
+    return ::GetLastError();
+}
+
+namespace ReplaceFileSystem {
+
 bool CloseToDisk(std::FILE* file)
 {
     bool complete = std::fflush(file) == 0;
@@ -95,7 +104,7 @@ TWriteResult PutInPlace(const std::string& temporary, const std::string& target)
     const DWORD before = ::GetFileAttributesW(to.c_str());
     if (before != INVALID_FILE_ATTRIBUTES) {
         if ((before & FILE_ATTRIBUTE_DIRECTORY) || (before & FILE_ATTRIBUTE_READONLY))
-            return TWriteResult::Failed;
+            return {TWriteResult::Failed, ERROR_ACCESS_DENIED};
         if (HeldByAnother(to))
             return TWriteResult::InUse;
         // The new file takes the old one's attributes and creation time before it takes its name.
@@ -111,7 +120,9 @@ TWriteResult PutInPlace(const std::string& temporary, const std::string& target)
     if (before != INVALID_FILE_ATTRIBUTES && !HeldByAnother(to) &&
         ::ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
         return TWriteResult::Written;
-    return HeldByAnother(to) ? TWriteResult::InUse : TWriteResult::Failed;
+    const DWORD error = ::GetLastError();
+    return HeldByAnother(to) ? TWriteResult(TWriteResult::InUse, ERROR_SHARING_VIOLATION)
+                             : TWriteResult(TWriteResult::Failed, error);
 }
 
 } // namespace ReplaceFileSystem

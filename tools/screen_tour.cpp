@@ -10,7 +10,7 @@
 //   screen_tour command ID         sends Strandel's main window the command ID, not waiting for it
 //   screen_tour answer ID          presses button ID of the message box Strandel shows
 //   screen_tour key VK             presses a key (27: Esc)
-//   screen_tour close              closes Strandel
+//   screen_tour close              closes Strandel (not saving its list)
 #include "app/program_names.h"
 #include "support/window_lookup.h"
 #include "text/wide_text.h"
@@ -205,6 +205,12 @@ int main(int argc, char** argv)
         Pause(300);
     } else if (step == "close") {
         ::PostMessageW(strandel.Main, WM_CLOSE, 0, 0);
+        // A list changed since it was saved: the question whether to save it is answered No.
+        for (int i = 0; i < 30; ++i, Pause(50))
+            if (HWND box = StrandelBox(strandel)) {
+                ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(box, IDNO)));
+                break;
+            }
     } else {
         std::fprintf(stderr, "screen_tour: unknown step \"%s\"\n", step.c_str());
         return 2;

@@ -51,7 +51,9 @@ TEST_F(MainDialog, LongNamesTakeEveryWayInWhole)
         EXPECT_EQ(ControlText(IDC_OUTFILE), name);
         TBoxAnswerer person(IDOK, "Invalid output file name");
         Command(IDM_CREATE);
-        EXPECT_EQ(person.Text(), name);
+        // The name's line shortened in its middle where the screen is too narrow for it.
+        EXPECT_NE(person.Text().find(name.substr(0, 40)), std::string::npos);
+        EXPECT_NE(person.Text().find(name.substr(name.size() - 40) + "\n"), std::string::npos);
     }
 }
 

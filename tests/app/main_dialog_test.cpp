@@ -3,10 +3,13 @@
 #include "app/my_window.h"
 #include "app/program_state.h"
 #include "app/settings_location.h"
+#include "app/system_message.h"
 #include "controls/notice_window.h"
 #include "tips/tip_status_bar.h"
 #include "tips/tool_tip.h"
 #include "gen/output_writer.h"
+#include "app/write_failure.h"
+#include "framework/handles.h"
 #include "main_dialog_fixture.h"
 #include "support/input.h"
 #include "support/menu_picker.h"
@@ -94,36 +97,49 @@ TEST_F(MainDialog, CreateOnAnEmptyListSaysSoAndLeavesTheOutputAlone)
     EXPECT_EQ(ReadBytes(Dir.File("out.txt")), "earlier output");
 }
 
-TEST_F(MainDialog, CreateIntoAMissingFolderNamesTheFile)
+// Each way an output file can fail to be written: the box says why in the system's words, names
+// the file, says what to do, and nothing reports success.
+TEST_F(MainDialog, CreateThatCannotWriteSaysWhyAndWhatToDo)
 {
     StartWith("");
-    const std::string output = Dir.File("no-such-folder\\out.txt");
-    SetOutput(output);
     Add({"C:\\a.txt"});
-    TBoxAnswerer person;
-    Command(IDM_CREATE);
-    ASSERT_TRUE(person.Answered());
-    EXPECT_EQ(person.Caption(), "Invalid output file name");
-    EXPECT_EQ(person.Text(), output);
-    EXPECT_EQ(CurrentNotice(), nullptr);
-}
-
-TEST_F(MainDialog, CreateThatCannotWriteItAllIsNotReportedAsDone)
-{
-    StartWith("");
-    // A device that takes the open and refuses every byte: a full disk.
-    const std::string full = "Z:\\dev\\full";
-    TCrLfFileWriter probe;
-    ASSERT_TRUE(probe.Open(full)) << "the full-disk device is not reachable here";
-    probe.Close();
-    SetOutput(full);
-    Add({"C:\\a.txt"});
-    Type(IDC_QUEUE, std::string(5000, 'q'));
-    TBoxAnswerer person;
-    Command(IDM_CREATE);
-    ASSERT_TRUE(person.Answered());
-    EXPECT_EQ(person.Caption(), "Invalid output file name");
-    EXPECT_EQ(person.Text(), full);
+    Type(IDC_QUEUE, std::string(5000, 'q'));   // more than one buffer: the last writes fail too
+    // A name no file can take (here a folder's; a read-only file is refused the same way, but not
+    // to the super-user these tests may run as).
+    const std::string folder = Dir.File("a folder");
+    std::filesystem::create_directory(NativePath(folder));
+    const std::string held = Dir.File("held.txt");
+    WriteBytes(held, "kept");
+    // Another program's hold: open, shared with nobody.
+    TFileHandle holder(::CreateFileW(Wide(held).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(holder.IsOpen());
+    const struct {
+        const char* Case;
+        std::string File;
+        DWORD Error;
+    } cases[] = {
+        {"folder gone", Dir.File("no-such-folder\\out.txt"), ERROR_PATH_NOT_FOUND},
+        {"no right to write", folder, ERROR_ACCESS_DENIED},
+        {"held open by another program", held, ERROR_SHARING_VIOLATION},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Case);
+        SetOutput(c.File);
+        TBoxAnswerer person;
+        Command(IDM_CREATE);
+        ASSERT_TRUE(person.Answered());
+        // A file another program holds is kept, and the program says where to close it.
+        if (c.Error == ERROR_SHARING_VIOLATION) {
+            EXPECT_EQ(person.Text(), OpenInAnotherProgramText(c.File));
+        } else {
+            EXPECT_EQ(person.Caption(), "Invalid output file name");
+            EXPECT_EQ(person.Text(), CreateFailedMessage(c.File, c.Error));
+            EXPECT_NE(person.Text().find(SystemMessage(c.Error)), std::string::npos);
+        }
+        EXPECT_EQ(CurrentNotice(), nullptr);
+    }
+    holder.Reset();
+    EXPECT_EQ(ReadBytes(held), "kept");
 }
 
 TEST_F(MainDialog, CreateWritesLinesWithCrLfOnlyWhereTheQueueBreaks)
@@ -183,6 +199,95 @@ TEST_F(MainDialog, SetOutputFileTakesTheChosenNameAndItsFolder)
     Command(IDM_SETOUTFILE);
     ASSERT_TRUE(person.Answered());
     EXPECT_EQ(ControlText(IDC_OUTFILE), chosen);
+}
+
+// A name that does not exist yet: the dialog asks to create it, and Yes makes it the output file
+// without creating anything yet.
+TEST_F(MainDialog, ANewOutputFileIsChosenOnceTheDialogAsksToCreateIt)
+{
+    StartWith("");
+    const std::string fresh = Dir.File("new output.txt");
+    {
+        TBoxAnswerer person(IDOK, "File", 15000,
+                            [&](HWND box) { ::SetDlgItemTextW(box, 1148, Wide(fresh).c_str()); });
+        TBoxAnswerer question(IDYES, "File", 15000, {}, "does not exist");
+        Click(IDC_SETOUTFILE);
+        ASSERT_TRUE(person.Answered());
+        ASSERT_TRUE(question.Answered());
+        EXPECT_EQ(question.Text(), fresh + "\nThis file does not exist.\nDo you want to create it?");
+    }
+    EXPECT_EQ(ControlText(IDC_OUTFILE), fresh);
+    EXPECT_EQ(Dialog->Settings().RelPath, Dir.Folder().string() + "\\");
+    EXPECT_FALSE(std::filesystem::exists(NativePath(fresh)));
+    Add({"C:\\a.txt"});
+    Command(IDM_CREATE);
+    EXPECT_EQ(ReadBytes(fresh), "C:\\a.txt");
+}
+
+// The Header and the Queue say what they are for while empty and not focused: drawn grey in the
+// field, never their text, never saved.
+TEST_F(MainDialog, EmptyHeaderAndQueueShowGreyPlaceholdersThatAreNeverSaved)
+{
+    StartWith("");
+    ::ShowWindow(Frame->GetHandle(), SW_SHOW);
+    ::SetForegroundWindow(Frame->GetHandle());
+    ::SetFocus(Control(IDC_FILELIST));
+    auto greyIn = [&](int id) {
+        ::RedrawWindow(Control(id), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        PumpMessages();
+        const RECT field = ClientOnScreen(Control(id));
+        const COLORREF grey = ::GetSysColor(COLOR_GRAYTEXT);
+        int count = 0;
+        for (int y = field.top; y < field.bottom; ++y)
+            for (int x = field.left; x < field.left + 120 && x < field.right; ++x)
+                count += ScreenPixel(Control(id), {x, y}) == grey;
+        return count;
+    };
+    EXPECT_GT(greyIn(IDC_HEADER), 20);
+    EXPECT_GT(greyIn(IDC_QUEUE), 20);
+    EXPECT_EQ(ControlText(IDC_HEADER), "");
+
+    ::SetFocus(Control(IDC_HEADER));   // the field being typed into shows nothing of it
+    EXPECT_EQ(greyIn(IDC_HEADER), 0);
+    ::SetFocus(Control(IDC_FILELIST));
+    Type(IDC_QUEUE, "x");
+    EXPECT_EQ(greyIn(IDC_QUEUE), 0);
+    Type(IDC_QUEUE, "");
+    EXPECT_GT(greyIn(IDC_QUEUE), 20);
+
+    Frame->SendMessage(WM_CLOSE);
+    const std::string ini = ReadBytes(WindowsFolderIni());
+    EXPECT_NE(ini.find("Header=<>\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("Queue=<>\r\n"), std::string::npos) << ini;
+}
+
+// A box about a very long name stays on the screen: the name shortened in its middle; Ctrl+C
+// copies the whole text.
+TEST_F(MainDialog, ABoxAboutAVeryLongNameStaysOnTheScreenAndCopiesTheWholeName)
+{
+    StartWith("");
+    std::string name = "C:";
+    for (int i = 0; i < 40; ++i)
+        name += "\\folder_with_a_long_name_" + std::to_string(i);
+    name += "\\end.txt";
+    Add({name.c_str()});
+    RECT box{};
+    TBoxAnswerer person(IDNO, "Tarvik Strandel", 15000, [&](HWND shown) {
+        box = WindowRect(shown);
+        GiveKeyboardTo(shown);
+        SendChord({VK_CONTROL, 'C'});
+        ::Sleep(300);
+    });
+    Command(IDM_DISKDELETE);
+    ASSERT_TRUE(person.Answered());
+    EXPECT_GE(box.left, 0);
+    EXPECT_LE(box.right, ScreenWidth());
+    EXPECT_EQ(person.Text().rfind("Are you sure you want to move to the Recycle Bin:\nC:\\folder_with", 0), 0u);
+    EXPECT_NE(person.Text().find("...", 40), std::string::npos);
+    EXPECT_NE(person.Text().find("end.txt"), std::string::npos);
+    const std::string copied = ClipboardText();
+    EXPECT_NE(copied.find("Tarvik Strandel\r\n"), std::string::npos) << copied;
+    EXPECT_NE(copied.find("Recycle Bin:\r\n" + name + "\r\n"), std::string::npos) << copied;
 }
 
 TEST_F(MainDialog, CopySelectedItemGivesTheNameInThePathMode)

@@ -159,7 +159,9 @@ std::vector<std::string> EnterEveryField(TEntry how)
         HWND box = dialog;
         if (field.Place != TPlace::MainDialog) {
             ::PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(field.Command), 0);
-            const char* caption = field.Place == TPlace::InputDialog ? "Input" : "Options";
+            const char* caption = field.Place == TPlace::OptionsSheet       ? "Options"
+                                  : field.Command == IDM_SETMAINHEAD ? MainHeadCaption
+                                                                     : MainQueueCaption;
             if (!WaitFor([&] { return (box = FindShownWindow(process, "#32770", caption)) != nullptr; }))
                 break;
         }
@@ -274,7 +276,7 @@ TEST_F(MainDialog, FieldsFilledToTheirLimitsKeepWhatTheyShowThroughSaveAndRestar
             PasteInto(Control(IDC_HEADER), Filled(script, LimitedFields[0].Limit + past));
             shown[0] = ControlText(IDC_HEADER);
             {
-                TBoxAnswerer person(IDOK, "Input", 15000, [&](HWND box) {
+                TBoxAnswerer person(IDOK, MainHeadCaption, 15000, [&](HWND box) {
                     PasteInto(::GetDlgItem(box, IDC_MLINPUT_TEXT), Filled(script, LimitedFields[1].Limit + past));
                     shown[1] = TextOf(::GetDlgItem(box, IDC_MLINPUT_TEXT));
                 });

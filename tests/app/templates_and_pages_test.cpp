@@ -83,6 +83,32 @@ TEST_F(TemplatesAndPages, TheTemplatesMenuMirrorsTheProgramFolder)
     EXPECT_EQ(MainStatusBar->GetShownText(), Dir.File("a.hqd"));
 }
 
+// Folders sort as "name, separator, number", like the templates: "Web pages" before "Web". A
+// template's own description is its hint; without one (or with its bare name) its file is.
+TEST_F(TemplatesAndPages, FoldersSortLikeTemplatesAndDescriptionsAreTheHints)
+{
+    MakeTemplate("Web\\Link list.hqd", "h_menuhelp=Link list\r\n");
+    MakeTemplate("Web pages\\Gallery.hqd", "h_menutitle=Gallery\r\nh_menuhelp=A page of pictures\r\n");
+    MakeTemplate("Web pages\\Plain.hqd");
+    StartWith("");
+    EXPECT_EQ(Items(TemplatesMenu()), (Names{"Save Template 1301", "Open Template 1302", "-", "Web pages>", "Web>"}));
+    EXPECT_EQ(Items(::GetSubMenu(TemplatesMenu(), 3)), (Names{"Gallery.hqd 1303", "Plain.hqd 1304"}));
+    EXPECT_EQ(Items(::GetSubMenu(TemplatesMenu(), 4)), Names{"Link list.hqd 1305"});
+
+    ::SetForegroundWindow(Frame->GetHandle());
+    const std::vector<std::pair<UINT, std::string>> hints = {
+        {1303, "A page of pictures"},
+        {1304, Dir.File("Web pages\\Plain.hqd")},
+        {1305, Dir.File("Web\\Link list.hqd")},
+    };
+    int x = 40;
+    for (const auto& [id, hint] : hints) {
+        ::SetCursorPos(x++, 40);   // a new place: the hint is looked up again
+        Frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(id, MF_HILITE), reinterpret_cast<LPARAM>(TemplatesMenu()));
+        EXPECT_EQ(MainStatusBar->GetShownText(), hint) << id;
+    }
+}
+
 TEST_F(TemplatesAndPages, TemplatesNamedInAnyScriptShowWholeAndLoad)
 {
     const std::string folder = Folder() + "\\Ωμέγα Фото";
@@ -165,6 +191,11 @@ TEST_F(TemplatesAndPages, SaveThenOpenKeepsTheTextsAndTheMenuTexts)
               0u) << saved;
     EXPECT_NE(saved.find("CheckIndex=1\r\n"), std::string::npos) << saved;
     EXPECT_EQ(TextOf(Frame->GetHandle()), "Tarvik Strandel - Mine");
+    // On the Templates menu at once, in its place, and it applies.
+    EXPECT_EQ(Items(TemplatesMenu()), (Names{"Save Template 1301", "Open Template 1302", "-", "Mine.hqd 1303"}));
+    Type(IDC_HEADER, "other");
+    Command(IDM_TEMPLATE_FIRST);
+    EXPECT_EQ(ControlText(IDC_HEADER), "[");
 
     // Titles edited by hand stay when the template is saved again; the dialog offers it.
     std::string edited = saved;
@@ -248,7 +279,7 @@ TEST_F(WebPages, HtmlImagesShowsPicturesAndLinksTheRestThenGivesTheSettingsBack)
         "<IMG SRC=\"file:pics/cat.gif\" ALT=\"" + Slashed(Dir.File("pics\\cat.gif")) +
         "\" vspace=7 BORDER=0> <BR> cat.gif <P>\r\n" +
         "<P align=left><LI><A HREF= \"file:D:/docs/a.txt\">Open </A> D:/docs/a.txt <CODE> Itsn't an image "
-        "(gif;jpg;jpeg;bmp).</P></CODE>\r\n" +
+        "(gif;jpg;jpeg;bmp;png;webp;svg).</P></CODE>\r\n" +
         "\r\n</CENTER>\r\n" + Foot;
     EXPECT_EQ(ReadBytes(Dir.File("dragtmp.htm")), expected);
     ExpectTheUsersSettings();
@@ -274,7 +305,7 @@ TEST_F(WebPages, APageThatCannotBeWrittenLeavesTheOldOneClosed)
     std::filesystem::create_directory(Dir.File("dragtmp.htm"));   // nothing can be written there
     TBoxAnswerer person(IDOK, "Invalid output file name");
     Command(IDM_HTMLLINK);
-    EXPECT_EQ(person.Text(), Dir.File("dragtmp.htm"));
+    EXPECT_EQ(person.Text(), CreateFailedMessage(Dir.File("dragtmp.htm"), ERROR_ACCESS_DENIED));
     ExpectTheUsersSettings();
 }
 
@@ -298,7 +329,7 @@ TEST_F(TemplatesAndPages, TheOptionsSheetKeepsWhatOkConfirmsAndNothingOnCancel)
     }
     EXPECT_EQ(MainStatusBar->UseTip, 1);
     EXPECT_EQ(Dialog->Settings().SendToIndex, 0);
-    EXPECT_EQ(Dialog->Settings().ImageExt, "gif;jpg;jpeg;bmp");
+    EXPECT_EQ(Dialog->Settings().ImageExt, "gif;jpg;jpeg;bmp;png;webp;svg");
     EXPECT_EQ(ReadBytes(WindowsFolderIni()).find("ImageExt"), std::string::npos);
     {
         TBoxAnswerer person(IDOK, "Options", 15000, setPages);

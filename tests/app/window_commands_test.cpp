@@ -1,12 +1,20 @@
 // The main window's drop targets and commands as a person uses them: real drop handles at
 // real points, the questions answered as a person would, real files and the real clipboard.
+#include "app/program_font.h"
 #include "app/program_state.h"
 #include "framework/font.h"
 #include "main_dialog_fixture.h"
+#include "tips/tool_tip.h"
 #include "support/menu_picker.h"
 #include "support/message_log.h"
 
+#include <prsht.h>
+#include <shlobj.h>
+#include <shlwapi.h>
+
+#include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <thread>
 
@@ -206,15 +214,54 @@ TEST_F(WindowCommands, SaveListClearAndOpenListGiveTheSameEntriesBack)
     EXPECT_EQ(Dialog->FileList().Count(), 3);
 }
 
-TEST_F(WindowCommands, DiskDeleteRemovesTheFileOnYesAndKeepsTheEntry)
+// The names the Recycle Bin holds, as the shell shows them.
+Names RecycleBinNames()
 {
+    Names names;
+    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IShellFolder* desktop = nullptr;
+    PIDLIST_ABSOLUTE bin = nullptr;
+    if (FAILED(::SHGetDesktopFolder(&desktop)))
+        return names;
+    IShellFolder* folder = nullptr;
+    IEnumIDList* items = nullptr;
+    if (SUCCEEDED(::SHGetSpecialFolderLocation(nullptr, CSIDL_BITBUCKET, &bin)) &&
+        SUCCEEDED(desktop->BindToObject(bin, nullptr, IID_IShellFolder, reinterpret_cast<void**>(&folder))) &&
+        folder->EnumObjects(nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, &items) == S_OK) {
+        PITEMID_CHILD item = nullptr;
+        while (items->Next(1, &item, nullptr) == S_OK) {
+            STRRET name{};
+            wchar_t* text = nullptr;
+            if (SUCCEEDED(folder->GetDisplayNameOf(item, SHGDN_INFOLDER, &name)) &&
+                SUCCEEDED(::StrRetToStrW(&name, item, &text))) {
+                names.push_back(Narrow(text));
+                ::CoTaskMemFree(text);
+            }
+            ::CoTaskMemFree(item);
+        }
+        items->Release();
+    }
+    if (folder)
+        folder->Release();
+    ::CoTaskMemFree(bin);
+    desktop->Release();
+    return names;
+}
+
+TEST_F(WindowCommands, DiskDeleteMovesTheFileToTheRecycleBinAndTakesItsEntryOut)
+{
+    // Wine keeps its Recycle Bin in the XDG trash, here the test prefix's: it must be there.
+    if (const char* home = std::getenv("XDG_DATA_HOME"))
+        std::filesystem::create_directories(NativePath(WindowsPath(home)));
     StartWith("");
-    const std::string file = MakeFile("doomed.txt");
-    Add({file.c_str()});
+    const std::string tag = "doomed " + RandomTag() + ".txt";
+    const std::string file = MakeFile(tag);
+    Add({"C:\\before.txt", file.c_str(), "C:\\after.txt"});
+    Dialog->FileListBox().SetSelIndex(1);
     {
         TBoxAnswerer person(IDNO, "Tarvik Strandel");
         Command(IDM_DISKDELETE);
-        EXPECT_EQ(person.Text(), "Are you sure you want to delete:\n" + file);
+        EXPECT_EQ(person.Text(), "Are you sure you want to move to the Recycle Bin:\n" + file);
         EXPECT_EQ(person.DefaultButton(), IDNO);
     }
     EXPECT_TRUE(std::filesystem::exists(file));
@@ -224,7 +271,128 @@ TEST_F(WindowCommands, DiskDeleteRemovesTheFileOnYesAndKeepsTheEntry)
         ASSERT_TRUE(person.Answered());
     }
     EXPECT_FALSE(std::filesystem::exists(file));
-    EXPECT_EQ(Entries(), Names{file});
+    const Names bin = RecycleBinNames();
+    EXPECT_NE(std::find(bin.begin(), bin.end(), tag), bin.end()) << "not in the Recycle Bin";
+    EXPECT_EQ(Entries(), (Names{"C:\\before.txt", "C:\\after.txt"}));
+    EXPECT_EQ(ControlText(IDC_COUNTER), "2/2");
+
+    // A folder is not deleted: the command says it deletes only files.
+    Add({Folder().c_str()});
+    TBoxAnswerer person(IDOK, "Tarvik Strandel");
+    Command(IDM_DISKDELETE);
+    EXPECT_EQ(person.Text(), "DISK DELETE deletes only files, and this entry is a folder:\n" + Folder() +
+                                 "\n\nNothing was deleted.");
+    EXPECT_TRUE(std::filesystem::is_directory(Folder()));
+    EXPECT_EQ(Dialog->FileList().Count(), 3);
+}
+
+// Closing with a list changed since it was last saved or opened asks first; Cancel, or a save
+// that does not happen, keeps the window open.
+TEST_F(WindowCommands, ClosingAsksToSaveAChangedListOnly)
+{
+    const std::string list = Dir.File("kept.lst");
+    const auto question = "has changed since it was last saved";
+    auto typeName = [&](HWND box) { ::SetDlgItemTextW(box, 1148, Wide(list).c_str()); };
+
+    StartWith("");
+    Add({"C:\\a.txt"});
+    {
+        TBoxAnswerer person(IDCANCEL, "Tarvik Strandel", 15000, {}, question);
+        Frame->SendMessage(WM_CLOSE);
+        ASSERT_TRUE(person.Answered());
+        EXPECT_EQ(person.Text(), "The list of 1 file has changed since it was last saved.\nSave the list before closing?");
+    }
+    ASSERT_TRUE(::IsWindow(Frame->GetHandle()));
+    {
+        TBoxAnswerer person(IDYES, "Tarvik Strandel", 15000, {}, question);
+        TBoxAnswerer saving(IDCANCEL, "Save List");
+        Command(IDM_EXIT);
+        PumpMessages();   // Exit closes the window as its close box does
+        ASSERT_TRUE(saving.Answered());
+    }
+    ASSERT_TRUE(::IsWindow(Frame->GetHandle()));
+    {
+        TBoxAnswerer person(IDYES, "Tarvik Strandel", 15000, {}, question);
+        TBoxAnswerer saving(IDOK, "Save List", 15000, typeName);
+        Frame->SendMessage(WM_CLOSE);
+        ASSERT_TRUE(saving.Answered());
+    }
+    EXPECT_FALSE(::IsWindow(Frame->GetHandle()));
+    EXPECT_EQ(ReadBytes(list), "C:\\a.txt");
+
+    // Opened, or saved, and not changed since: nothing to ask.
+    Frame.reset();
+    StartWith("");
+    Dialog->AppendListFile(list);
+    Frame->SendMessage(WM_CLOSE);
+    EXPECT_FALSE(::IsWindow(Frame->GetHandle()));
+
+    // Changed, then No: closed, the list file as it was.
+    Frame.reset();
+    StartWith("");
+    Dialog->AppendListFile(list);
+    Add({"C:\\b.txt"});
+    {
+        TBoxAnswerer person(IDNO, "Tarvik Strandel", 15000, {}, question);
+        Frame->SendMessage(WM_CLOSE);
+        ASSERT_TRUE(person.Answered());
+    }
+    EXPECT_FALSE(::IsWindow(Frame->GetHandle()));
+    EXPECT_EQ(ReadBytes(list), "C:\\a.txt");
+
+    // The question switched off in the Options sheet: kept in the settings, nothing asked.
+    Frame.reset();
+    StartWith("");
+    {
+        TBoxAnswerer person(IDOK, "Options", 15000, [](HWND sheet) {
+            ::SendMessageW(sheet, PSM_SETCURSEL, 1, 0);
+            HWND various = reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+            ::SendMessageW(::GetDlgItem(various, IDC_ASKSAVELIST), BM_SETCHECK, BST_UNCHECKED, 0);
+        });
+        Command(IDM_OPTIONS);
+        ASSERT_TRUE(person.Answered());
+    }
+    Add({"C:\\c.txt"});
+    Frame->SendMessage(WM_CLOSE);
+    EXPECT_FALSE(::IsWindow(Frame->GetHandle()));
+    EXPECT_NE(ReadBytes(WindowsFolderIni()).find("AskSaveList=0\r\n"), std::string::npos);
+}
+
+// The list takes the keyboard: a tab stop; Delete removes the selected entry. A long entry
+// scrolls into view and shows its whole name as the tip.
+TEST_F(WindowCommands, TheListTakesTheKeyboardAndScrollsLongEntries)
+{
+    StartWith("");
+    EXPECT_TRUE(::GetWindowLongW(Control(IDC_FILELIST), GWL_STYLE) & WS_TABSTOP);
+    const std::string longName = "C:\\" + std::string(300, 'n') + ".txt";
+    Add({"C:\\a.txt", longName.c_str(), "C:\\c.txt"});
+    const RECT client = ClientOnScreen(Control(IDC_FILELIST));
+    EXPECT_GT(::SendMessageW(Control(IDC_FILELIST), LB_GETHORIZONTALEXTENT, 0, 0), client.right - client.left);
+    EXPECT_TRUE(Dialog->FileListBox().IsItemCut(1));
+    EXPECT_FALSE(Dialog->FileListBox().IsItemCut(0));
+    // The pointer over the cut entry: its whole name is the tip.
+    ::ShowWindow(Frame->GetHandle(), SW_SHOW);
+    ::SetForegroundWindow(Frame->GetHandle());
+    RECT item{};
+    ::SendMessageW(Control(IDC_FILELIST), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    POINT over{item.left + 20, (item.top + item.bottom) / 2};
+    ::ClientToScreen(Control(IDC_FILELIST), &over);
+    ::SetCursorPos(over.x, over.y);
+    Dialog->SendMessage(WM_MENUSELECT, IDC_FILELIST, 0);
+    ASSERT_NE(GetToolTip(), nullptr);
+    EXPECT_EQ(TextOf(GetToolTip()->GetHandle()), longName);
+
+    Dialog->FileListBox().SetSelIndex(1);
+    ::SendMessageW(Control(IDC_FILELIST), WM_KEYDOWN, VK_DELETE, 0);
+    EXPECT_EQ(Entries(), (Names{"C:\\a.txt", "C:\\c.txt"}));
+    EXPECT_EQ(ControlText(IDC_COUNTER), "2/2");
+    Dialog->FileList().Clear();
+    EXPECT_EQ(::SendMessageW(Control(IDC_FILELIST), LB_GETHORIZONTALEXTENT, 0, 0), 0);
+
+    // Many entries at once (Open list): the extent comes when the list is drawn again.
+    WriteBytes(Dir.File("long.lst"), "C:\\a.txt\r\n" + longName);
+    Dialog->AppendListFile(Dir.File("long.lst"));
+    EXPECT_GT(::SendMessageW(Control(IDC_FILELIST), LB_GETHORIZONTALEXTENT, 0, 0), client.right - client.left);
 }
 
 TEST_F(WindowCommands, MainHeadAndQueueAreEditedInTheInputDialog)
@@ -234,20 +402,20 @@ TEST_F(WindowCommands, MainHeadAndQueueAreEditedInTheInputDialog)
         return [text](HWND box) { ::SetDlgItemTextW(box, IDC_MLINPUT_TEXT, Wide(text).c_str()); };
     };
     {
-        TBoxAnswerer person(IDCANCEL, "Input", 15000, typing("typed, then cancelled"));
+        TBoxAnswerer person(IDCANCEL, MainHeadCaption, 15000, typing("typed, then cancelled"));
         Command(IDM_SETMAINHEAD);
         ASSERT_TRUE(person.Answered());
     }
     EXPECT_EQ(Dialog->Settings().MainHead, "<UL>");
     {
-        TBoxAnswerer person(IDOK, "Input", 15000, typing("first\r\nsecond"));
+        TBoxAnswerer person(IDOK, MainHeadCaption, 15000, typing("first\r\nsecond"));
         Click(IDC_SETMAINHEAD);
         ASSERT_TRUE(person.Answered());
     }
     EXPECT_EQ(Dialog->Settings().MainHead, "first\r\nsecond");
     EXPECT_EQ(ControlText(IDC_MAINHEAD), "first /n second");
     {
-        TBoxAnswerer person(IDOK, "Input", 15000, typing(std::string(2000, 'q')));
+        TBoxAnswerer person(IDOK, MainQueueCaption, 15000, typing(std::string(2000, 'q')));
         Command(IDM_SETMAINQUEUE);
         ASSERT_TRUE(person.Answered());
     }

@@ -142,7 +142,7 @@ TEST_F(MainDialog, TabVisitsTheTabStopsInOrder)
 {
     ASSERT_NE(Dialog.Get(), nullptr);
     const std::vector<int> expected = {IDC_CREATE,      IDC_HEADER,      IDC_QUEUE,        IDC_PATH_FULL,
-                                       IDC_PATH_RELATIVE, IDC_PATH_NOPATH, IDC_MOVEUP,       IDC_MOVEDOWN,
+                                       IDC_PATH_RELATIVE, IDC_PATH_NOPATH, IDC_FILELIST,     IDC_MOVEUP,       IDC_MOVEDOWN,
                                        IDC_DELETE,      IDC_VIEW,        IDC_INVERTSLASH,  IDC_OUTFILE,
                                        IDC_MAINHEAD,    IDC_MAINQUEUE,   IDC_SETOUTFILE,   IDC_SETRELPATH,
                                        IDC_SETMAINHEAD, IDC_SETMAINQUEUE, IDC_SAVELOCAL};
@@ -237,8 +237,8 @@ TEST(SmallDialogs, ShowTheirCaptionsAndTexts)
     TResourceDialog various("PROP_VARIOUSOPTIONS", parent.get());
     ASSERT_NE(various.Get(), nullptr);
     EXPECT_EQ(TextOf(various.Get()), "Various");
-    ExpectCaptions(various.Get(), {{IDC_USETIP, "Use ToolTip"}});
-    EXPECT_EQ(TextOf(Children(various.Get())[1]), "Extension for images (will be used in Auto Html Images)");
+    ExpectCaptions(various.Get(), {{IDC_USETIP, "Use ToolTip"}, {IDC_ASKSAVELIST, "Ask to save a changed list on closing"}});
+    EXPECT_EQ(TextOf(Children(various.Get())[2]), "Extension for images (will be used in Auto Html Images)");
 }
 
 TEST(AboutDialog, ShowsIconNameVersionAndOk)

@@ -38,7 +38,7 @@ TEST_F(SettingsStore, FirstStartWithoutFileGivesTheDefaults)
     EXPECT_FALSE(s.InvertSlash);
     EXPECT_FALSE(s.SaveLocal);
     EXPECT_TRUE(s.UseTip);
-    EXPECT_EQ(s.ImageExt, "gif;jpg;jpeg;bmp");
+    EXPECT_EQ(s.ImageExt, "gif;jpg;jpeg;bmp;png;webp;svg");
     EXPECT_EQ(s.MainHead, "");
     EXPECT_EQ(s.MainQueue, "");
     EXPECT_EQ(Header, "");
