@@ -29,7 +29,11 @@ bool TMyApp::IdleAction(long)
 
 bool TMyApp::ProcessAppMsg(MSG& msg)
 {
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1 && GetMainWindow())
-        GetMainWindow()->PostMessage(WM_COMMAND, IDM_HELPINDEX, 0);
+    // The keys work wherever the focus is in the main window; each goes to it as its command.
+    if (!Keys)
+        Keys = ::LoadAcceleratorsW(GetInstance(), L"MAIN_ACCEL");
+    if (Keys && GetMainWindow() && GetMainWindow()->GetHandle() &&
+        ::TranslateAcceleratorW(GetMainWindow()->GetHandle(), Keys, &msg))
+        return true;
     return TApplication::ProcessAppMsg(msg);
 }

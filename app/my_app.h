@@ -14,4 +14,5 @@ protected:
 
 private:
     bool FirstIdle = true;
+    HACCEL Keys = nullptr;   // the program's keys (a resource: freed with the module)
 };
