@@ -3,18 +3,43 @@
 #include "settings/profile_portable.h"
 
 #ifdef _WIN32
+#include "text/wide_text.h"
+
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
+#include <shellapi.h>
 #endif
 
 #include <cstdio>
 #include <memory>
 
+namespace {
+
+// The arguments in UTF-8. On Windows they are read wide: argv holds them in the system's code
+// page, which cannot hold every name.
+std::vector<std::string> Arguments(int argc, char** argv)
+{
+#ifdef _WIN32
+    int count = 0;
+    if (LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count)) {
+        std::vector<std::string> arguments;
+        for (int i = 1; i < count; ++i)
+            arguments.push_back(Narrow(wide[i]));
+        ::LocalFree(wide);
+        return arguments;
+    }
+#endif
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     TGenOptions options;
     std::string error;
-    if (!ParseGenArguments(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
+    if (!ParseGenArguments(Arguments(argc, argv), options, error)) {
         std::fprintf(stderr, "strandel-gen: %s\n\n%s", error.c_str(), GenUsage);
         return GenBadUsage;
     }

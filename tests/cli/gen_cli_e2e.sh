@@ -25,6 +25,14 @@ check "worked example exit" 0 $?
 cmp -s out.htm expected.htm
 check "worked example bytes" 0 $?
 
+# Names in any script reach the files whole, whatever the system's code page.
+cp html.hqd 'Ωμέγα 中.hqd'
+cp example.lst 'λίστα.lst'
+$gen_cmd -t 'Ωμέγα 中.hqd' -r 'C:\Web\' -o 'вывод 😀.htm' 'λίστα.lst'
+check "names in any script exit" 0 $?
+cmp -s 'вывод 😀.htm' expected.htm
+check "names in any script bytes" 0 $?
+
 $gen_cmd -t html.hqd -r 'C:\Web\' - < example.lst > stdout.htm
 check "standard streams exit" 0 $?
 cmp -s stdout.htm expected.htm
