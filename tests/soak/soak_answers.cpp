@@ -2,6 +2,8 @@
 // windows of the programs it launched.
 #include "soak/soak_session.h"
 
+#include "app/base_dlg.h"
+
 #include "res/resource.h"
 #include "soak/soak_windows.h"
 #include "text/wide_text.h"
@@ -26,7 +28,10 @@ const TKnownBox KnownBoxes[] = {
     {"Tarvik Strandel", "Do you want set Relative path to:"},
     {"Tarvik Strandel", "Can't set a Folder like Output File"},
     {"Tarvik Strandel", "Drag a single file over Auto Drag button"},
-    {"Tarvik Strandel", "Are you sure you want to delete:"},
+    {"Tarvik Strandel", "Are you sure you want to move to the Recycle Bin:"},
+    {"Tarvik Strandel", "DISK DELETE deletes only files"},
+    {"Tarvik Strandel", "The file could not be deleted:"},
+    {"Tarvik Strandel", "The list of "},
     {"Tarvik Strandel", "Please restart the program to changes take effect"},
     {"Tarvik Strandel", "The help page could not be opened"},
     {"Tarvik Strandel", "The template "},
@@ -141,7 +146,7 @@ void TSoakSession::AnswerDialog(HWND dialog)
         PressDialogButton(dialog, IDOK);
     } else if (boxText && ClassOf(boxText) == "Static") {
         AnswerMessageBox(dialog, caption, TextOf(boxText));
-    } else if (caption == "Input" && ::GetDlgItem(dialog, IDC_MLINPUT_TEXT)) {
+    } else if ((caption == MainHeadCaption || caption == MainQueueCaption) && ::GetDlgItem(dialog, IDC_MLINPUT_TEXT)) {
         if (times == 0 && !Ending && Chance(0.6)) {
             const std::string text = TSoakWorld::RandomText(Random, Chance(0.1) ? 2100 : 200);
             ::SetDlgItemTextW(dialog, IDC_MLINPUT_TEXT, Wide(text).c_str());
@@ -173,6 +178,8 @@ void TSoakSession::AnswerMessageBox(HWND box, const std::string& caption, const 
     bool known = owner && (IsFileDialog(owner) || IsFontDialog(owner));
     for (const TKnownBox& kind : KnownBoxes)
         known = known || (caption == kind.Caption && StartsWith(text, kind.TextStart));
+    // A file another program holds is named first.
+    known = known || text.find("\nis open in another program") != std::string::npos;
     if (!known && !Ending)
         return Fail("a message box that is none of the program's: caption \"" + caption + "\", text \"" + text + "\"");
 
@@ -184,7 +191,7 @@ void TSoakSession::AnswerMessageBox(HWND box, const std::string& caption, const 
         buttons.push_back(IDCANCEL);
     int button = Pick(buttons);
     // The program's data stays safe: only the soak's own files are deleted or written.
-    const std::string deleteQuestion = "Are you sure you want to delete:\n";
+    const std::string deleteQuestion = "Are you sure you want to move to the Recycle Bin:\n";
     const std::string outputQuestion = "Do you want set Output file to:\n\n";
     if (StartsWith(text, deleteQuestion) && !World.IsMadeForDeletion(text.substr(deleteQuestion.size())))
         button = IDNO;

@@ -13,7 +13,6 @@
 namespace {
 
 constexpr auto NoProgressLimit = std::chrono::seconds(60);
-constexpr double AnswerLimitMs = 1000;
 
 // Whether a process has a window shown.
 bool HasShownWindow(DWORD process)

@@ -43,6 +43,7 @@ public:
     bool Verbose = false;                     // every action printed as it ends
     std::string Only;                         // only the actions whose names hold this
     long ReportEvery = 1000;                  // the figures printed after so many actions
+    double AnswerLimitMs = 1000;              // the slowest answer of the window that passes
 
     // ---- what actions use ----
     std::mt19937_64 Random;
