@@ -7,6 +7,8 @@
 #include "app/settings_location.h"
 #include "app/write_failure.h"
 #include "framework/file_dialog.h"
+#include "framework/wait_cursor.h"
+#include "gen/list_editor.h"
 #include "gen/list_file.h"
 #include "text/wide_text.h"
 
@@ -24,30 +26,123 @@ TOpenSaveDialog::TData ListFileDialog(const char* title, DWORD extraFlags)
 
 } // namespace
 
+std::string DuplicatesRemovedText(int removed)
+{
+    if (removed == 0)
+        return "The list names no file twice: nothing was removed.";
+    return std::to_string(removed) + (removed == 1 ? " duplicate entry was" : " duplicate entries were") +
+           " removed; the first entry of each name stays.";
+}
+
 void BaseDlg::CmMoveUp()
 {
     CheckNotEmpty();
-    List.MoveItem(TMoveDirection::Up, -1);
+    Editor->MoveSelected(true);
     UpdateCounter();
 }
 
 void BaseDlg::CmMoveDown()
 {
     CheckNotEmpty();
-    List.MoveItem(TMoveDirection::Down, -1);
+    Editor->MoveSelected(false);
     UpdateCounter();
 }
 
 void BaseDlg::CmDelete()
 {
     CheckNotEmpty();
-    DeleteSelected(FileList());
+    Editor->DeleteSelected();
     UpdateCounter();
 }
 
 void BaseDlg::CmClearList()
 {
-    FileList().Clear();
+    Editor->Clear();
+    UpdateCounter();
+}
+
+void BaseDlg::SortList(TListOrder order)
+{
+    if (!CheckNotEmpty())
+        return;
+    TWaitCursor wait;
+    Editor->Sort(order);
+    UpdateCounter();
+}
+
+void BaseDlg::CmSortByName()
+{
+    SortList(TListOrder::Name);
+}
+
+void BaseDlg::CmSortByPath()
+{
+    SortList(TListOrder::Path);
+}
+
+void BaseDlg::CmSortByExtension()
+{
+    SortList(TListOrder::Extension);
+}
+
+void BaseDlg::CmSortBySize()
+{
+    SortList(TListOrder::Size);
+}
+
+void BaseDlg::CmSortByModified()
+{
+    SortList(TListOrder::Modified);
+}
+
+void BaseDlg::CmReverse()
+{
+    if (!CheckNotEmpty())
+        return;
+    Editor->Reverse();
+    UpdateCounter();
+}
+
+void BaseDlg::CmRemoveDuplicates()
+{
+    if (!CheckNotEmpty())
+        return;
+    int removed;
+    {
+        TWaitCursor wait;
+        removed = Editor->RemoveDuplicates();
+    }
+    UpdateCounter();
+    Say(DuplicatesRemovedText(removed).c_str(), ProgramTitle, MB_OK | MB_ICONINFORMATION);
+}
+
+HWND BaseDlg::FocusedEditField() const
+{
+    HWND focus = ::GetFocus();
+    if (!focus || !::IsChild(::GetAncestor(Handle, GA_ROOT), focus))
+        return nullptr;
+    wchar_t className[16] = L"";
+    ::GetClassNameW(focus, className, static_cast<int>(std::size(className)));
+    return ::lstrcmpiW(className, L"Edit") == 0 ? focus : nullptr;
+}
+
+void BaseDlg::CmUndo()
+{
+    // In the Header, the Queue and the other fields Ctrl+Z is the field's own undo.
+    if (HWND field = FocusedEditField()) {
+        ::SendMessageW(field, WM_UNDO, 0, 0);
+        return;
+    }
+    Editor->Undo();
+    UpdateCounter();
+}
+
+void BaseDlg::CmRedo()
+{
+    // A field has no redo of its own: Ctrl+Y there changes nothing of the list.
+    if (FocusedEditField())
+        return;
+    Editor->Redo();
     UpdateCounter();
 }
 
@@ -73,7 +168,7 @@ void BaseDlg::CmDiskDelete()
         // The entry named a file that is no more.
         if (index < FileList().Count()) {
             FileList().Select(index);
-            DeleteSelected(FileList());
+            Editor->DeleteSelected();
         }
         UpdateCounter();
         break;
@@ -134,10 +229,12 @@ void BaseDlg::CmOpenList()
 
 void BaseDlg::AppendListFile(const std::string& fileName)
 {
+    TVectorFileList entries;
     bool read;
     {
-        TListBoxBulkChange change(List);
-        read = ReadListFile(fileName, FileList(), LegacyCodePage());
+        TWaitCursor wait;
+        read = ReadListFile(fileName, entries, LegacyCodePage());
+        Editor->Append(entries.Items());
     }
     UpdateCounter();
     if (!read) {
