@@ -3,6 +3,7 @@
 
 #include "app/list_box_file_list.h"
 #include "app/program_names.h"
+#include "app/progress_window.h"
 #include "app/recycle_bin.h"
 #include "app/settings_location.h"
 #include "app/write_failure.h"
@@ -11,6 +12,8 @@
 #include "gen/list_editor.h"
 #include "gen/list_file.h"
 #include "text/wide_text.h"
+
+#include <atomic>
 
 namespace {
 
@@ -23,6 +26,20 @@ TOpenSaveDialog::TData ListFileDialog(const char* title, DWORD extraFlags)
     data.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_CREATEPROMPT | extraFlags;
     return data;
 }
+
+// A list being read on another thread: how many names it holds so far, for the progress window.
+class TCountingFileList : public TVectorFileList {
+public:
+    void Insert(int index, const std::string& text) override
+    {
+        TVectorFileList::Insert(index, text);
+        ++Count;
+    }
+    std::size_t Read() const { return Count; }
+
+private:
+    std::atomic<std::size_t> Count{0};
+};
 
 } // namespace
 
@@ -229,11 +246,18 @@ void BaseDlg::CmOpenList()
 
 void BaseDlg::AppendListFile(const std::string& fileName)
 {
-    TVectorFileList entries;
-    bool read;
+    // Read off the window's thread (a long list shows its progress); the list box is filled here.
+    TCountingFileList entries;
+    std::atomic<bool> cancel{false};
+    bool read = false;
+    TBackgroundWork work;
+    work.Work = [&] { read = ReadListFile(fileName, entries, LegacyCodePage(), &cancel); };
+    work.Status = [&] { return "Reading " + fileName + ": " + std::to_string(entries.Read()) + " names"; };
+    RunWithProgress(this, ProgramFont, work, cancel);
+    if (cancel)
+        return;   // stopped: the list stays as it was
     {
         TWaitCursor wait;
-        read = ReadListFile(fileName, entries, LegacyCodePage());
         Editor->Append(entries.Items());
     }
     UpdateCounter();
