@@ -6,6 +6,7 @@
 #include "app/ml_input_dlg.h"
 #include "app/program_names.h"
 #include "app/program_state.h"
+#include "app/progress_window.h"
 #include "app/settings_location.h"
 #include "settings/profile.h"
 #include "app/templates_menu.h"
@@ -341,6 +342,9 @@ void BaseDlg::EvLButtonDown(UINT, POINT)
 
 bool BaseDlg::CanClose()
 {
+    // A folder, a list or an output under way: its own Cancel ends it first.
+    if (IsWorkRunning())
+        return false;
     if (!AskToSaveList())
         return false;
     ControlsToSettings();

@@ -3,6 +3,7 @@
 #include "app/base_dlg.h"
 
 #include "app/add_folder_dlg.h"
+#include "app/list_box_file_list.h"
 #include "app/program_names.h"
 #include "app/progress_window.h"
 #include "framework/wait_cursor.h"
@@ -105,8 +106,12 @@ bool BaseDlg::AddScannedFolder(const TFolderScan& scan)
         return false;
     }
     {
+        // A large tree fills the list piece by piece, the window answering in between.
         TWaitCursor wait;
+        TWindowBusy busy(Handle);
+        ListModel->BetweenPieces = AnswerPendingMessages;
         Editor->InsertAfterSelection(result.Names);
+        ListModel->BetweenPieces = nullptr;
     }
     UpdateCounter();
     if (result.UnreadFolders > 0)

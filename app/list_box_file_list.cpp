@@ -7,6 +7,8 @@ namespace {
 // Changes of at most this many entries insert or delete in place: moving the tail a few times
 // costs less than reading it.
 constexpr int InPlaceLimit = 64;
+// Entries added between two calls of BetweenPieces.
+constexpr int PieceSize = 2048;
 
 // The room the list box's strings take: UTF-16 units and their ends, counted from UTF-8 bytes
 // (never fewer units than bytes would give).
@@ -37,8 +39,15 @@ void TListBoxFileList::ReplaceAll(std::span<const std::string_view> texts)
     std::string text;
     for (std::string_view entry : texts) {
         text.assign(entry);
-        Box.AddString(text);
+        AddPiece(text);
     }
+}
+
+void TListBoxFileList::AddPiece(const std::string& text, int at)
+{
+    const int index = at < 0 ? Box.AddString(text) : Box.InsertString(text, at);
+    if (BetweenPieces && index > 0 && index % PieceSize == 0)
+        BetweenPieces();
 }
 
 void TListBoxFileList::InsertRange(int index, std::span<const std::string_view> texts)
@@ -69,7 +78,7 @@ void TListBoxFileList::Splice(int index, int count, std::span<const std::string_
             Box.DeleteString(i);
         for (int i = 0; i < added; ++i) {
             text.assign(texts[static_cast<std::size_t>(i)]);
-            Box.InsertString(text, index + i == Count() ? -1 : index + i);
+            AddPiece(text, index + i == Count() ? -1 : index + i);
         }
     } else {
         std::vector<std::string> tail(static_cast<std::size_t>(total - index - count));
@@ -79,10 +88,10 @@ void TListBoxFileList::Splice(int index, int count, std::span<const std::string_
             Box.DeleteString(i);
         for (std::string_view entry : texts) {
             text.assign(entry);
-            Box.AddString(text);
+            AddPiece(text);
         }
         for (const std::string& entry : tail)
-            Box.AddString(entry);
+            AddPiece(entry);
     }
     // The selection follows its entry; one among the removed is cleared.
     int selectedAfter = selected;

@@ -3,6 +3,8 @@
 #include "framework/control.h"
 #include "gen/file_list.h"
 
+#include <functional>
+
 class TListBoxFileList : public TFileList {
 public:
     explicit TListBoxFileList(const TListBox& box) : Box(box) {}
@@ -28,7 +30,13 @@ public:
     void InsertRange(int index, std::span<const std::string_view> texts) override;
     void RemoveRange(int index, int count) override;
 
+    // Called between pieces of a large change (the list box's redraw still off), so the window
+    // can answer its messages meanwhile; none: the change runs through.
+    std::function<void()> BetweenPieces;
+
 private:
+    void AddPiece(const std::string& text, int at = -1);
+
     // Puts texts in place of count entries from index on. The list box keeps its items in one
     // array, so every insert or delete before the end moves the whole tail: a large change takes
     // the tail out from the end (cheap), adds its new entries and puts the tail back.

@@ -15,7 +15,14 @@ namespace {
 constexpr DWORD RefreshEvery = 100;   // milliseconds between two updates of the window
 constexpr int PulseStep = 5;
 
+int WorkRunning = 0;   // work under way on this (the window's) thread, nested or not
+
 } // namespace
+
+bool IsWorkRunning()
+{
+    return WorkRunning > 0;
+}
 
 BEGIN_MESSAGE_TABLE(TProgressWindow, TWhiteCenterDlg)
     ON_COMMAND(IDCANCEL, CmStop)
@@ -53,6 +60,42 @@ void TProgressWindow::CmStop()
     SetText("Stopping...");
 }
 
+TWindowBusy::TWindowBusy(HWND window)
+    : Root(window ? ::GetAncestor(window, GA_ROOT) : nullptr),
+      WasEnabled(Root && ::IsWindowEnabled(Root)),
+      Focus(::GetFocus())
+{
+    ++WorkRunning;
+    // No command may change the list while the work goes on; the window still answers.
+    if (WasEnabled)
+        ::EnableWindow(Root, FALSE);
+}
+
+TWindowBusy::~TWindowBusy()
+{
+    --WorkRunning;
+    if (WasEnabled)
+        ::EnableWindow(Root, TRUE);
+    if (Root && ::GetForegroundWindow() == nullptr)
+        ::SetActiveWindow(Root);
+    // A disabled window loses the keyboard: the field or list that had it gets it back.
+    if (Focus && ::IsWindow(Focus) && ::GetActiveWindow() == Root)
+        ::SetFocus(Focus);
+}
+
+void AnswerPendingMessages()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));   // for the loop that ends the program
+            return;
+        }
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+
 void RunWithProgress(TWindow* owner, HFONT font, const TBackgroundWork& work, std::atomic<bool>& cancel)
 {
     TKernelHandle done(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
@@ -66,11 +109,7 @@ void RunWithProgress(TWindow* owner, HFONT font, const TBackgroundWork& work, st
         ::SetEvent(done);
     });
 
-    HWND root = ::GetAncestor(owner->GetHandle(), GA_ROOT);
-    const bool wasEnabled = root && ::IsWindowEnabled(root);
-    // No command may change the list while the work goes on; the window still answers.
-    if (wasEnabled)
-        ::EnableWindow(root, FALSE);
+    TWindowBusy busy(owner->GetHandle());
     std::unique_ptr<TProgressWindow> window;
     const DWORD start = ::GetTickCount();
     bool quit = false;
@@ -110,13 +149,9 @@ void RunWithProgress(TWindow* owner, HFONT font, const TBackgroundWork& work, st
         }
     }
     worker.join();
-    if (wasEnabled)
-        ::EnableWindow(root, TRUE);
     if (window && window->GetHandle())
         ::DestroyWindow(window->GetHandle());
     window.reset();
-    if (root && ::GetForegroundWindow() == nullptr)
-        ::SetActiveWindow(root);
     if (quit)
         ::PostQuitMessage(static_cast<int>(quitCode));
     if (failure)

@@ -39,5 +39,27 @@ struct TBackgroundWork {
 // of the work comes out here.
 void RunWithProgress(TWindow* owner, HFONT font, const TBackgroundWork& work, std::atomic<bool>& cancel);
 
+// While long work runs on the window's thread or waits for another: the main window takes no
+// input (the keyboard comes back where it was) and does not close; it still answers messages.
+class TWindowBusy {
+public:
+    explicit TWindowBusy(HWND window);
+    ~TWindowBusy();
+    TWindowBusy(const TWindowBusy&) = delete;
+    TWindowBusy& operator=(const TWindowBusy&) = delete;
+
+private:
+    HWND Root;
+    bool WasEnabled;
+    HWND Focus;
+};
+
+// Handles the messages waiting for this thread (a WM_QUIT is left for the program's loop), so a
+// long piece of work on the window's thread keeps the window answering.
+void AnswerPendingMessages();
+
+// True while RunWithProgress waits for work: the window must not close under it.
+bool IsWorkRunning();
+
 // How long work goes on before its window shows, in milliseconds.
 inline constexpr unsigned ProgressShowsAfter = 500;

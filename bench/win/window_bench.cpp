@@ -163,18 +163,22 @@ public:
                   Slowest = ms > Slowest ? ms : Slowest.load();
                   ::Sleep(5);
               }
+              Ended = true;
           })
     {
     }
+    // The watch's last message is answered while it ends.
     double Finish()
     {
         Stop = true;
+        PumpUntil([this] { return Ended.load(); }, 20000, 1);
         Worker.join();
         return Slowest;
     }
 
 private:
     std::atomic<bool> Stop{false};
+    std::atomic<bool> Ended{false};
     std::atomic<double> Slowest{0};
     std::thread Worker;
 };
@@ -232,12 +236,12 @@ void ListOperations(BaseDlg& dialog, const std::string& tree, const std::string&
                 dialog.FileList().Count());
 
     dialog.ListHistory().Clear();
-    const TListOrder orders[] = {TListOrder::Path, TListOrder::Name, TListOrder::Extension};
+    // Each step changes the order: a sort follows a reversal.
     for (int step = 0; step < 100; ++step) {
-        if (step % 4 == 3)
+        if (step % 2 == 0)
             dialog.ListEditor().Reverse();
         else
-            dialog.ListEditor().Sort(orders[step % 4 % 3]);
+            dialog.ListEditor().Sort(step % 4 == 1 ? TListOrder::Name : TListOrder::Path);
     }
     const double steps = PrivateMb();
     std::printf("100 undoable steps on %d entries: %zu kept, %.1f MB held by the history; private memory "

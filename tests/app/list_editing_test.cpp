@@ -300,6 +300,9 @@ TEST_F(ListEditing, CancelHalfWayLeavesTheListAsItWas)
     {
         TBoxAnswerer person(IDCANCEL, "Strandel", 30000, [&](HWND box) {
             shown = TextOf(::GetDlgItem(box, IDC_PROGRESS_TEXT));
+            // Closing while the work runs is refused: the window would go from under it.
+            ::PostMessageW(Frame->GetHandle(), WM_CLOSE, 0, 0);
+            ::Sleep(100);
         });
         added = Dialog->AddScannedFolder(scan);
         ASSERT_TRUE(person.Answered()) << "no progress window";
@@ -309,6 +312,7 @@ TEST_F(ListEditing, CancelHalfWayLeavesTheListAsItWas)
     EXPECT_EQ(Seen(), start);
     EXPECT_FALSE(Dialog->ListHistory().CanUndo());
     EXPECT_TRUE(::IsWindowEnabled(Frame->GetHandle()));
+    EXPECT_TRUE(::IsWindow(Frame->GetHandle()));
 }
 
 } // namespace
