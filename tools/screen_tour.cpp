@@ -209,7 +209,7 @@ int main(int argc, char** argv)
         if (!box)
             return 1;
         ::SetDlgItemTextW(box, IDC_ADDFOLDER_FOLDER, Wide(argument).c_str());
-        ::SetDlgItemTextW(box, IDC_ADDFOLDER_PATTERN, L"*.png;*.svg");
+        ::SetDlgItemTextW(box, IDC_ADDFOLDER_PATTERN, L"*");
         ::CheckDlgButton(box, IDC_ADDFOLDER_SUBFOLDERS, BST_CHECKED);
         Pause(300);
     } else if (step == "pause") {
