@@ -78,8 +78,9 @@ bench: bootstrap
 	$(BENCH_DIR)/bench/build_output_bench
 	bash bench/gen_vs_awk.sh $(BENCH_DIR)/cli/strandel-gen
 	cmake --preset win
-	cmake --build $(WIN_DIR) -j $(JOBS) --target window_bench strandel-gen
+	cmake --build $(WIN_DIR) -j $(JOBS) --target window_bench strandel-gen list_operations_bench
 	bash bench/win/run_window_bench.sh $(WIN_DIR)
+	bash bench/list_operations_bench.sh $(BENCH_DIR)/bench/list_operations_bench $(WIN_DIR)
 
 fuzz: fuzz-build
 	bash fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)

@@ -1,9 +1,12 @@
 #include "app/base_dlg.h"
 
 #include "app/list_box_file_list.h"
+#include "gen/list_editor.h"
+#include "gen/list_history.h"
 #include "app/ml_input_dlg.h"
 #include "app/program_names.h"
 #include "app/program_state.h"
+#include "app/progress_window.h"
 #include "app/settings_location.h"
 #include "settings/profile.h"
 #include "app/templates_menu.h"
@@ -92,6 +95,17 @@ BEGIN_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
     ON_COMMAND(IDM_HTMLIMAGES, HtmlImages)
     ON_COMMAND(IDM_HTMLLINK, HtmlLink)
     ON_COMMAND(IDM_OPTIONS, CmOptions)
+    ON_COMMAND(IDM_SORT_NAME, CmSortByName)
+    ON_COMMAND(IDM_SORT_PATH, CmSortByPath)
+    ON_COMMAND(IDM_SORT_EXTENSION, CmSortByExtension)
+    ON_COMMAND(IDM_SORT_SIZE, CmSortBySize)
+    ON_COMMAND(IDM_SORT_MODIFIED, CmSortByModified)
+    ON_COMMAND(IDM_REVERSE, CmReverse)
+    ON_COMMAND(IDM_REMOVEDUPLICATES, CmRemoveDuplicates)
+    ON_COMMAND(IDM_UNDO, CmUndo)
+    ON_COMMAND(IDM_REDO, CmRedo)
+    ON_COMMAND(IDM_ADDFOLDER, CmAddFolder)
+    ON_COMMAND(IDM_AUTODRAG_ADDFOLDER, CmAutoDragAddFolder)
 END_MESSAGE_TABLE()
 
 BaseDlg::BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStatusBar* statusBar)
@@ -122,7 +136,9 @@ BaseDlg::BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStat
       MainHeadButton(this, IDC_SETMAINHEAD),
       MainQueueButton(this, IDC_SETMAINQUEUE),
       AutoDragButton(this, IDC_AUTODRAG, NormalCursor),
-      ListModel(std::make_unique<TListBoxFileList>(List))
+      ListModel(std::make_unique<TListBoxFileList>(List)),
+      History(std::make_unique<TListHistory>()),
+      Editor(std::make_unique<TListEditor>(*ListModel, *History))
 {
     SettingsRecord->SectionName = DefaultSectionName;
     SettingsRecord->IniFileName = SettingsFileName();
@@ -288,6 +304,10 @@ std::string BaseDlg::CutEntryUnder(POINT screen)
 LRESULT BaseDlg::EvInitMenuPopup(TMessage& message)
 {
     LRESULT result = DefaultProcessing(message);
+    // Undo and Redo say whether there is a step to take back or do again.
+    const auto menu = reinterpret_cast<HMENU>(message.WParam);
+    ::EnableMenuItem(menu, IDM_UNDO, MF_BYCOMMAND | (History->CanUndo() ? MF_ENABLED : MF_GRAYED));
+    ::EnableMenuItem(menu, IDM_REDO, MF_BYCOMMAND | (History->CanRedo() ? MF_ENABLED : MF_GRAYED));
     if (StatusBar)
         StatusBar->ShowHint(nullptr);
     return result;
@@ -322,6 +342,9 @@ void BaseDlg::EvLButtonDown(UINT, POINT)
 
 bool BaseDlg::CanClose()
 {
+    // A folder, a list or an output under way: its own Cancel ends it first.
+    if (IsWorkRunning())
+        return false;
     if (!AskToSaveList())
         return false;
     ControlsToSettings();

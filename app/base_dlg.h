@@ -12,6 +12,7 @@
 #include "controls/qz_list_box.h"
 #include "controls/white_center_dlg.h"
 #include "gen/line_builder.h"
+#include "gen/list_order.h"
 #include "settings/settings.h"
 
 #include <deque>
@@ -22,7 +23,18 @@
 class TTipStatusBar;
 class TProfile;
 class TListBoxFileList;
+class TListEditor;
+class TListHistory;
 class TTemplatesMenu;
+struct TFolderScan;
+
+// What choosing a template replaces: the texts, the settings and the window's caption.
+struct TDialogTexts {
+    TSettings Settings;
+    std::string Header;
+    std::string Queue;
+    std::string Caption;
+};
 
 class BaseDlg : public TWhiteCenterDlg {
 public:
@@ -55,7 +67,7 @@ public:
     // when the file cannot be read.
     void AppendListFile(const std::string& fileName);
 
-    // Applies a template file: its texts and options, the window's caption.
+    // Applies a template file: its texts and options, the window's caption; one step to undo.
     void LoadTemplate(const std::string& fileName);
 
     bool CanClose() override;
@@ -67,6 +79,20 @@ public:
     TSettings& Settings() { return *SettingsRecord; }
     TQZListBox& FileListBox() { return List; }
     TFileList& FileList();
+    // The list's commands that can be taken back, and their history.
+    TListEditor& ListEditor() { return *Editor; }
+    TListHistory& ListHistory() { return *History; }
+
+    // The texts and settings a template replaces, as they stand, and put back.
+    TDialogTexts CaptureTexts();
+    void RestoreTexts(const TDialogTexts& texts);
+
+    // Adds a folder's contents after the selection, as the user chose in the Add folder
+    // dialog (asked first); false when the dialog was cancelled.
+    bool AddFolderContents(const std::string& folder);
+    // Adds what the scan finds after the selection, showing its progress once it takes a
+    // while; a Cancel leaves the list as it was. False when nothing was added.
+    bool AddScannedFolder(const TFolderScan& scan);
 
     // Text building: the Header and Queue fields as they stand now.
     TLineBuilder MakeLineBuilder();
@@ -90,6 +116,17 @@ protected:
     void CmOpenList();
     void CmSaveList();
     void CmDiskDelete();
+    void CmSortByName();
+    void CmSortByPath();
+    void CmSortByExtension();
+    void CmSortBySize();
+    void CmSortByModified();
+    void CmReverse();
+    void CmRemoveDuplicates();
+    void CmUndo();
+    void CmRedo();
+    void CmAddFolder();
+    void CmAutoDragAddFolder();
     void CmSetMainHead();
     void CmSetMainQueue();
     void CmAutoDragHelp();
@@ -115,6 +152,13 @@ protected:
     LRESULT EvCopyData(HWND sender, const COPYDATASTRUCT* record);
     LRESULT EvDeliverSentName(TMessage& message);
     LRESULT EvListNotify(TMessage& message);
+
+    // Applies a template file; false (after saying why) when nothing was changed.
+    bool ApplyTemplate(const std::string& fileName);
+    // Sorts the list in the order, as one step to undo.
+    void SortList(TListOrder order);
+    // The focused window when it is an edit field, which keeps its own Ctrl+Z.
+    HWND FocusedEditField() const;
 
     // Save list: true when the list was written to the file the user chose.
     bool SaveList();
@@ -176,6 +220,8 @@ protected:
     TAutoButton AutoDragButton;
 
     std::unique_ptr<TListBoxFileList> ListModel;
+    std::unique_ptr<TListHistory> History;
+    std::unique_ptr<TListEditor> Editor;
     // The entries as last saved to or opened from a list file: closing asks about a list
     // that differs.
     std::vector<std::string> KeptEntries;
@@ -197,6 +243,12 @@ inline constexpr const char* QueuePlaceholder = "Queue: text after each name";
 // The input dialog's title for each of the two texts it edits.
 inline constexpr const char* MainHeadCaption = "Main head: text at the beginning of the output file";
 inline constexpr const char* MainQueueCaption = "Main queue: text at the end of the output file";
+
+// What the progress window says while a folder is read.
+std::string FolderScanStatusText(const std::string& folder, std::size_t found);
+
+// What Remove duplicate entries says: how many went.
+std::string DuplicatesRemovedText(int removed);
 
 // The message when a command needs files and the list has none.
 inline constexpr const char* EmptyListMessage = "Please Drag and Drop some files before using this command";

@@ -7,6 +7,7 @@
 #include "app/program_state.h"
 #include "framework/drop_info.h"
 #include "framework/popup_menu.h"
+#include "gen/list_editor.h"
 #include "text/wide_text.h"
 
 namespace {
@@ -60,14 +61,14 @@ LRESULT BaseDlg::EvDropFiles(TMessage& message)
         SettingsToControls();
     } else {
         const std::vector<std::string> names = drop.Names();
-        {
-            std::size_t bytes = 0;
-            for (const std::string& name : names)
-                bytes += name.size() + 1;
-            TListBoxBulkChange change(List, static_cast<int>(names.size()), bytes);
-            InsertAfterSelection(FileList(), names);
+        // With Shift held, a folder dropped alone brings its contents, as the user chooses them.
+        if (count == 1 && (::GetKeyState(VK_SHIFT) & 0x8000) && IsFolder(names.front())) {
+            ComeForward();
+            AddFolderContents(names.front());
+        } else {
+            Editor->InsertAfterSelection(names);
+            ::MessageBeep(StandardBeep);
         }
-        ::MessageBeep(StandardBeep);
     }
     UpdateCounter();
     return 0;
@@ -120,6 +121,18 @@ void BaseDlg::CmAutoDragCopyLine()
 {
     ControlsToSettings();
     CopyLine(PendingFile);
+}
+
+void BaseDlg::CmAutoDragAddFolder()
+{
+    const std::string folder = PendingFile;
+    PendingFile.clear();
+    if (!IsFolder(folder)) {
+        Say(("Add folder contents needs a folder, and this is a file:\n" + folder).c_str(), ProgramTitle,
+            MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    AddFolderContents(folder);
 }
 
 void BaseDlg::CmAutoDragHelp()

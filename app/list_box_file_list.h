@@ -3,6 +3,8 @@
 #include "framework/control.h"
 #include "gen/file_list.h"
 
+#include <functional>
+
 class TListBoxFileList : public TFileList {
 public:
     explicit TListBoxFileList(const TListBox& box) : Box(box) {}
@@ -22,7 +24,24 @@ public:
     void Remove(int index) override { Box.DeleteString(index); }
     void Clear() override { Box.ClearList(); }
 
+    // Bulk changes with the redraw off, the room made first and one repaint at the end.
+    std::vector<std::string> ReadAll() const override;
+    void ReplaceAll(std::span<const std::string_view> texts) override;
+    void InsertRange(int index, std::span<const std::string_view> texts) override;
+    void RemoveRange(int index, int count) override;
+
+    // Called between pieces of a large change (the list box's redraw still off), so the window
+    // can answer its messages meanwhile; none: the change runs through.
+    std::function<void()> BetweenPieces;
+
 private:
+    void AddPiece(const std::string& text, int at = -1);
+
+    // Puts texts in place of count entries from index on. The list box keeps its items in one
+    // array, so every insert or delete before the end moves the whole tail: a large change takes
+    // the tail out from the end (cheap), adds its new entries and puts the tail back.
+    void Splice(int index, int count, std::span<const std::string_view> texts);
+
     const TListBox& Box;
 };
 
@@ -33,8 +52,7 @@ public:
     explicit TListBoxBulkChange(const TListBox& box, int items = 0, std::size_t bytes = 0) : Box(box)
     {
         Box.SendMessage(WM_SETREDRAW, FALSE);
-        if (items > 0)
-            Box.SendMessage(LB_INITSTORAGE, static_cast<WPARAM>(items), static_cast<LPARAM>(bytes));
+        Reserve(items, bytes);
     }
     ~TListBoxBulkChange()
     {
@@ -43,6 +61,13 @@ public:
     }
     TListBoxBulkChange(const TListBoxBulkChange&) = delete;
     TListBoxBulkChange& operator=(const TListBoxBulkChange&) = delete;
+
+    // Room for this many more items of this many bytes in all.
+    void Reserve(int items, std::size_t bytes) const
+    {
+        if (items > 0)
+            Box.SendMessage(LB_INITSTORAGE, static_cast<WPARAM>(items), static_cast<LPARAM>(bytes));
+    }
 
 private:
     const TListBox& Box;

@@ -3,12 +3,17 @@
 
 #include "app/list_box_file_list.h"
 #include "app/program_names.h"
+#include "app/progress_window.h"
 #include "app/recycle_bin.h"
 #include "app/settings_location.h"
 #include "app/write_failure.h"
 #include "framework/file_dialog.h"
+#include "framework/wait_cursor.h"
+#include "gen/list_editor.h"
 #include "gen/list_file.h"
 #include "text/wide_text.h"
+
+#include <atomic>
 
 namespace {
 
@@ -22,32 +27,139 @@ TOpenSaveDialog::TData ListFileDialog(const char* title, DWORD extraFlags)
     return data;
 }
 
+// A list being read on another thread: how many names it holds so far, for the progress window.
+class TCountingFileList : public TVectorFileList {
+public:
+    void Insert(int index, const std::string& text) override
+    {
+        TVectorFileList::Insert(index, text);
+        ++Count;
+    }
+    std::size_t Read() const { return Count; }
+
+private:
+    std::atomic<std::size_t> Count{0};
+};
+
 } // namespace
+
+std::string DuplicatesRemovedText(int removed)
+{
+    if (removed == 0)
+        return "The list names no file twice: nothing was removed.";
+    return std::to_string(removed) + (removed == 1 ? " duplicate entry was" : " duplicate entries were") +
+           " removed; the first entry of each name stays.";
+}
 
 void BaseDlg::CmMoveUp()
 {
     CheckNotEmpty();
-    List.MoveItem(TMoveDirection::Up, -1);
+    Editor->MoveSelected(true);
     UpdateCounter();
 }
 
 void BaseDlg::CmMoveDown()
 {
     CheckNotEmpty();
-    List.MoveItem(TMoveDirection::Down, -1);
+    Editor->MoveSelected(false);
     UpdateCounter();
 }
 
 void BaseDlg::CmDelete()
 {
     CheckNotEmpty();
-    DeleteSelected(FileList());
+    Editor->DeleteSelected();
     UpdateCounter();
 }
 
 void BaseDlg::CmClearList()
 {
-    FileList().Clear();
+    Editor->Clear();
+    UpdateCounter();
+}
+
+void BaseDlg::SortList(TListOrder order)
+{
+    if (!CheckNotEmpty())
+        return;
+    TWaitCursor wait;
+    Editor->Sort(order);
+    UpdateCounter();
+}
+
+void BaseDlg::CmSortByName()
+{
+    SortList(TListOrder::Name);
+}
+
+void BaseDlg::CmSortByPath()
+{
+    SortList(TListOrder::Path);
+}
+
+void BaseDlg::CmSortByExtension()
+{
+    SortList(TListOrder::Extension);
+}
+
+void BaseDlg::CmSortBySize()
+{
+    SortList(TListOrder::Size);
+}
+
+void BaseDlg::CmSortByModified()
+{
+    SortList(TListOrder::Modified);
+}
+
+void BaseDlg::CmReverse()
+{
+    if (!CheckNotEmpty())
+        return;
+    Editor->Reverse();
+    UpdateCounter();
+}
+
+void BaseDlg::CmRemoveDuplicates()
+{
+    if (!CheckNotEmpty())
+        return;
+    int removed;
+    {
+        TWaitCursor wait;
+        removed = Editor->RemoveDuplicates();
+    }
+    UpdateCounter();
+    Say(DuplicatesRemovedText(removed).c_str(), ProgramTitle, MB_OK | MB_ICONINFORMATION);
+}
+
+HWND BaseDlg::FocusedEditField() const
+{
+    HWND focus = ::GetFocus();
+    if (!focus || !::IsChild(::GetAncestor(Handle, GA_ROOT), focus))
+        return nullptr;
+    wchar_t className[16] = L"";
+    ::GetClassNameW(focus, className, static_cast<int>(std::size(className)));
+    return ::lstrcmpiW(className, L"Edit") == 0 ? focus : nullptr;
+}
+
+void BaseDlg::CmUndo()
+{
+    // In the Header, the Queue and the other fields Ctrl+Z is the field's own undo.
+    if (HWND field = FocusedEditField()) {
+        ::SendMessageW(field, WM_UNDO, 0, 0);
+        return;
+    }
+    Editor->Undo();
+    UpdateCounter();
+}
+
+void BaseDlg::CmRedo()
+{
+    // A field has no redo of its own: Ctrl+Y there changes nothing of the list.
+    if (FocusedEditField())
+        return;
+    Editor->Redo();
     UpdateCounter();
 }
 
@@ -73,7 +185,7 @@ void BaseDlg::CmDiskDelete()
         // The entry named a file that is no more.
         if (index < FileList().Count()) {
             FileList().Select(index);
-            DeleteSelected(FileList());
+            Editor->DeleteSelected();
         }
         UpdateCounter();
         break;
@@ -134,10 +246,19 @@ void BaseDlg::CmOpenList()
 
 void BaseDlg::AppendListFile(const std::string& fileName)
 {
-    bool read;
+    // Read off the window's thread (a long list shows its progress); the list box is filled here.
+    TCountingFileList entries;
+    std::atomic<bool> cancel{false};
+    bool read = false;
+    TBackgroundWork work;
+    work.Work = [&] { read = ReadListFile(fileName, entries, LegacyCodePage(), &cancel); };
+    work.Status = [&] { return "Reading " + fileName + ": " + std::to_string(entries.Read()) + " names"; };
+    RunWithProgress(this, ProgramFont, work, cancel);
+    if (cancel)
+        return;   // stopped: the list stays as it was
     {
-        TListBoxBulkChange change(List);
-        read = ReadListFile(fileName, FileList(), LegacyCodePage());
+        TWaitCursor wait;
+        Editor->Append(entries.Items());
     }
     UpdateCounter();
     if (!read) {

@@ -10,9 +10,45 @@
 #include "gen/output_writer.h"
 #include "text/utf16_text.h"
 
+#include <atomic>
+#include <cstdio>
+
 #include "app/program_names.h"
+#include "app/progress_window.h"
 #include "app/write_failure.h"
 #include "framework/file_dialog.h"
+
+namespace {
+
+// The output on its way to the file: counted, and stopped at the next piece once cancel is set.
+class TStoppableSink : public TOutputSink {
+public:
+    struct TStopped {};
+    TStoppableSink(TOutputSink& target, const std::atomic<bool>& cancel) : Target(target), Cancel(cancel) {}
+    void Append(std::string_view text) override
+    {
+        if (Cancel)
+            throw TStopped{};
+        Target.Append(text);
+        Written += text.size();
+    }
+    std::size_t Bytes() const { return Written; }
+
+private:
+    TOutputSink& Target;
+    const std::atomic<bool>& Cancel;
+    std::atomic<std::size_t> Written{0};
+};
+
+// "12.3 MB"
+std::string MegabytesText(std::size_t bytes)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / (1024 * 1024));
+    return text;
+}
+
+} // namespace
 
 bool BaseDlg::CreateOutput()
 {
@@ -23,8 +59,30 @@ bool BaseDlg::CreateOutput()
     TWriteResult written = TWriteResult::Failed;
     DWORD error = ERROR_SUCCESS;   // the system's reason when the file could not be written
     if (writer.Open(fileName)) {
-        TLineBuilder builder = MakeLineBuilder();
-        builder.BuildOutput(writer);
+        // Built off the window's thread from a copy of the list: the list box stays the window's.
+        TVectorFileList entries(FileList().ReadAll());
+        entries.Select(FileList().Selected());
+        const std::string header = Header.GetText(FieldTextMax), queue = Queue.GetText(FieldTextMax);
+        TLineBuilder builder(*SettingsRecord, entries, header, queue);
+        builder.SpecialExt = SpecialExt;
+        builder.AltHeadQueue = AltHeadQueue;
+        std::atomic<bool> cancel{false};
+        TStoppableSink sink(writer, cancel);
+        TBackgroundWork work;
+        work.Work = [&] {
+            try {
+                builder.BuildOutput(sink);
+            } catch (const TStoppableSink::TStopped&) {
+            }
+        };
+        work.Status = [&] { return "Creating " + fileName + ": " + MegabytesText(sink.Bytes()) + " written"; };
+        RunWithProgress(this, ProgramFont, work, cancel);
+        if (cancel) {
+            // The writer goes without Close: the file stays as it was before.
+            Say(("Create was stopped; the output file was left as it was:\n" + fileName).c_str(), ProgramTitle,
+                MB_OK | MB_ICONINFORMATION);
+            return false;
+        }
         written = writer.Close();
     }
     if (!written)

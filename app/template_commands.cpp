@@ -9,6 +9,7 @@
 #include "framework/file_dialog.h"
 #include "framework/gdi.h"
 #include "framework/resource_name.h"
+#include "gen/list_history.h"
 #include "res/resource.h"
 #include "settings/profile.h"
 #include "settings/template_file.h"
@@ -50,7 +51,7 @@ void BaseDlg::SaveTemplate()
         Say(text.c_str(), ProgramTitle, MB_OK | MB_ICONWARNING);
         return;
     }
-    LoadTemplate(data.FileName);
+    ApplyTemplate(data.FileName);
     // A new template in the program's folder is on the Templates menu at once.
     BuildTemplatesMenu();
 }
@@ -62,26 +63,85 @@ void BaseDlg::OpenTemplate()
         LoadTemplate(data.FileName);
 }
 
+namespace {
+
+// The texts and settings on one side of a template choice, put back by Undo or Redo.
+class TTemplateChoice : public THistoryState {
+public:
+    TTemplateChoice(BaseDlg& dialog, TDialogTexts texts) : Dialog(dialog), Texts(std::move(texts)) {}
+    void Restore() const override { Dialog.RestoreTexts(Texts); }
+    std::size_t MemoryBytes() const override
+    {
+        const TSettings& s = Texts.Settings;
+        return sizeof *this + Texts.Header.capacity() + Texts.Queue.capacity() + Texts.Caption.capacity() +
+               s.FileOutput.capacity() + s.TemplateFile.capacity() + s.RelPath.capacity() + s.MainHead.capacity() +
+               s.MainQueue.capacity() + s.ImageExt.capacity();
+    }
+
+private:
+    BaseDlg& Dialog;
+    TDialogTexts Texts;
+};
+
+std::string CaptionOf(HWND window)
+{
+    if (!window)
+        return {};
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+
+} // namespace
+
+TDialogTexts BaseDlg::CaptureTexts()
+{
+    ControlsToSettings();
+    HWND frame = ::GetParent(Handle);
+    return {*SettingsRecord, Header.GetText(FieldTextMax), Queue.GetText(FieldTextMax),
+            CaptionOf(frame)};
+}
+
+void BaseDlg::RestoreTexts(const TDialogTexts& texts)
+{
+    *SettingsRecord = texts.Settings;
+    Header.SetText(texts.Header);
+    Queue.SetText(texts.Queue);
+    if (HWND frame = ::GetParent(Handle))
+        ::SetWindowTextW(frame, Wide(texts.Caption).c_str());
+    SettingsToControls();
+}
+
 void BaseDlg::LoadTemplate(const std::string& fileName)
+{
+    TDialogTexts before = CaptureTexts();
+    if (!ApplyTemplate(fileName))
+        return;
+    History->RecordState(std::make_unique<TTemplateChoice>(*this, std::move(before)),
+                         std::make_unique<TTemplateChoice>(*this, CaptureTexts()));
+}
+
+bool BaseDlg::ApplyTemplate(const std::string& fileName)
 {
     ControlsToSettings();
     // A template gone since the menu was made would only empty the user's texts.
     if (::GetFileAttributesW(Wide(fileName).c_str()) == INVALID_FILE_ATTRIBUTES) {
         Say(("The template " + fileName + " is not there any more.").c_str(), ProgramTitle, MB_OK | MB_ICONWARNING);
-        return;
+        return false;
     }
     // A file that is not a template would only empty the user's texts: it changes nothing.
     std::string header, queue;
     if (!ReadTemplateFile(*SettingsRecord, *Profile, fileName, header, queue)) {
         Say(("The file " + fileName + " holds no template; nothing was changed.").c_str(), ProgramTitle,
             MB_OK | MB_ICONWARNING);
-        return;
+        return false;
     }
     SettingsRecord->TemplateFile = fileName;
     ::SetWindowTextW(::GetParent(Handle), Wide(std::string(ProgramTitle) + " - " + TemplateTitle(fileName)).c_str());
     Header.SetText(header);
     Queue.SetText(queue);
     SettingsToControls();
+    return true;
 }
 
 LRESULT BaseDlg::CmTemplateItem(TMessage& message)

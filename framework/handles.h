@@ -187,6 +187,11 @@ struct Find {
     static HANDLE None() { return INVALID_HANDLE_VALUE; }
     static void Close(HANDLE search) { ::FindClose(search); }
 };
+struct Kernel {   // an event or another object whose creator gives null on failure
+    using THandle = HANDLE;
+    static HANDLE None() { return nullptr; }
+    static void Close(HANDLE object) { ::CloseHandle(object); }
+};
 struct Hook {
     using THandle = HHOOK;
     static HHOOK None() { return nullptr; }
@@ -201,3 +206,4 @@ using TImageList = TOwnedHandle<HandleTraits::ImageList>;
 using TFileHandle = TOwnedHandle<HandleTraits::File>;
 using TFindHandle = TOwnedHandle<HandleTraits::Find>;
 using THook = TOwnedHandle<HandleTraits::Hook>;
+using TKernelHandle = TOwnedHandle<HandleTraits::Kernel>;

@@ -102,23 +102,26 @@ struct TFileCloser {
 
 } // namespace
 
-bool ReadListStream(std::FILE* stream, TFileList& list, int legacyCodePage)
+bool ReadListStream(std::FILE* stream, TFileList& list, int legacyCodePage, const std::atomic<bool>* cancel)
 {
     TLineSplitter splitter(list, legacyCodePage);
     std::unique_ptr<char[]> block(new char[1 << 16]);
     std::size_t got;
-    while ((got = std::fread(block.get(), 1, 1 << 16, stream)) > 0)
+    while ((got = std::fread(block.get(), 1, 1 << 16, stream)) > 0) {
+        if (cancel && *cancel)
+            return false;
         splitter.Feed(block.get(), got);
+    }
     splitter.Finish();
     return !std::ferror(stream);
 }
 
-bool ReadListFile(const std::string& fileName, TFileList& list, int legacyCodePage)
+bool ReadListFile(const std::string& fileName, TFileList& list, int legacyCodePage, const std::atomic<bool>* cancel)
 {
     std::unique_ptr<std::FILE, TFileCloser> file(OpenNativeFile(fileName, "rb"));
     if (!file)
         return false;
-    return ReadListStream(file.get(), list, legacyCodePage);
+    return ReadListStream(file.get(), list, legacyCodePage, cancel);
 }
 
 TWriteResult WriteListFile(const std::string& fileName, const TFileList& list)

@@ -114,4 +114,29 @@
 /* ---- Icons -------------------------------------------------------------- */
 #define IDI_STRANDEL                1
 
+/* ---- The list's own order, undo and folder contents (3200-3299) ------- */
+#define IDM_SORT_NAME               3200 /* the list sorted by file name, natural order */
+#define IDM_SORT_PATH               3201 /* ... by full path */
+#define IDM_SORT_EXTENSION          3202 /* ... by extension */
+#define IDM_SORT_SIZE               3203 /* ... by size */
+#define IDM_SORT_MODIFIED           3204 /* ... by date modified */
+#define IDM_REVERSE                 3205 /* the list's order turned round */
+#define IDM_REMOVEDUPLICATES        3206 /* later copies of a name removed */
+#define IDM_UNDO                    3207 /* the last change of the list taken back */
+#define IDM_REDO                    3208 /* ... done again */
+#define IDM_ADDFOLDER               3209 /* a folder's contents added after the selection */
+#define IDM_AUTODRAG_ADDFOLDER      3210 /* ... of the folder dropped on Auto Drag */
+/* Add folder dialog ADDFOLDER_DLG (plus IDOK and IDCANCEL) */
+#define IDC_ADDFOLDER_FOLDER        3220 /* edit: the folder */
+#define IDC_ADDFOLDER_PATTERN       3221 /* edit: "*.jpg;*.png" */
+#define IDC_ADDFOLDER_SUBFOLDERS    3222 /* check box: go into subfolders */
+#define IDC_ADDFOLDER_FILES         3223 /* radio: files */
+#define IDC_ADDFOLDER_FOLDERS       3224 /* radio: folders */
+#define IDC_ADDFOLDER_BOTH          3225 /* radio: files and folders */
+#define IDC_ADDFOLDER_HIDDEN        3226 /* check box: hidden and system files count */
+#define IDC_ADDFOLDER_BROWSE        3227 /* button: choose the folder */
+/* Progress window PROGRESS_DLG (plus IDCANCEL) */
+#define IDC_PROGRESS_TEXT           3230 /* static: what is done and how far */
+#define IDC_PROGRESS_BAR            3231 /* progress bar */
+
 #endif /* STRANDEL_RESOURCE_H */

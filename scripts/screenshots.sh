@@ -73,6 +73,13 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   tour command 1014
   tour shot "$(winepath -w "$shots/options-sheet.bmp")"
   tour answer 2
+  tour command 3209
+  tour add-folder "Z:\\usr"
+  tour shot "$(winepath -w "$shots/add-folder.bmp")"
+  tour answer 1
+  tour pause 900
+  tour shot "$(winepath -w "$shots/progress.bmp")"
+  tour answer 2
   tour command 1003
   drop 101 "$3/sunset.jpg" "$3/Lake.GIF" "$3/dusk.bmp" "$3/notes.txt"
   tour command 1015
@@ -105,7 +112,7 @@ WINEPREFIX="$dpi" xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
 WINEPREFIX="$dpi" wineserver -k 2>/dev/null || true
 
 mkdir -p docs/screenshots
-for shot in first-start filled-list hover-hint zoomed list-menu drop-question autodrag-menu templates-menu options-sheet image-page dpi-144; do
+for shot in first-start filled-list hover-hint zoomed list-menu drop-question autodrag-menu templates-menu options-sheet add-folder progress image-page dpi-144; do
   convert "$shots/$shot.bmp" -trim +repage -bordercolor black -border 8 "docs/screenshots/$shot.png"
 done
 echo "docs/screenshots: $(ls docs/screenshots | tr '\n' ' ')"

@@ -96,6 +96,11 @@ struct TSettings {
     // Closing with a changed list asks whether to save it; stored as AskSaveList, written only
     // once it is switched off (or the file holds it already).
     bool AskSaveList = true;
+    // Add folder contents, as the user chose last; each written only once it differs from here.
+    std::string AddFolderPatterns = "*";   // "*.jpg;*.png"
+    bool AddFolderSubfolders = false;
+    int32_t AddFolderItems = 0;            // 0 files, 1 folders, 2 both
+    bool AddFolderHidden = false;          // hidden and system files count too
 
     // Sets FileOutput and, with it, RelPath to its folder.
     void SetFileOutput(const std::string& name);

@@ -31,6 +31,7 @@ constexpr TChoiceField EncodingField = {WordOf<EncodingChoices, &TSettings::Outp
 constexpr TChoiceField LineEndsField = {WordOf<LineEndChoices, &TSettings::LineEnds>,
                                         TakeWord<LineEndChoices, &TSettings::LineEnds>};
 constexpr std::size_t ChoiceRoom = 31;
+constexpr std::size_t PatternsRoom = 260;   // Add folder's patterns, 259 characters
 
 // The settings file's keys in the order SaveSettings writes them, then the keys of other
 // writers. Columns: name, how the value is stored, the value it holds, the default of a missing
@@ -56,6 +57,10 @@ constexpr TSettingsKey Keys[] = {
     {"OutputEncoding", EKeyKind::Choice, {.Choice = &EncodingField},         "utf-8",          0,    ChoiceRoom,       Newer,                          13},
     {"LineEnds",       EKeyKind::Choice, {.Choice = &LineEndsField},         "crlf",           0,    ChoiceRoom,       Newer,                          14},
     {"AskSaveList",    EKeyKind::Flag,   {.Flag = &TSettings::AskSaveList},  "",               1,    0,                SettingsOnly | WrittenWhenUsed,  0},
+    {"AddFolderPatterns",   EKeyKind::Text,   {.Text = &TSettings::AddFolderPatterns},   "*", 0, PatternsRoom - 1, SettingsOnly | WrittenWhenUsed, 0},
+    {"AddFolderSubfolders", EKeyKind::Flag,   {.Flag = &TSettings::AddFolderSubfolders}, "",  0, 0,                SettingsOnly | WrittenWhenUsed, 0},
+    {"AddFolderItems",      EKeyKind::Number, {.Number = &TSettings::AddFolderItems},    "",  0, 0,                SettingsOnly | WrittenWhenUsed, 0},
+    {"AddFolderHidden",     EKeyKind::Flag,   {.Flag = &TSettings::AddFolderHidden},     "",  0, 0,                SettingsOnly | WrittenWhenUsed, 0},
 };
 // clang-format on
 

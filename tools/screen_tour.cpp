@@ -12,6 +12,7 @@
 //   screen_tour key VK             presses a key (27: Esc)
 //   screen_tour close              closes Strandel (not saving its list)
 #include "app/program_names.h"
+#include "res/resource.h"
 #include "support/window_lookup.h"
 #include "text/wide_text.h"
 
@@ -200,6 +201,19 @@ int main(int argc, char** argv)
         const int button = std::atoi(argument.c_str());
         ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(box, button)));
         Pause(300);
+    } else if (step == "add-folder") {
+        // The Add folder contents dialog filled as a person fills it: the folder, its subfolders too.
+        HWND box = nullptr;
+        for (int i = 0; i < 100 && !box; ++i, Pause(50))
+            box = StrandelBox(strandel);
+        if (!box)
+            return 1;
+        ::SetDlgItemTextW(box, IDC_ADDFOLDER_FOLDER, Wide(argument).c_str());
+        ::SetDlgItemTextW(box, IDC_ADDFOLDER_PATTERN, L"*");
+        ::CheckDlgButton(box, IDC_ADDFOLDER_SUBFOLDERS, BST_CHECKED);
+        Pause(300);
+    } else if (step == "pause") {
+        Pause(std::atoi(argument.c_str()));
     } else if (step == "key") {
         Key(static_cast<WORD>(std::atoi(argument.c_str())));
         Pause(300);

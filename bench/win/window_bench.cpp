@@ -3,6 +3,9 @@
 // and Create with 100,000 entries (against strandel-gen's whole run), and the memory the entries
 // take. Each time is the best of three runs.
 #include "app/base_dlg.h"
+#include "gen/folder_scan.h"
+#include "gen/list_editor.h"
+#include "gen/list_history.h"
 #include "app/my_window.h"
 #include "app/program_state.h"
 #include "gen/file_list.h"
@@ -21,7 +24,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <atomic>
 #include <functional>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -145,13 +150,117 @@ std::string ReadFile(const std::string& name)
     return bytes;
 }
 
+// The slowest answer of the window to a message sent from another thread while work runs, in ms.
+class TAnswerWatch {
+public:
+    explicit TAnswerWatch(HWND window)
+        : Worker([this, window] {
+              while (!Stop) {
+                  auto start = std::chrono::steady_clock::now();
+                  DWORD_PTR result = 0;
+                  ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
+                  double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+                  Slowest = ms > Slowest ? ms : Slowest.load();
+                  ::Sleep(5);
+              }
+              Ended = true;
+          })
+    {
+    }
+    // The watch's last message is answered while it ends.
+    double Finish()
+    {
+        Stop = true;
+        PumpUntil([this] { return Ended.load(); }, 20000, 1);
+        Worker.join();
+        return Slowest;
+    }
+
+private:
+    std::atomic<bool> Stop{false};
+    std::atomic<bool> Ended{false};
+    std::atomic<double> Slowest{0};
+    std::thread Worker;
+};
+
+double PrivateMb()
+{
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+    const SIZE_T bytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
+    return static_cast<double>(bytes) / (1024 * 1024);
+}
+
+// A tree of files added through the program against cmd's dir /s /b of the same tree, with the
+// window's slowest answer meanwhile; then the list's orders, undo and history at 100,000 entries.
+void ListOperations(BaseDlg& dialog, const std::string& tree, const std::string& openList)
+{
+    if (!tree.empty()) {
+        const double dir = RunBest("cmd /c dir /s /b \"" + tree + "\" > NUL");
+        TFolderScan scan;
+        scan.Folder = tree;
+        scan.Subfolders = true;
+        double add = 1e30, slowest = 0;
+        for (int round = 0; round < 3; ++round) {
+            dialog.FileList().Clear();
+            TAnswerWatch watch(dialog.GetHandle());
+            auto start = std::chrono::steady_clock::now();
+            dialog.AddScannedFolder(scan);
+            double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+            const double answer = watch.Finish();
+            add = ms < add ? ms : add;
+            slowest = answer > slowest ? answer : slowest;
+        }
+        std::printf("Add folder contents of %s (%d files): %.0f ms; cmd /c dir /s /b: %.0f ms (ratio %.2f; target "
+                    "at most 2); slowest answer of the window meanwhile: %.0f ms (target at most 100)\n",
+                    tree.c_str(), dialog.FileList().Count(), add, dir, add / dir, slowest);
+    }
+
+    dialog.FileList().Clear();
+    dialog.ListHistory().Clear();
+    const double empty = PrivateMb();
+    dialog.AppendListFile(openList);
+    dialog.ListHistory().Clear();
+    const int count = dialog.FileList().Count();
+    const double withList = PrivateMb();
+    auto timed = [](const std::function<void()>& run) {
+        auto start = std::chrono::steady_clock::now();
+        run();
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    };
+    const double sort = timed([&] { dialog.ListEditor().Sort(TListOrder::Name); });
+    std::printf("sort of %d entries by name (natural order): %.0f ms (target under 1000)\n", count, sort);
+    dialog.ListEditor().Clear();
+    const double undo = timed([&] { dialog.ListEditor().Undo(); });
+    std::printf("undo of a Clear of %d entries: %.0f ms (target under 500; %d back)\n", count, undo,
+                dialog.FileList().Count());
+
+    dialog.ListHistory().Clear();
+    // Each step changes the order: a sort follows a reversal.
+    for (int step = 0; step < 100; ++step) {
+        if (step % 2 == 0)
+            dialog.ListEditor().Reverse();
+        else
+            dialog.ListEditor().Sort(step % 4 == 1 ? TListOrder::Name : TListOrder::Path);
+    }
+    const double steps = PrivateMb();
+    std::printf("100 undoable steps on %d entries: %zu kept, %.1f MB held by the history; private memory "
+                "%.1f MB with no list, %.1f MB with the list, %.1f MB after the steps (list and steps / list "
+                "alone: %.2f; target at most 2)\n",
+                count, dialog.ListHistory().UndoSteps(),
+                static_cast<double>(dialog.ListHistory().MemoryBytes()) / (1024 * 1024), empty, withList, steps,
+                (steps - empty) / (withList - empty));
+}
+
 } // namespace
 
-// Usage: window_bench [STRANDEL_GEN_EXE]: with strandel-gen, Create and Open list are put
-// against its whole run on the same list and texts.
+// Usage: window_bench [STRANDEL_GEN_EXE [TREE]]: with strandel-gen, Create and Open list are put
+// against its whole run on the same list and texts; with a tree of files, Add folder contents
+// against cmd's dir /s /b of it.
 int main(int argc, char** argv)
 {
     const std::string gen = argc > 1 ? argv[1] : "";
+    const std::string scanTree = argc > 2 ? argv[2] : "";
     const int dropCount = 10000;
     const int openCount = 100000;
     const std::string temp = TempFolder();
@@ -242,6 +351,8 @@ int main(int argc, char** argv)
         ::DeleteFileW(Wide(hqd).c_str());
         ::DeleteFileW(Wide(genOutput).c_str());
     }
+
+    ListOperations(dialog, scanTree, openList);
 
     ::DeleteFileW(Wide(output).c_str());
     ::DeleteFileW(Wide(dropList).c_str());

@@ -126,6 +126,18 @@ Names Joined(Names a, const Names& b)
     return a;
 }
 
+TEST(ListFileRead, AStoppedReadSaysSoAndStopsBetweenPieces)
+{
+    TTempDir dir;
+    WriteBytes(dir.File("big.lst"), Repeated("C:\\name.txt\r\n", 20000));   // several read pieces
+    const std::atomic<bool> stopped{true}, going{false};
+    TVectorFileList list;
+    EXPECT_FALSE(ReadListFile(dir.File("big.lst"), list, 0, &stopped));
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_TRUE(ReadListFile(dir.File("big.lst"), list, 0, &going));
+    EXPECT_EQ(list.Count(), 20000);
+}
+
 TEST(ListFileRead, HostileFilesGiveWhatCanBeRead)
 {
     const std::size_t megabyte = 1 << 20;

@@ -83,6 +83,16 @@ void DropOne(TSession& s, int target)
     Drop(s, target, s.Chance(0.1) ? 2 : 1);
 }
 
+void ClickListEntry(TSession& s);
+
+// The list's pop-up menu opened over an entry, and the items picked in it.
+void ListMenuItems(TSession& s, std::vector<std::function<bool(const std::string&)>> items)
+{
+    ClickListEntry(s);
+    s.WantMenuItems(std::move(items));
+    s.Click(OnControl(s, IDC_FILELIST), true);
+}
+
 void ToolBarButton(TSession& s)
 {
     HWND bar = ::FindWindowExW(s.Frame, nullptr, TOOLBARCLASSNAMEW, nullptr);
@@ -229,6 +239,21 @@ const std::vector<TSoakAction> Actions = {
      [](TSession& s) {
          ClickListEntry(s);
          s.Click(OnControl(s, IDC_FILELIST), true);
+     }},
+    {"list menu > Sort > an order", 2,
+     [](TSession& s) {
+         const std::vector<std::string> orders = {"By name", "By full path", "By extension", "By size",
+                                                  "By date modified", "Reverse order"};
+         ListMenuItems(s, {Is("Sort"), Is(s.Pick(orders))});
+     }},
+    {"list menu > Remove duplicate entries", 1, [](TSession& s) { ListMenuItems(s, {Is("Remove duplicate entries")}); }},
+    {"list menu > Undo or Redo", 2,
+     [](TSession& s) { ListMenuItems(s, {Is(s.Chance(0.7) ? "Undo\tCtrl+Z" : "Redo\tCtrl+Y")}); }},
+    {"list menu > Add folder contents...", 1, [](TSession& s) { ListMenuItems(s, {Is("Add folder contents...")}); }},
+    {"Ctrl+Z or Ctrl+Y", 2,
+     [](TSession& s) {
+         s.ComeForward();
+         SendChord({VK_CONTROL, static_cast<WORD>(s.Chance(0.7) ? 'Z' : 'Y')});
      }},
     {"Create button menu", 4, [](TSession& s) { s.ClickControl(IDC_CREATE); }},
     {"dialog background pop-up menu", 2,

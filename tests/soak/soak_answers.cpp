@@ -42,6 +42,17 @@ const TKnownBox KnownBoxes[] = {
     {"Info", "Please Drag and Drop some files before using this command"},
     {"Invalid output file name", ""},
     {"Invalid file name", ""},
+    {"Tarvik Strandel", "The list names no file twice"},
+    {"Tarvik Strandel", "No name in "},
+    {"Tarvik Strandel", "The folder cannot be found"},
+    {"Tarvik Strandel", "Add folder contents needs a folder"},
+    {"Add folder contents", ""},
+};
+
+// Boxes whose text starts with a number: what they say after it.
+const TKnownBox CountingBoxes[] = {
+    {"Tarvik Strandel", " duplicate entr"},
+    {"Tarvik Strandel", " subfolder"},
 };
 
 // The program's file dialogs, by title.
@@ -144,6 +155,23 @@ void TSoakSession::AnswerDialog(HWND dialog)
     if (caption == "Tarvik Strandel" && ::GetDlgItem(dialog, IDC_ABOUT_WEB)) {
         Note("about: OK");
         PressDialogButton(dialog, IDOK);
+    } else if (caption == "Add folder contents" && ::GetDlgItem(dialog, IDC_ADDFOLDER_PATTERN)) {
+        // The soak's own output folder, read alone: a few names, never a tree of the system's.
+        if (times == 0 && !Ending && Chance(0.6)) {
+            ::SetDlgItemTextW(dialog, IDC_ADDFOLDER_FOLDER, Wide(World.OutputFolder()).c_str());
+            ::CheckDlgButton(dialog, IDC_ADDFOLDER_SUBFOLDERS, BST_UNCHECKED);
+            Note("add folder: OK");
+            PressDialogButton(dialog, IDOK);
+        } else {
+            Note("add folder: Cancel");
+            PressDialogButton(dialog, IDCANCEL);
+        }
+    } else if (caption == "Strandel" && ::GetDlgItem(dialog, IDC_PROGRESS_BAR)) {
+        // A long piece of work: now and then stopped, else left to end.
+        if (Ending || Chance(0.3)) {
+            Note("progress: Cancel");
+            PressDialogButton(dialog, IDCANCEL);
+        }
     } else if (boxText && ClassOf(boxText) == "Static") {
         AnswerMessageBox(dialog, caption, TextOf(boxText));
     } else if ((caption == MainHeadCaption || caption == MainQueueCaption) && ::GetDlgItem(dialog, IDC_MLINPUT_TEXT)) {
@@ -180,6 +208,10 @@ void TSoakSession::AnswerMessageBox(HWND box, const std::string& caption, const 
         known = known || (caption == kind.Caption && StartsWith(text, kind.TextStart));
     // A file another program holds is named first.
     known = known || text.find("\nis open in another program") != std::string::npos;
+    const std::size_t afterCount = text.find_first_not_of("0123456789");
+    for (const TKnownBox& kind : CountingBoxes)
+        known = known || (caption == kind.Caption && afterCount > 0 && afterCount != std::string::npos &&
+                          StartsWith(text.substr(afterCount), kind.TextStart));
     if (!known && !Ending)
         return Fail("a message box that is none of the program's: caption \"" + caption + "\", text \"" + text + "\"");
 

@@ -13,6 +13,8 @@ class TMenuPicker {
 public:
     TMenuPicker() : TMenuPicker(std::vector<WORD>{VK_ESCAPE}) {}
     explicit TMenuPicker(int downs) : TMenuPicker(Picking(downs)) {}
+    // Any keys, in order: {VK_DOWN, VK_RIGHT, VK_RETURN} picks a submenu's first item.
+    explicit TMenuPicker(std::vector<WORD> keys) : Keys(std::move(keys)), Worker([this] { Run(); }) {}
     ~TMenuPicker() { Stop(); }
 
     void Stop()
@@ -25,7 +27,6 @@ public:
     RECT MenuRect() { Stop(); return Rect; }
 
 private:
-    explicit TMenuPicker(std::vector<WORD> keys) : Keys(std::move(keys)), Worker([this] { Run(); }) {}
 
     static std::vector<WORD> Picking(int downs)
     {
