@@ -92,6 +92,10 @@ BEGIN_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
     ON_COMMAND(IDM_HTMLIMAGES, HtmlImages)
     ON_COMMAND(IDM_HTMLLINK, HtmlLink)
     ON_COMMAND(IDM_OPTIONS, CmOptions)
+    ON_COMMAND(IDM_MOREVARIABLES, CmMoreVariables)
+    ON_COMMAND_RANGE(IDM_ESCAPE_FIRST, IDM_ESCAPE_LAST, CmOutputFormatItem)
+    ON_COMMAND_RANGE(IDM_ENCODING_FIRST, IDM_ENCODING_LAST, CmOutputFormatItem)
+    ON_COMMAND_RANGE(IDM_LINEENDS_FIRST, IDM_LINEENDS_LAST, CmOutputFormatItem)
 END_MESSAGE_TABLE()
 
 BaseDlg::BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStatusBar* statusBar)
@@ -238,9 +242,15 @@ LRESULT BaseDlg::EvListNotify(TMessage& message)
 
 TLineBuilder BaseDlg::MakeLineBuilder()
 {
-    TLineBuilder builder(*SettingsRecord, *ListModel, Header.GetText(FieldTextMax), Queue.GetText(FieldTextMax));
+    return MakeLineBuilder(*SettingsRecord);
+}
+
+TLineBuilder BaseDlg::MakeLineBuilder(const TSettings& settings)
+{
+    TLineBuilder builder(settings, *ListModel, Header.GetText(FieldTextMax), Queue.GetText(FieldTextMax));
     builder.SpecialExt = SpecialExt;
     builder.AltHeadQueue = AltHeadQueue;
+    builder.NameIsLink = MakingWebPage;
     return builder;
 }
 
@@ -287,6 +297,7 @@ std::string BaseDlg::CutEntryUnder(POINT screen)
 
 LRESULT BaseDlg::EvInitMenuPopup(TMessage& message)
 {
+    MarkOutputFormat(reinterpret_cast<HMENU>(message.WParam));
     LRESULT result = DefaultProcessing(message);
     if (StatusBar)
         StatusBar->ShowHint(nullptr);
