@@ -231,6 +231,12 @@ const std::vector<TSoakAction> Actions = {
          s.Click(OnControl(s, IDC_FILELIST), true);
      }},
     {"Create button menu", 4, [](TSession& s) { s.ClickControl(IDC_CREATE); }},
+    {"Create button menu > Output format > a choice", 2,
+     [](TSession& s) {
+         auto any = [](const std::string&) { return true; };
+         s.WantMenuItems({Is("Output format"), any, any});
+         s.ClickControl(IDC_CREATE);
+     }},
     {"dialog background pop-up menu", 2,
      [](TSession& s) {
          s.ComeForward();
