@@ -136,6 +136,9 @@ protected:
     ECreated CreateOutput();
     // The record as a name copied alone is made: no escaping.
     TSettings BareNameSettings() const;
+    // Built lines (LF breaks) with the line ends the output file has, and that line end.
+    std::string AsWritten(const std::string& lines) const;
+    const char* LineEnd() const;
     // The check every command that needs files makes; says so when the list is empty.
     bool CheckNotEmpty();
     int Say(const char* text, const char* caption, UINT flags);

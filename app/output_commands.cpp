@@ -154,7 +154,7 @@ void BaseDlg::CopyName(const std::string& name)
 void BaseDlg::CopyLine(const std::string& name)
 {
     std::string given = name;
-    CopyTextToClipboard(Handle, WithCrLf(MakeLineBuilder().BuildLine(0, &given)));
+    CopyTextToClipboard(Handle, AsWritten(MakeLineBuilder().BuildLine(0, &given)));
     PendingFile.clear();
 }
 
@@ -165,4 +165,15 @@ TSettings BaseDlg::BareNameSettings() const
     TSettings bare = *SettingsRecord;
     bare.NameEscape = TEscape::None;
     return bare;
+}
+
+const char* BaseDlg::LineEnd() const
+{
+    return SettingsRecord->LineEnds == TLineEnds::Lf ? "\n" : "\r\n";
+}
+
+std::string BaseDlg::AsWritten(const std::string& lines) const
+{
+    // A copied line ends as the lines of the output file do, as Create and copy gives them.
+    return SettingsRecord->LineEnds == TLineEnds::Lf ? lines : WithCrLf(lines);
 }

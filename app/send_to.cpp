@@ -87,7 +87,7 @@ void BaseDlg::SendToDelivery(const std::vector<std::string>& paths)
         const int index = static_cast<int>(i);
         if (SettingsRecord->SendToIndex == 1) {
             const bool ended = text.empty() || text.back() == '\n';
-            text += (ended ? "" : "\r\n") + WithCrLf(builder.BuildLine(index, &names[i]));
+            text += (ended ? "" : LineEnd()) + AsWritten(builder.BuildLine(index, &names[i]));
         } else {
             nameBuilder.ExpandPart(scratch, index, &names[i], shown);
             text += (i ? "\r\n" : "") + shown;

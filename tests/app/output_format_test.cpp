@@ -187,16 +187,17 @@ TEST_F(OutputFormat, CreateAndCopyOfAUtf16FilePutsItsTextOnTheClipboard)
     EXPECT_EQ(ClipboardText(), "<C:\\报告 😀.txt>\n<C:\\a.txt>\n");
 }
 
-// A name copied alone is the file's name as the path mode gives it; a line holds it escaped.
+// A name copied alone is the file's name as the path mode gives it; a line holds it escaped,
+// and ends as the file's lines do.
 TEST_F(OutputFormat, CopiesOfANameStayPlainWhileLinesAreEscaped)
 {
-    StartWith("[Strandel]\r\nNameEscape=url\r\nCheckIndex=2\r\n");
+    StartWith("[Strandel]\r\nNameEscape=url\r\nCheckIndex=2\r\nLineEnds=lf\r\n");
     Add({"C:\\Docs\\a b.txt"});
     TypeAround("<a href=\"", "\">\r\n");
     Command(IDM_COPYITEM);
     EXPECT_EQ(ClipboardText(), "a b.txt");
     Command(IDM_COPYITEMLINE);
-    EXPECT_EQ(ClipboardText(), "<a href=\"a%20b.txt\">\r\n");
+    EXPECT_EQ(ClipboardText(), "<a href=\"a%20b.txt\">\n");
 }
 
 TEST_F(OutputFormat, ATemplateSetsTheChoicesAndOneWithoutThemSetsTheDefaults)
