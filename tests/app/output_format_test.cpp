@@ -10,7 +10,6 @@
 #include "support/input.h"
 #include "support/menu_picker.h"
 #include "support/notice_watch.h"
-#include "tips/tip_status_bar.h"
 
 namespace {
 
@@ -219,14 +218,6 @@ TEST_F(OutputFormat, ATemplateSetsTheChoicesAndOneWithoutThemSetsTheDefaults)
     EXPECT_FALSE(State(IDM_MOREVARIABLES));
     EXPECT_TRUE(State(IDM_ENCODING_UTF8));
     EXPECT_TRUE(State(IDM_LINEENDS_CRLF));
-
-    // Each item's hint, as for every other command.
-    ::SetForegroundWindow(Frame->GetHandle());
-    ::SetCursorPos(23, 29);
-    TMenuHandle menu(::LoadMenuW(::GetModuleHandleW(nullptr), L"CREATE_MNU"));
-    Frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(IDM_ENCODING_UTF16LE, MF_HILITE),
-                       reinterpret_cast<LPARAM>(::GetSubMenu(menu, 0)));
-    EXPECT_EQ(MainStatusBar->GetShownText(), "Output file in UTF-16 little-endian with a byte-order mark");
 }
 
 // Settings an older copy wrote are saved again without the new keys; a choice made is kept.
