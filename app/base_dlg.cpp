@@ -106,6 +106,10 @@ BEGIN_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
     ON_COMMAND(IDM_REDO, CmRedo)
     ON_COMMAND(IDM_ADDFOLDER, CmAddFolder)
     ON_COMMAND(IDM_AUTODRAG_ADDFOLDER, CmAutoDragAddFolder)
+    ON_COMMAND(IDM_MOREVARIABLES, CmMoreVariables)
+    ON_COMMAND_RANGE(IDM_ESCAPE_FIRST, IDM_ESCAPE_LAST, CmOutputFormatItem)
+    ON_COMMAND_RANGE(IDM_ENCODING_FIRST, IDM_ENCODING_LAST, CmOutputFormatItem)
+    ON_COMMAND_RANGE(IDM_LINEENDS_FIRST, IDM_LINEENDS_LAST, CmOutputFormatItem)
 END_MESSAGE_TABLE()
 
 BaseDlg::BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStatusBar* statusBar)
@@ -254,9 +258,15 @@ LRESULT BaseDlg::EvListNotify(TMessage& message)
 
 TLineBuilder BaseDlg::MakeLineBuilder()
 {
-    TLineBuilder builder(*SettingsRecord, *ListModel, Header.GetText(FieldTextMax), Queue.GetText(FieldTextMax));
+    return MakeLineBuilder(*SettingsRecord);
+}
+
+TLineBuilder BaseDlg::MakeLineBuilder(const TSettings& settings)
+{
+    TLineBuilder builder(settings, *ListModel, Header.GetText(FieldTextMax), Queue.GetText(FieldTextMax));
     builder.SpecialExt = SpecialExt;
     builder.AltHeadQueue = AltHeadQueue;
+    builder.NameIsLink = MakingWebPage;
     return builder;
 }
 
@@ -303,6 +313,7 @@ std::string BaseDlg::CutEntryUnder(POINT screen)
 
 LRESULT BaseDlg::EvInitMenuPopup(TMessage& message)
 {
+    MarkOutputFormat(reinterpret_cast<HMENU>(message.WParam));
     LRESULT result = DefaultProcessing(message);
     // Undo and Redo say whether there is a step to take back or do again.
     const auto menu = reinterpret_cast<HMENU>(message.WParam);

@@ -5,6 +5,7 @@
 // head and queue, Exit), list_commands.cpp (the list), output_commands.cpp (Create, View,
 // Execute, copies), drop_targets.cpp (drops, Auto Drag), send_to.cpp (names from other copies),
 // template_commands.cpp (templates), web_pages.cpp (Html images and link),
+// output_format_commands.cpp (the Create menu's Output format),
 // help_commands.cpp (help, web page, About), options_sheet.cpp (Options).
 #include "controls/auto_button.h"
 #include "controls/qz_check_box.h"
@@ -94,8 +95,10 @@ public:
     // while; a Cancel leaves the list as it was. False when nothing was added.
     bool AddScannedFolder(const TFolderScan& scan);
 
-    // Text building: the Header and Queue fields as they stand now.
+    // Text building: the Header and Queue fields as they stand now, with the settings given
+    // (they must outlive the builder) or the record's.
     TLineBuilder MakeLineBuilder();
+    TLineBuilder MakeLineBuilder(const TSettings& settings);
 
 protected:
     void SetupWindow() override;
@@ -141,6 +144,10 @@ protected:
     void HtmlImages();
     void HtmlLink();
     void CmOptions();
+    void CmMoreVariables();
+    LRESULT CmOutputFormatItem(TMessage& message);
+    // The Output format items checked as the record has them.
+    void MarkOutputFormat(HMENU menu) const;
     void CmCreate();
     void CmCreateAndCopy();
     void CmView();
@@ -166,9 +173,16 @@ protected:
     // called off (Cancel, or a save that did not happen); true to go on closing.
     bool AskToSaveList();
 
-    // Writes the output file; false (after saying so) when the list is empty or the
-    // file could not be written.
-    bool CreateOutput();
+    // Writes the output file in the chosen format; Failed (after saying so) when the list is
+    // empty or the file could not be written, Declined when the user chose not to write a file
+    // that would lose characters.
+    enum class ECreated { Written, Failed, Declined };
+    ECreated CreateOutput();
+    // The record as a name copied alone is made: no escaping.
+    TSettings BareNameSettings() const;
+    // Built lines (LF breaks) with the line ends the output file has, and that line end.
+    std::string AsWritten(const std::string& lines) const;
+    const char* LineEnd() const;
     // The check every command that needs files makes; says so when the list is empty.
     bool CheckNotEmpty();
     int Say(const char* text, const char* caption, UINT flags);
@@ -188,6 +202,7 @@ protected:
     // While a web page is made: the image extensions, and the pair for the other files.
     std::string SpecialExt;
     THeadQueue AltHeadQueue;
+    bool MakingWebPage = false;
     std::unique_ptr<TTemplatesMenu> Templates;
     // Names other copies handed over, waiting to be copied in the order they came.
     std::deque<std::vector<std::string>> SentNames;
@@ -235,6 +250,11 @@ constexpr UINT WM_DELIVERSENTNAME = WM_APP + 1;
 // What Create says when the output file could not be written: the system's words for the error
 // (0: none known), the file, and what to do.
 std::string CreateFailedMessage(const std::string& fileName, DWORD error);
+
+struct TUnwritable;
+// Create's question when the output encoding cannot hold some names or texts: which names (the
+// first few and a count), and whether to write anyway.
+std::string UnwritableQuestion(const TUnwritable& unwritable);
 
 // What the empty Header and Queue fields say they are for.
 inline constexpr const char* HeaderPlaceholder = "Header: text before each name";

@@ -35,7 +35,7 @@ void CopyTextToClipboard(HWND owner, const std::string& text)
         block.Release();   // the clipboard owns it now
 }
 
-void CopyFileToClipboard(HWND owner, const std::string& fileName)
+void CopyFileToClipboard(HWND owner, const std::string& fileName, const TOutputFormat& format)
 {
     std::FILE* file = OpenNativeFile(fileName, "rb");
     if (!file)
@@ -48,5 +48,6 @@ void CopyFileToClipboard(HWND owner, const std::string& fileName)
     std::size_t got = std::fread(bytes.data(), 1, static_cast<std::size_t>(size), file);
     std::fclose(file);
     bytes.resize(got);
-    CopyTextToClipboard(owner, bytes.c_str());
+    // Decoded first: a UTF-16 file holds a zero byte in every ASCII character.
+    CopyTextToClipboard(owner, TextOfOutput(bytes, format).c_str());
 }

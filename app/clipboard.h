@@ -1,5 +1,7 @@
 #pragma once
 // The clipboard, as plain text.
+#include "gen/encoded_output.h"
+
 #include <windows.h>
 
 #include <string>
@@ -8,6 +10,6 @@
 // text; failures are not reported.
 void CopyTextToClipboard(HWND owner, const std::string& text);
 
-// Puts the file's text (up to its first zero byte) on the clipboard; a file that cannot
-// be read puts nothing.
-void CopyFileToClipboard(HWND owner, const std::string& fileName);
+// Puts the text of an output file written in the format (up to its first zero character) on
+// the clipboard; a file that cannot be read puts nothing.
+void CopyFileToClipboard(HWND owner, const std::string& fileName, const TOutputFormat& format);

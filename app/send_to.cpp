@@ -80,14 +80,16 @@ void BaseDlg::SendToDelivery(const std::vector<std::string>& paths)
 
     // Several: one name, or one whole line, a line each, in the order they came.
     TLineBuilder builder = MakeLineBuilder();
+    const TSettings bare = BareNameSettings();
+    TLineBuilder nameBuilder = MakeLineBuilder(bare);
     std::string text, scratch, shown;
     for (std::size_t i = 0; i < names.size(); ++i) {
         const int index = static_cast<int>(i);
         if (SettingsRecord->SendToIndex == 1) {
             const bool ended = text.empty() || text.back() == '\n';
-            text += (ended ? "" : "\r\n") + WithCrLf(builder.BuildLine(index, &names[i]));
+            text += (ended ? "" : LineEnd()) + AsWritten(builder.BuildLine(index, &names[i]));
         } else {
-            builder.ExpandPart(scratch, index, &names[i], shown);
+            nameBuilder.ExpandPart(scratch, index, &names[i], shown);
             text += (i ? "\r\n" : "") + shown;
         }
     }

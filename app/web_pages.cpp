@@ -73,9 +73,16 @@ void BaseDlg::MakeWebPage(bool images)
     }
     page.CheckIndex = Relative;
     page.InvertSlash = true;
+    // The page's texts are plain HTML in UTF-8 whatever the user writes their own output in.
+    page.MoreVariables = false;
+    page.NameEscape = TEscape::None;
+    page.OutputEncoding = TOutputEncoding::Utf8;
+    page.LineEnds = TLineEnds::CrLf;
     SettingsToControls();
 
-    const bool written = CreateOutput();
+    MakingWebPage = true;
+    const bool written = CreateOutput() == ECreated::Written;
+    MakingWebPage = false;
     SpecialExt.clear();
     AltHeadQueue = {};
     // A page from an earlier run is not this list's page.

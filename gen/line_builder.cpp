@@ -356,6 +356,18 @@ void TLineBuilder::NameInMode(TCurrentFile& file, std::string& name)
         AppendEscaped(Spare, name, Settings.NameEscape);
         name.swap(Spare);
     }
+    if (NameIsLink && name.find_first_of("#%") != std::string::npos) {
+        Spare.clear();
+        for (char c : name) {
+            if (c == '#')
+                Spare += "%23";
+            else if (c == '%')
+                Spare += "%25";
+            else
+                Spare += c;
+        }
+        name.swap(Spare);
+    }
 }
 
 void TLineBuilder::ExpandPart(std::string& text, int index, const std::string* givenName,

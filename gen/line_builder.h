@@ -31,6 +31,9 @@ public:
     // are built with AltHeadQueue.
     std::string SpecialExt;
     THeadQueue AltHeadQueue;
+    // Web-page state: the name is a file: link, so the "#" and "%" it may hold are written
+    // %23 and %25 (a browser reads them as the start of a fragment or of an escape).
+    bool NameIsLink = false;
 
     // Replaces the variables in text and drops its CRs; name becomes the current file's
     // name in the path mode. The current file is givenName when given, else entry index;

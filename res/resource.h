@@ -114,6 +114,29 @@
 /* ---- Icons -------------------------------------------------------------- */
 #define IDI_STRANDEL                1
 
+/* ---- Output format: the Create menu's choices (namesui 3000-3099) ------- */
+/* Each group's ids follow the order of its values in settings/settings.h. */
+#define IDM_MOREVARIABLES           3000 /* check: sizes, dates, counters, escaped forms */
+#define IDM_ESCAPE_NONE             3010 /* name escape, as TEscape: */
+#define IDM_ESCAPE_URL              3011
+#define IDM_ESCAPE_HTML             3012
+#define IDM_ESCAPE_BATCH            3013
+#define IDM_ESCAPE_CSV              3014
+#define IDM_ESCAPE_ARG              3015
+#define IDM_ESCAPE_PS               3016
+#define IDM_ESCAPE_FIRST            IDM_ESCAPE_NONE
+#define IDM_ESCAPE_LAST             IDM_ESCAPE_PS
+#define IDM_ENCODING_UTF8           3020 /* output encoding, as TOutputEncoding: */
+#define IDM_ENCODING_UTF8BOM        3021
+#define IDM_ENCODING_ANSI           3022
+#define IDM_ENCODING_UTF16LE        3023
+#define IDM_ENCODING_FIRST          IDM_ENCODING_UTF8
+#define IDM_ENCODING_LAST           IDM_ENCODING_UTF16LE
+#define IDM_LINEENDS_CRLF           3030 /* line ends, as TLineEnds: */
+#define IDM_LINEENDS_LF             3031
+#define IDM_LINEENDS_FIRST          IDM_LINEENDS_CRLF
+#define IDM_LINEENDS_LAST           IDM_LINEENDS_LF
+
 /* ---- The list's own order, undo and folder contents (3200-3299) ------- */
 #define IDM_SORT_NAME               3200 /* the list sorted by file name, natural order */
 #define IDM_SORT_PATH               3201 /* ... by full path */

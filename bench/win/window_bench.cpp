@@ -8,6 +8,7 @@
 #include "gen/list_history.h"
 #include "app/my_window.h"
 #include "app/program_state.h"
+#include "gen/encoded_output.h"
 #include "gen/file_list.h"
 #include "gen/output_writer.h"
 #include "res/resource.h"
@@ -252,6 +253,53 @@ void ListOperations(BaseDlg& dialog, const std::string& tree, const std::string&
                 (steps - empty) / (withList - empty));
 }
 
+std::string TextOfControl(BaseDlg& dialog, int id)
+{
+    HWND control = ::GetDlgItem(dialog.GetHandle(), id);
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+
+// Create's work, as the dialog's command does it: the encoding's check, the lines in the chosen
+// format through the writer (without the notice that then stays a second); best of three, in ms.
+double CreateBest(BaseDlg& dialog)
+{
+    const TSettings& settings = dialog.Settings();
+    double best = 1e30;
+    for (int round = 0; round < 3; ++round) {
+        auto start = std::chrono::steady_clock::now();
+        const TOutputFormat format = OutputFormatOf(settings);
+        const std::string header = TextOfControl(dialog, IDC_HEADER), queue = TextOfControl(dialog, IDC_QUEUE);
+        if (FindUnwritable(format, dialog.FileList(), settings, header, queue).Any())
+            return -1;
+        TCrLfFileWriter writer;
+        writer.Open(settings.FileOutput);
+        TLineBuilder builder = dialog.MakeLineBuilder();
+        WriteOutput(builder, writer, format);
+        writer.Close();
+        double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        best = ms < best ? ms : best;
+    }
+    return best;
+}
+
+// count names over files real files made in folder, each a few bytes.
+std::vector<std::string> RealFiles(const std::string& folder, int files, int count)
+{
+    ::CreateDirectoryW(Wide(folder).c_str(), nullptr);
+    for (int f = 0; f < files; ++f) {
+        std::FILE* out = OpenNativeFile(folder + "picture " + std::to_string(f) + ".jpg", "wb");
+        std::fprintf(out, "%d", f);
+        std::fclose(out);
+    }
+    std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        names.push_back(folder + "picture " + std::to_string(i % files) + ".jpg");
+    return names;
+}
+
 } // namespace
 
 // Usage: window_bench [STRANDEL_GEN_EXE [TREE]]: with strandel-gen, Create and Open list are put
@@ -321,16 +369,7 @@ int main(int argc, char** argv)
     settings.MainHead = "<UL>\r\n";
     settings.MainQueue = "</UL>\r\nQZ_GETCOUNT files";
     dialog.SettingsToControls();
-    double create = 1e30;
-    for (int round = 0; round < 3; ++round) {
-        auto start = std::chrono::steady_clock::now();
-        TCrLfFileWriter writer;
-        writer.Open(output);
-        dialog.MakeLineBuilder().BuildOutput(writer);
-        writer.Close();
-        double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-        create = ms < create ? ms : create;
-    }
+    const double create = CreateBest(dialog);
     std::printf("Create with %d entries: %.0f ms\n", openCount, create);
 
     if (!gen.empty()) {
@@ -346,11 +385,25 @@ int main(int argc, char** argv)
         const bool same = ReadFile(genOutput) == ReadFile(output);
         std::printf("strandel-gen.exe, whole run on the same list and texts: %.0f ms (%s bytes)\n", whole,
                     same ? "the same" : "DIFFERENT");
-        std::printf("Create / strandel-gen: %.2f (target at most 2); Open list / strandel-gen: %.2f (target at most 3)\n",
+        std::printf("Create / strandel-gen: %.2f (target at most 1.5); Open list / strandel-gen: %.2f (target at most 3)\n",
                     create / whole, openLarge / whole);
         ::DeleteFileW(Wide(hqd).c_str());
         ::DeleteFileW(Wide(genOutput).c_str());
     }
+
+    // The same Create over names of real files, without and with their sizes and dates.
+    const std::string files = temp + "strandel-bench-files\\";
+    const std::vector<std::string> real = RealFiles(files, 1000, openCount);
+    dialog.FileList().Clear();
+    dialog.AppendListFile(WriteList(real));
+    const double plainReal = CreateBest(dialog);
+    settings.MoreVariables = true;
+    ::SetDlgItemTextW(dialog.GetHandle(), IDC_QUEUE, L"\">QZ_NAMEQZ_EXT</A> QZ_SIZETEXT QZ_DATE QZ_TIME\r\n");
+    const double details = CreateBest(dialog);
+    settings.MoreVariables = false;
+    std::printf("Create with %d entries of %d real files: %.0f ms; with QZ_SIZETEXT QZ_DATE QZ_TIME: %.0f ms "
+                "(ratio %.2f)\n", openCount, 1000, plainReal, details, details / plainReal);
+    std::filesystem::remove_all(NativePath(files), ignored);
 
     ListOperations(dialog, scanTree, openList);
 

@@ -8,6 +8,7 @@
 #include "main_dialog_fixture.h"
 #include "support/input.h"
 #include "support/menu_picker.h"
+#include "support/notice_watch.h"
 #include "tips/tip_status_bar.h"
 
 #include <commctrl.h>
@@ -19,46 +20,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-
-// The notices a command shows, read on this thread as each is painted: its caption and text.
-class TNoticeWatch {
-public:
-    struct TSeen {
-        std::string Caption;
-        std::string Text;
-        bool operator==(const TSeen&) const = default;
-    };
-
-    TNoticeWatch()
-    {
-        Current = this;
-        Hook = ::SetWindowsHookExW(WH_CALLWNDPROC, &Look, nullptr, ::GetCurrentThreadId());
-    }
-    ~TNoticeWatch()
-    {
-        ::UnhookWindowsHookEx(Hook);
-        Current = nullptr;
-    }
-    TNoticeWatch(const TNoticeWatch&) = delete;
-    TNoticeWatch& operator=(const TNoticeWatch&) = delete;
-
-    std::vector<TSeen> Seen;
-
-private:
-    static LRESULT CALLBACK Look(int code, WPARAM wParam, LPARAM lParam)
-    {
-        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (code >= 0 && Current && sent->message == WM_PAINT && ClassOf(sent->hwnd) == "QZMex" && CurrentNotice()) {
-            TSeen seen{TextOf(sent->hwnd), CurrentNotice()->GetText()};
-            if (Current->Seen.empty() || !(Current->Seen.back() == seen))
-                Current->Seen.push_back(seen);
-        }
-        return ::CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-
-    static inline TNoticeWatch* Current = nullptr;
-    HHOOK Hook;
-};
 
 // How long a call takes, on the steady clock.
 template <class TCall>

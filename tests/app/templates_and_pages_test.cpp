@@ -268,20 +268,27 @@ protected:
         "<!--DocHeaderEnd-->\r\n";
     const std::string Foot = std::string("\r\n<P><HR><P>\r\n<a href=\"") + HomePageAddress +
                              "\"> Strandel page</a>\r\n</BODY></HTML>";
+    // The two pages of the example.
+    std::string ImagesPage() const
+    {
+        return std::string(Head) + "<CENTER>\r\n" + "<IMG SRC=\"file:pics/cat.gif\" ALT=\"" +
+               Slashed(Dir.File("pics\\cat.gif")) + "\" vspace=7 BORDER=0> <BR> cat.gif <P>\r\n" +
+               "<P align=left><LI><A HREF= \"file:D:/docs/a.txt\">Open </A> D:/docs/a.txt <CODE> Itsn't an image "
+               "(gif;jpg;jpeg;bmp;png;webp;svg).</P></CODE>\r\n" +
+               "\r\n</CENTER>\r\n" + Foot;
+    }
+    std::string LinkPage() const
+    {
+        return std::string(Head) + "<LI> <A HREF=\"file:pics/cat.gif\"> Click here to open: cat.gif </A><BR> <P>\r\n" +
+               "<LI> <A HREF=\"file:D:/docs/a.txt\"> Click here to open: a.txt </A><BR> <P>\r\n" + Foot;
+    }
 };
 
 TEST_F(WebPages, HtmlImagesShowsPicturesAndLinksTheRestThenGivesTheSettingsBack)
 {
     StartWithTheExample();
     Command(IDM_HTMLIMAGES);
-    const std::string expected =
-        std::string(Head) + "<CENTER>\r\n" +
-        "<IMG SRC=\"file:pics/cat.gif\" ALT=\"" + Slashed(Dir.File("pics\\cat.gif")) +
-        "\" vspace=7 BORDER=0> <BR> cat.gif <P>\r\n" +
-        "<P align=left><LI><A HREF= \"file:D:/docs/a.txt\">Open </A> D:/docs/a.txt <CODE> Itsn't an image "
-        "(gif;jpg;jpeg;bmp;png;webp;svg).</P></CODE>\r\n" +
-        "\r\n</CENTER>\r\n" + Foot;
-    EXPECT_EQ(ReadBytes(Dir.File("dragtmp.htm")), expected);
+    EXPECT_EQ(ReadBytes(Dir.File("dragtmp.htm")), ImagesPage());
     ExpectTheUsersSettings();
     // What was saved before the page was made is the user's too.
     EXPECT_NE(ReadBytes(WindowsFolderIni()).find("Header=<my unsaved header>"), std::string::npos);
@@ -291,12 +298,45 @@ TEST_F(WebPages, HtmlLinkLinksEveryFile)
 {
     StartWithTheExample();
     Command(IDM_HTMLLINK);
-    const std::string expected = std::string(Head) +
-                                 "<LI> <A HREF=\"file:pics/cat.gif\"> Click here to open: cat.gif </A><BR> <P>\r\n"
-                                 "<LI> <A HREF=\"file:D:/docs/a.txt\"> Click here to open: a.txt </A><BR> <P>\r\n" +
-                                 Foot;
-    EXPECT_EQ(ReadBytes(Dir.File("dragtmp.htm")), expected);
+    EXPECT_EQ(ReadBytes(Dir.File("dragtmp.htm")), LinkPage());
     ExpectTheUsersSettings();
+}
+
+// The pages are plain HTML in UTF-8 with CR LF whatever the user's own output format is, and
+// that format is the user's again afterwards.
+TEST_F(WebPages, ThePagesKeepTheirBytesWhateverTheOutputFormat)
+{
+    StartWithTheExample();
+    TSettings& s = Dialog->Settings();
+    s.MoreVariables = true;
+    s.NameEscape = TEscape::Html;
+    s.OutputEncoding = TOutputEncoding::Utf16Le;
+    s.LineEnds = TLineEnds::Lf;
+    const std::pair<int, std::string> pages[] = {{IDM_HTMLIMAGES, ImagesPage()}, {IDM_HTMLLINK, LinkPage()}};
+    for (const auto& [command, page] : pages) {
+        Command(command);
+        EXPECT_EQ(ReadBytes(Dir.File("dragtmp.htm")), page) << command;
+        ExpectTheUsersSettings();
+        EXPECT_TRUE(s.MoreVariables);
+        EXPECT_EQ(s.NameEscape, TEscape::Html);
+        EXPECT_EQ(s.OutputEncoding, TOutputEncoding::Utf16Le);
+        EXPECT_EQ(s.LineEnds, TLineEnds::Lf);
+    }
+}
+
+// "#" and "%" in a file's name would end its link or start an escape: the link holds them
+// escaped, the text shown holds them as they are.
+TEST_F(WebPages, APictureNamedWithAHashShows)
+{
+    MakeTemplate("pics\\#1 50%.gif", "");
+    StartWith("");
+    Add({Dir.File("pics\\#1 50%.gif").c_str()});
+    Command(IDM_HTMLIMAGES);
+    const std::string page = ReadBytes(Dir.File("dragtmp.htm"));
+    EXPECT_NE(page.find("<IMG SRC=\"file:pics/%231 50%25.gif\" ALT=\"" + Slashed(Dir.File("pics\\#1 50%.gif")) +
+                        "\" vspace=7 BORDER=0> <BR> #1 50%.gif <P>\r\n"),
+              std::string::npos)
+        << page;
 }
 
 TEST_F(WebPages, APageThatCannotBeWrittenLeavesTheOldOneClosed)

@@ -256,6 +256,12 @@ const std::vector<TSoakAction> Actions = {
          SendChord({VK_CONTROL, static_cast<WORD>(s.Chance(0.7) ? 'Z' : 'Y')});
      }},
     {"Create button menu", 4, [](TSession& s) { s.ClickControl(IDC_CREATE); }},
+    {"Create button menu > Output format > a choice", 2,
+     [](TSession& s) {
+         auto any = [](const std::string&) { return true; };
+         s.WantMenuItems({Is("Output format"), any, any});
+         s.ClickControl(IDC_CREATE);
+     }},
     {"dialog background pop-up menu", 2,
      [](TSession& s) {
          s.ComeForward();

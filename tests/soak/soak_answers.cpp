@@ -28,10 +28,13 @@ const TKnownBox KnownBoxes[] = {
     {"Tarvik Strandel", "Do you want set Relative path to:"},
     {"Tarvik Strandel", "Can't set a Folder like Output File"},
     {"Tarvik Strandel", "Drag a single file over Auto Drag button"},
+    {"Tarvik Strandel", "Are you sure you want to delete:"},
     {"Tarvik Strandel", "Are you sure you want to move to the Recycle Bin:"},
+    {"Tarvik Strandel", "The output encoding (ANSI) cannot hold some characters"},
     {"Tarvik Strandel", "DISK DELETE deletes only files"},
     {"Tarvik Strandel", "The file could not be deleted:"},
     {"Tarvik Strandel", "The list of "},
+    {"Tarvik Strandel", "The file "},
     {"Tarvik Strandel", "Please restart the program to changes take effect"},
     {"Tarvik Strandel", "The help page could not be opened"},
     {"Tarvik Strandel", "The template "},
@@ -174,7 +177,7 @@ void TSoakSession::AnswerDialog(HWND dialog)
         }
     } else if (boxText && ClassOf(boxText) == "Static") {
         AnswerMessageBox(dialog, caption, TextOf(boxText));
-    } else if ((caption == MainHeadCaption || caption == MainQueueCaption) && ::GetDlgItem(dialog, IDC_MLINPUT_TEXT)) {
+    } else if (::GetDlgItem(dialog, IDC_MLINPUT_TEXT)) {   // titled Main head or Main queue
         if (times == 0 && !Ending && Chance(0.6)) {
             const std::string text = TSoakWorld::RandomText(Random, Chance(0.1) ? 2100 : 200);
             ::SetDlgItemTextW(dialog, IDC_MLINPUT_TEXT, Wide(text).c_str());
@@ -223,15 +226,18 @@ void TSoakSession::AnswerMessageBox(HWND box, const std::string& caption, const 
         buttons.push_back(IDCANCEL);
     int button = Pick(buttons);
     // The program's data stays safe: only the soak's own files are deleted or written.
-    const std::string deleteQuestion = "Are you sure you want to move to the Recycle Bin:\n";
     const std::string outputQuestion = "Do you want set Output file to:\n\n";
-    if (StartsWith(text, deleteQuestion) && !World.IsMadeForDeletion(text.substr(deleteQuestion.size())))
-        button = IDNO;
+    for (const std::string deleteQuestion : {"Are you sure you want to delete:\n",
+                                             "Are you sure you want to move to the Recycle Bin:\n"})
+        if (StartsWith(text, deleteQuestion) && !World.IsMadeForDeletion(text.substr(deleteQuestion.size())))
+            button = IDNO;
     if (StartsWith(text, outputQuestion) &&
         !World.IsOutputFile(text.substr(outputQuestion.size(), text.find("\n\nWarning") - outputQuestion.size())))
         button = IDNO;
+    // Closing at the end: a changed list is left unsaved (Yes would open Save List, which the
+    // end cancels, and the window would stay).
     if (Ending)
-        button = ::GetDlgItem(box, IDYES) ? IDYES : buttons.front();
+        button = StartsWith(text, "The list of ") ? IDNO : ::GetDlgItem(box, IDYES) ? IDYES : buttons.front();
     static const std::map<int, const char*> names{{IDOK, "OK"}, {IDCANCEL, "Cancel"}, {IDYES, "Yes"}, {IDNO, "No"}};
     Note("box \"" + caption + "\": \"" + FirstLine(text) + "\" " + names.at(button));
     PressDialogButton(box, button);

@@ -8,7 +8,8 @@
 
 // Watches, on another thread, for a pop-up menu of this process to open; notes where it opened
 // and answers it with keys as a person would: Escape, which closes it, or Down as often as
-// asked and then Enter, which picks that item. Stop() ends the watch where no menu is expected.
+// asked and then Enter, which picks that item, or the keys given (Right opens a submenu at its
+// first item). Stop() ends the watch where no menu is expected.
 class TMenuPicker {
 public:
     TMenuPicker() : TMenuPicker(std::vector<WORD>{VK_ESCAPE}) {}
@@ -27,7 +28,6 @@ public:
     RECT MenuRect() { Stop(); return Rect; }
 
 private:
-
     static std::vector<WORD> Picking(int downs)
     {
         std::vector<WORD> keys(static_cast<std::size_t>(downs), VK_DOWN);
