@@ -7,6 +7,7 @@
 #include "app/settings_location.h"
 #include "settings/profile.h"
 #include "app/templates_menu.h"
+#include "app/preview_window.h"
 #include "controls/notice_window.h"
 #include "framework/gdi.h"
 #include "app/screen_fit_box.h"
@@ -59,6 +60,15 @@ BEGIN_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
     ON_WM_MOUSEMOVE(EvMouseMove)
     ON_WM_MENUSELECT(ShowCommandHint)
     ON_MESSAGE(WM_INITMENUPOPUP, EvInitMenuPopup)
+    // Every change of the list's items or selection, and of the texts and options of the lines.
+    ON_CONTROL(LBN_ITEMSCHANGED, IDC_FILELIST, PreviewChanged)
+    ON_CONTROL(EN_CHANGE, IDC_HEADER, PreviewChanged)
+    ON_CONTROL(EN_CHANGE, IDC_QUEUE, PreviewChanged)
+    ON_CONTROL(BN_CLICKED, IDC_PATH_FULL, PreviewChanged)
+    ON_CONTROL(BN_CLICKED, IDC_PATH_RELATIVE, PreviewChanged)
+    ON_CONTROL(BN_CLICKED, IDC_PATH_NOPATH, PreviewChanged)
+    ON_CONTROL(BN_CLICKED, IDC_PATH_NONE, PreviewChanged)
+    ON_CONTROL(BN_CLICKED, IDC_INVERTSLASH, PreviewChanged)
     ON_CONTROL_ANY(IDC_FILELIST, EvListNotify)
     ON_COMMAND(IDM_CREATE, CmCreate)
     ON_COMMAND(IDM_CREATEANDCOPY, CmCreateAndCopy)
@@ -92,6 +102,7 @@ BEGIN_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
     ON_COMMAND(IDM_HTMLIMAGES, HtmlImages)
     ON_COMMAND(IDM_HTMLLINK, HtmlLink)
     ON_COMMAND(IDM_OPTIONS, CmOptions)
+    ON_COMMAND(IDM_PREVIEW, CmPreview)
 END_MESSAGE_TABLE()
 
 BaseDlg::BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStatusBar* statusBar)
@@ -222,6 +233,7 @@ void BaseDlg::SettingsToControls()
     MainQueueField.SetText(OneLine(s.MainQueue));
     if (StatusBar)
         StatusBar->SetText(s.FileOutput);
+    PreviewChanged();
 }
 
 void BaseDlg::UpdateCounter()

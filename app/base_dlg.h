@@ -5,7 +5,8 @@
 // head and queue, Exit), list_commands.cpp (the list), output_commands.cpp (Create, View,
 // Execute, copies), drop_targets.cpp (drops, Auto Drag), send_to.cpp (names from other copies),
 // template_commands.cpp (templates), web_pages.cpp (Html images and link),
-// help_commands.cpp (help, web page, About), options_sheet.cpp (Options).
+// help_commands.cpp (help, web page, About), options_sheet.cpp (Options), preview_commands.cpp
+// (the Preview window and what keeps it up to date).
 #include "controls/auto_button.h"
 #include "controls/qz_check_box.h"
 #include "controls/qz_edit_cursor.h"
@@ -23,6 +24,7 @@ class TTipStatusBar;
 class TProfile;
 class TListBoxFileList;
 class TTemplatesMenu;
+class TPreviewWindow;
 
 class BaseDlg : public TWhiteCenterDlg {
 public:
@@ -71,6 +73,11 @@ public:
     // Text building: the Header and Queue fields as they stand now.
     TLineBuilder MakeLineBuilder();
 
+    // The whole output on the clipboard as Create and copy puts it there, nothing written.
+    void CopyAllOutput();
+    // The Preview window once it has been opened; null before.
+    TPreviewWindow* PreviewWindow() const { return Preview.get(); }
+
 protected:
     void SetupWindow() override;
     void EvWindowPosChanged(const WINDOWPOS& position) override;
@@ -104,6 +111,9 @@ protected:
     void HtmlImages();
     void HtmlLink();
     void CmOptions();
+    void CmPreview();
+    // Whatever the output is made of changed: an open preview follows.
+    void PreviewChanged();
     void CmCreate();
     void CmCreateAndCopy();
     void CmView();
@@ -179,6 +189,7 @@ protected:
     // The entries as last saved to or opened from a list file: closing asks about a list
     // that differs.
     std::vector<std::string> KeptEntries;
+    std::unique_ptr<TPreviewWindow> Preview;
 
     DECLARE_MESSAGE_TABLE()
 };

@@ -1,6 +1,7 @@
 #include "app/clipboard.h"
 
 #include "framework/gdi.h"
+#include "gen/encoded_output.h"
 #include "text/native_path.h"
 #include "text/wide_text.h"
 
@@ -35,7 +36,7 @@ void CopyTextToClipboard(HWND owner, const std::string& text)
         block.Release();   // the clipboard owns it now
 }
 
-void CopyFileToClipboard(HWND owner, const std::string& fileName)
+void CopyFileToClipboard(HWND owner, const std::string& fileName, const TOutputFormat& format)
 {
     std::FILE* file = OpenNativeFile(fileName, "rb");
     if (!file)
@@ -48,5 +49,6 @@ void CopyFileToClipboard(HWND owner, const std::string& fileName)
     std::size_t got = std::fread(bytes.data(), 1, static_cast<std::size_t>(size), file);
     std::fclose(file);
     bytes.resize(got);
-    CopyTextToClipboard(owner, bytes.c_str());
+    // UTF-16 or ANSI bytes are not the program's text: they are read back in their encoding.
+    CopyTextToClipboard(owner, TextOfOutput(bytes, format).c_str());
 }

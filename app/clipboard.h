@@ -8,6 +8,8 @@
 // text; failures are not reported.
 void CopyTextToClipboard(HWND owner, const std::string& text);
 
-// Puts the file's text (up to its first zero byte) on the clipboard; a file that cannot
-// be read puts nothing.
-void CopyFileToClipboard(HWND owner, const std::string& fileName);
+struct TOutputFormat;
+
+// Puts the text of an output file written in the format on the clipboard (up to its first zero
+// character); a file that cannot be read puts nothing.
+void CopyFileToClipboard(HWND owner, const std::string& fileName, const TOutputFormat& format);

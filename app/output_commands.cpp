@@ -7,6 +7,7 @@
 #include "app/system_message.h"
 #include "controls/notice_window.h"
 #include "gen/file_list.h"
+#include "gen/encoded_output.h"
 #include "gen/output_writer.h"
 #include "text/utf16_text.h"
 
@@ -23,8 +24,9 @@ bool BaseDlg::CreateOutput()
     TWriteResult written = TWriteResult::Failed;
     DWORD error = ERROR_SUCCESS;   // the system's reason when the file could not be written
     if (writer.Open(fileName)) {
+        // In the encoding and with the line ends the settings ask for, as strandel-gen writes them.
         TLineBuilder builder = MakeLineBuilder();
-        builder.BuildOutput(writer);
+        WriteOutput(builder, writer, OutputFormatOf(*SettingsRecord));
         written = writer.Close();
     }
     if (!written)
@@ -62,7 +64,7 @@ void BaseDlg::CmCreateAndCopy()
     ControlsToSettings();
     CreateOutput();
     // Copied even when this run made nothing: an output file left from before is copied as it is.
-    CopyFileToClipboard(Handle, SettingsRecord->FileOutput);
+    CopyFileToClipboard(Handle, SettingsRecord->FileOutput, OutputFormatOf(*SettingsRecord));
 }
 
 void BaseDlg::CmView()

@@ -114,4 +114,12 @@
 /* ---- Icons -------------------------------------------------------------- */
 #define IDI_STRANDEL                1
 
+/* ---- Preview window (3100-3199) ---------------------------------------- */
+#define IDM_PREVIEW                 3100 /* Auto menu, tool bar, F5: the Preview window */
+#define IDB_PREVIEW                 3101 /* its tool-bar picture */
+#define IDC_PREVIEW_MARKS           3102 /* check box: line breaks and tabs as marks */
+#define IDM_PREVIEW_COPYALL         3103 /* context menu: the whole output into the clipboard */
+#define IDC_PREVIEW_LINES           3104 /* the lines of the output */
+#define IDC_PREVIEW_TOTALS          3105 /* how many lines and bytes the output has */
+
 #endif /* STRANDEL_RESOURCE_H */

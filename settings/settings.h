@@ -96,6 +96,11 @@ struct TSettings {
     // Closing with a changed list asks whether to save it; stored as AskSaveList, written only
     // once it is switched off (or the file holds it already).
     bool AskSaveList = true;
+    // The Preview window's place on the screen, kept once the preview has been opened.
+    int32_t PreviewLeft = 0;
+    int32_t PreviewTop = 0;
+    int32_t PreviewWidth = 0;
+    int32_t PreviewHeight = 0;
 
     // Sets FileOutput and, with it, RelPath to its folder.
     void SetFileOutput(const std::string& name);

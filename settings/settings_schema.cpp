@@ -56,6 +56,11 @@ constexpr TSettingsKey Keys[] = {
     {"OutputEncoding", EKeyKind::Choice, {.Choice = &EncodingField},         "utf-8",          0,    ChoiceRoom,       Newer,                          13},
     {"LineEnds",       EKeyKind::Choice, {.Choice = &LineEndsField},         "crlf",           0,    ChoiceRoom,       Newer,                          14},
     {"AskSaveList",    EKeyKind::Flag,   {.Flag = &TSettings::AskSaveList},  "",               1,    0,                SettingsOnly | WrittenWhenUsed,  0},
+    // The Preview window's place on the screen; a width of 0: the preview was never opened.
+    {"PreviewLeft",    EKeyKind::Number, {.Number = &TSettings::PreviewLeft},   "",            0,    0,                SettingsOnly | WrittenWhenUsed,  0},
+    {"PreviewTop",     EKeyKind::Number, {.Number = &TSettings::PreviewTop},    "",            0,    0,                SettingsOnly | WrittenWhenUsed,  0},
+    {"PreviewWidth",   EKeyKind::Number, {.Number = &TSettings::PreviewWidth},  "",            0,    0,                SettingsOnly | WrittenWhenUsed,  0},
+    {"PreviewHeight",  EKeyKind::Number, {.Number = &TSettings::PreviewHeight}, "",            0,    0,                SettingsOnly | WrittenWhenUsed,  0},
 };
 // clang-format on
 
