@@ -117,8 +117,11 @@ void TPreviewWindow::Open()
 
 void TPreviewWindow::Changed()
 {
-    if (Handle && IsWindowVisible())
-        ::SetTimer(Handle, RebuildTimer, PreviewDelayMs, nullptr);
+    if (!Handle || !IsWindowVisible())
+        return;
+    // What is being counted is about to change: the count starts again after the rebuild.
+    ::KillTimer(Handle, CountTimer);
+    ::SetTimer(Handle, RebuildTimer, PreviewDelayMs, nullptr);
 }
 
 void TPreviewWindow::Rebuild()
@@ -160,7 +163,8 @@ void TPreviewWindow::Rebuild()
     Counter->Add(CountBuilder->BuildMainHead());
     CountedTo = 0;
     Counting = true;
-    if (!CountSome())
+    // A list shown whole is counted at once; a longer one after the lines are on the screen.
+    if (EntryCount <= 2 * TPreviewShape{}.Edge && !CountSome())
         return;
     Totals.SetWindowText(Plural(static_cast<std::uint64_t>(EntryCount), "entry", "entries") +
                          ": counting the lines and bytes...");

@@ -72,4 +72,4 @@ private:
 };
 
 // How long after a change the lines are rebuilt: the changes of a burst come in together.
-constexpr UINT PreviewDelayMs = 30;
+constexpr UINT PreviewDelayMs = 10;

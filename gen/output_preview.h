@@ -31,7 +31,7 @@ struct TPreviewLine {
 };
 
 struct TPreviewShape {
-    int Edge = 200;                // entries shown at each end of the list
+    int Edge = 100;                // entries shown at each end of the list
     int AroundSelection = 30;      // entries shown on each side of a selected entry inside the gap
 };
 
