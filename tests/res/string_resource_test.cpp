@@ -23,7 +23,7 @@ const struct {
 };
 
 // How many strings the program has: a hint of every control and command that has one.
-constexpr int StringCount = 44;
+constexpr int StringCount = 46;
 
 std::string Visible(const std::string& text)
 {
