@@ -60,7 +60,7 @@ TPreviewWindow::TPreviewWindow(BaseDlg& dialog)
     Attr.Style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     Attr.ExStyle = WS_EX_TOOLWINDOW;
     Marks.Attr.Style |= BS_AUTOCHECKBOX | WS_TABSTOP;
-    Totals.Attr.Style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX;
+    Totals.Attr.Style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_ENDELLIPSIS;
 }
 
 TPreviewWindow::~TPreviewWindow() = default;
@@ -89,13 +89,17 @@ void TPreviewWindow::Open()
             Attr.W = settings.PreviewWidth;
             Attr.H = settings.PreviewHeight;
         } else {
-            // Beside the main window, on the side with room.
+            // Beside the main window, on the side with room; narrower where neither side has enough.
             RECT main{};
             ::GetWindowRect(frame, &main);
             const RECT work = MonitorAreaOfWindow(frame).Work;
-            Attr.W = Scaled(560);
+            const int roomRight = work.right - main.right, roomLeft = main.left - work.left;
+            Attr.W = std::max(Scaled(320), std::min<int>(Scaled(560), std::max(roomRight, roomLeft)));
             Attr.H = std::max<int>(main.bottom - main.top, Scaled(400));
-            Attr.X = main.right + Attr.W <= work.right ? main.right : std::max<int>(work.left, main.left - Attr.W);
+            if (roomRight >= Attr.W || roomRight >= roomLeft)
+                Attr.X = std::min<int>(main.right, work.right - Attr.W);
+            else
+                Attr.X = std::max<int>(work.left, main.left - Attr.W);
             Attr.Y = main.top;
         }
         if (!Create())
@@ -134,7 +138,7 @@ void TPreviewWindow::Rebuild()
     const TFileList& list = Dialog.FileList();
     const TOutputFormat format = OutputFormatOf(settings);
     const int selected = list.Selected();
-    SetWindowText("Preview: " + settings.FileOutput);
+    SetWindowText("Preview (not written yet): " + settings.FileOutput);
 
     EntryCount = list.Count();
     CountBuilder.reset();
@@ -196,7 +200,7 @@ void TPreviewWindow::ShowTotals()
     const TOutputTotals totals = Counter->Totals();
     Totals.SetWindowText(Plural(static_cast<std::uint64_t>(EntryCount), "entry", "entries") + ": " +
                          Plural(totals.Lines, "line", "lines") + ", " + Plural(totals.Bytes, "byte", "bytes") +
-                         " in " + FormatName + ". Nothing is written until Create.");
+                         " in " + FormatName);
 }
 
 void TPreviewWindow::EvTimer(UINT_PTR id)
