@@ -139,6 +139,8 @@ BaseDlg::BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStat
     SettingsRecord->IniFileName = SettingsFileName();
     CreateButton.SetMenuOnLeftClick(1);
     List.SetDeleteCommand(IDM_DELETE);
+    // The list is the model of the output: an open preview follows each of its changes.
+    List.SendChangeNotices();
     Header.SetPlaceholder(HeaderPlaceholder);
     Queue.SetPlaceholder(QueuePlaceholder);
 }

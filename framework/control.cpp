@@ -81,7 +81,7 @@ LRESULT TListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 void TListBox::NoteChange() const
 {
-    if (NoticePosted || !Handle)
+    if (!ChangeNotices || NoticePosted || !Handle)
         return;
     NoticePosted = ::PostMessageW(Handle, ListChangeMessage, 0, 0) != FALSE;
 }
