@@ -116,7 +116,7 @@ TEST_F(PreviewTest, ShowsWhatCreateWrites)
         {"a template", IDC_PATH_FULL, false, "", "",
          "Header=<\">\r\nQueue=<\",#QZ_BR#>\r\nMainHead=<[#QZ_BR#>\r\nMainQueue=<QZ_GETCOUNT]>\r\nCheckIndex=2\r\n"},
         {"a template in UTF-16 with LF", IDC_PATH_FULL, false, "", "",
-         "Header=<- >\r\nQueue=<#QZ_BR#>\r\nCheckIndex=0\r\nOutputEncoding=utf-16\r\nLineEnds=lf\r\nNameEscape=url\r\n"},
+         "Header=<- >\r\nQueue=<#QZ_BR#>\r\nCheckIndex=0\r\nOutputEncoding=utf-16le\r\nLineEnds=lf\r\nNameEscape=url\r\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Case);
@@ -220,13 +220,33 @@ TEST_F(PreviewTest, LinesAndListSelectEachOther)
     EXPECT_LT(index, view.TopLine() + client.bottom / lineHeight) << "the selected entry's line is in view";
 }
 
+// With the marks, tabs and line breaks show; names stand apart, in red where the encoding cannot hold them.
+TEST_F(PreviewTest, MarksShowTabsAndLineBreaksAndSetNamesApart)
+{
+    Start({"C:\\a.txt", "C:\\\xCE\xA9.txt"});
+    Dialog->LoadTemplate(Template("Header=<\t>\r\nQueue=<;#QZ_BR#>\r\nCheckIndex=2\r\nOutputEncoding=ansi\r\n"));
+    ASSERT_TRUE(Shows("\ta.txt;\r\n\t\xCE\xA9.txt;\r\n"));
+    ::SendMessageW(::GetDlgItem(Preview()->GetHandle(), IDC_PREVIEW_MARKS), BM_CLICK, 0, 0);
+    const TPreviewLines& view = Preview()->LinesView();
+    EXPECT_TRUE(view.MarksShown());
+    auto drawn = [&](std::size_t line, bool marks) {
+        std::string text;
+        for (const TDrawnRun& run : DrawnRuns(view.Lines().at(line), marks, true))
+            text += "TNUMG"[static_cast<int>(run.Kind)] + Narrow(run.Text) + "|";
+        return text;
+    };
+    EXPECT_EQ(drawn(0, true), "M\xE2\x86\x92       |Na.txt|T;|M\xC2\xB6|");
+    EXPECT_EQ(drawn(1, true), "M\xE2\x86\x92       |U\xCE\xA9.txt|T;|M\xC2\xB6|");
+    EXPECT_EQ(drawn(1, false), "T        |U\xCE\xA9.txt|T;|");
+}
+
 // Copy all puts on the clipboard what Create and copy puts there, in any encoding, and writes nothing.
 TEST_F(PreviewTest, CopyAllIsTheCreatedOutput)
 {
     Start({"C:\\one.txt", "C:\\two \xCE\xA9.txt"});
     TypeAround("[", "]\r\n");
     for (const char* keys : {"Header=<[>\r\nQueue=<]#QZ_BR#>\r\n",
-                             "Header=<[>\r\nQueue=<]#QZ_BR#>\r\nOutputEncoding=utf-16\r\nLineEnds=lf\r\n"}) {
+                             "Header=<[>\r\nQueue=<]#QZ_BR#>\r\nOutputEncoding=utf-16le\r\nLineEnds=lf\r\n"}) {
         SCOPED_TRACE(keys);
         Dialog->LoadTemplate(Template(keys));
         std::filesystem::remove(NativePath(Dir.File("out.txt")));
