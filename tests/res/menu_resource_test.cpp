@@ -189,3 +189,18 @@ TEST(MenuResource, EveryCommandHasAHint)
 }
 
 } // namespace
+
+// The program's keys: F1 the help index, F5 the Preview window.
+TEST(MenuResource, TheProgramsKeysAreItsCommands)
+{
+    HACCEL keys = LoadAcceleratorsW(Module(), L"MAIN_ACCEL");
+    ASSERT_NE(keys, nullptr);
+    std::vector<ACCEL> table(static_cast<std::size_t>(CopyAcceleratorTableW(keys, nullptr, 0)));
+    CopyAcceleratorTableW(keys, table.data(), static_cast<int>(table.size()));
+    std::vector<std::pair<WORD, WORD>> found;
+    for (const ACCEL& key : table) {
+        EXPECT_EQ(key.fVirt & ~FNOINVERT, FVIRTKEY);
+        found.emplace_back(key.key, key.cmd);
+    }
+    EXPECT_EQ(found, (std::vector<std::pair<WORD, WORD>>{{VK_F1, IDM_HELPINDEX}, {VK_F5, IDM_PREVIEW}}));
+}
