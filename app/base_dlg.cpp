@@ -10,6 +10,7 @@
 #include "app/settings_location.h"
 #include "settings/profile.h"
 #include "app/templates_menu.h"
+#include "app/preview_window.h"
 #include "controls/notice_window.h"
 #include "framework/gdi.h"
 #include "app/screen_fit_box.h"
@@ -62,6 +63,15 @@ BEGIN_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
     ON_WM_MOUSEMOVE(EvMouseMove)
     ON_WM_MENUSELECT(ShowCommandHint)
     ON_MESSAGE(WM_INITMENUPOPUP, EvInitMenuPopup)
+    // Every change of the list's items or selection, and of the texts and options of the lines.
+    ON_CONTROL(LBN_ITEMSCHANGED, IDC_FILELIST, PreviewChanged)
+    ON_CONTROL(EN_CHANGE, IDC_HEADER, PreviewChanged)
+    ON_CONTROL(EN_CHANGE, IDC_QUEUE, PreviewChanged)
+    ON_CONTROL(BN_CLICKED, IDC_PATH_FULL, PreviewChanged)
+    ON_CONTROL(BN_CLICKED, IDC_PATH_RELATIVE, PreviewChanged)
+    ON_CONTROL(BN_CLICKED, IDC_PATH_NOPATH, PreviewChanged)
+    ON_CONTROL(BN_CLICKED, IDC_PATH_NONE, PreviewChanged)
+    ON_CONTROL(BN_CLICKED, IDC_INVERTSLASH, PreviewChanged)
     ON_CONTROL_ANY(IDC_FILELIST, EvListNotify)
     ON_COMMAND(IDM_CREATE, CmCreate)
     ON_COMMAND(IDM_CREATEANDCOPY, CmCreateAndCopy)
@@ -110,6 +120,7 @@ BEGIN_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
     ON_COMMAND_RANGE(IDM_ESCAPE_FIRST, IDM_ESCAPE_LAST, CmOutputFormatItem)
     ON_COMMAND_RANGE(IDM_ENCODING_FIRST, IDM_ENCODING_LAST, CmOutputFormatItem)
     ON_COMMAND_RANGE(IDM_LINEENDS_FIRST, IDM_LINEENDS_LAST, CmOutputFormatItem)
+    ON_COMMAND(IDM_PREVIEW, CmPreview)
 END_MESSAGE_TABLE()
 
 BaseDlg::BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStatusBar* statusBar)
@@ -148,6 +159,8 @@ BaseDlg::BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStat
     SettingsRecord->IniFileName = SettingsFileName();
     CreateButton.SetMenuOnLeftClick(1);
     List.SetDeleteCommand(IDM_DELETE);
+    // The list is the model of the output: an open preview follows each of its changes.
+    List.SendChangeNotices();
     Header.SetPlaceholder(HeaderPlaceholder);
     Queue.SetPlaceholder(QueuePlaceholder);
 }
@@ -242,6 +255,7 @@ void BaseDlg::SettingsToControls()
     MainQueueField.SetText(OneLine(s.MainQueue));
     if (StatusBar)
         StatusBar->SetText(s.FileOutput);
+    PreviewChanged();
 }
 
 void BaseDlg::UpdateCounter()

@@ -6,7 +6,8 @@
 // Execute, copies), drop_targets.cpp (drops, Auto Drag), send_to.cpp (names from other copies),
 // template_commands.cpp (templates), web_pages.cpp (Html images and link),
 // output_format_commands.cpp (the Create menu's Output format),
-// help_commands.cpp (help, web page, About), options_sheet.cpp (Options).
+// help_commands.cpp (help, web page, About), options_sheet.cpp (Options), preview_commands.cpp
+// (the Preview window and what keeps it up to date).
 #include "controls/auto_button.h"
 #include "controls/qz_check_box.h"
 #include "controls/qz_edit_cursor.h"
@@ -36,6 +37,7 @@ struct TDialogTexts {
     std::string Queue;
     std::string Caption;
 };
+class TPreviewWindow;
 
 class BaseDlg : public TWhiteCenterDlg {
 public:
@@ -100,6 +102,11 @@ public:
     TLineBuilder MakeLineBuilder();
     TLineBuilder MakeLineBuilder(const TSettings& settings);
 
+    // The whole output on the clipboard as Create and copy puts it there, nothing written.
+    void CopyAllOutput();
+    // The Preview window once it has been opened; null before.
+    TPreviewWindow* PreviewWindow() const { return Preview.get(); }
+
 protected:
     void SetupWindow() override;
     void EvWindowPosChanged(const WINDOWPOS& position) override;
@@ -148,6 +155,9 @@ protected:
     LRESULT CmOutputFormatItem(TMessage& message);
     // The Output format items checked as the record has them.
     void MarkOutputFormat(HMENU menu) const;
+    void CmPreview();
+    // Whatever the output is made of changed: an open preview follows.
+    void PreviewChanged();
     void CmCreate();
     void CmCreateAndCopy();
     void CmView();
@@ -240,6 +250,7 @@ protected:
     // The entries as last saved to or opened from a list file: closing asks about a list
     // that differs.
     std::vector<std::string> KeptEntries;
+    std::unique_ptr<TPreviewWindow> Preview;
 
     DECLARE_MESSAGE_TABLE()
 };

@@ -22,6 +22,7 @@ TMyControlBar::TMyControlBar(TWindow* parent) : TControlBar(parent, ToolBarFont(
     AddSeparator(6);
     AddButton("BMP_URL", IDM_HTMLIMAGES);
     AddButton("BMP_URLLINK", IDM_HTMLLINK);
+    AddButton(MAKEINTRESOURCEA(IDB_PREVIEW), IDM_PREVIEW);
     AddSeparator(6);
     AddButton(MAKEINTRESOURCEA(IDB_CLEARLIST), IDM_CLEARLIST);
 }

@@ -38,7 +38,7 @@ private:
 };
 
 // The main window as the application builds it: icon, menu, status bar with its "Ready"
-// gadget, tool bar with its eight gadgets.
+// gadget, tool bar with its nine gadgets.
 std::unique_ptr<TMyWindow> BuildMainWindow();
 
 // The status bar's font: the system's status-bar font (a 9-point one when it cannot be had).

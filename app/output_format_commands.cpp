@@ -24,6 +24,7 @@ UINT ItemOf(T value, UINT first)
 void BaseDlg::CmMoreVariables()
 {
     SettingsRecord->MoreVariables = !SettingsRecord->MoreVariables;
+    PreviewChanged();
 }
 
 LRESULT BaseDlg::CmOutputFormatItem(TMessage& message)
@@ -35,6 +36,7 @@ LRESULT BaseDlg::CmOutputFormatItem(TMessage& message)
         SettingsRecord->OutputEncoding = ChoiceOf<TOutputEncoding>(id, IDM_ENCODING_FIRST);
     else if (id >= IDM_LINEENDS_FIRST && id <= IDM_LINEENDS_LAST)
         SettingsRecord->LineEnds = ChoiceOf<TLineEnds>(id, IDM_LINEENDS_FIRST);
+    PreviewChanged();
     return 0;
 }
 

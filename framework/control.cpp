@@ -44,8 +44,52 @@ bool TControl::Create()
 
 // ---- TListBox ----
 
+namespace {
+
+// Posted to the list box itself: the changes so far go to the parent as one notice.
+const UINT ListChangeMessage = ::RegisterWindowMessageW(L"StrandelListChanged");
+
+bool ChangesList(UINT message)
+{
+    switch (message) {
+    case LB_ADDSTRING:
+    case LB_INSERTSTRING:
+    case LB_DELETESTRING:
+    case LB_RESETCONTENT:
+    case LB_SETCURSEL:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+LRESULT TListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == ListChangeMessage) {
+        NoticePosted = false;
+        if (HWND parent = ::GetParent(Handle))
+            ::SendMessageW(parent, WM_COMMAND, MAKEWPARAM(Attr.Id, LBN_ITEMSCHANGED), reinterpret_cast<LPARAM>(Handle));
+        return 0;
+    }
+    // The user's clicks and keys move the selection without a message of the list above.
+    if (ChangesList(message) || message == WM_LBUTTONDOWN || message == WM_KEYDOWN)
+        NoteChange();
+    return TControl::WindowProc(message, wParam, lParam);
+}
+
+void TListBox::NoteChange() const
+{
+    if (!ChangeNotices || NoticePosted || !Handle)
+        return;
+    NoticePosted = ::PostMessageW(Handle, ListChangeMessage, 0, 0) != FALSE;
+}
+
 LRESULT TListBox::Ask(UINT message, WPARAM wParam, LPARAM lParam) const
 {
+    if (ChangesList(message))
+        NoteChange();
     if (PreviousProc)
         return ::CallWindowProcW(PreviousProc, Handle, message, wParam, lParam);
     return SendMessage(message, wParam, lParam);

@@ -24,9 +24,17 @@ protected:
 // The list operations ask the system's list box directly, not through the object's own
 // message handling (which has nothing to add to them): a list of 100,000 entries is read and
 // filled with as many calls. Called on the window's own thread, as all of a window's work is.
+// With SendChangeNotices, any change of a list box's items or selection, made through the
+// operations below or by messages to the window, reaches the parent as one WM_COMMAND with this
+// notification code, posted once for all the changes made before it is handled.
+constexpr WORD LBN_ITEMSCHANGED = 0x7F01;
+
 class TListBox : public TControl {
 public:
     using TControl::TControl;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The parent is told of every change (LBN_ITEMSCHANGED) from now on.
+    void SendChangeNotices() { ChangeNotices = true; }
 
     int GetCount() const;
     int AddString(const std::string& text) const;
@@ -50,7 +58,11 @@ protected:
 
 private:
     LRESULT Ask(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // Posts the change notice unless one is on its way.
+    void NoteChange() const;
 
+    bool ChangeNotices = false;
+    mutable bool NoticePosted = false;
     mutable std::wstring Entry;   // the room an entry is read into, kept for the next read
 };
 

@@ -440,13 +440,72 @@ std::string TLineBuilder::BuildLine(int index, const std::string* givenName)
     return line;
 }
 
+void TLineBuilder::BuildLine(int index, std::string& line, std::size_t& nameStart, std::size_t& nameLength)
+{
+    // The name is the one piece of a line the builder appends alone: the sink notes where.
+    class TNameFinder : public TOutputSink {
+    public:
+        void Append(std::string_view text) override
+        {
+            if (Pieces++ == NamePiece) {
+                Start = Text.size();
+                Length = text.size();
+            }
+            Text.append(text);
+        }
+        std::string Text;
+        int Pieces = 0;
+        int NamePiece = 1;   // after the Header's one piece
+        std::size_t Start = 0;
+        std::size_t Length = 0;
+    } finder;
+    TCurrentFile file;
+    LoadFile(file, index, nullptr);
+    finder.Text.swap(line);
+    finder.Text.clear();
+    EmitLine(file, finder);
+    line.swap(finder.Text);
+    nameStart = finder.Start;
+    nameLength = finder.Length;
+}
+
+void TLineBuilder::EmitMainHead(TCurrentFile& file, TOutputSink& sink)
+{
+    LoadFile(file, 0, nullptr);
+    EmitPattern(TPattern(Cut(Settings.MainHead, MainTextMax), Settings.MoreVariables), file, sink);
+}
+
+// The Main queue counts the entries; its file variables describe the last entry.
+void TLineBuilder::EmitMainQueue(TCurrentFile& file, TOutputSink& sink)
+{
+    const int count = List.Count();
+    std::string last = List.Text(count - 1);
+    LoadFile(file, count, &last);
+    EmitPattern(TPattern(Cut(Settings.MainQueue, MainTextMax), Settings.MoreVariables), file, sink);
+}
+
+std::string TLineBuilder::BuildMainHead()
+{
+    TCurrentFile file;
+    TStringSink sink;
+    EmitMainHead(file, sink);
+    return std::move(sink.Text);
+}
+
+std::string TLineBuilder::BuildMainQueue()
+{
+    TCurrentFile file;
+    TStringSink sink;
+    EmitMainQueue(file, sink);
+    return std::move(sink.Text);
+}
+
 void TLineBuilder::BuildOutput(TOutputSink& sink)
 {
     const int count = List.Count();
     TCurrentFile file;
 
-    LoadFile(file, 0, nullptr);
-    EmitPattern(TPattern(Cut(Settings.MainHead, MainTextMax), Settings.MoreVariables), file, sink);
+    EmitMainHead(file, sink);
 
     // Every index below the count has an entry: no check per entry (a list box answers each).
     for (int i = 0; i < count; ++i) {
@@ -455,10 +514,7 @@ void TLineBuilder::BuildOutput(TOutputSink& sink)
         EmitLine(file, sink);
     }
 
-    // The Main queue counts the entries; its file variables describe the last entry.
-    std::string last = List.Text(count - 1);
-    LoadFile(file, count, &last);
-    EmitPattern(TPattern(Cut(Settings.MainQueue, MainTextMax), Settings.MoreVariables), file, sink);
+    EmitMainQueue(file, sink);
 }
 
 std::string TLineBuilder::BuildOutput()

@@ -44,6 +44,13 @@ public:
     void BuildLine(int index, const std::string* givenName, std::string& line);
     std::string BuildLine(int index, const std::string* givenName = nullptr);
 
+    // The entry's line as BuildOutput writes it, and where the name stands in it: nameStart and
+    // nameLength in bytes of line (an empty name stands where it would be).
+    void BuildLine(int index, std::string& line, std::size_t& nameStart, std::size_t& nameLength);
+    // The expanded Main head and Main queue as BuildOutput writes them around the lines.
+    std::string BuildMainHead();
+    std::string BuildMainQueue();
+
     // Main head, every entry's line, Main queue; the list must not be empty.
     void BuildOutput(TOutputSink& sink);
     std::string BuildOutput();
@@ -102,6 +109,8 @@ private:
     bool UsesAlternate(TCurrentFile& file) const;
     void EmitPattern(const TPattern& pattern, TCurrentFile& file, TOutputSink& sink);
     void EmitLine(TCurrentFile& file, TOutputSink& sink);
+    void EmitMainHead(TCurrentFile& file, TOutputSink& sink);
+    void EmitMainQueue(TCurrentFile& file, TOutputSink& sink);
 
     const TSettings& Settings;
     const TFileList& List;

@@ -161,5 +161,12 @@
 /* Progress window PROGRESS_DLG (plus IDCANCEL) */
 #define IDC_PROGRESS_TEXT           3230 /* static: what is done and how far */
 #define IDC_PROGRESS_BAR            3231 /* progress bar */
+/* ---- Preview window (3100-3199) ---------------------------------------- */
+#define IDM_PREVIEW                 3100 /* Auto menu, tool bar, F5: the Preview window */
+#define IDB_PREVIEW                 3101 /* its tool-bar picture */
+#define IDC_PREVIEW_MARKS           3102 /* check box: line breaks and tabs as marks */
+#define IDM_PREVIEW_COPYALL         3103 /* context menu: the whole output into the clipboard */
+#define IDC_PREVIEW_LINES           3104 /* the lines of the output */
+#define IDC_PREVIEW_TOTALS          3105 /* how many lines and bytes the output has */
 
 #endif /* STRANDEL_RESOURCE_H */

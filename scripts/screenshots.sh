@@ -57,6 +57,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   tour place
   drop 101 "$c/Web/img/cat.gif" "$c/Web/img/dog.jpg" "$c/Web/about.htm" "$c/Docs/notes.txt" "$c/Music/song.mp3"
   tour shot "$(winepath -w "$shots/filled-list.bmp")"
+  tour preview "$(winepath -w "$shots/preview.bmp")"
   tour hover "$(winepath -w "$shots/hover-hint.bmp")"
   tour zoomed "$(winepath -w "$shots/zoomed.bmp")"
   tour list-menu "$(winepath -w "$shots/list-menu.bmp")"
@@ -112,7 +113,7 @@ WINEPREFIX="$dpi" xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
 WINEPREFIX="$dpi" wineserver -k 2>/dev/null || true
 
 mkdir -p docs/screenshots
-for shot in first-start filled-list hover-hint zoomed list-menu drop-question autodrag-menu templates-menu options-sheet add-folder progress image-page dpi-144; do
+for shot in first-start filled-list preview hover-hint zoomed list-menu drop-question autodrag-menu templates-menu options-sheet add-folder progress image-page dpi-144; do
   convert "$shots/$shot.bmp" -trim +repage -bordercolor black -border 8 "docs/screenshots/$shot.png"
 done
 echo "docs/screenshots: $(ls docs/screenshots | tr '\n' ' ')"

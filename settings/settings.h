@@ -101,6 +101,11 @@ struct TSettings {
     bool AddFolderSubfolders = false;
     int32_t AddFolderItems = 0;            // 0 files, 1 folders, 2 both
     bool AddFolderHidden = false;          // hidden and system files count too
+    // The Preview window's place on the screen, kept once the preview has been opened.
+    int32_t PreviewLeft = 0;
+    int32_t PreviewTop = 0;
+    int32_t PreviewWidth = 0;
+    int32_t PreviewHeight = 0;
 
     // Sets FileOutput and, with it, RelPath to its folder.
     void SetFileOutput(const std::string& name);

@@ -61,6 +61,11 @@ constexpr TSettingsKey Keys[] = {
     {"AddFolderSubfolders", EKeyKind::Flag,   {.Flag = &TSettings::AddFolderSubfolders}, "",  0, 0,                SettingsOnly | WrittenWhenUsed, 0},
     {"AddFolderItems",      EKeyKind::Number, {.Number = &TSettings::AddFolderItems},    "",  0, 0,                SettingsOnly | WrittenWhenUsed, 0},
     {"AddFolderHidden",     EKeyKind::Flag,   {.Flag = &TSettings::AddFolderHidden},     "",  0, 0,                SettingsOnly | WrittenWhenUsed, 0},
+    // The Preview window's place on the screen; a width of 0: the preview was never opened.
+    {"PreviewLeft",    EKeyKind::Number, {.Number = &TSettings::PreviewLeft},   "",            0,    0,                SettingsOnly | WrittenWhenUsed,  0},
+    {"PreviewTop",     EKeyKind::Number, {.Number = &TSettings::PreviewTop},    "",            0,    0,                SettingsOnly | WrittenWhenUsed,  0},
+    {"PreviewWidth",   EKeyKind::Number, {.Number = &TSettings::PreviewWidth},  "",            0,    0,                SettingsOnly | WrittenWhenUsed,  0},
+    {"PreviewHeight",  EKeyKind::Number, {.Number = &TSettings::PreviewHeight}, "",            0,    0,                SettingsOnly | WrittenWhenUsed,  0},
 };
 // clang-format on
 

@@ -192,6 +192,20 @@ int main(int argc, char** argv)
     } else if (step == "command") {
         ::PostMessageW(strandel.Main, WM_COMMAND, static_cast<WPARAM>(std::atoi(argument.c_str())), 0);
         Pause(1500);
+    } else if (step == "preview") {
+        // The Preview window beside the main window, pictured with it, then closed.
+        ::PostMessageW(strandel.Main, WM_COMMAND, 3100 /* IDM_PREVIEW */, 0);
+        HWND preview = nullptr;
+        for (int i = 0; i < 100 && !preview; ++i, Pause(50))
+            preview = ::FindWindowW(L"StrandelPreview", nullptr);
+        if (!preview)
+            return 1;
+        MoveMouse({2, 2});
+        Pause(1500);
+        const bool ok = SaveScreen(argument);
+        ::PostMessageW(preview, WM_CLOSE, 0, 0);
+        Pause(300);
+        return ok ? 0 : 1;
     } else if (step == "answer") {
         HWND box = nullptr;
         for (int i = 0; i < 100 && !box; ++i, Pause(50))

@@ -1,11 +1,13 @@
 // Times the program's window at scale under Wine, with the real list box: start to idle with and
 // without 1,000 templates, a drop of 10,000 files against Open list of the same names, Open list
 // and Create with 100,000 entries (against strandel-gen's whole run), and the memory the entries
-// take. Each time is the best of three runs.
+// take, and the time from a key typed in the Header to the Preview window showing it. Each time
+// is the best of three runs.
 #include "app/base_dlg.h"
 #include "gen/folder_scan.h"
 #include "gen/list_editor.h"
 #include "gen/list_history.h"
+#include "app/preview_window.h"
 #include "app/my_window.h"
 #include "app/program_state.h"
 #include "gen/encoded_output.h"
@@ -26,6 +28,7 @@
 #include <cstring>
 #include <filesystem>
 #include <atomic>
+#include <algorithm>
 #include <functional>
 #include <thread>
 #include <string>
@@ -300,6 +303,45 @@ std::vector<std::string> RealFiles(const std::string& folder, int files, int cou
     return names;
 }
 
+// From a key typed at the start of the Header to the Preview window showing the changed lines,
+// and the rebuild alone, each the median of five, in milliseconds.
+struct TPreviewTimes {
+    double Typed;
+    double Rebuild;
+};
+
+TPreviewTimes HeaderToPreview(BaseDlg& dialog)
+{
+    HWND header = ::GetDlgItem(dialog.GetHandle(), IDC_HEADER);
+    TPreviewWindow& preview = *dialog.PreviewWindow();
+    preview.Rebuild();
+    auto median = [](std::vector<double> times) {
+        std::sort(times.begin(), times.end());
+        return times[times.size() / 2];
+    };
+    std::vector<double> typed, rebuilt;
+    for (int round = 0; round < 5; ++round) {
+        const wchar_t key = static_cast<wchar_t>(L'a' + round);
+        ::SendMessageW(header, EM_SETSEL, 0, 0);
+        // The first entry's line (after the Main head's) begins with what the Header begins with.
+        auto shown = [&] {
+            const auto& lines = preview.LinesView().Lines();
+            return lines.size() > 1 && !lines[1].Text.empty() && lines[1].Text[0] == static_cast<char>(key);
+        };
+        auto start = std::chrono::steady_clock::now();
+        ::SendMessageW(header, WM_CHAR, key, 1);
+        while (!shown()) {
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
+            PumpMessages();
+        }
+        typed.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        start = std::chrono::steady_clock::now();
+        preview.Rebuild();
+        rebuilt.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    return {median(typed), median(rebuilt)};
+}
+
 } // namespace
 
 // Usage: window_bench [STRANDEL_GEN_EXE [TREE]]: with strandel-gen, Create and Open list are put
@@ -390,6 +432,22 @@ int main(int argc, char** argv)
         ::DeleteFileW(Wide(hqd).c_str());
         ::DeleteFileW(Wide(genOutput).c_str());
     }
+
+    // The preview follows the Header as fast with 100,000 entries as with 200: it builds what it shows.
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDM_PREVIEW, 0), 0);
+    PumpMessages();
+    const TPreviewTimes large = HeaderToPreview(dialog);
+    const std::string smallList = WriteList(Names(200));
+    dialog.FileList().Clear();
+    dialog.AppendListFile(smallList);
+    PumpMessages();
+    const TPreviewTimes small = HeaderToPreview(dialog);
+    std::printf("Header typed to preview shown: %.1f ms with 200 entries, %.1f ms with %d (ratio %.2f; target each "
+                "under 50, ratio at most 2); of which the rebuild: %.1f ms and %.1f ms (the rest waits %u ms for "
+                "more keys)\n",
+                small.Typed, large.Typed, openCount, large.Typed / small.Typed, small.Rebuild, large.Rebuild,
+                PreviewDelayMs);
+    ::DeleteFileW(Wide(smallList).c_str());
 
     // The same Create over names of real files, without and with their sizes and dates.
     const std::string files = temp + "strandel-bench-files\\";

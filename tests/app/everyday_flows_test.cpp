@@ -61,7 +61,7 @@ TEST_F(EverydayFlows, TheToolBarOffersItsCommandsInOrderWithTheirHintsAndFont)
     StartWith("");
     const HWND bar = ToolBar();
     ASSERT_NE(bar, nullptr);
-    // Create, View, Execute | Html images, Html link | Clear list; 0 for a separator.
+    // Create, View, Execute | Html images, Html link, Preview | Clear list; 0 for a separator.
     const struct {
         int Command;
         const char* StatusLine;
@@ -72,6 +72,7 @@ TEST_F(EverydayFlows, TheToolBarOffersItsCommandsInOrderWithTheirHintsAndFont)
         {0, ""},
         {IDM_HTMLIMAGES, "Create html temp file for images, and launch it"},
         {IDM_HTMLLINK, "Create html temp file with links, and launch it"},
+        {IDM_PREVIEW, "Show the output file as Create would write it, while you edit"},
         {0, ""},
         {IDM_CLEARLIST, "Clear file list"},
     };
@@ -101,7 +102,7 @@ TEST_F(EverydayFlows, TheToolBarOffersItsCommandsInOrderWithTheirHintsAndFont)
     // A press on Clear list empties the list.
     Add({"a.txt", "b.txt"});
     RECT clear{};
-    ::SendMessageW(bar, TB_GETITEMRECT, 7, reinterpret_cast<LPARAM>(&clear));
+    ::SendMessageW(bar, TB_GETITEMRECT, std::size(gadgets) - 1, reinterpret_cast<LPARAM>(&clear));
     POINT middle = Centre(clear);
     ::ClientToScreen(bar, &middle);
     ClickOver(bar, TMouseButton::Left, middle);

@@ -23,6 +23,7 @@ const std::vector<TNamed> ToolBarBitmaps = {
     {MAKEINTRESOURCEW(IDB_EXECUTE), "1012 Execute"},
     {L"BMP_URL", "BMP_URL"},
     {L"BMP_URLLINK", "BMP_URLLINK"},
+    {MAKEINTRESOURCEW(IDB_PREVIEW), "3101 Preview"},
 };
 
 // Palette indexes used by a 4-bit bitmap of the given size.

@@ -47,7 +47,8 @@ const std::vector<TMenuResource>& MenuResources()
                  Popup("Options",
                        {Command("Global options...", 1014), Command("Change Font...", 1001)}),
                  Separator, Command("E&xit", 24338)}),
-          Popup("Auto", {Command("Html images", 1015), Command("Html link", 1016)}),
+          Popup("Auto", {Command("Html images", 1015), Command("Html link", 1016), Separator,
+                         Command("Preview\tF5", 3100)}),
           Popup("Help", {Command("&Index\tF1", 24341), Command("&Connect to WEB page", 24343),
                          Separator, Command("&About...", 24346)})}},
         {"MENU_PLUGIN",
@@ -85,6 +86,7 @@ const std::vector<TMenuResource>& MenuResources()
                               Command("Create and copy", 1011), Separator,
                               Command("Set Relative Path", 1010), Command("Set Output File", 1008), Separator,
                               Command("Add folder contents...", 3210)})}},
+        {"PREVIEW_MNU", {Popup("Preview", {Command("Copy all", 3103)})}},
     };
     return menus;
 }

@@ -23,7 +23,7 @@ const struct {
 };
 
 // How many strings the program has: a hint of every control and command that has one.
-constexpr int StringCount = 55 + 14;   // + the Create menu's Output format
+constexpr int StringCount = 55 + 14 + 2;   // + the Create menu's Output format, + the preview's
 
 std::string Visible(const std::string& text)
 {

@@ -229,6 +229,7 @@ const std::vector<TSoakAction> Actions = {
      }},
     {"Auto > Html images", 1, MenuBar("Auto", {"Html images"})},
     {"Auto > Html link", 1, MenuBar("Auto", {"Html link"})},
+    {"Auto > Preview", 1, MenuBar("Auto", {"Preview\tF5"})},
     {"Help > Index", 1, MenuBar("Help", {"&Index\tF1"})},
     {"Help > Connect to WEB page", 1, MenuBar("Help", {"&Connect to WEB page"})},
     {"Help > About", 1, MenuBar("Help", {"&About..."})},
@@ -290,6 +291,16 @@ const std::vector<TSoakAction> Actions = {
      [](TSession& s) {
          s.ComeForward();
          SendChord({VK_F1});
+     }},
+    {"F5", 1,
+     [](TSession& s) {
+         s.ComeForward();
+         SendChord({VK_F5});
+     }},
+    {"Preview closed", 1,
+     [](TSession&) {
+         if (HWND preview = ::FindWindowW(L"StrandelPreview", nullptr))
+             ::PostMessageW(preview, WM_CLOSE, 0, 0);
      }},
 
     // Zoom, hover, moving the window.

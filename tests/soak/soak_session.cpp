@@ -227,7 +227,8 @@ bool TSoakSession::LookAtWindows()
             }
             continue;
         }
-        if (window == Frame || className == "QZTooltip" || className == "tooltips_class32")
+        if (window == Frame || className == "QZTooltip" || className == "tooltips_class32" ||
+            className == "StrandelPreview")
             continue;
         if (className == "QZMex")
             pending = true;
