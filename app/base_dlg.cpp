@@ -92,6 +92,7 @@ BEGIN_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
     ON_COMMAND(IDM_HTMLIMAGES, HtmlImages)
     ON_COMMAND(IDM_HTMLLINK, HtmlLink)
     ON_COMMAND(IDM_OPTIONS, CmOptions)
+    ON_COMMAND(IDM_CONTEXTMENU, CmContextMenu)
 END_MESSAGE_TABLE()
 
 BaseDlg::BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStatusBar* statusBar)
@@ -142,6 +143,7 @@ TFileList& BaseDlg::FileList()
 void BaseDlg::SetupWindow()
 {
     TWhiteCenterDlg::SetupWindow();
+    ArrangeTabOrder();
 
     std::string header, queue;
     LoadSettings(*SettingsRecord, *Profile, header, queue);

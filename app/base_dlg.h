@@ -5,7 +5,8 @@
 // head and queue, Exit), list_commands.cpp (the list), output_commands.cpp (Create, View,
 // Execute, copies), drop_targets.cpp (drops, Auto Drag), send_to.cpp (names from other copies),
 // template_commands.cpp (templates), web_pages.cpp (Html images and link),
-// help_commands.cpp (help, web page, About), options_sheet.cpp (Options).
+// help_commands.cpp (help, web page, About), options_sheet.cpp (Options), keyboard_commands.cpp
+// (the tab order, the keyboard's pop-up menus).
 #include "controls/auto_button.h"
 #include "controls/qz_check_box.h"
 #include "controls/qz_edit_cursor.h"
@@ -112,6 +113,10 @@ protected:
     void CmCopySelectedItem();
     void CmCreateAndCopySelectedItem();
     void CmExit();
+    // Shift+F10 or the context-menu key: the focused control's pop-up menu.
+    void CmContextMenu();
+    // Tab walks the controls in the order a person works in (keyboard_commands.cpp).
+    void ArrangeTabOrder();
     LRESULT EvCopyData(HWND sender, const COPYDATASTRUCT* record);
     LRESULT EvDeliverSentName(TMessage& message);
     LRESULT EvListNotify(TMessage& message);

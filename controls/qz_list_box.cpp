@@ -83,6 +83,18 @@ LRESULT TQZListBox::EvKeyDown(TMessage& message)
     return DefaultProcessing(message);
 }
 
+POINT TQZListBox::KeyboardMenuPoint()
+{
+    const RECT client = GetClientRect();
+    RECT item{};
+    const int selected = GetSelIndex();
+    if (selected < 0 ||
+        SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&item)) == LB_ERR ||
+        item.bottom <= client.top || item.bottom > client.bottom)
+        return {client.left, client.top};
+    return {client.left, item.bottom};
+}
+
 LRESULT TQZListBox::EvAddString(TMessage& message)
 {
     const LRESULT result = DefaultProcessing(message);

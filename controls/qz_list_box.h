@@ -35,6 +35,8 @@ protected:
     void StringAdded(const std::wstring& text) const override { Widen(text.c_str()); }
     void Cleared() const override { SetExtent(0, {}); }
 
+    // The keyboard's menu opens below the selected entry (where it shows), else at the top.
+    POINT KeyboardMenuPoint() override;
     LRESULT EvKeyDown(TMessage& message);
     LRESULT EvAddString(TMessage& message);
     LRESULT EvResetContent(TMessage& message);

@@ -114,4 +114,8 @@
 /* ---- Icons -------------------------------------------------------------- */
 #define IDI_STRANDEL                1
 
+/* ---- Keyboard and accessibility (3300-3399) ------------------------------ */
+/* Shift+F10 and the context-menu key: the focused control's pop-up menu. */
+#define IDM_CONTEXTMENU             3300
+
 #endif /* STRANDEL_RESOURCE_H */

@@ -39,33 +39,33 @@ const std::vector<TMenuResource>& MenuResources()
 {
     static const std::vector<TMenuResource> menus = {
         {"MENU_PROVA",
-         {Popup("File",
-                {Command("Create output file", 112), Command("View output file", 113), Separator,
-                 Command("Clear List", 1003), Command("Open list...", 24332),
-                 Command("Save list...", 24333), Separator, Command("Set output file,,,", 118),
-                 Command("Set main head...", 120), Command("Set main queue...", 121), Separator,
-                 Popup("Options",
-                       {Command("Global options...", 1014), Command("Change Font...", 1001)}),
+         {Popup("&File",
+                {Command("&Create output file\tCtrl+Enter", 112), Command("&View output file", 113), Separator,
+                 Command("C&lear List", 1003), Command("&Open list...\tCtrl+O", 24332),
+                 Command("&Save list...\tCtrl+S", 24333), Separator, Command("Set o&utput file,,,", 118),
+                 Command("Set main &head...", 120), Command("Set main &queue...", 121), Separator,
+                 Popup("O&ptions",
+                       {Command("&Global options...", 1014), Command("Change &Font...", 1001)}),
                  Separator, Command("E&xit", 24338)}),
-          Popup("Auto", {Command("Html images", 1015), Command("Html link", 1016)}),
-          Popup("Help", {Command("&Index\tF1", 24341), Command("&Connect to WEB page", 24343),
-                         Separator, Command("&About...", 24346)})}},
+          Popup("&Auto", {Command("Html &images", 1015), Command("Html &link", 1016)}),
+          Popup("&Help", {Command("&Index\tF1", 24341), Command("&Connect to WEB page", 24343),
+                          Separator, Command("&About...", 24346)})}},
         {"MENU_PLUGIN",
-         {Popup("Templates", {Command("Templates", 0), Command("Save Template", 1301),
-                              Command("Open Template", 1302), Separator})}},
+         {Popup("Templates", {Command("&Templates", 0), Command("&Save Template", 1301),
+                              Command("&Open Template", 1302), Separator})}},
         {"MAINLIST_MNU",
          {Popup("List",
-                {Command("Copy selected item", 1004), Command("Create and copy selected item", 1006),
-                 Separator, Command("Move up", 109), Command("Move down", 110), Separator,
-                 Command("Delete selected item", 111), Command("DISK DELETE selected FILE", 1018),
-                 Command("Clear: delete all items", 1003)})}},
+                {Command("&Copy selected item", 1004), Command("C&reate and copy selected item", 1006),
+                 Separator, Command("Move &up\tAlt+Up", 109), Command("Move &down\tAlt+Down", 110), Separator,
+                 Command("De&lete selected item\tDel", 111), Command("DISK DELETE selected &FILE", 1018),
+                 Command("Cl&ear: delete all items", 1003)})}},
         {"CREATE_MNU",
-         {Popup("Create", {Command("Create", 112), Command("Create and copy", 1007), Separator,
-                           Command("View output file", 113), Command("Execute output file", 1012)})}},
+         {Popup("Create", {Command("&Create\tCtrl+Enter", 112), Command("Create and c&opy", 1007), Separator,
+                           Command("&View output file", 113), Command("&Execute output file", 1012)})}},
         {"AUTODRAG_MNU",
-         {Popup("Auto Drag", {Command("Help", 123), Separator, Command("Copy", 1009),
-                              Command("Create and copy", 1011), Separator,
-                              Command("Set Relative Path", 1010), Command("Set Output File", 1008)})}},
+         {Popup("Auto Drag", {Command("&Help", 123), Separator, Command("&Copy", 1009),
+                              Command("C&reate and copy", 1011), Separator,
+                              Command("Set Relative &Path", 1010), Command("Set &Output File", 1008)})}},
     };
     return menus;
 }
@@ -162,7 +162,7 @@ TEST(MenuResource, TemplatesTitleComesOffAndLeavesTheFixedItems)
 
     wchar_t title[31] = {};
     GetMenuStringW(templates, 0, title, static_cast<int>(std::size(title)), MF_BYPOSITION);
-    EXPECT_STREQ(title, L"Templates");
+    EXPECT_STREQ(title, L"&Templates");
     ASSERT_TRUE(DeleteMenu(templates, 0, MF_BYPOSITION));
 
     ASSERT_EQ(GetMenuItemCount(templates), 3);

@@ -219,9 +219,9 @@ const std::vector<TSoakAction> Actions = {
      }},
     {"Auto > Html images", 1, MenuBar("Auto", {"Html images"})},
     {"Auto > Html link", 1, MenuBar("Auto", {"Html link"})},
-    {"Help > Index", 1, MenuBar("Help", {"&Index\tF1"})},
-    {"Help > Connect to WEB page", 1, MenuBar("Help", {"&Connect to WEB page"})},
-    {"Help > About", 1, MenuBar("Help", {"&About..."})},
+    {"Help > Index", 1, MenuBar("Help", {"Index"})},
+    {"Help > Connect to WEB page", 1, MenuBar("Help", {"Connect to WEB page"})},
+    {"Help > About", 1, MenuBar("Help", {"About..."})},
 
     // The tool bar and the pop-up menus.
     {"tool bar button", 6, ToolBarButton},
@@ -259,6 +259,29 @@ const std::vector<TSoakAction> Actions = {
      [](TSession& s) {
          s.ComeForward();
          SendChord({VK_F1});
+     }},
+    {"Alt+Up or Alt+Down", 2,
+     [](TSession& s) {
+         s.ComeForward();
+         SendChord({VK_MENU, static_cast<WORD>(s.Chance(0.5) ? VK_UP : VK_DOWN)});
+     }},
+    {"Ctrl+Enter", 1,
+     [](TSession& s) {
+         s.ComeForward();
+         SendChord({VK_CONTROL, VK_RETURN});
+     }},
+    {"Ctrl+O or Ctrl+S", 1,
+     [](TSession& s) {
+         s.ComeForward();
+         SendChord({VK_CONTROL, static_cast<WORD>(s.Chance(0.5) ? 'O' : 'S')});
+     }},
+    {"Shift+F10 or the menu key", 1,
+     [](TSession& s) {
+         s.ComeForward();
+         if (s.Chance(0.5))
+             SendChord({VK_SHIFT, VK_F10});
+         else
+             SendChord({VK_APPS});
      }},
 
     // Zoom, hover, moving the window.

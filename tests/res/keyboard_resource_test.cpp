@@ -1,0 +1,168 @@
+// What the keyboard reaches through the resources: a letter on every menu item and every
+// labelled control of the main dialog, no letter twice where one Alt+letter must find one
+// item, and the program's keys leading to commands the menus name.
+#include "res/resource.h"
+#include "support/owned_handle.h"
+#include "support/resources.h"
+#include "text/wide_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cwctype>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using TMenu = TOwned<HMENU, &DestroyMenu>;
+
+std::wstring ItemText(HMENU menu, int position)
+{
+    wchar_t text[256] = L"";
+    GetMenuStringW(menu, static_cast<UINT>(position), text, static_cast<int>(std::size(text)), MF_BYPOSITION);
+    return text;
+}
+
+// The letter after the one single "&" of a caption (0 when there is none), and how many there are.
+struct TMnemonic {
+    wchar_t Letter = 0;
+    int Marks = 0;
+};
+
+TMnemonic MnemonicOf(const std::wstring& text)
+{
+    TMnemonic mnemonic;
+    for (std::size_t i = 0; i + 1 < text.size() && text[i] != L'\t'; ++i) {
+        if (text[i] != L'&')
+            continue;
+        if (text[i + 1] == L'&') {
+            ++i;
+            continue;
+        }
+        ++mnemonic.Marks;
+        mnemonic.Letter = static_cast<wchar_t>(std::towupper(text[i + 1]));
+    }
+    return mnemonic;
+}
+
+// Every item of the menu (and of its submenus, each on its own) carries one letter, unique in its menu.
+void ExpectLettersOnEveryItem(HMENU menu, const std::string& path)
+{
+    std::map<wchar_t, std::string> taken;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        const std::wstring text = ItemText(menu, i);
+        if (text.empty())
+            continue;
+        const std::string where = path + " > " + Narrow(text);
+        const TMnemonic mnemonic = MnemonicOf(text);
+        EXPECT_EQ(mnemonic.Marks, 1) << where;
+        if (mnemonic.Letter) {
+            const auto [at, fresh] = taken.emplace(mnemonic.Letter, where);
+            EXPECT_TRUE(fresh) << where << " has the letter of " << at->second;
+        }
+        if (HMENU popup = GetSubMenu(menu, i))
+            ExpectLettersOnEveryItem(popup, where);
+    }
+}
+
+TEST(Keyboard, EveryMenuItemHasItsOwnLetter)
+{
+    for (const char* name : {"MENU_PROVA", "MENU_PLUGIN", "MAINLIST_MNU", "CREATE_MNU", "AUTODRAG_MNU"}) {
+        TMenu menu(LoadMenuW(Module(), Wide(name).c_str()));
+        ASSERT_NE(menu.get(), nullptr) << name;
+        // The pop-ups shown with TrackPopupMenu have no title a person sees: only their items count.
+        const bool bar = std::string(name) == "MENU_PROVA";
+        ExpectLettersOnEveryItem(bar ? menu.get() : GetSubMenu(menu.get(), 0), name);
+    }
+}
+
+// Alt+letter in the main dialog reaches one control, never a title of the menu bar (the bar has
+// the Templates menu too, from MENU_PLUGIN).
+TEST(Keyboard, TheMainDialogsLettersLeadToOneControlEach)
+{
+    std::map<wchar_t, std::string> taken;
+    {
+        TMenu bar(LoadMenuW(Module(), L"MENU_PROVA"));
+        for (int i = 0; i < GetMenuItemCount(bar.get()); ++i)
+            taken.emplace(MnemonicOf(ItemText(bar.get(), i)).Letter, "the menu bar's " + Narrow(ItemText(bar.get(), i)));
+        TMenu plugin(LoadMenuW(Module(), L"MENU_PLUGIN"));
+        taken.emplace(MnemonicOf(ItemText(GetSubMenu(plugin.get(), 0), 0)).Letter, "the menu bar's Templates");
+    }
+    // The dialog is a child: a hidden window holds it.
+    TOwned<HWND, &DestroyWindow> parent(CreateWindowW(L"Static", L"", WS_POPUP, 0, 0, 800, 700, nullptr, nullptr, Module(), nullptr));
+    HWND dialog = CreateDialogParamW(Module(), L"DLG_PROVA", parent.get(),
+                                     [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    ASSERT_NE(dialog, nullptr);
+    // The arrows need no letter: Alt+Up and Alt+Down move the entry.
+    const std::set<int> withoutLetter = {IDC_MOVEUP, IDC_MOVEDOWN};
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[32] = L"";
+        GetClassNameW(child, className, static_cast<int>(std::size(className)));
+        const LONG style = GetWindowLongW(child, GWL_STYLE);
+        const int id = GetDlgCtrlID(child);
+        // Edit fields show texts, group boxes frame the controls that have the letters.
+        if (std::wstring(className) != L"Button" || (style & 0x0F) == BS_GROUPBOX || withoutLetter.count(id))
+            continue;
+        wchar_t text[128] = L"";
+        GetWindowTextW(child, text, static_cast<int>(std::size(text)));
+        const TMnemonic mnemonic = MnemonicOf(text);
+        EXPECT_EQ(mnemonic.Marks, 1) << Narrow(text);
+        const auto [at, fresh] = taken.emplace(mnemonic.Letter, Narrow(text));
+        EXPECT_TRUE(fresh) << Narrow(text) << " has the letter of " << at->second;
+    }
+}
+
+// The program's keys: each a command with a hint; a key a menu item names after its tab is one of them.
+TEST(Keyboard, TheKeysAreCommandsTheMenusName)
+{
+    HACCEL keys = LoadAcceleratorsW(Module(), L"MAIN_ACCEL");
+    ASSERT_NE(keys, nullptr);
+    std::vector<ACCEL> table(static_cast<std::size_t>(CopyAcceleratorTableW(keys, nullptr, 0)));
+    CopyAcceleratorTableW(keys, table.data(), static_cast<int>(table.size()));
+    std::map<UINT, std::set<std::pair<BYTE, WORD>>> keysOf;
+    for (const ACCEL& key : table) {
+        EXPECT_TRUE(key.fVirt & FVIRTKEY) << key.cmd;
+        keysOf[key.cmd].insert({static_cast<BYTE>(key.fVirt & (FALT | FCONTROL | FSHIFT)), key.key});
+        if (key.cmd != IDM_CONTEXTMENU) {
+            EXPECT_FALSE(StringResource(key.cmd).empty()) << "the key of command " << key.cmd << " has no hint";
+        }
+    }
+    const std::vector<std::pair<UINT, std::pair<BYTE, WORD>>> expected = {
+        {IDM_HELPINDEX, {0, VK_F1}},         {IDM_MOVEUP, {FALT, VK_UP}},         {IDM_MOVEDOWN, {FALT, VK_DOWN}},
+        {IDM_OPENLIST, {FCONTROL, 'O'}},     {IDM_SAVELIST, {FCONTROL, 'S'}},     {IDM_CREATE, {FCONTROL, VK_RETURN}},
+        {IDM_CONTEXTMENU, {FSHIFT, VK_F10}}, {IDM_CONTEXTMENU, {0, VK_APPS}},
+    };
+    for (const auto& [command, key] : expected)
+        EXPECT_TRUE(keysOf[command].count(key)) << "command " << command << " lacks key " << key.second;
+
+    // "Del" is the list's own key; the others are lines of the table.
+    const std::map<std::wstring, std::pair<BYTE, WORD>> named = {
+        {L"F1", {0, VK_F1}},          {L"Ctrl+O", {FCONTROL, 'O'}},   {L"Ctrl+S", {FCONTROL, 'S'}},
+        {L"Ctrl+Enter", {FCONTROL, VK_RETURN}}, {L"Alt+Up", {FALT, VK_UP}}, {L"Alt+Down", {FALT, VK_DOWN}},
+    };
+    for (const char* name : {"MENU_PROVA", "MAINLIST_MNU", "CREATE_MNU"}) {
+        TMenu menu(LoadMenuW(Module(), Wide(name).c_str()));
+        std::vector<HMENU> pending{menu.get()};
+        while (!pending.empty()) {
+            HMENU current = pending.back();
+            pending.pop_back();
+            for (int i = 0; i < GetMenuItemCount(current); ++i) {
+                if (HMENU popup = GetSubMenu(current, i)) {
+                    pending.push_back(popup);
+                    continue;
+                }
+                const std::wstring text = ItemText(current, i);
+                const std::size_t tab = text.find(L'\t');
+                if (tab == std::wstring::npos || text.substr(tab + 1) == L"Del")
+                    continue;
+                const auto key = named.find(text.substr(tab + 1));
+                ASSERT_NE(key, named.end()) << Narrow(text);
+                EXPECT_TRUE(keysOf[GetMenuItemID(current, i)].count(key->second)) << Narrow(text);
+            }
+        }
+    }
+}
+
+} // namespace
