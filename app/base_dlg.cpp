@@ -69,6 +69,7 @@ BEGIN_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
     ON_COMMAND(IDM_COPYITEMLINE, CmCreateAndCopySelectedItem)
     ON_COMMAND(IDM_EXIT, CmExit)
     ON_MESSAGE(WM_DROPFILES, EvDropFiles)
+    ON_MESSAGE(WM_PERFORMDROP, EvPerformDrop)
     ON_COMMAND(IDM_MOVEUP, CmMoveUp)
     ON_COMMAND(IDM_MOVEDOWN, CmMoveDown)
     ON_COMMAND(IDM_DELETE, CmDelete)
@@ -162,8 +163,20 @@ void BaseDlg::SetupWindow()
 
     ReceiveStartNames();
 
-    // Files dropped on any control arrive here: no control takes drops itself.
+    // Files dropped on any control arrive here: no control takes drops itself. An OLE source
+    // (Explorer) talks to the registered target; a source that only sends WM_DROPFILES still can.
     ::DragAcceptFiles(Handle, TRUE);
+    OleStarted = SUCCEEDED(::OleInitialize(nullptr));
+    OleDrops = std::make_unique<TOleDropRegistration>(Handle, *this);
+}
+
+void BaseDlg::CleanupWindow()
+{
+    OleDrops.reset();
+    if (OleStarted)
+        ::OleUninitialize();
+    OleStarted = false;
+    TWhiteCenterDlg::CleanupWindow();
 }
 
 void BaseDlg::EvWindowPosChanged(const WINDOWPOS& position)
