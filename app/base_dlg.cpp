@@ -7,6 +7,7 @@
 #include "app/settings_location.h"
 #include "settings/profile.h"
 #include "app/templates_menu.h"
+#include "controls/control_accessible.h"
 #include "controls/notice_window.h"
 #include "framework/gdi.h"
 #include "app/screen_fit_box.h"
@@ -145,6 +146,7 @@ void BaseDlg::SetupWindow()
 {
     TWhiteCenterDlg::SetupWindow();
     ArrangeTabOrder();
+    ExposeControls(Handle, GetInstance());
 
     std::string header, queue;
     LoadSettings(*SettingsRecord, *Profile, header, queue);
@@ -242,7 +244,11 @@ void BaseDlg::SettingsToControls()
 void BaseDlg::UpdateCounter()
 {
     EnsureSelection(*ListModel);
-    Counter.SetText(CounterText(*ListModel));
+    const std::string text = CounterText(*ListModel);
+    if (Counter.GetText() == text)
+        return;
+    Counter.SetText(text);
+    AnnounceNameChange(Counter.GetHandle());   // a screen reader reads the new count
 }
 
 LRESULT BaseDlg::EvListNotify(TMessage& message)
