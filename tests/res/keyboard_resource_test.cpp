@@ -1,6 +1,5 @@
 // What the keyboard reaches through the resources: a letter on every menu item and every
-// labelled control of the main dialog, no letter twice where one Alt+letter must find one
-// item, and the program's keys leading to commands the menus name.
+// labelled control of the main dialog, no letter twice where one Alt+letter must find one item.
 #include "res/resource.h"
 #include "support/owned_handle.h"
 #include "support/resources.h"
@@ -12,7 +11,6 @@
 #include <map>
 #include <set>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -111,57 +109,6 @@ TEST(Keyboard, TheMainDialogsLettersLeadToOneControlEach)
         EXPECT_EQ(mnemonic.Marks, 1) << Narrow(text);
         const auto [at, fresh] = taken.emplace(mnemonic.Letter, Narrow(text));
         EXPECT_TRUE(fresh) << Narrow(text) << " has the letter of " << at->second;
-    }
-}
-
-// The program's keys: each a command with a hint; a key a menu item names after its tab is one of them.
-TEST(Keyboard, TheKeysAreCommandsTheMenusName)
-{
-    HACCEL keys = LoadAcceleratorsW(Module(), L"MAIN_ACCEL");
-    ASSERT_NE(keys, nullptr);
-    std::vector<ACCEL> table(static_cast<std::size_t>(CopyAcceleratorTableW(keys, nullptr, 0)));
-    CopyAcceleratorTableW(keys, table.data(), static_cast<int>(table.size()));
-    std::map<UINT, std::set<std::pair<BYTE, WORD>>> keysOf;
-    for (const ACCEL& key : table) {
-        EXPECT_TRUE(key.fVirt & FVIRTKEY) << key.cmd;
-        keysOf[key.cmd].insert({static_cast<BYTE>(key.fVirt & (FALT | FCONTROL | FSHIFT)), key.key});
-        if (key.cmd != IDM_CONTEXTMENU) {
-            EXPECT_FALSE(StringResource(key.cmd).empty()) << "the key of command " << key.cmd << " has no hint";
-        }
-    }
-    const std::vector<std::pair<UINT, std::pair<BYTE, WORD>>> expected = {
-        {IDM_HELPINDEX, {0, VK_F1}},         {IDM_MOVEUP, {FALT, VK_UP}},         {IDM_MOVEDOWN, {FALT, VK_DOWN}},
-        {IDM_OPENLIST, {FCONTROL, 'O'}},     {IDM_SAVELIST, {FCONTROL, 'S'}},     {IDM_CREATE, {FCONTROL, VK_RETURN}},
-        {IDM_CONTEXTMENU, {FSHIFT, VK_F10}}, {IDM_CONTEXTMENU, {0, VK_APPS}},
-    };
-    for (const auto& [command, key] : expected)
-        EXPECT_TRUE(keysOf[command].count(key)) << "command " << command << " lacks key " << key.second;
-
-    // "Del" is the list's own key; the others are lines of the table.
-    const std::map<std::wstring, std::pair<BYTE, WORD>> named = {
-        {L"F1", {0, VK_F1}},          {L"Ctrl+O", {FCONTROL, 'O'}},   {L"Ctrl+S", {FCONTROL, 'S'}},
-        {L"Ctrl+Enter", {FCONTROL, VK_RETURN}}, {L"Alt+Up", {FALT, VK_UP}}, {L"Alt+Down", {FALT, VK_DOWN}},
-    };
-    for (const char* name : {"MENU_PROVA", "MAINLIST_MNU", "CREATE_MNU"}) {
-        TMenu menu(LoadMenuW(Module(), Wide(name).c_str()));
-        std::vector<HMENU> pending{menu.get()};
-        while (!pending.empty()) {
-            HMENU current = pending.back();
-            pending.pop_back();
-            for (int i = 0; i < GetMenuItemCount(current); ++i) {
-                if (HMENU popup = GetSubMenu(current, i)) {
-                    pending.push_back(popup);
-                    continue;
-                }
-                const std::wstring text = ItemText(current, i);
-                const std::size_t tab = text.find(L'\t');
-                if (tab == std::wstring::npos || text.substr(tab + 1) == L"Del")
-                    continue;
-                const auto key = named.find(text.substr(tab + 1));
-                ASSERT_NE(key, named.end()) << Narrow(text);
-                EXPECT_TRUE(keysOf[GetMenuItemID(current, i)].count(key->second)) << Narrow(text);
-            }
-        }
     }
 }
 
