@@ -28,6 +28,10 @@ const TKnownBox KnownBoxes[] = {
     {"Tarvik Strandel", "Can't set a Folder like Output File"},
     {"Tarvik Strandel", "Drag a single file over Auto Drag button"},
     {"Tarvik Strandel", "Are you sure you want to delete:"},
+    {"Tarvik Strandel", "Are you sure you want to move to the Recycle Bin:"},
+    {"Tarvik Strandel", "DISK DELETE deletes only files"},
+    {"Tarvik Strandel", "The file could not be deleted:"},
+    {"Tarvik Strandel", "The list of "},
     {"Tarvik Strandel", "Please restart the program to changes take effect"},
     {"Tarvik Strandel", "The help page could not be opened"},
     {"Tarvik Strandel", "The template "},
@@ -140,7 +144,7 @@ void TSoakSession::AnswerDialog(HWND dialog)
         PressDialogButton(dialog, IDOK);
     } else if (boxText && ClassOf(boxText) == "Static") {
         AnswerMessageBox(dialog, caption, TextOf(boxText));
-    } else if (caption == "Input" && ::GetDlgItem(dialog, IDC_MLINPUT_TEXT)) {
+    } else if (::GetDlgItem(dialog, IDC_MLINPUT_TEXT)) {   // its title says which text it edits
         if (times == 0 && !Ending && Chance(0.6)) {
             const std::string text = TSoakWorld::RandomText(Random, Chance(0.1) ? 2100 : 200);
             ::SetDlgItemTextW(dialog, IDC_MLINPUT_TEXT, Wide(text).c_str());
@@ -185,13 +189,17 @@ void TSoakSession::AnswerMessageBox(HWND box, const std::string& caption, const 
     // The program's data stays safe: only the soak's own files are deleted or written.
     const std::string deleteQuestion = "Are you sure you want to delete:\n";
     const std::string outputQuestion = "Do you want set Output file to:\n\n";
+    const std::string recycleQuestion = "Are you sure you want to move to the Recycle Bin:\n";
     if (StartsWith(text, deleteQuestion) && !World.IsMadeForDeletion(text.substr(deleteQuestion.size())))
+        button = IDNO;
+    if (StartsWith(text, recycleQuestion) && !World.IsMadeForDeletion(text.substr(recycleQuestion.size())))
         button = IDNO;
     if (StartsWith(text, outputQuestion) &&
         !World.IsOutputFile(text.substr(outputQuestion.size(), text.find("\n\nWarning") - outputQuestion.size())))
         button = IDNO;
+    // At the end the window closes: a changed list is left unsaved rather than saved through a dialog.
     if (Ending)
-        button = ::GetDlgItem(box, IDYES) ? IDYES : buttons.front();
+        button = StartsWith(text, "The list of ") ? IDNO : ::GetDlgItem(box, IDYES) ? IDYES : buttons.front();
     static const std::map<int, const char*> names{{IDOK, "OK"}, {IDCANCEL, "Cancel"}, {IDYES, "Yes"}, {IDNO, "No"}};
     Note("box \"" + caption + "\": \"" + FirstLine(text) + "\" " + names.at(button));
     PressDialogButton(box, button);
