@@ -11,6 +11,7 @@
 #include "settings/profile.h"
 #include "app/templates_menu.h"
 #include "app/preview_window.h"
+#include "controls/control_accessible.h"
 #include "controls/notice_window.h"
 #include "framework/gdi.h"
 #include "app/screen_fit_box.h"
@@ -82,6 +83,7 @@ BEGIN_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
     ON_COMMAND(IDM_COPYITEMLINE, CmCreateAndCopySelectedItem)
     ON_COMMAND(IDM_EXIT, CmExit)
     ON_MESSAGE(WM_DROPFILES, EvDropFiles)
+    ON_MESSAGE(WM_PERFORMDROP, EvPerformDrop)
     ON_COMMAND(IDM_MOVEUP, CmMoveUp)
     ON_COMMAND(IDM_MOVEDOWN, CmMoveDown)
     ON_COMMAND(IDM_DELETE, CmDelete)
@@ -121,6 +123,7 @@ BEGIN_MESSAGE_TABLE(BaseDlg, TWhiteCenterDlg)
     ON_COMMAND_RANGE(IDM_ENCODING_FIRST, IDM_ENCODING_LAST, CmOutputFormatItem)
     ON_COMMAND_RANGE(IDM_LINEENDS_FIRST, IDM_LINEENDS_LAST, CmOutputFormatItem)
     ON_COMMAND(IDM_PREVIEW, CmPreview)
+    ON_COMMAND(IDM_CONTEXTMENU, CmContextMenu)
 END_MESSAGE_TABLE()
 
 BaseDlg::BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStatusBar* statusBar)
@@ -175,6 +178,8 @@ TFileList& BaseDlg::FileList()
 void BaseDlg::SetupWindow()
 {
     TWhiteCenterDlg::SetupWindow();
+    ArrangeTabOrder();
+    ExposeControls(Handle, GetInstance());
 
     std::string header, queue;
     LoadSettings(*SettingsRecord, *Profile, header, queue);
@@ -193,8 +198,20 @@ void BaseDlg::SetupWindow()
 
     ReceiveStartNames();
 
-    // Files dropped on any control arrive here: no control takes drops itself.
+    // Files dropped on any control arrive here: no control takes drops itself. An OLE source
+    // (Explorer) talks to the registered target; a source that only sends WM_DROPFILES still can.
     ::DragAcceptFiles(Handle, TRUE);
+    OleStarted = SUCCEEDED(::OleInitialize(nullptr));
+    OleDrops = std::make_unique<TOleDropRegistration>(Handle, *this);
+}
+
+void BaseDlg::CleanupWindow()
+{
+    OleDrops.reset();
+    if (OleStarted)
+        ::OleUninitialize();
+    OleStarted = false;
+    TWhiteCenterDlg::CleanupWindow();
 }
 
 void BaseDlg::EvWindowPosChanged(const WINDOWPOS& position)
@@ -261,7 +278,11 @@ void BaseDlg::SettingsToControls()
 void BaseDlg::UpdateCounter()
 {
     EnsureSelection(*ListModel);
-    Counter.SetText(CounterText(*ListModel));
+    const std::string text = CounterText(*ListModel);
+    if (Counter.GetText() == text)
+        return;
+    Counter.SetText(text);
+    AnnounceNameChange(Counter.GetHandle());   // a screen reader reads the new count
 }
 
 LRESULT BaseDlg::EvListNotify(TMessage& message)

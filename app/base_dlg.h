@@ -7,12 +7,14 @@
 // template_commands.cpp (templates), web_pages.cpp (Html images and link),
 // output_format_commands.cpp (the Create menu's Output format),
 // help_commands.cpp (help, web page, About), options_sheet.cpp (Options), preview_commands.cpp
-// (the Preview window and what keeps it up to date).
+// (the Preview window and what keeps it up to date), keyboard_commands.cpp (the tab order,
+// the keyboard's pop-up menus).
 #include "controls/auto_button.h"
 #include "controls/qz_check_box.h"
 #include "controls/qz_edit_cursor.h"
 #include "controls/qz_list_box.h"
 #include "controls/white_center_dlg.h"
+#include "framework/ole_drop_target.h"
 #include "gen/line_builder.h"
 #include "gen/list_order.h"
 #include "settings/settings.h"
@@ -39,8 +41,14 @@ struct TDialogTexts {
 };
 class TPreviewWindow;
 
-class BaseDlg : public TWhiteCenterDlg {
+class BaseDlg : public TWhiteCenterDlg, public TDropSite {
 public:
+    // What names dropped at a point of the screen do: the drop's target.
+    enum class TDropKind { AutoDragMenu, AutoDragSeveral, RelPath, OutFile, List };
+    TDropKind DropKindAt(POINT screen, const std::vector<std::string>& names) const;
+    // ... and what a drag over that point says it will do.
+    TDropChoice DropChoiceAt(POINT screen, const std::vector<std::string>& names);
+
     BaseDlg(TWindow* parent, const char* resourceName, HFONT font, TTipStatusBar* statusBar);
     ~BaseDlg() override;
 
@@ -117,6 +125,14 @@ protected:
 
     // Files dropped anywhere on the dialog: where they land decides what they do.
     LRESULT EvDropFiles(TMessage& message);
+    void PerformDrop(TDropKind kind, const std::vector<std::string>& names, POINT screen);
+    // The same targets for an OLE drag (Explorer's): the choice shown while dragging, the drop
+    // carried out once the source's drag loop has ended.
+    TDropChoice DragAt(POINT screen, const std::vector<std::string>& names) override;
+    void DragEnded() override;
+    void DropAt(POINT screen, std::vector<std::string> names) override;
+    LRESULT EvPerformDrop(TMessage& message);
+    void CleanupWindow() override;
 
     // Commands reach here through the dialog's table.
     void CmMoveUp();
@@ -166,6 +182,10 @@ protected:
     void CmCopySelectedItem();
     void CmCreateAndCopySelectedItem();
     void CmExit();
+    // Shift+F10 or the context-menu key: the focused control's pop-up menu.
+    void CmContextMenu();
+    // Tab walks the controls in the order a person works in (keyboard_commands.cpp).
+    void ArrangeTabOrder();
     LRESULT EvCopyData(HWND sender, const COPYDATASTRUCT* record);
     LRESULT EvDeliverSentName(TMessage& message);
     LRESULT EvListNotify(TMessage& message);
@@ -247,6 +267,15 @@ protected:
     std::unique_ptr<TListBoxFileList> ListModel;
     std::unique_ptr<TListHistory> History;
     std::unique_ptr<TListEditor> Editor;
+    // OLE drops: the thread's OLE (when this dialog started it) and the window's registration.
+    bool OleStarted = false;
+    std::unique_ptr<TOleDropRegistration> OleDrops;
+    struct TDroppedNames {
+        TDropKind Kind;
+        POINT Screen;
+        std::vector<std::string> Names;
+    };
+    std::deque<TDroppedNames> DroppedNames;
     // The entries as last saved to or opened from a list file: closing asks about a list
     // that differs.
     std::vector<std::string> KeptEntries;
@@ -257,6 +286,8 @@ protected:
 
 // Posted to the dialog for each hand-off of another copy.
 constexpr UINT WM_DELIVERSENTNAME = WM_APP + 1;
+// Posted to the dialog for each OLE drop, carried out once the drag has ended.
+constexpr UINT WM_PERFORMDROP = WM_APP + 0x330;
 
 // What Create says when the output file could not be written: the system's words for the error
 // (0: none known), the file, and what to do.

@@ -8,6 +8,7 @@
 #include "framework/drop_info.h"
 #include "framework/popup_menu.h"
 #include "gen/list_editor.h"
+#include "text/path_text.h"
 #include "text/wide_text.h"
 
 namespace {
@@ -22,56 +23,148 @@ bool IsFolder(const std::string& name)
 
 } // namespace
 
+BaseDlg::TDropKind BaseDlg::DropKindAt(POINT screen, const std::vector<std::string>& names) const
+{
+    const HWND target = ::WindowFromPoint(screen);
+    // The Rel Path field is disabled, so no window is found under it: its rectangle tells.
+    const RECT relPathField = RelPathField.GetWindowRect();
+    const bool onRelativeTarget = target == RelativePath.GetHandle() || ::PtInRect(&relPathField, screen);
+    const bool one = names.size() == 1;
+    if (target == AutoDragButton.GetHandle())
+        return one ? TDropKind::AutoDragMenu : TDropKind::AutoDragSeveral;
+    if (one && onRelativeTarget)
+        return TDropKind::RelPath;
+    // A folder sets the relative path wherever it lands; a file sets the output file.
+    if (one && (target == OutFileButton.GetHandle() || target == OutFileField.GetHandle()))
+        return IsFolder(names.front()) ? TDropKind::RelPath : TDropKind::OutFile;
+    return TDropKind::List;
+}
+
+TDropChoice BaseDlg::DropChoiceAt(POINT screen, const std::vector<std::string>& names)
+{
+    TDropChoice choice;
+    choice.Accepted = true;
+    switch (DropKindAt(screen, names)) {
+    case TDropKind::AutoDragMenu:
+        choice.Message = "Choose what to do with '%1'";
+        choice.Insert = FileNameOf(names.front());
+        break;
+    case TDropKind::AutoDragSeveral:
+        choice.Accepted = false;
+        choice.Message = "Auto Drag takes one file at a time";
+        break;
+    case TDropKind::RelPath:
+        choice.Message = "Make paths relative to this folder";
+        break;
+    case TDropKind::OutFile:
+        choice.Message = "Set as output file";
+        break;
+    case TDropKind::List: {
+        const std::string files =
+            std::to_string(names.size()) + (names.size() == 1 ? " file" : " files");
+        const int selected = FileList().Count() > 0 ? FileList().Selected() : -1;
+        if (selected >= 0) {
+            choice.Message = "Add " + files + " after '%1'";
+            choice.Insert = FileNameOf(FileList().Text(selected));
+        } else {
+            choice.Message = "Add " + files + " to the list";
+        }
+        break;
+    }
+    }
+    return choice;
+}
+
+TDropChoice BaseDlg::DragAt(POINT screen, const std::vector<std::string>& names)
+{
+    const TDropChoice choice = DropChoiceAt(screen, names);
+    // The list shows where the names will go: after the selected entry.
+    if (DropKindAt(screen, names) == TDropKind::List)
+        List.ShowInsertMark(FileList().Count() > 0 ? FileList().Selected() : -1);
+    else
+        List.ShowInsertMark(TQZListBox::NoInsertMark);
+    return choice;
+}
+
+void BaseDlg::DragEnded()
+{
+    List.ShowInsertMark(TQZListBox::NoInsertMark);
+}
+
+void BaseDlg::DropAt(POINT screen, std::vector<std::string> names)
+{
+    // The questions a drop may ask wait until the source's drag has ended.
+    DroppedNames.push_back({DropKindAt(screen, names), screen, std::move(names)});
+    PostMessage(WM_PERFORMDROP);
+}
+
+LRESULT BaseDlg::EvPerformDrop(TMessage&)
+{
+    if (DroppedNames.empty())
+        return 0;
+    TDroppedNames drop = std::move(DroppedNames.front());
+    DroppedNames.pop_front();
+    PerformDrop(drop.Kind, drop.Names, drop.Screen);
+    return 0;
+}
+
 LRESULT BaseDlg::EvDropFiles(TMessage& message)
 {
     DefaultProcessing(message);
     TDropInfo drop(reinterpret_cast<HDROP>(message.WParam));
-    const int count = drop.Count();
     POINT point = drop.Point();
     ::ClientToScreen(Handle, &point);
-    const HWND target = ::WindowFromPoint(point);
-    // The Rel Path field is disabled, so no window is found under it: its rectangle tells.
-    const RECT relPathField = RelPathField.GetWindowRect();
-    const bool onRelPathField = ::PtInRect(&relPathField, point) != FALSE;
-    const bool onRelativeTarget = target == RelativePath.GetHandle() || onRelPathField;
+    const std::vector<std::string> names = drop.Names();
+    PerformDrop(DropKindAt(point, names), names, point);
+    return 0;
+}
 
-    if (target == AutoDragButton.GetHandle()) {
-        ControlsToSettings();
-        // Several files on the Auto Drag button do nothing: its actions are for one file.
-        if (count == 1) {
-            ComeForward();
-            PendingFile = drop.Name(0);
-            TPopupMenu menu;
-            menu.LoadResource(GetInstance(), "AUTODRAG_MNU");
-            menu.TrackPopupMenu(TPM_RIGHTALIGN, point, Handle);
-        }
-    } else if (count == 1 &&
-               (target == OutFileButton.GetHandle() || target == OutFileField.GetHandle() || onRelativeTarget)) {
+void BaseDlg::PerformDrop(TDropKind kind, const std::vector<std::string>& names, POINT point)
+{
+    switch (kind) {
+    case TDropKind::AutoDragMenu: {
         ControlsToSettings();
         ComeForward();
-        std::string name = drop.Name(0);
-        if (onRelativeTarget && !IsFolder(name))
+        PendingFile = names.front();
+        TPopupMenu menu;
+        menu.LoadResource(GetInstance(), "AUTODRAG_MNU");
+        menu.TrackPopupMenu(TPM_RIGHTALIGN, point, Handle);
+        break;
+    }
+    case TDropKind::AutoDragSeveral:
+        // Several files on the Auto Drag button do nothing: its actions are for one file.
+        ControlsToSettings();
+        break;
+    case TDropKind::RelPath:
+    case TDropKind::OutFile: {
+        ControlsToSettings();
+        ComeForward();
+        std::string name = names.front();
+        if (kind == TDropKind::RelPath && !IsFolder(name))
             name = FolderOf(name);
         PendingFile = name;
-        // A folder sets the relative path wherever it lands; a file sets the output file.
-        if (IsFolder(name))
+        if (kind == TDropKind::RelPath)
             SetRelPathFromPending();
         else
             SetOutputFromPending();
         SettingsToControls();
-    } else {
-        const std::vector<std::string> names = drop.Names();
+        break;
+    }
+    case TDropKind::List: {
+        if (names.empty())
+            break;
         // With Shift held, a folder dropped alone brings its contents, as the user chooses them.
-        if (count == 1 && (::GetKeyState(VK_SHIFT) & 0x8000) && IsFolder(names.front())) {
+        if (names.size() == 1 && (::GetKeyState(VK_SHIFT) & 0x8000) && IsFolder(names.front())) {
             ComeForward();
             AddFolderContents(names.front());
         } else {
             Editor->InsertAfterSelection(names);
             ::MessageBeep(StandardBeep);
         }
+        break;
+    }
     }
     UpdateCounter();
-    return 0;
 }
 
 void BaseDlg::SetRelPathFromPending()

@@ -29,7 +29,20 @@ BEGIN_MESSAGE_TABLE(TMyWindow, TDecoratedFrame)
     ON_WM_MENUSELECT(EvMenuSelect)
     ON_MESSAGE(WM_INITMENUPOPUP, EvInitMenuPopup)
     ON_COMMAND(IDM_CHANGEFONT, CmChangeFont)
+    ON_MESSAGE(WM_DPICHANGED, EvDpiChanged)
 END_MESSAGE_TABLE()
+
+LRESULT TMyWindow::EvDpiChanged(TMessage& message)
+{
+    // Moved to a monitor of another scale: the system's rectangle keeps the window where it was
+    // on the screen at the new scale, and the dialog zooms its controls and fonts to the new size.
+    const auto* suggested = reinterpret_cast<const RECT*>(message.LParam);
+    if (!suggested)
+        return DefaultProcessing(message);
+    ::SetWindowPos(Handle, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+}
 
 HFONT StatusBarFont()
 {

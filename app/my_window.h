@@ -26,6 +26,7 @@ protected:
     LRESULT EvHandOff(TMessage& message);
     void EvMenuSelect(UINT item, UINT flags, HMENU menu);
     LRESULT EvInitMenuPopup(TMessage& message);
+    LRESULT EvDpiChanged(TMessage& message);
     // The program font of the next start, chosen in the font dialog.
     void CmChangeFont();
 

@@ -8,6 +8,8 @@
 #include "framework/gdi.h"
 #include "framework/window.h"
 
+#include <windowsx.h>
+
 #include <string>
 #include <utility>
 
@@ -96,6 +98,23 @@ protected:
             Lumen.PaintOver(painted);
         return result;
     }
+    // Shift+F10 or the context-menu key (the point is -1, -1): the menu opens where the keyboard
+    // works; a click's WM_CONTEXTMENU is the right button's business, handled above.
+    LRESULT EvContextMenu(TMessage& message)
+    {
+        const bool fromKeys = static_cast<LONG>(message.LParam) == -1 ||
+                              (GET_X_LPARAM(message.LParam) == -1 && GET_Y_LPARAM(message.LParam) == -1);
+        if (!fromKeys || !RightButton.HasMenu())
+            return this->DefaultProcessing(message);
+        RightButton.ShowAt(*this, KeyboardMenuPoint(), ::GetParent(this->GetHandle()));
+        return 0;
+    }
+    // Where the menu opens for the keyboard, in client coordinates: below the control's top-left.
+    virtual POINT KeyboardMenuPoint()
+    {
+        const RECT client = this->GetClientRect();
+        return {client.left, client.bottom};
+    }
     void EvCaptureChanged(HWND newCapture)
     {
         RightButton.CaptureChanged(*this, newCapture);
@@ -125,4 +144,5 @@ BEGIN_MESSAGE_TABLE(TQZControl<TBase>, TBase)
     ON_WM_RBUTTONUP(EvRButtonUp)
     ON_WM_CAPTURECHANGED(EvCaptureChanged)
     ON_MESSAGE(WM_PAINT, EvPaint)
+    ON_MESSAGE(WM_CONTEXTMENU, EvContextMenu)
 END_MESSAGE_TABLE()

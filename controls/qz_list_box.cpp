@@ -2,6 +2,7 @@
 
 #include "text/wide_text.h"
 
+#include <algorithm>
 #include <cwchar>
 
 namespace {
@@ -16,6 +17,7 @@ bool IsHalf(wchar_t unit)
 
 BEGIN_MESSAGE_TABLE(TQZListBox, TQZControl<TListBox>)
     ON_MESSAGE(WM_KEYDOWN, EvKeyDown)
+    ON_MESSAGE(WM_PAINT, EvListPaint)
     ON_MESSAGE(LB_ADDSTRING, EvAddString)
     ON_MESSAGE(LB_INSERTSTRING, EvAddString)
     ON_MESSAGE(LB_RESETCONTENT, EvResetContent)
@@ -81,6 +83,60 @@ LRESULT TQZListBox::EvKeyDown(TMessage& message)
         return 0;
     }
     return DefaultProcessing(message);
+}
+
+void TQZListBox::ShowInsertMark(int afterIndex)
+{
+    if (afterIndex == MarkAfter)
+        return;
+    if (Handle) {
+        const RECT old = InsertMarkRect();
+        ::InvalidateRect(Handle, &old, TRUE);
+    }
+    MarkAfter = afterIndex;
+    if (Handle) {
+        const RECT now = InsertMarkRect();
+        ::InvalidateRect(Handle, &now, TRUE);
+    }
+}
+
+RECT TQZListBox::InsertMarkRect() const
+{
+    if (MarkAfter == NoInsertMark || !Handle)
+        return {};
+    const RECT client = GetClientRect();
+    int y = 0;
+    RECT item{};
+    if (MarkAfter >= 0 &&
+        SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(MarkAfter), reinterpret_cast<LPARAM>(&item)) != LB_ERR)
+        y = item.bottom;
+    // Two pixels on each side of the line between the entries, within the list.
+    const int top = std::max<int>(client.top, y - 2);
+    return {client.left, top, client.right, std::min<int>(client.bottom, top + 4)};
+}
+
+LRESULT TQZListBox::EvListPaint(TMessage& message)
+{
+    const LRESULT result = TQZControl<TListBox>::EvPaint(message);
+    const RECT mark = InsertMarkRect();
+    if (!::IsRectEmpty(&mark)) {
+        HDC dc = ::GetDC(Handle);
+        ::FillRect(dc, &mark, ::GetSysColorBrush(COLOR_HIGHLIGHT));
+        ::ReleaseDC(Handle, dc);
+    }
+    return result;
+}
+
+POINT TQZListBox::KeyboardMenuPoint()
+{
+    const RECT client = GetClientRect();
+    RECT item{};
+    const int selected = GetSelIndex();
+    if (selected < 0 ||
+        SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&item)) == LB_ERR ||
+        item.bottom <= client.top || item.bottom > client.bottom)
+        return {client.left, client.top};
+    return {client.left, item.bottom};
 }
 
 LRESULT TQZListBox::EvAddString(TMessage& message)

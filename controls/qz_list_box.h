@@ -26,6 +26,11 @@ public:
     // The command the Delete key sends the parent (0: none).
     void SetDeleteCommand(int id) { DeleteCommand = id; }
 
+    // Where dragged files will go: a line below the entry (-1: above the first); NoInsertMark hides it.
+    static constexpr int NoInsertMark = -2;
+    void ShowInsertMark(int afterIndex);
+    int InsertMark() const { return MarkAfter; }
+
     // The width of a text in the list's font, as its items are drawn.
     int TextWidth(const std::wstring& text);
     // True when the item's text is wider than the room the list shows it in.
@@ -35,7 +40,10 @@ protected:
     void StringAdded(const std::wstring& text) const override { Widen(text.c_str()); }
     void Cleared() const override { SetExtent(0, {}); }
 
+    // The keyboard's menu opens below the selected entry (where it shows), else at the top.
+    POINT KeyboardMenuPoint() override;
     LRESULT EvKeyDown(TMessage& message);
+    LRESULT EvListPaint(TMessage& message);
     LRESULT EvAddString(TMessage& message);
     LRESULT EvResetContent(TMessage& message);
     LRESULT EvSetFont(TMessage& message);
@@ -50,7 +58,11 @@ private:
     int Measure(const std::wstring& text) const;
     int CharWidth(wchar_t unit) const;
 
+    // The insertion mark's line, in client coordinates of the list; empty when none.
+    RECT InsertMarkRect() const;
+
     int DeleteCommand = 0;
+    int MarkAfter = NoInsertMark;
     // While redrawing is off (many entries at once) the list has no extent: the system would
     // update its scroll bar at every entry. The widest is kept and given when redrawing is on.
     bool Bulk = false;

@@ -53,6 +53,14 @@ void TRightButtonMenu::ReleaseAt(TWindow& window, UINT keys, POINT point, bool a
     Popup.TrackPopupMenu(TPM_LEFTBUTTON, point, owner);
 }
 
+void TRightButtonMenu::ShowAt(TWindow& window, POINT point, HWND owner)
+{
+    if (!HasPopup)
+        return;
+    ::ClientToScreen(window.GetHandle(), &point);
+    Popup.TrackPopupMenu(TPM_LEFTBUTTON, point, owner);
+}
+
 void TRightButtonMenu::CaptureChanged(TWindow& window, HWND newCapture)
 {
     if (newCapture != window.GetHandle())

@@ -17,6 +17,8 @@ public:
     // A drop-down button's left press: the menu opens with its top-left corner at the
     // window's bottom-left corner.
     void DropDown(TWindow& window, UINT keys, HWND owner);
+    // The menu opened by the keyboard at a point of the window's client area.
+    void ShowAt(TWindow& window, POINT point, HWND owner);
     // Losing the mouse to another window ends a press.
     void CaptureChanged(TWindow& window, HWND newCapture);
 

@@ -9,7 +9,7 @@
 
 TDropInfo::~TDropInfo()
 {
-    if (Drop)
+    if (Drop && Release == TRelease::Finish)
         ::DragFinish(Drop);
 }
 

@@ -9,7 +9,9 @@
 
 class TDropInfo {
 public:
-    explicit TDropInfo(HDROP drop) : Drop(drop) {}
+    // Keep: the drop belongs to someone else (an OLE data object's medium) and is not finished here.
+    enum class TRelease { Finish, Keep };
+    explicit TDropInfo(HDROP drop, TRelease release = TRelease::Finish) : Drop(drop), Release(release) {}
     ~TDropInfo();
     TDropInfo(const TDropInfo&) = delete;
     TDropInfo& operator=(const TDropInfo&) = delete;
@@ -26,4 +28,5 @@ public:
 
 private:
     HDROP Drop;
+    TRelease Release;
 };

@@ -169,4 +169,8 @@
 #define IDC_PREVIEW_LINES           3104 /* the lines of the output */
 #define IDC_PREVIEW_TOTALS          3105 /* how many lines and bytes the output has */
 
+/* ---- Keyboard and accessibility (3300-3399) ------------------------------ */
+/* Shift+F10 and the context-menu key: the focused control's pop-up menu. */
+#define IDM_CONTEXTMENU             3300
+
 #endif /* STRANDEL_RESOURCE_H */

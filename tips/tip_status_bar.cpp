@@ -54,4 +54,7 @@ void TTipStatusBar::ShowHint(const char* hint)
     if (UseTip && tip)
         tip->SetText(parts.Tip.c_str());
     TStatusBar::ShowHint(parts.StatusLine.c_str());
+    // A screen reader reads the hint as the bar's new name.
+    if (GetHandle())
+        ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, GetHandle(), OBJID_CLIENT, CHILDID_SELF);
 }

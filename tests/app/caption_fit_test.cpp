@@ -80,7 +80,12 @@ TEST_F(MainDialog, EveryCaptionAndOneLineFieldIsWholeAtTheFirstStart)
         if (kind < 0 || !::IsWindowVisible(control) || !::IntersectRect(&shown, &place, &dialog))
             continue;
         const TTextRoom& room = table[static_cast<std::size_t>(kind)];
-        const std::wstring text = Wide(TextOf(control));
+        // A caption is drawn without its letter marks ("&Create" shows as Create, C underlined).
+        std::wstring text = Wide(TextOf(control));
+        if (kind != OneLineField)
+            for (std::size_t at = text.find(L'&'); at != std::wstring::npos && at + 1 < text.size();
+                 at = text.find(L'&', at + 1))
+                text.erase(at, 1);
         TClientDC dc(control);
         TSelectObject font(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(control, WM_GETFONT, 0, 0)));
         TEXTMETRICW metrics{};

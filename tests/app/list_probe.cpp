@@ -1,5 +1,6 @@
 // Looks at a running copy of the program from outside, as the drop test's shell script needs:
 //   list_probe point    the screen point in the middle of its file list, once the window is up
+//   list_probe autodrag the screen point in the middle of its Auto Drag button
 //   list_probe entries  its list entries as the program copies them, one per line
 //   list_probe close    asks it to close
 #include "app/program_names.h"
@@ -14,6 +15,7 @@ namespace {
 
 constexpr int FileListId = 101;
 constexpr int CopySelectedItem = 1004;
+constexpr int AutoDragId = 123;
 
 HWND FindList(int waitMs)
 {
@@ -39,9 +41,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "list_probe: no running copy with a file list\n");
         return 1;
     }
-    if (command == "point") {
+    if (command == "point" || command == "autodrag") {
         RECT rect{};
-        ::GetWindowRect(list, &rect);
+        ::GetWindowRect(command == "point" ? list : ::GetDlgItem(::GetParent(list), AutoDragId), &rect);
         std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     } else if (command == "entries") {
         const int count = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
@@ -55,7 +57,7 @@ int main(int argc, char** argv)
     } else if (command == "close") {
         ::PostMessageW(::GetAncestor(list, GA_ROOT), WM_CLOSE, 0, 0);
     } else {
-        std::fprintf(stderr, "usage: list_probe point|entries|close\n");
+        std::fprintf(stderr, "usage: list_probe point|autodrag|entries|close\n");
         return 2;
     }
     return 0;

@@ -3,6 +3,7 @@
 // would, the pages' bytes on disk.
 #include "app/program_names.h"
 #include "main_dialog_fixture.h"
+#include "support/menu_picker.h"
 #include "text/native_path.h"
 #include "tips/tip_status_bar.h"
 
@@ -41,9 +42,7 @@ protected:
     {
         Names items;
         for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-            wchar_t wide[256] = L"";
-            ::GetMenuStringW(menu, static_cast<UINT>(i), wide, static_cast<int>(std::size(wide)), MF_BYPOSITION);
-            const std::string text = Narrow(wide);
+            const std::string text = MenuItemAsRead(menu, i);
             const UINT id = ::GetMenuItemID(menu, i);
             items.push_back(::GetSubMenu(menu, i) ? text + ">" : text + (!text.empty() ? " " + std::to_string(id) : "-"));
         }
@@ -64,11 +63,8 @@ TEST_F(TemplatesAndPages, TheTemplatesMenuMirrorsTheProgramFolder)
 
     HMENU bar = ::GetMenu(Frame->GetHandle());
     Names titles;
-    for (int i = 0; i < ::GetMenuItemCount(bar); ++i) {
-        wchar_t text[64] = L"";
-        ::GetMenuStringW(bar, static_cast<UINT>(i), text, static_cast<int>(std::size(text)), MF_BYPOSITION);
-        titles.push_back(Narrow(text));
-    }
+    for (int i = 0; i < ::GetMenuItemCount(bar); ++i)
+        titles.push_back(MenuItemAsRead(bar, i));
     EXPECT_EQ(titles, (Names{"File", "Templates", "Auto", "Help"}));
     EXPECT_EQ(Items(TemplatesMenu()), (Names{"Save Template 1301", "Open Template 1302", "-", "Z.hqd 1303",
                                              "a.hqd 1304", "b.hqd 1305", "Html>"}));

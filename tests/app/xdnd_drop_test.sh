@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Files dragged from a Linux file manager: an X client drags three files (one named in three
 # scripts) onto the running program's list with the XDND protocol, and the program's list then
-# holds them; the names the program copies reach the X clipboard as they are.
+# holds them; the names the program copies reach the X clipboard as they are. Wine hands the drag
+# to the program's OLE drop target: two files over the Auto Drag button are refused while
+# dragging, which only that target can say (a WM_DROPFILES window takes any drop anywhere).
 # Usage: xdnd_drop_test.sh STRANDEL_EXE LIST_PROBE_EXE   (WINEPREFIX and DISPLAY set by ctest)
 set -euo pipefail
 exe=$1 probe=$2
@@ -21,6 +23,8 @@ trap 'stop; rm -rf "$files"' EXIT
 read -r x y < <(wine "$probe" point | tr -d '\r')
 /usr/bin/python3 "$here/xdnd_source.py" "$x" "$y" "$files/first file.txt" "$files/second.txt" "$files/报告 Ωμέγα 😀.txt"
 sleep 0.5
+read -r ax ay < <(wine "$probe" autodrag | tr -d '\r')
+/usr/bin/python3 "$here/xdnd_source.py" --refused "$ax" "$ay" "$files/first file.txt" "$files/second.txt"
 
 got=$(wine "$probe" entries | tr -d '\r')
 windows() { echo "Z:$1" | tr / '\\'; }
@@ -35,4 +39,4 @@ if [ "$clip" != "$(windows "$files/报告 Ωμέγα 😀.txt")" ]; then
   printf 'X clipboard: %s\n' "$clip" >&2
   exit 1
 fi
-echo "xdnd drop: the three files in the list, the last one's name on the X clipboard"
+echo "xdnd drop: the three files in the list through the OLE target, the last one's name on the X clipboard"

@@ -2,7 +2,8 @@
 """Drags files onto the X window at a point of the screen the way a Linux file manager does:
 the XDND protocol, offering the files as a text/uri-list.
 
-Usage: xdnd_source.py X Y FILE...   (exit 0 once the target has taken the drop)
+Usage: xdnd_source.py [--refused] X Y FILE...   (exit 0 once the target has taken the drop;
+with --refused, once the target has refused it and the drag has left)
 """
 import os
 import select
@@ -18,16 +19,20 @@ TIMEOUT = 20.0
 
 
 def main():
-    x, y = int(sys.argv[1]), int(sys.argv[2])
-    files = [os.path.abspath(f) for f in sys.argv[3:]]
+    args = sys.argv[1:]
+    refused = args[:1] == ["--refused"]
+    if refused:
+        args = args[1:]
+    x, y = int(args[0]), int(args[1])
+    files = [os.path.abspath(f) for f in args[2:]]
     uris = "".join("file://" + urllib.parse.quote(f) + "\r\n" for f in files).encode()
 
     d = display.Display()
     root = d.screen().root
     atom = lambda name: d.intern_atom(name)
-    aware, enter, position, status, drop, finished, selection, copy, uri_list = map(
+    aware, enter, position, status, drop, finished, leave, selection, copy, uri_list = map(
         atom, ["XdndAware", "XdndEnter", "XdndPosition", "XdndStatus", "XdndDrop", "XdndFinished",
-               "XdndSelection", "XdndActionCopy", "text/uri-list"])
+               "XdndLeave", "XdndSelection", "XdndActionCopy", "text/uri-list"])
 
     # The deepest window under the point that says it takes drops.
     target, window = None, root
@@ -75,6 +80,11 @@ def main():
     send(enter, [source.id, XDND_VERSION << 24, uri_list])
     send(position, [source.id, 0, (x << 16) | y, X.CurrentTime, copy])
     answer = wait_for(status)
+    if refused:
+        send(leave, [source.id])
+        if answer.data[1][1] & 1:
+            sys.exit("xdnd_source: the target took a drop it should have refused")
+        return
     if not answer.data[1][1] & 1:
         sys.exit("xdnd_source: the target refused the drop")
     send(drop, [source.id, 0, X.CurrentTime])

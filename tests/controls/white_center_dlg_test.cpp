@@ -2,6 +2,7 @@
 #include "framework/font.h"
 #include "framework/frame_window.h"
 #include "framework/gdi.h"
+#include "support/menu_picker.h"
 #include "support/input.h"
 #include "support/message_log.h"
 #include "support/popup_window.h"
@@ -175,11 +176,8 @@ constexpr TZoomed Zooms[] = {
 std::vector<std::string> MenuItems(HMENU menu)
 {
     std::vector<std::string> items;
-    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-        wchar_t text[64] = L"";
-        ::GetMenuStringW(menu, static_cast<UINT>(i), text, static_cast<int>(std::size(text)), MF_BYPOSITION);
-        items.push_back(Narrow(text));
-    }
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i)
+        items.push_back(MenuItemAsRead(menu, i));
     return items;
 }
 

@@ -99,20 +99,20 @@ TEST_F(MainDialog, IsABorderedChildOfItsSize)
 TEST_F(MainDialog, ShowsItsCaptionsAndControlsInPlace)
 {
     ASSERT_NE(Dialog.Get(), nullptr);
-    ExpectCaptions(Dialog.Get(), {{IDC_CREATE, "Create"},
-                                  {IDC_PATH_FULL, "Full Paht"},
-                                  {IDC_PATH_RELATIVE, "Relative Path"},
-                                  {IDC_PATH_NOPATH, "No Path"},
-                                  {IDC_PATH_NONE, "None"},
-                                  {IDC_INVERTSLASH, "Invert slash (\\ become /)"},
-                                  {IDC_SAVELOCAL, "Local info in template"},
-                                  {IDC_SETOUTFILE, "OutFile"},
-                                  {IDC_SETMAINHEAD, "MainHead"},
-                                  {IDC_SETMAINQUEUE, "MainQueue"},
-                                  {IDC_AUTODRAG, "Auto Drag"},
+    ExpectCaptions(Dialog.Get(), {{IDC_CREATE, "&Create"},
+                                  {IDC_PATH_FULL, "F&ull Paht"},
+                                  {IDC_PATH_RELATIVE, "&Relative Path"},
+                                  {IDC_PATH_NOPATH, "&No Path"},
+                                  {IDC_PATH_NONE, "Non&e"},
+                                  {IDC_INVERTSLASH, "&Invert slash (\\ become /)"},
+                                  {IDC_SAVELOCAL, "Local info in tem&plate"},
+                                  {IDC_SETOUTFILE, "&OutFile"},
+                                  {IDC_SETMAINHEAD, "&MainHead"},
+                                  {IDC_SETMAINQUEUE, "Main&Queue"},
+                                  {IDC_AUTODRAG, "Auto Dra&g"},
                                   {IDC_MOVEUP, "<"},
                                   {IDC_MOVEDOWN, ">"},
-                                  {IDC_DELETE, "Del"},
+                                  {IDC_DELETE, "&Del"},
                                   {IDC_OUTFILE, "OutFile"},
                                   {IDC_COUNTER, "111/2999"}});
     EXPECT_EQ(PlaceInParent(Dialog.Item(IDC_FILELIST)), (RECT{8, 0, 355, 102}));
@@ -137,7 +137,8 @@ TEST_F(MainDialog, OnlyHeaderAndQueueAreWrittenIn)
         EXPECT_FALSE(IsWindowEnabled(Dialog.Item(id))) << id;
 }
 
-// What Tab reaches, from the first control round to it again.
+// What Tab reaches in the resource's order, from the first control round to it again (the program
+// arranges its own order when it builds the main dialog).
 TEST_F(MainDialog, TabVisitsTheTabStopsInOrder)
 {
     ASSERT_NE(Dialog.Get(), nullptr);
@@ -227,8 +228,8 @@ TEST(SmallDialogs, ShowTheirCaptionsAndTexts)
               "C:\\Windows\\SendTo\n"
               "Then from File Manager right click over a file\n"
               "and choose: SendTo Strandel");
-    ExpectCaptions(sendTo.Get(), {{IDC_SENDTO_NAME, "Create and copy file name with path"},
-                                  {IDC_SENDTO_LINE, "Create and copy a line (header, filename, queue)"}});
+    ExpectCaptions(sendTo.Get(), {{IDC_SENDTO_NAME, "Create and copy file &name with path"},
+                                  {IDC_SENDTO_LINE, "Create and copy a &line (header, filename, queue)"}});
     // The two choices are one group: choosing one clears the other.
     SendMessageW(sendTo.Item(IDC_SENDTO_LINE), BM_CLICK, 0, 0);
     SendMessageW(sendTo.Item(IDC_SENDTO_NAME), BM_CLICK, 0, 0);
@@ -237,8 +238,8 @@ TEST(SmallDialogs, ShowTheirCaptionsAndTexts)
     TResourceDialog various("PROP_VARIOUSOPTIONS", parent.get());
     ASSERT_NE(various.Get(), nullptr);
     EXPECT_EQ(TextOf(various.Get()), "Various");
-    ExpectCaptions(various.Get(), {{IDC_USETIP, "Use ToolTip"}, {IDC_ASKSAVELIST, "Ask to save a changed list on closing"}});
-    EXPECT_EQ(TextOf(Children(various.Get())[2]), "Extension for images (will be used in Auto Html Images)");
+    ExpectCaptions(various.Get(), {{IDC_USETIP, "&Use ToolTip"}, {IDC_ASKSAVELIST, "Ask to &save a changed list on closing"}});
+    EXPECT_EQ(TextOf(Children(various.Get())[2]), "&Extension for images (will be used in Auto Html Images)");
 }
 
 TEST(AboutDialog, ShowsIconNameVersionAndOk)

@@ -229,10 +229,10 @@ const std::vector<TSoakAction> Actions = {
      }},
     {"Auto > Html images", 1, MenuBar("Auto", {"Html images"})},
     {"Auto > Html link", 1, MenuBar("Auto", {"Html link"})},
-    {"Auto > Preview", 1, MenuBar("Auto", {"Preview\tF5"})},
-    {"Help > Index", 1, MenuBar("Help", {"&Index\tF1"})},
-    {"Help > Connect to WEB page", 1, MenuBar("Help", {"&Connect to WEB page"})},
-    {"Help > About", 1, MenuBar("Help", {"&About..."})},
+    {"Auto > Preview", 1, MenuBar("Auto", {"Preview"})},
+    {"Help > Index", 1, MenuBar("Help", {"Index"})},
+    {"Help > Connect to WEB page", 1, MenuBar("Help", {"Connect to WEB page"})},
+    {"Help > About", 1, MenuBar("Help", {"About..."})},
 
     // The tool bar and the pop-up menus.
     {"tool bar button", 6, ToolBarButton},
@@ -249,7 +249,7 @@ const std::vector<TSoakAction> Actions = {
      }},
     {"list menu > Remove duplicate entries", 1, [](TSession& s) { ListMenuItems(s, {Is("Remove duplicate entries")}); }},
     {"list menu > Undo or Redo", 2,
-     [](TSession& s) { ListMenuItems(s, {Is(s.Chance(0.7) ? "Undo\tCtrl+Z" : "Redo\tCtrl+Y")}); }},
+     [](TSession& s) { ListMenuItems(s, {Is(s.Chance(0.7) ? "Undo" : "Redo")}); }},
     {"list menu > Add folder contents...", 1, [](TSession& s) { ListMenuItems(s, {Is("Add folder contents...")}); }},
     {"Ctrl+Z or Ctrl+Y", 2,
      [](TSession& s) {
@@ -301,6 +301,29 @@ const std::vector<TSoakAction> Actions = {
      [](TSession&) {
          if (HWND preview = ::FindWindowW(L"StrandelPreview", nullptr))
              ::PostMessageW(preview, WM_CLOSE, 0, 0);
+     }},
+    {"Alt+Up or Alt+Down", 2,
+     [](TSession& s) {
+         s.ComeForward();
+         SendChord({VK_MENU, static_cast<WORD>(s.Chance(0.5) ? VK_UP : VK_DOWN)});
+     }},
+    {"Ctrl+Enter", 1,
+     [](TSession& s) {
+         s.ComeForward();
+         SendChord({VK_CONTROL, VK_RETURN});
+     }},
+    {"Ctrl+O or Ctrl+S", 1,
+     [](TSession& s) {
+         s.ComeForward();
+         SendChord({VK_CONTROL, static_cast<WORD>(s.Chance(0.5) ? 'O' : 'S')});
+     }},
+    {"Shift+F10 or the menu key", 1,
+     [](TSession& s) {
+         s.ComeForward();
+         if (s.Chance(0.5))
+             SendChord({VK_SHIFT, VK_F10});
+         else
+             SendChord({VK_APPS});
      }},
 
     // Zoom, hover, moving the window.

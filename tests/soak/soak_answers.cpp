@@ -1,6 +1,7 @@
 // How the person answers what the program shows: its boxes, its dialogs, its menus, and the
 // windows of the programs it launched.
 #include "soak/soak_session.h"
+#include "support/menu_picker.h"
 
 #include "app/base_dlg.h"
 
@@ -110,10 +111,8 @@ void TSoakSession::AnswerMenu(HWND menuWindow)
     std::vector<TItem> items;
     const int count = menu ? ::GetMenuItemCount(menu) : 0;
     for (int i = 0; i < count; ++i) {
-        wchar_t text[256] = L"";
-        ::GetMenuStringW(menu, static_cast<UINT>(i), text, static_cast<int>(std::size(text)), MF_BYPOSITION);
-        if (text[0])
-            items.push_back({i, Narrow(text)});
+        if (std::string text = MenuItemAsRead(menu, i); !text.empty())
+            items.push_back({i, text});
     }
     // A menu that stays after a click, or that nobody wants anything of, is closed with Escape.
     const TItem* chosen = nullptr;

@@ -1,5 +1,6 @@
 // The person's hands: the pointer, the keyboard, drops, second copies, the window's size.
 #include "soak/soak_session.h"
+#include "support/menu_picker.h"
 
 #include "soak/soak_windows.h"
 #include "support/drop.h"
@@ -38,9 +39,7 @@ void TSoakSession::OpenMenuBar(const std::string& title)
 {
     HMENU bar = ::GetMenu(Frame);
     for (int i = 0; i < ::GetMenuItemCount(bar); ++i) {
-        wchar_t text[64] = L"";
-        ::GetMenuStringW(bar, static_cast<UINT>(i), text, static_cast<int>(std::size(text)), MF_BYPOSITION);
-        if (Narrow(text) != title)
+        if (MenuItemAsRead(bar, i) != title)
             continue;
         RECT r{};
         ::GetMenuItemRect(Frame, bar, static_cast<UINT>(i), &r);

@@ -305,7 +305,7 @@ void TSoakSession::Exit()
     if (!::IsWindow(Frame))
         return;
     Settle();
-    WantMenuItems({[](const std::string& text) { return text == "E&xit"; }});
+    WantMenuItems({[](const std::string& text) { return text == "Exit"; }});
     OpenMenuBar("File");
     const auto start = TClock::now();
     bool closeBox = false;

@@ -2,9 +2,26 @@
 // A person answering the next pop-up menu of this process.
 #include "support/window_lookup.h"
 
+#include "text/wide_text.h"
+
 #include <atomic>
 #include <thread>
 #include <vector>
+
+// A menu item's text as a person reads it: the marks of its letter ("&") gone, "&&" one "&",
+// and the key written after a tab left off.
+inline std::string MenuItemAsRead(HMENU menu, int position)
+{
+    wchar_t text[256] = L"";
+    ::GetMenuStringW(menu, static_cast<UINT>(position), text, static_cast<int>(std::size(text)), MF_BYPOSITION);
+    std::wstring read;
+    for (const wchar_t* c = text; *c && *c != L'\t'; ++c) {
+        if (*c == L'&' && c[1])
+            ++c;
+        read += *c;
+    }
+    return Narrow(read);
+}
 
 // Watches, on another thread, for a pop-up menu of this process to open; notes where it opened
 // and answers it with keys as a person would: Escape, which closes it, or Down as often as
