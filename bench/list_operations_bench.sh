@@ -7,16 +7,7 @@ native=$(realpath "$1")
 build=$(realpath "$2")
 tree=$(mktemp -d /tmp/strandel-scan-bench.XXXXXX)
 trap 'rm -rf "$tree"' EXIT
-python3 - "$tree" <<'PY'
-import os, sys
-root = sys.argv[1]
-for top in range(10):
-    for sub in range(100):
-        folder = os.path.join(root, f"Album {top}", f"Roll {sub}")
-        os.makedirs(folder)
-        for n in range(100):
-            open(os.path.join(folder, f"photo {n}.jpg"), "wb").close()
-PY
+python3 "$(dirname "$0")/make_scan_tree.py" "$tree"
 echo "== native"
 "$native" "$tree"
 start=$(date +%s%N); find "$tree" -type f | wc -l >/dev/null; end=$(date +%s%N)

@@ -10,14 +10,5 @@ gen="Z:$(echo "$build/cli/strandel-gen.exe" | tr / '\\')"
 # A tree of 100,000 files in 1,000 folders for Add folder contents.
 tree=$(mktemp -d /tmp/strandel-add-bench.XXXXXX)
 trap 'rm -rf "$tree"; wineserver -k 2>/dev/null || true' EXIT
-python3 - "$tree" <<'PY'
-import os, sys
-root = sys.argv[1]
-for top in range(10):
-    for sub in range(100):
-        folder = os.path.join(root, f"Album {top}", f"Roll {sub}")
-        os.makedirs(folder)
-        for n in range(100):
-            open(os.path.join(folder, f"photo {n}.jpg"), "wb").close()
-PY
+python3 "$(dirname "$0")/../make_scan_tree.py" "$tree"
 xvfb-run -a -s "-screen 0 1280x1024x24" wine "$build/bench/window_bench.exe" "$gen" "Z:$(echo "$tree" | tr / '\\')" | tr -d '\r'
