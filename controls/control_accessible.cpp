@@ -1,5 +1,6 @@
 #include "controls/control_accessible.h"
 
+#include "framework/com_object.h"
 #include "text/wide_text.h"
 
 #include <commctrl.h>
@@ -114,29 +115,13 @@ BSTR MakeBstr(const std::wstring& text)
 }
 
 // The client object of one control. Only CHILDID_SELF: the control is read as one whole.
-class TControlAccessible final : public IAccessible {
+class TControlAccessible final : public TComObject<IAccessible> {
 public:
     TControlAccessible(HWND control, HINSTANCE module) : Control(control), Module(module) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override
     {
-        if (!object)
-            return E_POINTER;
-        if (id == IID_IUnknown || id == IID_IDispatch || id == __uuidof(IAccessible)) {
-            *object = static_cast<IAccessible*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++References; }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const ULONG left = --References;
-        if (left == 0)
-            delete this;
-        return left;
+        return Answer(id, id == IID_IDispatch || id == __uuidof(IAccessible), object);
     }
 
     // No type information: screen readers call the IAccessible methods themselves.
@@ -351,7 +336,6 @@ private:
         return *out ? S_OK : E_OUTOFMEMORY;
     }
 
-    std::atomic<ULONG> References{1};
     HWND Control;
     HINSTANCE Module;
 };

@@ -1,5 +1,6 @@
 #include "framework/ole_drop_target.h"
 
+#include "framework/com_object.h"
 #include "framework/drop_info.h"
 #include "text/utf16_text.h"
 #include "text/wide_text.h"
@@ -108,7 +109,7 @@ std::vector<std::string> NamesOfShellItems(IDataObject* data)
     return names;
 }
 
-class TOleDropTarget final : public IDropTarget {
+class TOleDropTarget final : public TComObject<IDropTarget> {
 public:
     TOleDropTarget(HWND window, TDropSite& site) : Window(window), Site(site)
     {
@@ -120,23 +121,7 @@ public:
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override
     {
-        if (!object)
-            return E_POINTER;
-        if (id == IID_IUnknown || id == IID_IDropTarget) {
-            *object = static_cast<IDropTarget*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++References; }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const ULONG left = --References;
-        if (left == 0)
-            delete this;
-        return left;
+        return Answer(id, id == IID_IDropTarget, object);
     }
 
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL point, DWORD* effect) override
@@ -221,7 +206,6 @@ private:
         Shown = {};
     }
 
-    std::atomic<ULONG> References{1};
     HWND Window;
     TDropSite& Site;
     IDropTargetHelper* Helper = nullptr;
