@@ -179,7 +179,7 @@ void BaseDlg::SetupWindow()
 {
     TWhiteCenterDlg::SetupWindow();
     ArrangeTabOrder();
-    ExposeControls(Handle, GetInstance());
+    ExposeControls(Handle, GetInstance());   // with the hints as descriptions
 
     std::string header, queue;
     LoadSettings(*SettingsRecord, *Profile, header, queue);

@@ -9,6 +9,7 @@
 #include "framework/popup_menu.h"
 #include "gen/list_editor.h"
 #include "text/path_text.h"
+#include "tips/tip_status_bar.h"
 #include "text/wide_text.h"
 
 namespace {
@@ -83,12 +84,21 @@ TDropChoice BaseDlg::DragAt(POINT screen, const std::vector<std::string>& names)
         List.ShowInsertMark(FileList().Count() > 0 ? FileList().Selected() : -1);
     else
         List.ShowInsertMark(TQZListBox::NoInsertMark);
+    // What the drop will do is said in the status bar too, for sources that show no description.
+    if (StatusBar) {
+        std::string said = choice.Message;
+        if (const std::size_t mark = said.find("%1"); mark != std::string::npos)
+            said.replace(mark, 2, choice.Insert);
+        StatusBar->ShowHint(said.empty() ? nullptr : said.c_str());
+    }
     return choice;
 }
 
 void BaseDlg::DragEnded()
 {
     List.ShowInsertMark(TQZListBox::NoInsertMark);
+    if (StatusBar)
+        StatusBar->ShowHint(nullptr);
 }
 
 void BaseDlg::DropAt(POINT screen, std::vector<std::string> names)

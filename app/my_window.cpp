@@ -9,6 +9,7 @@
 #include "app/settings_location.h"
 #include "app/templates_menu.h"
 #include "framework/choose_font_dialog.h"
+#include "framework/dpi.h"
 #include "framework/font.h"
 #include "framework/message_box.h"
 #include "res/resource.h"
@@ -19,6 +20,7 @@
 #include "text/wide_text.h"
 
 #include <exception>
+#include <map>
 #include <optional>
 
 const UINT TMyWindow::HandOffMessage = ::RegisterWindowMessageW(Wide(MainWindowClass).c_str());
@@ -36,21 +38,33 @@ LRESULT TMyWindow::EvDpiChanged(TMessage& message)
 {
     // Moved to a monitor of another scale: the system's rectangle keeps the window where it was
     // on the screen at the new scale, and the dialog zooms its controls and fonts to the new size.
+    // The bars are not zoomed: their pictures and font are made again for the new scale.
     const auto* suggested = reinterpret_cast<const RECT*>(message.LParam);
     if (!suggested)
         return DefaultProcessing(message);
+    const int dpi = HIWORD(message.WParam);
+    if (StatusBar)
+        StatusBar->SetFont(StatusBarFont(dpi));
+    if (ToolBar)
+        ToolBar->SetDpi(dpi);
+    const RECT before = GetWindowRect();
     ::SetWindowPos(Handle, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                    suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (::EqualRect(&before, suggested))
+        Layout();   // the same size: no WM_SIZE lays the bars out
     return 0;
 }
 
-HFONT StatusBarFont()
+HFONT StatusBarFont(int dpi)
 {
-    static TFont font([] {
-        if (const std::optional<LOGFONTW> system = SystemStatusBarFont())
-            return ::CreateFontIndirectW(&*system);
-        return PointFont("MS Sans Serif", 9);
-    }());
+    static std::map<int, TFont> fonts;   // one per scale the window has been shown at
+    TFont& font = fonts[dpi];
+    if (!font) {
+        if (const std::optional<LOGFONTW> system = SystemStatusBarFont(dpi))
+            font.Reset(::CreateFontIndirectW(&*system));
+        else
+            font.Reset(PointFont("MS Sans Serif", 9));
+    }
     return font;
 }
 
@@ -82,6 +96,11 @@ void TMyWindow::SetupWindow()
 
     // Makes the client and the bars; the client's set-up then runs with the window shown.
     TDecoratedFrame::SetupWindow();
+    // Started on a monitor of another scale than the system's: the status bar's font of that scale.
+    if (const int dpi = DpiOfWindow(Handle); StatusBar && dpi != SystemDpi()) {
+        StatusBar->SetFont(StatusBarFont(dpi));
+        Layout();
+    }
 
     // Run as administrator, the window still takes files from Explorer and other copies.
     LetHandOffAndDropsThrough(Handle);
@@ -128,7 +147,7 @@ void TMyWindow::CmChangeFont()
     TChooseFontDialog::TData data;
     data.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_FORCEFONTEXIST;
     // At this screen's size: the dialog shows the points the font was chosen in.
-    data.LogFont = FontForScreen(profile, file, DefaultSectionName, FontDialogHeight, ScreenDpi());
+    data.LogFont = FontForScreen(profile, file, DefaultSectionName, FontDialogHeight, SystemDpi());
     data.FontType = SCREEN_FONTTYPE;
     if (TChooseFontDialog(this, data).Execute() != IDOK)
         return;
@@ -162,12 +181,15 @@ std::unique_ptr<TMyWindow> BuildMainWindow()
     frame->SetIcon(IDI_STRANDEL);
     frame->AssignMenu("MENU_PROVA");
 
-    auto statusBar = std::make_unique<TTipStatusBar>(frame.get(), TStatusBar::TBorderStyle::None, 0, StatusBarFont());
+    auto statusBar =
+        std::make_unique<TTipStatusBar>(frame.get(), TStatusBar::TBorderStyle::None, 0, StatusBarFont(SystemDpi()));
     statusBar->AddTextGadget(0, "Ready", 5, TStatusBar::TAlign::Right);
     MainStatusBar = statusBar.get();
     frame->SetStatusBar(statusBar.get());
     frame->Insert(std::move(statusBar), TDecoratedFrame::TLocation::Bottom);
 
-    frame->Insert(std::make_unique<TMyControlBar>(frame.get()), TDecoratedFrame::TLocation::Top);
+    auto toolBar = std::make_unique<TMyControlBar>(frame.get());
+    frame->SetToolBar(toolBar.get());
+    frame->Insert(std::move(toolBar), TDecoratedFrame::TLocation::Top);
     return frame;
 }

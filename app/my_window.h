@@ -5,12 +5,14 @@
 #include "framework/gdi.h"
 
 class BaseDlg;
+class TControlBar;
 class TTipStatusBar;
 
 class TMyWindow : public TDecoratedFrame {
 public:
     TMyWindow(TWindow* parent, const char* title);
     void SetStatusBar(TTipStatusBar* statusBar) { StatusBar = statusBar; }
+    void SetToolBar(TControlBar* toolBar) { ToolBar = toolBar; }
 
     bool PreProcessMsg(MSG& msg) override;
     BaseDlg* GetClient() const { return Client; }
@@ -33,6 +35,7 @@ protected:
 private:
     BaseDlg* Client = nullptr;
     TTipStatusBar* StatusBar = nullptr;
+    TControlBar* ToolBar = nullptr;
     TFont ProgramFont;
 
     DECLARE_MESSAGE_TABLE()
@@ -42,5 +45,6 @@ private:
 // gadget, tool bar with its nine gadgets.
 std::unique_ptr<TMyWindow> BuildMainWindow();
 
-// The status bar's font: the system's status-bar font (a 9-point one when it cannot be had).
-HFONT StatusBarFont();
+// The status bar's font: the system's status-bar font for a screen of the scale (a 9-point one
+// when it cannot be had).
+HFONT StatusBarFont(int dpi);

@@ -116,9 +116,14 @@ void TPreviewLines::GetWindowClass(WNDCLASSW& windowClass) const
 void TPreviewLines::SetupWindow()
 {
     TWindow::SetupWindow();
-    // Ten points at the screen's DPI, in the fixed-pitch face every Windows has.
+    SetDpi(DpiOfWindow(Handle));
+}
+
+void TPreviewLines::SetDpi(int dpi)
+{
+    // Ten points at the window's scale, in the fixed-pitch face every Windows has.
     LOGFONTW face{};
-    face.lfHeight = -::MulDiv(10, ScreenDpi(), 72);
+    face.lfHeight = -::MulDiv(10, dpi, 72);
     face.lfCharSet = DEFAULT_CHARSET;
     face.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
     ::lstrcpyW(face.lfFaceName, L"Courier New");
@@ -129,6 +134,7 @@ void TPreviewLines::SetupWindow()
     ::GetTextMetricsW(dc, &metrics);
     CharWidth = std::max<int>(metrics.tmAveCharWidth, 1);
     CharHeight = std::max<int>(metrics.tmHeight, 1);
+    ScrollTo(Top, Left);   // the scroll ranges count lines and columns of the new size
 }
 
 void TPreviewLines::SetLines(std::vector<TPreviewLine> lines, bool crLf)

@@ -27,6 +27,8 @@ public:
     // the window's text (WM_GETTEXT), as the output file holds it where nothing is left out.
     std::string ShownText() const;
     int TopLine() const { return Top; }
+    // The font at a scale: ten points on a screen of that many dots per inch.
+    void SetDpi(int dpi);
     int LineHeight() const { return CharHeight; }
 
 protected:

@@ -15,11 +15,6 @@ namespace {
 enum : UINT_PTR { RebuildTimer = 1, CountTimer = 2 };
 constexpr int CountSliceMs = 8;   // counting gives the user's messages a turn this often
 
-int Scaled(int pixels)
-{
-    return ::MulDiv(pixels, ScreenDpi(), DesignDpi);
-}
-
 std::string FormatDescription(const TOutputFormat& format)
 {
     std::string encoding;
@@ -43,6 +38,7 @@ BEGIN_MESSAGE_TABLE(TPreviewWindow, TWindow)
     ON_MESSAGE(WM_SIZE, EvSize)
     ON_MESSAGE(WM_CLOSE, EvClose)
     ON_MESSAGE(WM_GETMINMAXINFO, EvGetMinMaxInfo)
+    ON_MESSAGE(WM_DPICHANGED, EvDpiChanged)
     ON_WM_WINDOWPOSCHANGED(EvWindowPosChanged)
     ON_WM_TIMER(EvTimer)
     ON_CONTROL(BN_CLICKED, IDC_PREVIEW_MARKS, CmMarks)
@@ -68,13 +64,37 @@ TPreviewWindow::~TPreviewWindow() = default;
 void TPreviewWindow::SetupWindow()
 {
     TWindow::SetupWindow();
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-        CaptionFont.Reset(::CreateFontIndirectW(&metrics.lfMessageFont));
+    Dpi = DpiOfWindow(Handle);
+    MakeCaptionFont();
+    Layout();
+}
+
+int TPreviewWindow::Scaled(int pixels) const
+{
+    return ScaledToDpi(pixels, Dpi);
+}
+
+void TPreviewWindow::MakeCaptionFont()
+{
+    if (const std::optional<NONCLIENTMETRICSW> metrics = NonClientMetricsForDpi(Dpi))
+        CaptionFont.Reset(::CreateFontIndirectW(&metrics->lfMessageFont));
     for (const TWindow* control : {static_cast<const TWindow*>(&Marks), static_cast<const TWindow*>(&Totals)})
         control->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(CaptionFont.Get()), TRUE);
+}
+
+LRESULT TPreviewWindow::EvDpiChanged(TMessage& message)
+{
+    // On a monitor of another scale: the suggested place, and every font and margin at the scale.
+    const auto* suggested = reinterpret_cast<const RECT*>(message.LParam);
+    if (!suggested)
+        return DefaultProcessing(message);
+    Dpi = HIWORD(message.WParam);
+    MakeCaptionFont();
+    Lines.SetDpi(Dpi);
+    ::SetWindowPos(Handle, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     Layout();
+    return 0;
 }
 
 void TPreviewWindow::Open()
@@ -82,6 +102,7 @@ void TPreviewWindow::Open()
     if (!Handle) {
         // Owned by the main window: above it, minimised and closed with it.
         HWND frame = ::GetAncestor(Dialog.GetHandle(), GA_ROOT);
+        Dpi = DpiOfWindow(frame);
         const TSettings& settings = Dialog.Settings();
         if (settings.PreviewWidth > 0 && settings.PreviewHeight > 0) {
             Attr.X = settings.PreviewLeft;

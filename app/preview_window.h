@@ -4,6 +4,7 @@
 // clipboard, as Create and copy does.
 #include "app/preview_lines.h"
 #include "framework/control.h"
+#include "framework/dpi.h"
 #include "framework/handles.h"
 #include "framework/window.h"
 #include "gen/line_builder.h"
@@ -40,6 +41,7 @@ protected:
     LRESULT EvSize(TMessage& message);
     LRESULT EvClose(TMessage& message);
     LRESULT EvGetMinMaxInfo(TMessage& message);
+    LRESULT EvDpiChanged(TMessage& message);
     void EvWindowPosChanged(const WINDOWPOS& position);
     void EvTimer(UINT_PTR id);
     void CmMarks();
@@ -48,6 +50,9 @@ protected:
 
 private:
     void Layout();
+    // A length meant for 96 DPI, at the window's scale.
+    int Scaled(int pixels) const;
+    void MakeCaptionFont();
     void KeepPlace();
     // Counts some more of the whole output; false once every entry is counted.
     bool CountSome();
@@ -58,6 +63,7 @@ private:
     TCheckBox Marks;
     TControl Totals;
     TFont CaptionFont;
+    int Dpi = StandardDpi;
     int ShownSelection = -1;   // the list's selection the lines were last built for
 
     // The whole output counted in idle time, a slice at a time, with the state it was built from.

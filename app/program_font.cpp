@@ -32,15 +32,6 @@ int ReadPointSize(const TProfile& profile, const std::string& file, const std::s
     return points > 0 ? points : 0;
 }
 
-int ScreenDpi()
-{
-    HDC screen = ::GetDC(nullptr);
-    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen)
-        ::ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : DesignDpi;
-}
-
 int ScaledFontHeight(int storedHeight, int storedPointSize, int dpi)
 {
     if (storedHeight == 0 || dpi <= 0)
@@ -85,7 +76,7 @@ int FittingFontHeight(int dpi)
 HFONT BuildProgramFont(const TProfile& profile, const std::string& file, const std::string& section)
 {
     // No stored height: the size the dialog's layout is made for, at this screen's DPI.
-    const int dpi = ScreenDpi();
+    const int dpi = SystemDpi();
     LOGFONTW font = FontForScreen(profile, file, section, 0, dpi);
     if (font.lfHeight == 0)
         font.lfHeight = FittingFontHeight(dpi);

@@ -1,5 +1,7 @@
 #pragma once
 // The font the main dialog shows its controls in, described by keys of the settings file.
+#include "framework/dpi.h"
+
 #include <windows.h>
 
 #include <string>
@@ -14,9 +16,6 @@ LOGFONTW ReadFontKeys(const TProfile& profile, const std::string& file, const st
 // The point size the keys keep (lfPointSize, whole points); 0 when none is kept.
 int ReadPointSize(const TProfile& profile, const std::string& file, const std::string& section);
 
-// The DPI of the screen, as the system gives it to the program (96 at 100%).
-int ScreenDpi();
-
 // The height to make the font with at dpi. The stored height is in pixels of the screen the
 // font was chosen on; the stored point size (0: none) tells that screen's DPI, so the font
 // keeps its size in points on any screen. A height with no point size, or one the point size
@@ -29,7 +28,7 @@ LOGFONTW FontForScreen(const TProfile& profile, const std::string& file, const s
 
 // The height a font without a stored lfHeight gets: the 8 points the dialog's layout is made
 // for, at the screen's DPI (-11 at 96, -16 at 144), so every caption fits.
-int FittingFontHeight(int dpi = ScreenDpi());
+int FittingFontHeight(int dpi = SystemDpi());
 
 // ProgramFont: made once per run from the settings file, for the screen's DPI; the caller owns it.
 HFONT BuildProgramFont(const TProfile& profile, const std::string& file, const std::string& section);
@@ -43,4 +42,4 @@ bool WriteFontKeys(TProfile& profile, const std::string& file, const std::string
 // The font dialog's first look when no lfHeight is kept.
 constexpr int FontDialogHeight = -11;
 // The DPI of the screen every height the program knows of by itself is meant for.
-constexpr int DesignDpi = 96;
+constexpr int DesignDpi = StandardDpi;

@@ -46,7 +46,7 @@ std::pair<std::wstring, std::wstring> HintOf(HWND control, HINSTANCE module)
 {
     const int id = ::GetDlgCtrlID(control);
     wchar_t text[500] = L"";
-    if (id <= 0 || ::LoadStringW(module, static_cast<UINT>(id), text, static_cast<int>(std::size(text))) <= 0)
+    if (!module || id <= 0 || ::LoadStringW(module, static_cast<UINT>(id), text, static_cast<int>(std::size(text))) <= 0)
         return {};
     const std::wstring hint(text);
     const std::size_t feed = hint.find(L'\n');
@@ -105,6 +105,12 @@ std::wstring NameOf(HWND control, HINSTANCE module)
     for (HWND before = ::GetWindow(control, GW_HWNDPREV); before; before = ::GetWindow(before, GW_HWNDPREV))
         if (ShowsItsCaption(before) && ButtonKind(before) != BS_GROUPBOX)
             return WithoutMarks(TextOf(before));
+    // A field alone in its dialog (the text of the input dialog) is what the dialog's caption
+    // says it edits.
+    if (_wcsicmp(ClassOf(control).c_str(), L"Edit") == 0)
+        if (HWND dialog = ::GetParent(control))
+            if (std::wstring caption = WithoutMarks(TextOf(dialog)); !caption.empty())
+                return caption;
     // A field the program fills (the counter): what it shows.
     return TextOf(control);
 }
@@ -399,8 +405,13 @@ LRESULT CALLBACK ExposedControlProc(HWND control, UINT message, WPARAM wParam, L
 
 void ExposeControls(HWND dialog, HINSTANCE module)
 {
-    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        // A page within a sheet is a dialog of its own, and the tab strip's pages are its children.
+        const std::wstring kind = ClassOf(child);
+        if (kind == L"#32770" || _wcsicmp(kind.c_str(), WC_TABCONTROLW) == 0)
+            continue;
         ::SetWindowSubclass(child, ExposedControlProc, AccessibleSubclass, reinterpret_cast<DWORD_PTR>(module));
+    }
 }
 
 std::string AccessibleNameOf(HWND control, HINSTANCE module)

@@ -7,7 +7,8 @@
 #include <string>
 
 // Every control of the dialog answers WM_GETOBJECT with AnswerGetObject from now on, whatever
-// class handles the rest of its messages.
+// class handles the rest of its messages. module: where the controls' hint strings are (null:
+// the dialog has none).
 void ExposeControls(HWND dialog, HINSTANCE module);
 
 // The answer to WM_GETOBJECT for the control's client object; 0 for any other object, which

@@ -1,5 +1,6 @@
 #include "controls/notice_window.h"
 
+#include "framework/dpi.h"
 #include "framework/gdi.h"
 #include "framework/monitor_area.h"
 #include "text/wide_text.h"
@@ -14,23 +15,20 @@ TQZMex* Notice = nullptr;
 
 constexpr int IconDesignSize = 32;   // pixels at 96 DPI
 constexpr int MarginDesignSize = 10;
-constexpr int DesignDpi = 96;
 constexpr WORD InformationIconId = 32516;   // the system's information icon (OIC_INFORMATION)
 
 // The client width the caption needs: its text in the system's caption font, beside the
-// window's icon and close button.
-int CaptionRoom(HDC dc, const std::string& caption)
+// window's icon and close button, at the scale of the monitor the notice shows on.
+int CaptionRoom(HDC dc, const std::string& caption, int dpi)
 {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
-    TFont font(::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)
-                   ? ::CreateFontIndirectW(&metrics.lfCaptionFont)
-                   : nullptr);
+    const std::optional<NONCLIENTMETRICSW> metrics = NonClientMetricsForDpi(dpi);
+    TFont font(metrics ? ::CreateFontIndirectW(&metrics->lfCaptionFont) : nullptr);
     TSelectObject selected(dc, font ? font.Get() : ::GetStockObject(SYSTEM_FONT));
     const std::wstring wide = Wide(caption);
     SIZE extent{};
     ::GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &extent);
-    return extent.cx + ::GetSystemMetrics(SM_CXSMICON) + ::GetSystemMetrics(SM_CXSIZE);
+    const int closeButton = metrics ? metrics->iCaptionWidth : ::GetSystemMetrics(SM_CXSIZE);
+    return extent.cx + ::MulDiv(::GetSystemMetrics(SM_CXSMICON), dpi, SystemDpi()) + closeButton;
 }
 
 // The notice stays while the program does nothing else: no input and nothing of its own queue
@@ -85,10 +83,12 @@ void TQZMex::LayoutNotice()
         return;
     SetWindowText(Title);
 
-    // Measured as drawn: the wide text, whatever the system's code page.
+    // Measured as drawn: the wide text, whatever the system's code page. Margins, icon and
+    // frame at the scale of the monitor the notice shows on.
     TClientDC dc(Handle);
-    const int dpi = ::GetDeviceCaps(dc, LOGPIXELSY);
-    MarginSize = ::MulDiv(MarginDesignSize, dpi, DesignDpi);
+    const TMonitorArea monitor = MonitorAreaOfWindowOrPointer(::GetWindow(Handle, GW_OWNER));
+    const int dpi = DpiOfMonitorAt({monitor.Work.left, monitor.Work.top});
+    MarginSize = ScaledToDpi(MarginDesignSize, dpi);
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(dc, &metrics);
     const std::wstring text = Wide(Text);
@@ -119,12 +119,11 @@ void TQZMex::LayoutNotice()
     // system's, as wide as this system draws it.
     RECT frame{0, 0, IconWidth + 2 * MarginSize + width + MarginSize, height};
     if (!Title.empty()) {
-        const int captionRoom = CaptionRoom(dc, Title);
+        const int captionRoom = CaptionRoom(dc, Title, dpi);
         frame.right = frame.right > captionRoom ? frame.right : captionRoom;
     }
-    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(Handle, GWL_STYLE)), FALSE,
-                         static_cast<DWORD>(::GetWindowLongPtrW(Handle, GWL_EXSTYLE)));
-    const TMonitorArea monitor = MonitorAreaOfWindowOrPointer(::GetWindow(Handle, GW_OWNER));
+    AdjustWindowRectForDpi(frame, static_cast<DWORD>(::GetWindowLongPtrW(Handle, GWL_STYLE)), false,
+                           static_cast<DWORD>(::GetWindowLongPtrW(Handle, GWL_EXSTYLE)), dpi);
     const RECT& area = monitor.Work;
     // A notice wider than the monitor shows the start of its lines.
     SIZE size{frame.right - frame.left, frame.bottom - frame.top};
@@ -186,7 +185,7 @@ TQZMex* CurrentNotice()
 
 int NoticeIconSize(int dpi)
 {
-    return ::MulDiv(IconDesignSize, dpi > 0 ? dpi : DesignDpi, DesignDpi);
+    return ScaledToDpi(IconDesignSize, dpi > 0 ? dpi : StandardDpi);
 }
 
 void ShowMex(TWindow* parent, const char* text, const char* caption, UINT style, int waitMilliseconds)

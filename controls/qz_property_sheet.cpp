@@ -1,11 +1,20 @@
 #include "controls/qz_property_sheet.h"
 
+#include "controls/control_accessible.h"
+
 TQZPropertySheet::~TQZPropertySheet() = default;
 
 BEGIN_MESSAGE_TABLE(TQZPropertyPage, TPropertyPage)
     ON_WM_SETCURSOR(EvSetCursor)
     ON_WM_LBUTTONDOWN(EvLButtonDown)
 END_MESSAGE_TABLE()
+
+void TQZPropertyPage::SetupWindow()
+{
+    TPropertyPage::SetupWindow();
+    ExposeControls(Handle, nullptr);
+    ExposeControls(::GetParent(Handle), nullptr);
+}
 
 bool TQZPropertyPage::EvSetCursor(HWND window, UINT, UINT)
 {

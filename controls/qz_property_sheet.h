@@ -13,6 +13,9 @@ class TQZPropertyPage : public TPropertyPage {
 public:
     using TPropertyPage::TPropertyPage;
 
+    // The page's controls, and the sheet's own buttons, are read by screen readers.
+    void SetupWindow() override;
+
 protected:
     bool EvSetCursor(HWND window, UINT hitTest, UINT mouseMessage);
     void EvLButtonDown(UINT keys, POINT point);

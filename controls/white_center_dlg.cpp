@@ -1,5 +1,8 @@
 #include "controls/white_center_dlg.h"
 
+#include "controls/control_accessible.h"
+
+#include "framework/dpi.h"
 #include "framework/gdi.h"
 #include "framework/monitor_area.h"
 #include "framework/resource_name.h"
@@ -180,6 +183,8 @@ void TWhiteCenterDlg::SetupWindow()
     FirstLayout = true;
     ScaleX = ScaleY = 1.0f;
     TDialog::SetupWindow();
+    // The strings keyed by control numbers are the main dialog's hints: it gives its own.
+    ExposeControls(Handle, nullptr);
 
     HFONT source = GivenFont ? GivenFont : static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
     if (::GetObjectW(source, sizeof BaseLogFont, &BaseLogFont) <= 0)
@@ -187,6 +192,9 @@ void TWhiteCenterDlg::SetupWindow()
     // A font of "any height" would never scale: take the height it came out with.
     if (BaseLogFont.lfHeight == 0)
         BaseLogFont.lfHeight = -CharacterHeight(Handle, BaseLogFont);
+    // The font is made for the system's scale; a dialog opened on a monitor of another scale
+    // has its template laid out at that scale by the system, and the font follows it.
+    BaseLogFont = FontAtDpi(BaseLogFont, SystemDpi(), DpiOfWindow(Handle));
     ReplaceDialogFont(BaseLogFont);
 
     BackgroundCursor = ::LoadCursorW(GetInstance(), L"CUR_MANO");

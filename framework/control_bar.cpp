@@ -1,6 +1,7 @@
 #include "framework/control_bar.h"
 
 #include "framework/decorated_frame.h"
+#include "framework/dpi.h"
 #include "framework/gdi.h"
 #include "framework/resource_name.h"
 #include "framework/status_bar.h"
@@ -8,13 +9,6 @@
 namespace {
 constexpr int ButtonImageSize = 32;   // the pictures as drawn, for 96 DPI
 constexpr COLORREF FaceColour = RGB(192, 192, 192);
-
-// The size the pictures take on this screen: larger on a screen of more dots per inch.
-int ScaledImageSize()
-{
-    TClientDC screen(nullptr);
-    return ::MulDiv(ButtonImageSize, ::GetDeviceCaps(screen, LOGPIXELSY), 96);
-}
 
 // The picture at that size, every pixel copied whole (no blurred edges on pixel art).
 HBITMAP ScaledPicture(HBITMAP picture, int size)
@@ -56,12 +50,46 @@ void TControlBar::SetupWindow()
     if (Font)
         SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(Font), FALSE);
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
-    ImageSize = ScaledImageSize();
+    MakeImages(DpiOfWindow(Handle));
+    for (const TGadget& gadget : Gadgets)
+        AddGadgetToWindow(gadget);
+    FitToButtons();
+}
+
+void TControlBar::SetDpi(int dpi)
+{
+    if (!Handle || ScaledToDpi(ButtonImageSize, dpi) == ImageSize)
+        return;
+    MakeImages(dpi);
+    // The buttons keep their places in the list: each picture is added again in their order.
+    for (const TGadget& gadget : Gadgets)
+        if (gadget.BitmapName)
+            AddPicture(gadget.BitmapName);
+    SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(0, 0));   // sized to the new pictures
+    FitToButtons();
+    Invalidate();
+}
+
+void TControlBar::MakeImages(int dpi)
+{
+    ImageSize = ScaledToDpi(ButtonImageSize, dpi);
     Images.Reset(::ImageList_Create(ImageSize, ImageSize, ILC_COLOR24 | ILC_MASK, 8, 4));
     SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(static_cast<HIMAGELIST>(Images)));
     SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(ImageSize, ImageSize));
-    for (const TGadget& gadget : Gadgets)
-        AddGadgetToWindow(gadget);
+}
+
+int TControlBar::AddPicture(const char* bitmapName)
+{
+    TBitmap picture(static_cast<HBITMAP>(
+        ::LoadImageW(GetInstance(), TResourceName(bitmapName), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (!picture)
+        return I_IMAGENONE;
+    TBitmap scaled(ScaledPicture(picture.Release(), ImageSize));
+    return ::ImageList_AddMasked(Images, scaled, FaceColour);
+}
+
+void TControlBar::FitToButtons()
+{
     SendMessage(TB_AUTOSIZE);
     // The bar is as high as its buttons.
     RECT button{};
@@ -88,10 +116,7 @@ void TControlBar::AddGadgetToWindow(const TGadget& gadget)
 {
     TBBUTTON button{};
     if (gadget.BitmapName) {
-        HBITMAP picture = static_cast<HBITMAP>(
-            ::LoadImageW(GetInstance(), TResourceName(gadget.BitmapName), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        TBitmap bitmap(picture ? ScaledPicture(picture, ImageSize) : nullptr);
-        button.iBitmap = bitmap ? ::ImageList_AddMasked(Images, bitmap, FaceColour) : I_IMAGENONE;
+        button.iBitmap = AddPicture(gadget.BitmapName);
         button.idCommand = gadget.CommandId;
         button.fsState = TBSTATE_ENABLED;
         button.fsStyle = TBSTYLE_BUTTON;

@@ -19,6 +19,9 @@ public:
     // Hints are shown as soon as the pointer enters a button, not only when it is pressed.
     void SetHintModeEnter(bool enter) { HintOnEnter = enter; }
     int GetButtonCount() const;
+    // The pictures drawn again for a screen of another scale, and the bar sized to them.
+    void SetDpi(int dpi);
+    int GetImageSize() const { return ImageSize; }
     // The command of the button at a point of the bar, 0 for none.
     int CommandAt(POINT point) const;
 
@@ -38,6 +41,10 @@ private:
         int Size;
     };
     void AddGadgetToWindow(const TGadget& gadget);
+    void MakeImages(int dpi);
+    // The picture of the bitmap resource in the image list (its index; I_IMAGENONE for none).
+    int AddPicture(const char* bitmapName);
+    void FitToButtons();
     void ShowHintFor(int commandId);
 
     HFONT Font;

@@ -1,5 +1,6 @@
 #include "framework/font.h"
 
+#include "framework/dpi.h"
 #include "text/wide_text.h"
 
 #include <cstddef>
@@ -17,12 +18,10 @@ std::string FaceName(const LOGFONTW& font)
     return Narrow(std::wstring_view(font.lfFaceName, ::wcsnlen(font.lfFaceName, LF_FACESIZE)));
 }
 
-std::optional<LOGFONTW> SystemStatusBarFont()
+std::optional<LOGFONTW> SystemStatusBarFont(int dpi)
 {
-    // The record without iPaddedBorderWidth, as every system takes it.
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
-    if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
+    const std::optional<NONCLIENTMETRICSW> metrics = NonClientMetricsForDpi(dpi > 0 ? dpi : SystemDpi());
+    if (!metrics)
         return std::nullopt;
-    return metrics.lfStatusFont;
+    return metrics->lfStatusFont;
 }

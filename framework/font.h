@@ -14,5 +14,6 @@
 void SetFaceName(LOGFONTW& font, std::string_view face);
 std::string FaceName(const LOGFONTW& font);
 
-// The system's status-bar font as it describes it; none when it does not say.
-std::optional<LOGFONTW> SystemStatusBarFont();
+// The system's status-bar font as it describes it for a screen of the scale (dpi; 0: the
+// system's own); none when it does not say.
+std::optional<LOGFONTW> SystemStatusBarFont(int dpi = 0);

@@ -23,6 +23,21 @@ const char* TMessageBar::GetClassName() const
 void TMessageBar::SetupWindow()
 {
     TControl::SetupWindow();
+    FitToFont();
+    ShowMessageArea();
+}
+
+void TMessageBar::SetFont(HFONT font)
+{
+    Font = font;
+    if (!Handle)
+        return;
+    FitToFont();
+    Invalidate();
+}
+
+void TMessageBar::FitToFont()
+{
     if (Font)
         SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(Font), FALSE);
     // The bar's height follows its font: the text's height and a border above and below.
@@ -34,7 +49,6 @@ void TMessageBar::SetupWindow()
     RECT parent = GetParentObject() ? GetParentObject()->GetClientRect() : RECT{};
     ::MoveWindow(Handle, 0, 0, parent.right, metrics.tmHeight + 8, FALSE);
     UpdateParts();
-    ShowMessageArea();
 }
 
 void TMessageBar::SetText(const std::string& text)

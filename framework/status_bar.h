@@ -18,6 +18,8 @@ public:
     virtual void ShowHint(const char* hint);
     // What the message area shows now.
     std::string GetShownText() const;
+    // Another font (a screen of another scale): the bar takes the height it needs.
+    void SetFont(HFONT font);
 
     void SetupWindow() override;
 
@@ -26,6 +28,7 @@ protected:
     // Sets the widths of the message area and the gadgets to fit the bar.
     virtual void UpdateParts();
     void ShowMessageArea();
+    void FitToFont();
 
     LRESULT EvSize(TMessage& message);
 

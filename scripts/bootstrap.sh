@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the program need, and only those missing.
 set -euo pipefail
 
-packages=(g++ make cmake ccache googletest libbenchmark-dev mingw-w64 wine wine64 xvfb xauth xclip imagemagick time bc python3 python3-xlib clang libclang-rt-dev nsis zip chromium)
+packages=(g++ make cmake ccache googletest libbenchmark-dev mingw-w64 wine wine64 fonts-wine xvfb xauth xclip imagemagick time bc python3 python3-xlib clang libclang-rt-dev nsis zip chromium)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -57,6 +57,15 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   tour place
   drop 101 "$c/Web/img/cat.gif" "$c/Web/img/dog.jpg" "$c/Web/about.htm" "$c/Docs/notes.txt" "$c/Music/song.mp3"
   tour shot "$(winepath -w "$shots/filled-list.bmp")"
+  # A file held over the list: the mark where it will go, and what the drop will do.
+  held=$(mktemp -u)
+  read -r x y < <(tour point 101)
+  /usr/bin/python3 tests/app/xdnd_source.py --hold "$held" "$x" "$y" "$c/Web/gallery.htm" & dragging=$!
+  while [ ! -e "$held" ]; do sleep 0.1; done
+  tour pause 300
+  tour shot "$(winepath -w "$shots/drop-description.bmp")"
+  rm -f "$held"
+  wait $dragging
   tour preview "$(winepath -w "$shots/preview.bmp")"
   tour hover "$(winepath -w "$shots/hover-hint.bmp")"
   tour zoomed "$(winepath -w "$shots/zoomed.bmp")"
@@ -93,13 +102,13 @@ chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run --d
   --window-size=640,800 --screenshot="$shots/image-page.png" "file://$PWD/build/win/program/dragtmp.htm" 2>/dev/null
 convert "$shots/image-page.png" "$shots/image-page.bmp"
 
-# The same window on a screen of 144 dots per inch (Wine's LogPixels), with files in the list.
+# The same window on a screen of 192 dots per inch (Wine's LogPixels), with files in the list.
 dpi="$PWD/build/win/dpi-prefix"
 sh scripts/wine-prefix.sh "$dpi"
-WINEPREFIX="$dpi" wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+WINEPREFIX="$dpi" wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null 2>&1
 WINEPREFIX="$dpi" wineserver -w
 cp "$prefix/drive_c/windows/QZIni.ini" "$dpi/drive_c/windows/QZIni.ini"
-WINEPREFIX="$dpi" xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+WINEPREFIX="$dpi" xvfb-run -a -s "-screen 0 1600x1200x24" bash -c '
   set -e
   shots=$1 pics=$2
   tour() { wine build/win/tools/screen_tour.exe "$@" | tr -d "\r"; }
@@ -107,13 +116,13 @@ WINEPREFIX="$dpi" xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   tour place
   read -r x y < <(tour point 101)
   /usr/bin/python3 tests/app/xdnd_source.py "$x" "$y" "$pics/sunset.jpg" "$pics/Lake.GIF" "$pics/dusk.bmp"
-  tour shot "$(winepath -w "$shots/dpi-144.bmp")"
+  tour shot "$(winepath -w "$shots/dpi-192.bmp")"
   tour close
   wait $strandel' dpi "$shots" "$pics"
 WINEPREFIX="$dpi" wineserver -k 2>/dev/null || true
 
 mkdir -p docs/screenshots
-for shot in first-start filled-list preview hover-hint zoomed list-menu drop-question autodrag-menu templates-menu options-sheet add-folder progress image-page dpi-144; do
+for shot in first-start filled-list drop-description preview hover-hint zoomed list-menu drop-question autodrag-menu templates-menu options-sheet add-folder progress image-page dpi-192; do
   convert "$shots/$shot.bmp" -trim +repage -bordercolor black -border 8 "docs/screenshots/$shot.png"
 done
 echo "docs/screenshots: $(ls docs/screenshots | tr '\n' ' ')"

@@ -1,5 +1,6 @@
 #include "tips/tool_tip.h"
 
+#include "framework/dpi.h"
 #include "framework/font.h"
 #include "framework/gdi.h"
 #include "framework/monitor_area.h"
@@ -197,6 +198,14 @@ void QZTToolTip::Reposition()
 
 void QZTToolTip::ShowTip()
 {
+    // In the status-bar font of the monitor the tip shows on.
+    POINT anchor = TipAnchor.Point;
+    if (!TipAnchor.IsSet)
+        ::GetCursorPos(&anchor);
+    if (const int dpi = DpiOfMonitorAt(anchor); dpi != FontDpi) {
+        RefreshFont(dpi);
+        Measure(GetWindowText().c_str());
+    }
     Reposition();
     Show(SW_SHOWNA);
     ::UpdateWindow(Handle);
@@ -221,10 +230,13 @@ void QZTToolTip::HideTip()
     ::UpdateWindow(active);
 }
 
-void QZTToolTip::RefreshFont()
+void QZTToolTip::RefreshFont(int dpi)
 {
-    if (const std::optional<LOGFONTW> system = SystemStatusBarFont())
+    const int scale = dpi > 0 ? dpi : SystemDpi();
+    if (const std::optional<LOGFONTW> system = SystemStatusBarFont(scale)) {
         Font.Reset(::CreateFontIndirectW(&*system));
+        FontDpi = scale;
+    }
 }
 
 void QZTToolTip::StartTimers(UINT showPeriod)

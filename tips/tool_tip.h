@@ -35,8 +35,9 @@ public:
     void ShowTip();
     // Hides the tip now, if it is showing, and repaints what it covered.
     void HideTip();
-    // Takes the status-bar font the system reports; keeps the current one when it reports none.
-    void RefreshFont();
+    // Takes the status-bar font the system reports for a monitor of the scale (0: the system's);
+    // keeps the current one when it reports none.
+    void RefreshFont(int dpi = 0);
 
     // The flag the keyboard hook reads: while it is non-zero, key presses leave the tip alone.
     const int* GetKeepFlag() const { return KeepFlag; }
@@ -78,6 +79,7 @@ private:
     HWND AnchorWindow = nullptr;
     SIZE TipSize = {0, 0};
     TFont Font;
+    int FontDpi = 0;   // the scale Font was made for
     unsigned MaxWidth;
     unsigned MaxHeight;
     std::optional<std::string> Text;

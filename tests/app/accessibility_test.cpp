@@ -1,8 +1,10 @@
 // The main dialog as a screen reader reads it: every control's name and role through
 // AccessibleObjectFromWindow, asked from inside the program as an in-process reader asks.
 #include "main_dialog_fixture.h"
+#include "support/timer_script.h"
 
 #include <oleacc.h>
+#include <prsht.h>
 
 namespace {
 
@@ -73,14 +75,10 @@ protected:
             return nullptr;
         return object;
     }
-};
-
-} // namespace
-
-TEST_F(ScreenReader, EveryControlHasANameAndARole)
-{
-    for (const TReadControl& expected : MainDialogControls) {
-        IAccessible* object = ObjectOf(Control(expected.Id));
+    // The control's name and role, as a screen reader asks for them.
+    void ExpectRead(HWND parent, const TReadControl& expected)
+    {
+        IAccessible* object = ObjectOf(::GetDlgItem(parent, expected.Id));
         ASSERT_NE(object, nullptr) << "no accessible object for control " << expected.Id;
         EXPECT_EQ(Read(object, &IAccessible::get_accName), expected.Name) << expected.Id;
         VARIANT self{};
@@ -90,6 +88,64 @@ TEST_F(ScreenReader, EveryControlHasANameAndARole)
         EXPECT_EQ(object->get_accRole(self, &role), S_OK) << expected.Id;
         EXPECT_EQ(role.lVal, expected.Role) << expected.Id;
         object->Release();
+    }
+};
+
+} // namespace
+
+TEST_F(ScreenReader, EveryControlHasANameAndARole)
+{
+    for (const TReadControl& expected : MainDialogControls)
+        ExpectRead(Dialog->GetHandle(), expected);
+}
+
+// The windows the program opens over the main one: the options sheet's pages and its buttons,
+// the input dialog, each read while it is open.
+TEST_F(ScreenReader, TheOptionsSheetAndTheInputDialogAreReadToo)
+{
+    struct TOpenWindow {
+        int Command;
+        const char* Caption;
+        std::vector<std::pair<int, TReadControl>> Controls;   // page (-1: the window itself), control
+    };
+    const TOpenWindow windows[] = {
+        {IDM_OPTIONS, "Options",
+         {{0, {IDC_SENDTO_NAME, "Create and copy file name with path", ROLE_SYSTEM_RADIOBUTTON}},
+          {0, {IDC_SENDTO_LINE, "Create and copy a line (header, filename, queue)", ROLE_SYSTEM_RADIOBUTTON}},
+          {1, {IDC_USETIP, "Use ToolTip", ROLE_SYSTEM_CHECKBUTTON}},
+          {1, {IDC_ASKSAVELIST, "Ask to save a changed list on closing", ROLE_SYSTEM_CHECKBUTTON}},
+          {1, {IDC_IMAGEEXT, "Extension for images (will be used in Auto Html Images)", ROLE_SYSTEM_TEXT}},
+          {-1, {IDOK, "OK", ROLE_SYSTEM_PUSHBUTTON}},
+          {-1, {IDCANCEL, "Cancel", ROLE_SYSTEM_PUSHBUTTON}}}},
+        {IDM_SETMAINHEAD, MainHeadCaption,
+         {{-1, {IDC_MLINPUT_TEXT, MainHeadCaption, ROLE_SYSTEM_TEXT}},
+          {-1, {IDOK, "OK", ROLE_SYSTEM_PUSHBUTTON}},
+          {-1, {IDCANCEL, "Cancel", ROLE_SYSTEM_PUSHBUTTON}}}},
+    };
+    for (const TOpenWindow& opened : windows) {
+        SCOPED_TRACE(opened.Caption);
+        bool read = false;
+        TTimerScript script(
+            {[&](int) {
+                HWND window = ::FindWindowW(nullptr, Wide(opened.Caption).c_str());
+                if (!window || !::IsWindowVisible(window))
+                    return false;
+                for (const auto& [page, expected] : opened.Controls) {
+                    HWND parent = window;
+                    if (page >= 0) {
+                        ::SendMessageW(window, PSM_SETCURSEL, static_cast<WPARAM>(page), 0);
+                        parent = reinterpret_cast<HWND>(::SendMessageW(window, PSM_GETCURRENTPAGEHWND, 0, 0));
+                    }
+                    ExpectRead(parent, expected);
+                }
+                read = true;
+                ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+                return true;
+            }},
+            [](const std::string& why) { ADD_FAILURE() << why; });
+        Command(opened.Command);
+        script.PumpUntilEnded();
+        EXPECT_TRUE(read);
     }
 }
 

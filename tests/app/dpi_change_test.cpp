@@ -3,6 +3,13 @@
 // and fonts to the new scale, nothing clipped; back on the first monitor, all is as it was.
 #include "main_dialog_fixture.h"
 
+#include "app/preview_window.h"
+#include "framework/dpi.h"
+#include "framework/font.h"
+#include "framework/gdi.h"
+
+#include <commctrl.h>
+
 #include <cstdlib>
 
 namespace {
@@ -19,6 +26,15 @@ int FontHeightOf(HWND control)
     LOGFONTW font{};
     ::GetObjectW(reinterpret_cast<HGDIOBJ>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
     return std::abs(font.lfHeight);
+}
+
+int FontHeightOfWindow(HWND window)
+{
+    TClientDC dc(window);
+    TSelectObject font(dc, reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    return metrics.tmHeight;
 }
 
 int Width(const RECT& r) { return r.right - r.left; }
@@ -80,4 +96,71 @@ TEST_F(DpiChange, TheWindowTakesTheSuggestedRectangleAndZooms)
     EXPECT_NEAR(Width(back), Width(createBefore), 1);
     EXPECT_NEAR(FontHeightOf(Control(IDC_CREATE)), fontBefore, 1);
     ExpectNothingClipped("back at 96 DPI");
+}
+
+// The bars are not zoomed with the dialog: the tool bar's pictures are drawn again at the new
+// size and the status bar takes the system's status font for that scale; both come back.
+TEST_F(DpiChange, TheBarsAreMadeAgainAtTheNewScale)
+{
+    StartWith("[Strandel]\r\nAskSaveList=0\r\n");
+    HWND frame = Frame->GetHandle();
+    HWND toolBar = ::FindWindowExW(frame, nullptr, TOOLBARCLASSNAMEW, nullptr);
+    HWND statusBar = ::FindWindowExW(frame, nullptr, STATUSCLASSNAMEW, nullptr);
+    ASSERT_TRUE(toolBar && statusBar);
+    auto pictureSize = [&] {
+        int width = 0, height = 0;
+        ::ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(::SendMessageW(toolBar, TB_GETIMAGELIST, 0, 0)), &width,
+                                &height);
+        return std::pair{width, height};
+    };
+    auto barHeight = [](HWND bar) { return Height(ScreenRectOf(bar)); };
+    const RECT before = ScreenRectOf(frame);
+    const int toolBarBefore = barHeight(toolBar), statusBefore = barHeight(statusBar);
+    const int statusFontBefore = FontHeightOfWindow(statusBar);
+    ASSERT_EQ(pictureSize(), (std::pair{32, 32}));
+
+    for (const int dpi : {144, 192}) {
+        SCOPED_TRACE(dpi);
+        const RECT larger{before.left, before.top, before.left + ::MulDiv(Width(before), dpi, 96),
+                          before.top + ::MulDiv(Height(before), dpi, 96)};
+        MoveToScale(dpi, larger);
+        EXPECT_EQ(pictureSize(), (std::pair{ScaledToDpi(32, dpi), ScaledToDpi(32, dpi)}));
+        EXPECT_GE(barHeight(toolBar), toolBarBefore + ScaledToDpi(32, dpi) - 32);
+        LOGFONTW expected = *SystemStatusBarFont(dpi);
+        EXPECT_NEAR(std::abs(FontHeightOf(statusBar)), std::abs(expected.lfHeight), 1);
+        EXPECT_GT(FontHeightOfWindow(statusBar), statusFontBefore);
+        EXPECT_GT(barHeight(statusBar), statusBefore);
+        // The bars fit the frame's client: the dialog lies between them, nothing covered.
+        const RECT dialog = ScreenRectOf(Dialog->GetHandle());
+        EXPECT_GE(dialog.top, ScreenRectOf(toolBar).bottom);
+        EXPECT_LE(dialog.bottom, ScreenRectOf(statusBar).top);
+        ExpectNothingClipped("at " + std::to_string(dpi) + " DPI");
+    }
+
+    MoveToScale(96, before);
+    EXPECT_EQ(pictureSize(), (std::pair{32, 32}));
+    EXPECT_EQ(barHeight(toolBar), toolBarBefore);
+    EXPECT_EQ(barHeight(statusBar), statusBefore);
+}
+
+// The preview is a window of its own: moved to a monitor of twice the scale, its lines are drawn
+// in a font twice as high, and its place is the one the system suggests.
+TEST_F(DpiChange, ThePreviewFollowsItsOwnMonitor)
+{
+    StartWith("[Strandel]\r\nAskSaveList=0\r\n");
+    Command(IDM_PREVIEW);
+    PumpMessages();
+    TPreviewWindow* preview = Dialog->PreviewWindow();
+    ASSERT_TRUE(preview && preview->GetHandle());
+    const int lineBefore = preview->LinesView().LineHeight();
+    const RECT place = ScreenRectOf(preview->GetHandle());
+    const RECT suggested{place.left + 50, place.top, place.left + 50 + 2 * Width(place), place.top + 2 * Height(place)};
+    preview->SendMessage(WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    PumpMessages();
+    const RECT now = ScreenRectOf(preview->GetHandle());
+    EXPECT_TRUE(::EqualRect(&now, &suggested));
+    EXPECT_NEAR(preview->LinesView().LineHeight(), 2 * lineBefore, 2);
+    preview->SendMessage(WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&place));
+    PumpMessages();
+    EXPECT_EQ(preview->LinesView().LineHeight(), lineBefore);
 }

@@ -6,6 +6,7 @@
 #include "main_dialog_fixture.h"
 #include "support/drop.h"
 #include "support/menu_picker.h"
+#include "tips/tip_status_bar.h"
 
 #include <ole2.h>
 
@@ -40,9 +41,11 @@ protected:
         if (over)
             *over = effect;
         OverMark = Dialog->FileListBox().InsertMark();
+        OverHint = MainStatusBar->GetShownText();
         effect = SourceAllows;
         EXPECT_EQ(Target->Drop(data, 0, point, &effect), S_OK);
         EXPECT_EQ(Dialog->FileListBox().InsertMark(), TQZListBox::NoInsertMark);
+        EXPECT_NE(MainStatusBar->GetShownText(), OverHint) << "the drag's hint stayed after the drop";
         return effect;
     }
     IDataObject* Files3(std::initializer_list<std::size_t> which)
@@ -58,6 +61,7 @@ protected:
     std::vector<std::string> Files;
     IDropTarget* Target = nullptr;
     int OverMark = TQZListBox::NoInsertMark;
+    std::string OverHint;   // the status bar while over the control
 };
 
 } // namespace
@@ -77,6 +81,7 @@ TEST_F(OleDrops, FilesGoIntoTheListAfterTheSelectedEntry)
     const TDropChoice choice = Dialog->DropChoiceAt(middle, Files);
     EXPECT_EQ(choice.Message, "Add 3 files after '%1'");
     EXPECT_EQ(choice.Insert, "first.txt");
+    EXPECT_EQ(OverHint, "Add 3 files after 'first.txt'");
     PumpMessages();   // the drop is carried out once the drag has ended
     EXPECT_EQ(Entries(), (std::vector<std::string>{"C:\\first.txt", Files[0], Files[1], Files[2], "C:\\second.txt"}));
     data->Release();
@@ -92,6 +97,7 @@ TEST_F(OleDrops, EachSpecialTargetDoesWhatADropThereDoes)
         TBoxAnswerer person(IDYES, "Warning");
         EXPECT_EQ(DragAndDrop(one, IDC_OUTFILE), static_cast<DWORD>(DROPEFFECT_COPY));
         EXPECT_EQ(Dialog->DropChoiceAt(Centre(Control(IDC_OUTFILE)), {Files[1]}).Message, "Set as output file");
+        EXPECT_EQ(OverHint, "Set as output file");
         PumpMessages();   // the drop asks once the drag has ended
         EXPECT_TRUE(person.Answered());
     }

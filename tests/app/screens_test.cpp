@@ -56,7 +56,7 @@ TEST(Dpi, TheProgramFontKeepsItsSizeInPointsAndTheNoticeIconGrows)
     };
     for (const auto& c : cases)
         EXPECT_EQ(ScaledFontHeight(c[0], c[1], c[2]), c[3]) << c[0] << " " << c[1] << " at " << c[2];
-    EXPECT_EQ(ScreenDpi(), 96);
+    EXPECT_EQ(SystemDpi(), 96);
     for (const auto& [dpi, side] : {std::pair{96, 32}, {120, 40}, {144, 48}, {192, 64}})
         EXPECT_EQ(NoticeIconSize(dpi), side) << dpi;
 }

@@ -2,8 +2,9 @@
 """Drags files onto the X window at a point of the screen the way a Linux file manager does:
 the XDND protocol, offering the files as a text/uri-list.
 
-Usage: xdnd_source.py [--refused] X Y FILE...   (exit 0 once the target has taken the drop;
-with --refused, once the target has refused it and the drag has left)
+Usage: xdnd_source.py [--refused] [--hold SIGNAL] X Y FILE...   (exit 0 once the target has
+taken the drop; with --refused, once the target has refused it and the drag has left; with
+--hold, the drag waits over the point after creating the file SIGNAL, and drops once it is gone)
 """
 import os
 import select
@@ -23,6 +24,9 @@ def main():
     refused = args[:1] == ["--refused"]
     if refused:
         args = args[1:]
+    hold = None
+    if args[:1] == ["--hold"]:
+        hold, args = args[1], args[2:]
     x, y = int(args[0]), int(args[1])
     files = [os.path.abspath(f) for f in args[2:]]
     uris = "".join("file://" + urllib.parse.quote(f) + "\r\n" for f in files).encode()
@@ -87,6 +91,15 @@ def main():
         return
     if not answer.data[1][1] & 1:
         sys.exit("xdnd_source: the target refused the drop")
+    if hold:
+        open(hold, "w").close()
+        end = time.time() + TIMEOUT
+        while os.path.exists(hold) and time.time() < end:
+            while d.pending_events():
+                e = d.next_event()
+                if e.type == X.SelectionRequest:
+                    serve(e)
+            select.select([d], [], [], 0.1)
     send(drop, [source.id, 0, X.CurrentTime])
     wait_for(finished)
 

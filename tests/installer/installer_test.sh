@@ -28,12 +28,8 @@ if [ -d "$prefix" ] && [ ! -f "$clean_mark" ]; then
   wineserver -k 2>/dev/null || true
   rm -rf "$prefix"
 fi
-if [ ! -d "$prefix" ]; then
-  wineboot -i >/dev/null 2>&1
-  # No window manager on the virtual display: Wine draws the frames itself.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
-fi
+# Made as the tests' own prefix is (no window manager on the virtual display).
+sh "$source/scripts/wine-prefix.sh" "$prefix"
 rm -f "$clean_mark"
 
 # ---- The packages -------------------------------------------------------------------------
