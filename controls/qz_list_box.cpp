@@ -118,10 +118,12 @@ RECT TQZListBox::InsertMarkRect() const
 LRESULT TQZListBox::EvListPaint(TMessage& message)
 {
     const LRESULT result = TQZControl<TListBox>::EvPaint(message);
-    const RECT mark = InsertMarkRect();
+    RECT mark = InsertMarkRect();
     if (!::IsRectEmpty(&mark)) {
+        // A line in the text's colour, seen on the selected entry's highlight as on the list.
+        ::InflateRect(&mark, 0, -1);
         HDC dc = ::GetDC(Handle);
-        ::FillRect(dc, &mark, ::GetSysColorBrush(COLOR_HIGHLIGHT));
+        ::FillRect(dc, &mark, ::GetSysColorBrush(COLOR_WINDOWTEXT));
         ::ReleaseDC(Handle, dc);
     }
     return result;

@@ -32,15 +32,3 @@ TEST(Dpi, ReckonedMetricsMatchWhatTheSystemSaysForEachScale)
         EXPECT_GT(std::abs(told->lfStatusFont.lfHeight), std::abs(system->lfStatusFont.lfHeight));
     }
 }
-
-// A frame at twice the scale is thicker, and at the system's own scale it is what it always was.
-TEST(Dpi, WindowFramesFollowTheScale)
-{
-    const DWORD style = WS_OVERLAPPEDWINDOW;
-    RECT plain{0, 0, 400, 300}, same = plain, doubled = plain;
-    ::AdjustWindowRectEx(&plain, style, TRUE, 0);
-    AdjustWindowRectForDpi(same, style, true, 0, SystemDpi());
-    AdjustWindowRectForDpi(doubled, style, true, 0, 2 * SystemDpi());
-    EXPECT_TRUE(::EqualRect(&plain, &same));
-    EXPECT_GT(doubled.bottom - doubled.top, plain.bottom - plain.top);
-}
