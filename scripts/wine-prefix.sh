@@ -28,6 +28,13 @@ link_wine_builtins() {
 
 # Wine's processes left from a run on another display would answer for this one: they end first.
 wineserver -k 2>/dev/null || true
+# A prefix made by another Wine is made again rather than updated: the update would write its
+# DLLs through the links into Wine's own files. The prefixes are the build tree's, nothing of
+# the user's is in them.
+wine_version=$(wine --version 2>/dev/null || echo unknown)
+if [ -f "$prefix/.strandel-ready" ] && [ "$(cat "$prefix/.strandel-ready")" != "$wine_version" ]; then
+  rm -rf "$prefix"
+fi
 if [ ! -f "$prefix/.strandel-ready" ]; then
   wineboot -i >/dev/null 2>&1
   # No window manager runs on the tests' virtual display: Wine draws the frames itself
@@ -43,5 +50,5 @@ if [ ! -f "$prefix/.strandel-ready" ]; then
   for font in /usr/share/wine/fonts/marlett.ttf; do
     [ -f "$font" ] && ln -sf "$font" "$prefix/drive_c/windows/Fonts/"
   done
-  touch "$prefix/.strandel-ready"
+  echo "$wine_version" > "$prefix/.strandel-ready"
 fi
