@@ -2,6 +2,7 @@
 #include "gen/file_list.h"
 #include "gen/line_builder.h"
 #include "support/paths.h"
+#include "support/written_output.h"
 #include "text/legacy_text.h"
 #include "text/utf16_text.h"
 
@@ -23,12 +24,7 @@ protected:
         Settings.MainHead = "head\r\n";
         Settings.MainQueue = "end";
         TLineBuilder builder(Settings, list, "<", ">\r\n");
-        const std::string file = Dir.File("out.txt");
-        TCrLfFileWriter writer;
-        EXPECT_TRUE(writer.Open(file));
-        WriteOutput(builder, writer, format);
-        EXPECT_TRUE(writer.Close());
-        return ReadBytes(file);
+        return WrittenOutput(builder, format, Dir.File("out.txt"));
     }
 
     TTempDir Dir{"encoded"};

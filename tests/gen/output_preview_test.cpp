@@ -3,6 +3,7 @@
 #include "gen/file_list.h"
 #include "gen/line_builder.h"
 #include "support/paths.h"
+#include "support/written_output.h"
 #include "text/legacy_text.h"
 
 #include <gtest/gtest.h>
@@ -23,12 +24,7 @@ protected:
     // The bytes Create writes for the list in the format.
     std::string Written(TLineBuilder& builder, const TOutputFormat& format)
     {
-        const std::string file = Dir.File("out.txt");
-        TCrLfFileWriter writer;
-        EXPECT_TRUE(writer.Open(file));
-        WriteOutput(builder, writer, format);
-        EXPECT_TRUE(writer.Close());
-        return ReadBytes(file);
+        return WrittenOutput(builder, format, Dir.File("out.txt"));
     }
 
     TTempDir Dir{"preview"};

@@ -10,6 +10,7 @@
 #include "settings/settings.h"
 #include "settings/template_file.h"
 #include "support/paths.h"
+#include "support/written_output.h"
 
 #include <gtest/gtest.h>
 
@@ -71,11 +72,9 @@ TEST(Regression, OlderTemplatesAndSettingsGiveTheirBytesUnchanged)
 
         // Through the same writer and format choice as a Create.
         TLineBuilder builder(settings, list, header, queue);
-        TCrLfFileWriter writer;
-        ASSERT_TRUE(writer.Open(dir.File("out")));
-        WriteOutput(builder, writer, OutputFormatOf(settings));
-        ASSERT_TRUE(writer.Close());
-        EXPECT_EQ(ReadBytes(dir.File("out")), ReadBytes(TableFile("expected/" + c.Name + ".out"))) << c.Name;
+        EXPECT_EQ(WrittenOutput(builder, OutputFormatOf(settings), dir.File("out")),
+                  ReadBytes(TableFile("expected/" + c.Name + ".out")))
+            << c.Name;
     }
 }
 
