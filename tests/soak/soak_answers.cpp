@@ -125,7 +125,7 @@ void TSoakSession::AnswerMenu(HWND menuWindow)
             WantedItems.erase(WantedItems.begin());
         } else if (!Chance(0.08)) {
             for (const TItem& item : items)
-                if (item.Text != "E&xit")
+                if (item.Text != "Exit")
                     choices.push_back(&item);
         }
         if (!choices.empty())
